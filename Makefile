@@ -1,0 +1,56 @@
+# The two commands of the README:
+#   make demo   build everything and proof the bundled sample
+#   make test   build and run the whole suite, then again under ASan and UBSan
+# Missing Debian packages are installed with apt-get when run as root.
+
+DEBIAN_PACKAGES := cmake make g++ clang-14 pkg-config libgtest-dev libgmock-dev \
+  libbenchmark-dev nlohmann-json3-dev libcli11-dev hunspell-pl hyphen-pl \
+  libhunspell-dev libhyphen-dev wpolish libfuzzer-14-dev
+JOBS ?= $(shell nproc)
+BUILD := build
+ASAN_BUILD := build-asan
+
+.PHONY: all deps configure build test test-fast test-asan demo clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(DEBIAN_PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing: $$missing"; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	  else \
+	    echo "Missing Debian packages. Run as root:"; \
+	    echo "  apt-get install -y $$missing"; exit 1; \
+	  fi; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+test-fast: build
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+# The sanitizer run reuses the data files compiled by the normal build and
+# leaves out the slow whole-vocabulary tests.
+test-asan: build
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DWIRSEL_SANITIZE=ON \
+	  -DWIRSEL_BENCHMARKS=OFF -DWIRSEL_PREBUILT_DATA=$(CURDIR)/$(BUILD)/bin/XTensions
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -LE slow
+
+test: test-fast test-asan
+
+demo: build
+	@mkdir -p $(BUILD)/demo
+	$(BUILD)/bin/wirsel --version
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

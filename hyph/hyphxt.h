@@ -1,0 +1,27 @@
+// The hyphenation module: its menu, commands and the host's hyphenation
+// callbacks.
+#pragma once
+
+#include <cstdint>
+
+#include "xtapi/xtapi.h"
+
+class HyphXT {
+ public:
+  virtual ~HyphXT() = default;
+  virtual int32_t InstallMenus(xt_menu_record* record);
+  virtual int32_t UpdateMenus();
+  virtual int32_t DoMenuCommand(xt_menu_record* record);
+  virtual int32_t Notify(xt_language_record* record);
+
+  // Host ids of the module's items (0 = absent), in this order.
+  uint16_t hyphenate_item = 0;
+  uint16_t remove_item = 0;
+  uint16_t suggest_item = 0;
+  uint16_t remove_document_item = 0;
+  uint16_t preferences_item = 0;
+  uint16_t about_item = 0;
+};
+
+extern HyphXT* gHyphXT;
+extern xt_menu gHyphMenu;

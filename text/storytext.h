@@ -1,0 +1,65 @@
+// Story text access: the text-target rule and the character operations
+// through which every module reads and changes story text. Characters cross
+// as one byte of Windows-1250 (soft hyphen reads as 31); host codes outside
+// Windows-1250 keep their 16-bit value in ReadChar and read as
+// kForeignCharPlaceholder wherever text is narrowed to 8 bits.
+#pragma once
+
+#include <cstdint>
+
+#include "xtapi/xtapi.h"
+
+// The byte that stands for a host character with no Windows-1250 code in
+// 8-bit text. It belongs to no character class and is never written back.
+inline constexpr uint8_t kForeignCharPlaceholder = 0x7F;
+
+inline constexpr int16_t kContentTool = XT_TOOL_CONTENT;
+
+struct TextTarget {
+  enum Kind { kNone, kGroup, kSelection, kWholeBox };
+  Kind kind = kNone;
+  bool document = false;   // D
+  xt_box box = 0;          // current box when valid
+  bool valid = false;      // B
+  bool group = false;      // G
+  bool text = false;       // T: a text box whose story has at least one character
+  bool content_tool = false;  // E
+  xt_story story = 0;
+  int32_t sel_start = 0, sel_end = 0, length = 0;
+};
+
+TextTarget GetTextRange();
+bool DocumentOpen();  // the front layout view is not -1 (tested as int16_t)
+xt_box GetCurrentBox();
+bool IsTextBox(xt_box box);
+bool IsGroup(xt_box box);
+int16_t GetCurrentTool();
+void SetCurrentTool(int16_t tool);
+
+// box 0 = current box. Any output may be null. Non-zero status (outputs 0)
+// when there is no such box or it is no text box.
+int32_t GetStorySelection(xt_box box, xt_story* story, int32_t* start, int32_t* end,
+                          int32_t* length);
+
+void BeginUndoableChange();
+void EndUndoableChange();
+void SetBusyCursor(int32_t on);  // -1 on, 0 off
+
+uint16_t ReadChar(xt_story story, int32_t position);
+int32_t ReadChars(xt_story story, int32_t start, int32_t count, uint8_t* buffer);
+int32_t WriteChar(xt_story story, int32_t position, uint8_t character);
+int32_t WriteCharInCurrentBox(int32_t position, uint8_t character);
+int32_t WriteCharsInCurrentBox(int32_t position, int32_t count, const uint8_t* characters);
+int32_t DeleteChars(xt_box box, int32_t start, int32_t end);  // 4 when no text box
+// box 0 = current box.
+void SetSelection(xt_box box, int32_t start, int32_t end, int32_t show);
+
+// Host code of an 8-bit character as written into a story: the exact inverse
+// of ReadChar's conversion (a table hole b is written as U+00b itself).
+uint16_t HostCodeOf(uint8_t character);
+
+using BoxVisitor = int16_t (*)(xt_box box, void* context);
+// Spreads 1..count ascending, or count..1 when direction is 0xFFFF; never
+// calls the visitor with no box; a non-zero visitor result ends the walk.
+int16_t ForEachBoxInDocument(uint8_t selector, BoxVisitor visitor, void* context,
+                             uint16_t direction);

@@ -1,0 +1,23 @@
+// The typography module: its menu and commands.
+#pragma once
+
+#include <cstdint>
+
+#include "xtapi/xtapi.h"
+
+class TypoXT {
+ public:
+  virtual ~TypoXT() = default;
+  virtual int32_t InstallMenus(xt_menu_record* record);
+  virtual int32_t UpdateMenus();
+  virtual int32_t DoMenuCommand(xt_menu_record* record);
+  virtual int32_t Notify(xt_language_record* record);
+
+  // Host ids of the module's items (0 = absent), in this order.
+  uint16_t typography_item = 0;
+  uint16_t preferences_item = 0;
+  uint16_t about_item = 0;
+};
+
+extern TypoXT* gTypoXT;
+extern xt_menu gTypoMenu;
