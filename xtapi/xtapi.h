@@ -152,6 +152,10 @@ typedef struct xt_activation {
                                  int32_t c);
   /* Receives the number that accompanies every callback registration (200). */
   void (*set_callback_param)(void *host, int32_t value);
+  /* The plug-in names itself for the host's listings (`wirsel --version`):
+   * product name and file version, 8-bit text copied by the host during the
+   * call. Optional for the plug-in; present when `size` covers it. */
+  void (*describe)(void *host, const char *name, const char *version);
 } xt_activation;
 
 /* The single exported entry point; answers 0 on success, 0x51000401 when
