@@ -15,8 +15,9 @@ namespace platform {
 // The path opens for reading and is a regular file (a folder does not count).
 bool FileExists(const char* path);
 
-// Creates a uniquely named file in `folder` (O_CREAT|O_EXCL), then removes
-// that file again; true when that worked. Never touches another file.
+// Creates a uniquely named file in `folder` ("" is the current folder) with
+// O_CREAT|O_EXCL, then removes that file again; true when that worked. Never
+// touches another file.
 bool FolderWritable(const char* folder);
 
 // True when `folder` is listed in WIRSEL_READONLY_DIRS.
@@ -38,8 +39,13 @@ int CopyFileNew(const char* from, const char* to);
 // Removes a file; 0 or an errno value.
 int RemoveFile(const char* path);
 
-// folder + '/' (only when folder does not end in one) + name into `out`;
-// false when it does not fit (out then holds "").
+// Testing aid: after `bytes` more bytes have been written by copies and
+// settings-file writes, further writes fail with ENOSPC, as on a full disk.
+// A negative count turns the failure off (the default).
+void FailWritesAfter(long long bytes);
+
+// folder + '/' (only when folder does not end in one) + name into `out`; an
+// empty folder gives the name alone. False when it does not fit (out = "").
 bool PathJoin(char* out, size_t out_size, const char* folder, const char* name);
 // The folder part of `path`: up to and including its last '/'
 // (with_slash) or without it; "" when the path has no '/'. False when it

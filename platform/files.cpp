@@ -1,0 +1,272 @@
+// Files and folders over POSIX: existence, the writability probe, the
+// read-only attribute, temporary-file copies and path helpers.
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/tempfile.h"
+
+namespace platform {
+namespace {
+
+long long gWriteBudget = -1;  // bytes left before writes fail; -1: no limit
+std::atomic<unsigned> gUniqueCounter{0};
+
+// Length of `folder` without trailing slashes (a lone "/" stays).
+size_t TrimmedLength(const char* folder, size_t length) {
+  while (length > 1 && folder[length - 1] == '/') --length;
+  return length;
+}
+
+// A name no other call of this process uses: <prefix>.<pid>.<counter>.
+bool UniqueName(char* out, size_t out_size, const char* prefix) {
+  unsigned n = gUniqueCounter.fetch_add(1);
+  int written = snprintf(out, out_size, "%s.%ld.%u.tmp", prefix, static_cast<long>(getpid()), n);
+  return written > 0 && static_cast<size_t>(written) < out_size;
+}
+
+bool TargetFolderForcedReadOnly(const char* target) {
+  char folder[PATH_MAX];
+  if (!FolderOf(target, folder, sizeof folder, false)) return false;
+  return FolderForcedReadOnly(folder[0] ? folder : ".");
+}
+
+int CopyIntoTemp(const char* from, const char* to, TempFile* temp) {
+  if (TargetFolderForcedReadOnly(to)) return EACCES;
+  int in = open(from, O_RDONLY | O_CLOEXEC);
+  if (in < 0) return errno;
+  struct stat st;
+  int error = fstat(in, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : S_ISREG(st.st_mode) ? 0 : EINVAL;
+  if (error != 0) {
+    close(in);
+    return error;
+  }
+  error = CreateTempBeside(to, temp);
+  char buffer[65536];
+  while (error == 0) {
+    ssize_t got = read(in, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) error = errno;
+    if (got <= 0) break;
+    error = WriteAll(temp->fd, buffer, static_cast<size_t>(got));
+  }
+  close(in);
+  if (error == 0) error = FinishTemp(temp);
+  if (error != 0) DiscardTemp(temp);
+  return error;
+}
+
+}  // namespace
+
+int CreateTempBeside(const char* target, TempFile* temp) {
+  char prefix[PATH_MAX];
+  char folder[PATH_MAX];
+  if (!FolderOf(target, folder, sizeof folder, true)) return ENAMETOOLONG;
+  int written = snprintf(prefix, sizeof prefix, "%s.%s", folder, FileNameOf(target));
+  if (written < 0 || static_cast<size_t>(written) >= sizeof prefix) return ENAMETOOLONG;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (!UniqueName(temp->path, sizeof temp->path, prefix)) return ENAMETOOLONG;
+    temp->fd = open(temp->path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (temp->fd >= 0) return 0;
+    if (errno != EEXIST) {
+      temp->path[0] = 0;
+      return errno;
+    }
+  }
+  temp->path[0] = 0;
+  return EEXIST;
+}
+
+int WriteAll(int fd, const void* data, size_t size) {
+  const char* bytes = static_cast<const char*>(data);
+  while (size > 0) {
+    size_t chunk = size;
+    if (gWriteBudget >= 0) {
+      if (gWriteBudget == 0) return ENOSPC;
+      if (static_cast<unsigned long long>(gWriteBudget) < chunk) chunk = static_cast<size_t>(gWriteBudget);
+    }
+    ssize_t put = write(fd, bytes, chunk);
+    if (put < 0 && errno == EINTR) continue;
+    if (put < 0) return errno;
+    if (gWriteBudget >= 0) gWriteBudget -= put;
+    bytes += put;
+    size -= static_cast<size_t>(put);
+  }
+  return 0;
+}
+
+int FinishTemp(TempFile* temp) {
+  int error = fsync(temp->fd) == 0 ? 0 : errno;
+  if (close(temp->fd) != 0 && error == 0) error = errno;
+  temp->fd = -1;
+  return error;
+}
+
+void DiscardTemp(TempFile* temp) {
+  if (temp->fd >= 0) close(temp->fd);
+  temp->fd = -1;
+  if (temp->path[0]) unlink(temp->path);
+  temp->path[0] = 0;
+}
+
+int ReadWholeFile(const char* path, size_t limit, std::string* out) {
+  out->clear();
+  int fd = open(path, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  struct stat st;
+  int error = 0;
+  if (fstat(fd, &st) != 0) error = errno;
+  else if (S_ISDIR(st.st_mode)) error = EISDIR;
+  else if (!S_ISREG(st.st_mode)) error = EINVAL;
+  else if (static_cast<unsigned long long>(st.st_size) > limit) error = EFBIG;
+  else out->reserve(static_cast<size_t>(st.st_size));
+  char buffer[65536];
+  while (error == 0) {
+    ssize_t got = read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) error = errno;
+    if (got <= 0) break;
+    if (out->size() + static_cast<size_t>(got) > limit) error = EFBIG;
+    else out->append(buffer, static_cast<size_t>(got));
+  }
+  close(fd);
+  if (error != 0) out->clear();
+  return error;
+}
+
+bool FileExists(const char* path) {
+  if (!path || !*path) return false;
+  int fd = open(path, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st;
+  bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  close(fd);
+  return regular;
+}
+
+bool FolderForcedReadOnly(const char* folder) {
+  const char* list = getenv("WIRSEL_READONLY_DIRS");
+  if (!list || !folder) return false;
+  size_t wanted = TrimmedLength(folder, strlen(folder));
+  while (*list) {
+    const char* end = strchr(list, ':');
+    size_t length = end ? static_cast<size_t>(end - list) : strlen(list);
+    size_t trimmed = TrimmedLength(list, length);
+    if (length > 0 && trimmed == wanted && memcmp(list, folder, wanted) == 0) return true;
+    if (!end) break;
+    list = end + 1;
+  }
+  return false;
+}
+
+bool FolderWritable(const char* folder) {
+  if (!folder) return false;
+  const char* where = *folder ? folder : ".";
+  if (FolderForcedReadOnly(where)) return false;
+  char prefix[PATH_MAX];
+  if (!PathJoin(prefix, sizeof prefix, where, ".wirsel-probe")) return false;
+  char probe[PATH_MAX];
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (!UniqueName(probe, sizeof probe, prefix)) return false;
+    int fd = open(probe, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+      close(fd);
+      unlink(probe);
+      return true;
+    }
+    if (errno != EEXIST) return false;
+  }
+  return false;
+}
+
+bool FileReadOnly(const char* path) {
+  struct stat st;
+  return path && stat(path, &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR);
+}
+
+void ClearReadOnly(const char* path) {
+  struct stat st;
+  if (!path || stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return;
+  if (st.st_uid != geteuid() || (st.st_mode & S_IWUSR)) return;
+  (void)chmod(path, (st.st_mode & 07777) | S_IWUSR);
+}
+
+int CopyFileOver(const char* from, const char* to) {
+  if (!from || !to || !*to) return EINVAL;
+  TempFile temp;
+  int error = CopyIntoTemp(from, to, &temp);
+  if (error != 0) return error;
+  if (rename(temp.path, to) != 0) {
+    error = errno;
+    DiscardTemp(&temp);
+  }
+  return error;
+}
+
+int CopyFileNew(const char* from, const char* to) {
+  if (!from || !to || !*to) return EINVAL;
+  if (access(to, F_OK) == 0) return EEXIST;
+  TempFile temp;
+  int error = CopyIntoTemp(from, to, &temp);
+  if (error != 0) return error;
+  if (link(temp.path, to) != 0) {
+    error = errno;
+    // File systems without hard links can still refuse to replace a name.
+    if ((error == EPERM || error == ENOTSUP) &&
+        renameat2(AT_FDCWD, temp.path, AT_FDCWD, to, RENAME_NOREPLACE) == 0) {
+      temp.path[0] = 0;
+      error = 0;
+    }
+  }
+  DiscardTemp(&temp);
+  return error;
+}
+
+int RemoveFile(const char* path) {
+  if (!path || !*path) return ENOENT;
+  return unlink(path) == 0 ? 0 : errno;
+}
+
+void FailWritesAfter(long long bytes) { gWriteBudget = bytes < 0 ? -1 : bytes; }
+
+bool PathJoin(char* out, size_t out_size, const char* folder, const char* name) {
+  if (!out || out_size == 0) return false;
+  size_t folder_length = folder ? strlen(folder) : 0;
+  const char* separator = folder_length == 0 || folder[folder_length - 1] == '/' ? "" : "/";
+  int written = snprintf(out, out_size, "%s%s%s", folder ? folder : "", separator, name ? name : "");
+  if (written < 0 || static_cast<size_t>(written) >= out_size) {
+    out[0] = 0;
+    return false;
+  }
+  return true;
+}
+
+bool FolderOf(const char* path, char* out, size_t out_size, bool with_slash) {
+  if (!out || out_size == 0) return false;
+  out[0] = 0;
+  if (!path) return true;
+  const char* slash = strrchr(path, '/');
+  if (!slash) return true;
+  size_t length = static_cast<size_t>(slash - path) + (with_slash ? 1 : 0);
+  if (!with_slash && length == 0) length = 1;  // the root keeps its '/'
+  if (length >= out_size) return false;
+  memcpy(out, path, length);
+  out[length] = 0;
+  return true;
+}
+
+const char* FileNameOf(const char* path) {
+  if (!path) return "";
+  const char* slash = strrchr(path, '/');
+  return slash ? slash + 1 : path;
+}
+
+}  // namespace platform
