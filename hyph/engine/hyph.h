@@ -1,0 +1,71 @@
+// The hyphenation engine: Polish words hyphenated by Liang patterns from
+// PLHYPH.DAT, after two exception lists (the user's, kept in PLHYPH.USR, and
+// a built-in one). All text is Windows-1250. Plain functions over an engine
+// handle; nothing here allocates while hyphenating.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/block.h"
+
+// The state of one open engine, held in a block (engine/block.h).
+using HyphHandle = EngHandle;
+
+// Result codes.
+enum HyphResult : int {
+  kHyphOk = 0,
+  // hyph_open: that resource of PLHYPH.DAT is missing, unreadable or damaged.
+  kHyphBadTrie = 100,
+  kHyphBadOps = 101,
+  kHyphBadBuiltin = 103,
+  kHyphBadDefaultUser = 104,
+  kHyphNoStateMemory = 300,  // hyph_open: no memory for the state
+  // Saving PLHYPH.USR: the file could not be created, its size or its
+  // content not written.
+  kHyphSaveCreate = 100,
+  kHyphSaveSize = 101,
+  kHyphSaveContent = 102,
+  // Loading PLHYPH.USR.
+  kHyphUserOpen = 200,      // the file exists but cannot be opened
+  kHyphUserShort = 201,     // shorter than its 4-byte size field
+  kHyphUserNoMemory = 202,  // no memory for the list
+  kHyphUserDamaged = 203,   // nothing read, or not a valid exception list
+  // Exception edits.
+  kHyphExcPresent = 1,     // add: the letters are already there, or refused
+  kHyphExcNotFound = 1,    // remove: not in the list, or no user file
+  kHyphExcNoList = -128,   // add: no user file attached, or no memory
+};
+// Container-layer codes (engine/resfile.h) may also come back from hyph_open.
+
+// English text for a result of hyph_open or hyph_open_exceptions.
+const char* hyph_result_text(int code);
+
+// Opens PLHYPH.DAT; *engine is the new state, or null on failure.
+int hyph_open(const char* data_path, HyphHandle* engine);
+// Attaches PLHYPH.USR (at most 511 bytes of path). A missing or empty file is
+// created from the default list. A file that exists but does not load is left
+// untouched: the error is returned, the default list stays in use and the
+// engine has no user file, so the list cannot be changed.
+int hyph_open_exceptions(const char* user_path, HyphHandle engine);
+// Frees everything; null is accepted.
+void hyph_close(HyphHandle engine);
+// True when a user file is attached (edits are possible).
+bool hyph_has_user_file(HyphHandle engine);
+
+// Longest word (characters before the first digit) that is hyphenated.
+inline constexpr size_t kHyphMaxWord = 254;
+// Writes `word` to `out` (out_size bytes) with "-" at each allowed break.
+// Characters from the first digit on are not written. A word that is refused
+// (null engine, more than kHyphMaxWord letters, no room for the result) comes
+// back unchanged when it fits and as "" otherwise.
+void hyph_word(HyphHandle engine, const char* word, char* out, size_t out_size,
+               bool consult_user_exceptions);
+
+// The user exception list. Words are written with "-" at the breaks.
+int hyph_exc_add(HyphHandle engine, const char* word);
+int hyph_exc_remove(HyphHandle engine, const char* word);
+// Next entry (from the first when restart) into out, in lower case with its
+// hyphens: 1, or 0 at the end (out untouched). out_size >= 252 always fits.
+int hyph_exc_next(HyphHandle engine, char* out, size_t out_size, bool restart);
+bool hyph_exc_contains(HyphHandle engine, const char* word);

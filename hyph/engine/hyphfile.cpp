@@ -1,0 +1,250 @@
+// Opening and closing an engine: PLHYPH.DAT's four resources, checked once so
+// that the word walk needs no bounds checks, and the user file PLHYPH.USR.
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/engfile.h"
+#include "engine/resfile.h"
+#include "hyph/engine/exclist.h"
+#include "hyph/engine/hyph.h"
+#include "hyph/engine/state.h"
+
+namespace {
+
+constexpr char kType[] = "HYPd";
+constexpr uint16_t kTrieId = 100;
+constexpr uint16_t kOpsId = 101;
+constexpr uint16_t kBuiltinId = 103;
+constexpr uint16_t kDefaultUserId = 104;
+// A size field above this is taken to be in the other byte order.
+constexpr uint32_t kLargestPlainSize = 0xFFFFF;
+
+void FreeState(HyphState* s) {
+  eng_block_free(s->trie);
+  eng_block_free(s->ops);
+  eng_block_free(s->builtin_exc);
+  eng_block_free(s->user_exc);
+}
+
+// Converts the op table in place; false when a chain leaves the table or
+// loops.
+bool PrepareOps(EngHandle block, uint32_t* count) {
+  *count = uint32_t(eng_block_size(block) / sizeof(HyphOp));
+  if (*count == 0 || *count > 0x10000) return false;
+  BlockLock lock(block);
+  HyphOp* ops = lock.as<HyphOp>();
+  for (uint32_t i = 0; i < *count; ++i) {
+    const uint8_t* raw = lock.bytes() + 4 * i;
+    ops[i] = HyphOp{eng_be16(raw), raw[2], raw[3]};
+    if (ops[i].next >= *count) return false;
+  }
+  // 0 = unvisited, 1 = on the current chain, 2 = known to end.
+  std::vector<uint8_t> mark(*count, 0);
+  mark[0] = 2;
+  for (uint32_t start = 1; start < *count; ++start) {
+    uint32_t i = start;
+    while (mark[i] == 0) {
+      mark[i] = 1;
+      i = ops[i].next;
+    }
+    if (mark[i] == 1) return false;
+    for (i = start; mark[i] == 1; i = ops[i].next) mark[i] = 2;
+  }
+  return true;
+}
+
+// Converts the trie in place; false when any node that can be reached (code
+// not 0) could lead outside the trie or the op table, or carries the end
+// sentinel 0x80.
+bool PrepareTrie(EngHandle block, uint32_t op_count, uint32_t* count) {
+  *count = uint32_t(eng_block_size(block) / sizeof(HyphNode));
+  if (*count < 256 || *count > 0x10000) return false;
+  BlockLock lock(block);
+  HyphNode* nodes = lock.as<HyphNode>();
+  for (uint32_t i = 0; i < *count; ++i) {
+    const uint8_t* raw = lock.bytes() + 6 * i;
+    nodes[i] = HyphNode{eng_be16(raw), eng_be16(raw + 2), raw[4], 0};
+    if (nodes[i].code == 0) continue;
+    if (nodes[i].code == 0x80 || nodes[i].base + 255u >= *count || nodes[i].op >= op_count) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Shrinks a list block to its list; false when it holds no valid list.
+bool PrepareList(EngHandle block) {
+  size_t length;
+  {
+    BlockLock lock(block);
+    length = exc_list_valid_length(lock.bytes(), eng_block_size(block));
+  }
+  return length != 0 && eng_block_resize(block, length);
+}
+
+// Reads PLHYPH.USR into a new block holding exactly its list.
+int LoadUserList(const char* path, EngHandle* out) {
+  const uint16_t file = eng_file_open(path, kOpenRead);
+  if (file >= kEngBadHandle) return kHyphUserOpen;
+  const uint64_t length = eng_file_length(file);
+  uint8_t field[4];
+  if (eng_file_read(field, 4, file) != 4) {
+    eng_file_close(file);
+    return kHyphUserShort;
+  }
+  uint32_t size = uint32_t(field[0]) | uint32_t(field[1]) << 8 | uint32_t(field[2]) << 16 |
+                  uint32_t(field[3]) << 24;
+  if (size > kLargestPlainSize) size = eng_be32(field);
+  const uint64_t available = length > 4 ? length - 4 : 0;
+  const size_t wanted = size_t(size < available ? size : available);
+  if (wanted == 0) {
+    eng_file_close(file);
+    return kHyphUserDamaged;
+  }
+  EngHandle block = eng_block_alloc(wanted, kBlockZeroInit);
+  if (!block) {
+    eng_file_close(file);
+    return kHyphUserNoMemory;
+  }
+  bool ok;
+  {
+    BlockLock lock(block);
+    ok = eng_read_all(file, lock.bytes(), wanted);
+  }
+  eng_file_close(file);
+  if (!ok || !PrepareList(block)) {
+    eng_block_free(block);
+    return kHyphUserDamaged;
+  }
+  *out = block;
+  return kHyphOk;
+}
+
+// True when nothing is at path (so the file may be created from the
+// default list); a path whose state cannot be told counts as present.
+bool MissingOrEmpty(const char* path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (status.type() == fs::file_type::not_found) return true;
+  if (error || status.type() != fs::file_type::regular) return false;
+  const auto size = fs::file_size(path, error);
+  return !error && size == 0;
+}
+
+}  // namespace
+
+int hyph_save_user_list(const HyphState& s) {
+  const std::string temp = std::string(s.user_path) + ".tmp";
+  const uint16_t file = eng_file_open(temp.c_str(), kOpenCreate);
+  if (file >= kEngBadHandle) return kHyphSaveCreate;
+  BlockLock lock(s.user_exc);
+  const size_t size = eng_block_size(s.user_exc);
+  const uint8_t field[4] = {uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16),
+                            uint8_t(size >> 24)};
+  int result = kHyphOk;
+  if (eng_file_write(field, 4, file) != 4) result = kHyphSaveSize;
+  else if (eng_file_write(lock.bytes(), size, file) != size) result = kHyphSaveContent;
+  if (eng_file_close(file) != 0 && result == kHyphOk) result = kHyphSaveContent;
+  if (result == kHyphOk && std::rename(temp.c_str(), s.user_path) != 0) result = kHyphSaveCreate;
+  if (result != kHyphOk) std::remove(temp.c_str());
+  return result;
+}
+
+int hyph_open(const char* data_path, HyphHandle* engine) {
+  *engine = nullptr;
+  EngHandle handle = eng_block_alloc(sizeof(HyphState), kBlockZeroInit);
+  if (!handle) return kHyphNoStateMemory;
+  const int container = res_open_file(data_path);
+  if (container == -1) {
+    eng_block_free(handle);
+    return res_last_error();
+  }
+  int result = kHyphOk;
+  {
+    BlockLock lock(handle);
+    HyphState* s = lock.as<HyphState>();
+    const struct {
+      uint16_t id;
+      EngHandle* into;
+    } reads[] = {{kTrieId, &s->trie}, {kOpsId, &s->ops}, {kBuiltinId, &s->builtin_exc},
+                 {kDefaultUserId, &s->user_exc}};
+    for (const auto& r : reads) {
+      *r.into = res_get_by_id(kType, r.id);
+      if (!*r.into) {
+        result = r.id;
+        break;
+      }
+    }
+    res_close_file(container);
+    if (result == kHyphOk) {
+      if (!PrepareOps(s->ops, &s->op_count)) result = kHyphBadOps;
+      else if (!PrepareTrie(s->trie, s->op_count, &s->node_count)) result = kHyphBadTrie;
+      else if (!PrepareList(s->builtin_exc)) result = kHyphBadBuiltin;
+      else if (!PrepareList(s->user_exc)) result = kHyphBadDefaultUser;
+    }
+    if (result != kHyphOk) FreeState(s);
+  }
+  if (result != kHyphOk) {
+    eng_block_free(handle);
+    return result;
+  }
+  *engine = handle;
+  return kHyphOk;
+}
+
+int hyph_open_exceptions(const char* user_path, HyphHandle engine) {
+  if (!engine || !user_path) return kHyphUserOpen;
+  BlockLock lock(engine);
+  HyphState* s = lock.as<HyphState>();
+  s->user_path[0] = 0;
+  const size_t path_length = std::strlen(user_path);
+  if (path_length >= kHyphPathSize) return kHyphSaveCreate;
+  if (MissingOrEmpty(user_path)) {
+    std::memcpy(s->user_path, user_path, path_length + 1);
+    return hyph_save_user_list(*s);
+  }
+  EngHandle list = nullptr;
+  const int result = LoadUserList(user_path, &list);
+  if (result != kHyphOk) return result;
+  eng_block_free(s->user_exc);
+  s->user_exc = list;
+  s->enum_cursor = 0;
+  std::memcpy(s->user_path, user_path, path_length + 1);
+  return kHyphOk;
+}
+
+void hyph_close(HyphHandle engine) {
+  if (!engine) return;
+  {
+    BlockLock lock(engine);
+    FreeState(lock.as<HyphState>());
+  }
+  eng_block_free(engine);
+}
+
+bool hyph_has_user_file(HyphHandle engine) {
+  if (!engine) return false;
+  BlockLock lock(engine);
+  return lock.as<HyphState>()->user_path[0] != 0;
+}
+
+const char* hyph_result_text(int code) {
+  switch (code) {
+    case kHyphOk: return "success";
+    case kHyphBadTrie: return "the pattern trie is missing or damaged (or the file could not be created)";
+    case kHyphBadOps: return "the pattern operations are missing or damaged (or the size could not be written)";
+    case kHyphSaveContent: return "the exceptions could not be written";
+    case kHyphBadBuiltin: return "the built-in exceptions are missing or damaged";
+    case kHyphBadDefaultUser: return "the default user exceptions are missing or damaged";
+    case kHyphUserOpen: return "the user exceptions file cannot be opened";
+    case kHyphUserShort: return "the user exceptions file is too short";
+    case kHyphUserNoMemory: return "no memory for the user exceptions";
+    case kHyphUserDamaged: return "the user exceptions file is damaged";
+    case kHyphNoStateMemory: return "no memory for the hyphenation engine";
+    default: return res_error_text(code);
+  }
+}
