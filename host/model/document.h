@@ -63,7 +63,9 @@ enum class Walk : uint8_t {
 
 class Document {
  public:
-  explicit Document(std::string name = {});
+  // A document has at least one H&J specification; with none given it gets
+  // "Standard" with automatic hyphenation.
+  explicit Document(std::string name = {}, std::vector<HJSpec> hjs = {});
   ~Document();
   Document(const Document&) = delete;
   Document& operator=(const Document&) = delete;
@@ -126,12 +128,11 @@ class Document {
   // Boxes whose page is `page`, in spread order with group members.
   BoxId FirstBoxOfPage(int32_t page) const;
   BoxId NextBoxOnPage(BoxId box) const;
-  // Every text box reachable from the spreads (with group members and the
-  // anchored boxes of their stories) in that order: what a text file holds.
+  // The first text box of the spreads, group members included: the box a
+  // text file holds.
   BoxId FirstTextBox() const;
 
   // ---- H&J specifications ----
-  int32_t AddHj(HJSpec spec);  // answers its index
   int32_t hj_count() const { return static_cast<int32_t>(hjs_.size()); }
   const HJSpec* hj(int32_t index) const;
   Result SetHjAutoHyphenation(int32_t index, bool on);  // journaled
@@ -144,7 +145,7 @@ class Document {
   // Brackets nest; edits between the outermost Begin and its End become one
   // undo step. Edits outside any bracket are not undoable (loading, setup).
   void BeginChange() { journal_.Begin(); }
-  void EndChange() { journal_.End(*this); }
+  void EndChange() { journal_.End(); }
   int32_t change_depth() const { return journal_.depth(); }
   std::size_t undo_steps() const { return journal_.steps(); }
   // Undoes the last step; false when there is none or a bracket is open.
@@ -165,7 +166,9 @@ class Document {
   void AppendToChain(Box& box, StoryId story);
   void SetAttached(BoxId box, bool attached);
   BoxId NextSibling(const Box& box) const;
-  void CollectTextBoxes(BoxId box, std::vector<BoxId>& out) const;
+  // The whole document in spread order, group members included.
+  BoxId FirstInDocument() const;
+  BoxId WalkNext(BoxId box) const;
 
   std::string name_;
   std::vector<Spread> spreads_;

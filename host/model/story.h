@@ -64,8 +64,6 @@ class Story {
   // character, else of the character before the insertion point, else of the
   // first character, else none.
   CharAttributes SelectionAttributes() const;
-  // True when some character has a non-zero word of this kind.
-  bool UsesKind(int kind) const;
 
   // Plain +1 / -1 within 0..length; -1 past either end or outside.
   int32_t NextPosition(int32_t pos) const;
@@ -110,6 +108,10 @@ class Story {
   void RawSetAttribute(int32_t pos, int kind, uint32_t value);
   void RawSetParagraphHj(int32_t end_or_length, int32_t hj);
   void SetAnchor(int32_t pos, BoxId box);
+  GapBuffer<uint32_t>& KindBuffer(int kind);
+  GapBuffer<int32_t>& ParagraphBuffer();
+  void ShiftSelectionForInsert(int32_t pos, int32_t count);
+  void ShiftSelectionForErase(int32_t start, int32_t end);
   int32_t ParagraphEndFrom(int32_t pos) const;  // position of the next 13 at or after pos, or -1
   int32_t ParagraphHjAtEnd(int32_t end) const;  // end: a 13's position, or -1 for the last
 

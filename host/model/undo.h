@@ -19,7 +19,7 @@ struct Edit {
   enum class Type : uint8_t {
     kInsert,       // story [start, end) was inserted
     kErase,        // `removed` was taken out at start
-    kSelection,    // the selection was `old_selection`
+    kSelection,    // the selection was `old_selection` when the step began
     kAttribute,    // kind's words over [start, end) were `old_values`
     kToggle,       // `flags` of kind were flipped over [start, end)
     kParagraphHj,  // the paragraph ending at `start` (-1: the last) had H&J `old_value`
@@ -41,7 +41,7 @@ class UndoJournal {
  public:
   void Begin() { ++depth_; }
   // Closes one bracket; the outermost one files its edits as a step.
-  void End(Document& document);
+  void End();
   int32_t depth() const { return depth_; }
   std::size_t steps() const { return steps_.size(); }
   bool Undo(Document& document);
@@ -50,6 +50,9 @@ class UndoJournal {
   // Records an edit, merging it with the previous one of the bracket when
   // they continue each other (typing, backspacing, insert-then-erase).
   void Record(Edit edit);
+  // Records a story's selection before its first change in the open step;
+  // undoing the step restores exactly that one.
+  void RecordSelection(StoryId story, const Selection& old_selection);
 
  private:
   bool Merge(Edit& last, Edit& edit);
@@ -58,6 +61,7 @@ class UndoJournal {
   int32_t depth_ = 0;
   bool undoing_ = false;
   std::vector<Edit> open_;
+  std::vector<StoryId> selection_saved_;  // stories whose selection open_ holds
   std::vector<std::vector<Edit>> steps_;
 };
 

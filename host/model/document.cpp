@@ -1,0 +1,349 @@
+// Spreads, boxes, groups, chains and anchored boxes of one document, and the
+// walks over them.
+#include "host/model/document.h"
+
+#include <algorithm>
+
+namespace wirsel::model {
+
+Document::Document(std::string name, std::vector<HJSpec> hjs)
+    : name_(std::move(name)), hjs_(std::move(hjs)) {
+  if (hjs_.empty()) hjs_.push_back({"Standard", true});
+}
+
+Document::~Document() = default;
+
+int32_t Document::AddSpread(int32_t pages) {
+  spreads_.push_back(Spread{std::max(pages, 1), {}});
+  return spread_count();
+}
+
+const Spread* Document::spread(int32_t number) const {
+  if (number < 1 || number > spread_count()) return nullptr;
+  return &spreads_[static_cast<std::size_t>(number - 1)];
+}
+
+int32_t Document::page_count() const {
+  int32_t count = 0;
+  for (const auto& spread : spreads_) count += spread.pages;
+  return count;
+}
+
+BoxId Document::Fail(Result result) {
+  last_result_ = result;
+  return kNoBox;
+}
+
+BoxId Document::TakeBoxId(BoxId wanted) {
+  if (wanted == kNoBox) {
+    while (boxes_.count(next_box_id_)) ++next_box_id_;
+    return next_box_id_++;
+  }
+  if (boxes_.count(wanted)) return kNoBox;
+  next_box_id_ = std::max(next_box_id_, wanted + 1);
+  return wanted;
+}
+
+StoryId Document::TakeStoryId(StoryId wanted) {
+  if (wanted == kNoStory) {
+    while (stories_.count(next_story_id_)) ++next_story_id_;
+    return next_story_id_++;
+  }
+  if (stories_.count(wanted)) return kNoStory;
+  next_story_id_ = std::max(next_story_id_, wanted + 1);
+  return wanted;
+}
+
+StoryId Document::NewStory(StoryId id) {
+  StoryId taken = TakeStoryId(id);
+  if (taken == kNoStory) {
+    last_result_ = Result::kIdTaken;
+    return kNoStory;
+  }
+  stories_[taken] = std::make_unique<Story>(*this, taken);
+  last_result_ = Result::kOk;
+  return taken;
+}
+
+Box* Document::MutableBox(BoxId id) {
+  auto it = boxes_.find(id);
+  return it == boxes_.end() ? nullptr : &it->second;
+}
+
+const Box* Document::box(BoxId id) const {
+  auto it = boxes_.find(id);
+  return it == boxes_.end() ? nullptr : &it->second;
+}
+
+std::vector<BoxId> Document::ChainOf(StoryId story) const {
+  std::vector<BoxId> chain;
+  for (const auto& [id, box] : boxes_) {
+    if (box.story == story && box.previous_linked == kNoBox) {
+      for (BoxId at = id; at != kNoBox; at = boxes_.at(at).next_linked) chain.push_back(at);
+      break;
+    }
+  }
+  return chain;
+}
+
+void Document::AppendToChain(Box& box, StoryId story) {
+  std::vector<BoxId> chain = ChainOf(story);
+  if (!chain.empty()) {
+    boxes_.at(chain.back()).next_linked = box.id;
+    box.previous_linked = chain.back();
+  }
+  box.story = story;
+}
+
+// Checks that a new box can be made; the caller then places it.
+BoxId Document::NewBox(BoxKind kind, BoxId id, StoryId story) {
+  if (story != kNoStory && (kind != BoxKind::kText || !stories_.count(story))) {
+    return Fail(Result::kNoSuchStory);
+  }
+  BoxId taken = TakeBoxId(id);
+  if (taken == kNoBox) return Fail(Result::kIdTaken);
+  Box box;
+  box.id = taken;
+  box.kind = kind;
+  if (kind == BoxKind::kText) AppendToChain(box, story != kNoStory ? story : NewStory());
+  boxes_[taken] = std::move(box);
+  last_result_ = Result::kOk;
+  return taken;
+}
+
+BoxId Document::AddBox(BoxKind kind, int32_t spread, int32_t page, Bounds bounds, BoxId id,
+                       StoryId story) {
+  if (spread < 1 || spread > spread_count() || page < 0 || page > page_count()) {
+    return Fail(Result::kBadValue);
+  }
+  BoxId made = NewBox(kind, id, story);
+  if (made == kNoBox) return made;
+  Box& box = boxes_.at(made);
+  box.spread = spread;
+  box.page = page;
+  box.bounds = bounds;
+  spreads_[static_cast<std::size_t>(spread - 1)].items.push_back(made);
+  return made;
+}
+
+BoxId Document::AddGroup(const std::vector<BoxId>& items, BoxId id) {
+  if (items.empty()) return Fail(Result::kBadValue);
+  const Box* first = box(items.front());
+  for (BoxId item : items) {
+    const Box* member = box(item);
+    if (!member) return Fail(Result::kNoSuchBox);
+    if (member->spread == 0 || member->spread != first->spread ||
+        std::count(items.begin(), items.end(), item) > 1) {
+      return Fail(Result::kWrongPlacement);
+    }
+  }
+  int32_t spread_number = first->spread;
+  int32_t page = first->page;
+  BoxId made = NewBox(BoxKind::kGroup, id, kNoStory);
+  if (made == kNoBox) return made;
+  auto& spread_items = spreads_[static_cast<std::size_t>(spread_number - 1)].items;
+  auto slot = std::find(spread_items.begin(), spread_items.end(), items.front());
+  *slot = made;
+  for (BoxId item : items) {
+    if (item != items.front()) {
+      spread_items.erase(std::find(spread_items.begin(), spread_items.end(), item));
+    }
+    Box& member = boxes_.at(item);
+    member.spread = 0;
+    member.group = made;
+  }
+  Box& group = boxes_.at(made);
+  group.spread = spread_number;
+  group.page = page;
+  group.items = items;
+  return made;
+}
+
+BoxId Document::InsertAnchoredBox(StoryId story_id, int32_t pos, BoxKind kind, BoxId id,
+                                  StoryId box_story) {
+  Story* host = story(story_id);
+  if (!host) return Fail(Result::kNoSuchStory);
+  if (pos < 0 || pos > host->length()) return Fail(Result::kBadPosition);
+  if (host->length() >= kMaxStoryLength) return Fail(Result::kTooLong);
+  BoxId made = NewBox(kind, id, box_story);
+  if (made == kNoBox) return made;
+  const char16_t anchor = kAnchorChar;
+  host->Insert(pos, &anchor, 1, host->SelectionAttributes());
+  host->SetAnchor(pos, made);
+  boxes_.at(made).anchored_in = story_id;
+  return made;
+}
+
+BoxId Document::AttachAnchoredBox(StoryId story_id, int32_t pos, BoxKind kind, BoxId id,
+                                  StoryId box_story) {
+  Story* host = story(story_id);
+  if (!host) return Fail(Result::kNoSuchStory);
+  if (host->CharAt(pos) != kAnchorChar || host->AnchoredBoxAt(pos) != kNoBox) {
+    return Fail(Result::kBadPosition);
+  }
+  BoxId made = NewBox(kind, id, box_story);
+  if (made == kNoBox) return made;
+  host->SetAnchor(pos, made);
+  boxes_.at(made).anchored_in = story_id;
+  return made;
+}
+
+Result Document::Link(BoxId previous, BoxId next) {
+  Box* first = MutableBox(previous);
+  Box* second = MutableBox(next);
+  if (!first || !second) return Result::kNoSuchBox;
+  if (first->kind != BoxKind::kText || second->kind != BoxKind::kText) {
+    return Result::kNotTextBox;
+  }
+  if (first->next_linked != kNoBox || second->previous_linked != kNoBox ||
+      second->next_linked != kNoBox || first->story == second->story) {
+    return Result::kWrongPlacement;
+  }
+  if (story(second->story)->length() != 0) return Result::kBadValue;
+  stories_.erase(second->story);
+  AppendToChain(*second, first->story);
+  return Result::kOk;
+}
+
+bool Document::BoxValid(BoxId id) const {
+  const Box* found = box(id);
+  return found && found->attached;
+}
+
+bool Document::IsTextBox(BoxId id) const {
+  const Box* found = box(id);
+  return found && found->kind == BoxKind::kText;
+}
+
+bool Document::IsGroup(BoxId id) const {
+  const Box* found = box(id);
+  return found && found->kind == BoxKind::kGroup;
+}
+
+std::vector<BoxId> Document::BoxIds() const {
+  std::vector<BoxId> ids;
+  for (const auto& entry : boxes_) ids.push_back(entry.first);
+  return ids;
+}
+
+void Document::SetAttached(BoxId id, bool attached) {
+  if (Box* found = MutableBox(id)) found->attached = attached;
+}
+
+Story* Document::story(StoryId id) {
+  auto it = stories_.find(id);
+  return it == stories_.end() ? nullptr : it->second.get();
+}
+
+const Story* Document::story(StoryId id) const {
+  auto it = stories_.find(id);
+  return it == stories_.end() ? nullptr : it->second.get();
+}
+
+StoryId Document::StoryOfBox(BoxId id) const {
+  const Box* found = box(id);
+  return found ? found->story : kNoStory;
+}
+
+std::vector<StoryId> Document::StoryIds() const {
+  std::vector<StoryId> ids;
+  for (const auto& entry : stories_) ids.push_back(entry.first);
+  return ids;
+}
+
+BoxId Document::FirstBoxOfSpread(int32_t number, Walk walk) const {
+  const Spread* found = spread(number);
+  return found && !found->items.empty() ? found->items.front() : kNoBox;
+}
+
+BoxId Document::NextSibling(const Box& of) const {
+  const std::vector<BoxId>* list = nullptr;
+  if (of.group != kNoBox) list = &boxes_.at(of.group).items;
+  else if (const Spread* on = spread(of.spread)) list = &on->items;
+  if (!list) return kNoBox;
+  auto it = std::find(list->begin(), list->end(), of.id);
+  return it != list->end() && it + 1 != list->end() ? *(it + 1) : kNoBox;
+}
+
+BoxId Document::NextBox(BoxId id, Walk walk) const {
+  const Box* at = box(id);
+  if (!at) return kNoBox;
+  if (walk == Walk::kWithMembers && !at->items.empty()) return at->items.front();
+  while (at) {
+    BoxId sibling = NextSibling(*at);
+    if (sibling != kNoBox) return sibling;
+    at = at->group != kNoBox ? box(at->group) : nullptr;
+  }
+  return kNoBox;
+}
+
+BoxId Document::FirstInDocument() const {
+  for (int32_t s = 1; s <= spread_count(); ++s) {
+    BoxId first = FirstBoxOfSpread(s, Walk::kWithMembers);
+    if (first != kNoBox) return first;
+  }
+  return kNoBox;
+}
+
+BoxId Document::WalkNext(BoxId id) const {
+  BoxId next = NextBox(id, Walk::kWithMembers);
+  if (next != kNoBox) return next;
+  const Box* at = box(id);
+  while (at && at->group != kNoBox) at = box(at->group);
+  for (int32_t s = at ? at->spread + 1 : spread_count() + 1; s <= spread_count(); ++s) {
+    BoxId first = FirstBoxOfSpread(s, Walk::kWithMembers);
+    if (first != kNoBox) return first;
+  }
+  return kNoBox;
+}
+
+BoxId Document::FirstBoxOfPage(int32_t page) const {
+  for (BoxId at = FirstInDocument(); at != kNoBox; at = WalkNext(at)) {
+    if (box(at)->page == page) return at;
+  }
+  return kNoBox;
+}
+
+BoxId Document::NextBoxOnPage(BoxId id) const {
+  const Box* from = box(id);
+  if (!from) return kNoBox;
+  for (BoxId at = WalkNext(id); at != kNoBox; at = WalkNext(at)) {
+    if (box(at)->page == from->page) return at;
+  }
+  return kNoBox;
+}
+
+BoxId Document::FirstTextBox() const {
+  for (BoxId at = FirstInDocument(); at != kNoBox; at = WalkNext(at)) {
+    if (IsTextBox(at)) return at;
+  }
+  return kNoBox;
+}
+
+const HJSpec* Document::hj(int32_t index) const {
+  if (index < 0 || index >= hj_count()) return nullptr;
+  return &hjs_[static_cast<std::size_t>(index)];
+}
+
+Result Document::SetHjAutoHyphenation(int32_t index, bool on) {
+  if (!hj(index)) return Result::kBadValue;
+  auto& spec = hjs_[static_cast<std::size_t>(index)];
+  if (spec.auto_hyphenation == on) return Result::kOk;
+  if (journal_.recording()) {
+    Edit edit;
+    edit.type = Edit::Type::kHjAuto;
+    edit.start = index;
+    edit.old_value = spec.auto_hyphenation ? 1 : 0;
+    journal_.Record(std::move(edit));
+  }
+  spec.auto_hyphenation = on;
+  return Result::kOk;
+}
+
+Result Document::SetCurrentBox(BoxId id) {
+  if (id != kNoBox && !BoxValid(id)) return Result::kNoSuchBox;
+  current_box_ = id;
+  return Result::kOk;
+}
+
+}  // namespace wirsel::model
