@@ -7,6 +7,7 @@
 #include <string>
 
 #include "shell/xt40root.h"
+#include "shell/xt40shell.h"
 #include "xtapi/xtapi.h"
 
 class XT40xdlog : public XT40Root {
@@ -22,6 +23,16 @@ class XT40xdlog : public XT40Root {
   int16_t Run();
   bool IsOpen() const { return dialog_ != nullptr; }
   int16_t Resource() const { return resource_; }
+
+  // Services of the shell's callbacks to registered dialogs. A dialog that
+  // owns a menu item handles it (opening itself when closed); an open dialog
+  // may keep its own menu state and ask for idle service. The defaults own
+  // nothing and need nothing.
+  virtual bool OwnsMenuItem(uint16_t item) const { return false; }
+  virtual void HandleMenuItem(uint16_t item) {}
+  virtual void UpdateMenuState() {}
+  virtual bool WantsService() const { return false; }
+  virtual void Service() {}
 
  protected:
   // Hooks, called in this order while the dialog runs: InitItems once (fill
@@ -57,6 +68,14 @@ class XT40xdlog : public XT40Root {
   int16_t resource_;
   xt_dialog dialog_ = nullptr;
 };
+
+// A registered dialog that is still alive when the host closes is deleted by
+// the shell, so a dialog object that outlives one command must be made with
+// new and must clear its own references in its destructor.
+
+// The numbers of the alert dialogs and their items, handed over at
+// activation.
+void SetAlertDialogNumbers(const AlertDialogNumbers& numbers);
 
 // The alert dialogs. Texts are stored (Mac Central European) and translated.
 void MessageAlert(const char* stored);                         // 30004

@@ -23,3 +23,13 @@ extern uint32_t gPluginId;
 
 // True once every suite above is bound.
 bool HostSuitesBound();
+
+// Copy of the host information record taken at activation.
+extern xt_host_info gHostInfo;
+
+// Acquires every suite above through the registration record; false (and
+// every suite null again) when the host refuses one. Containers created
+// afterwards take their blocks from the host's memory suite.
+bool BindHostSuites(xt_registration* record);
+// Forgets the suites (after shut-down); containers fall back to the heap.
+void UnbindHostSuites();

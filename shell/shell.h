@@ -46,3 +46,24 @@ const char* PluginFolder();
 
 // Opens the shared About dialog (created on first use).
 void ShowAboutDialog();
+
+// Alerts raised before the host's suites are bound are held and shown at the
+// end of start-up; when start-up fails they are dropped.
+void ShowPendingAlerts();
+void DiscardPendingAlerts();
+
+// Records the folder of the plug-in file (see PluginFolder); called once at
+// activation.
+void StorePluginFolder();
+
+// The hyphenation module's host entries: the per-word hyphenation callback
+// (435), the method list callback (454) and the registration of its method
+// with the host. The module installs them before start-up (from its
+// constructor); the shell registers and guards them. The table must outlive
+// the plug-in.
+struct HyphenationHooks {
+  int32_t (*hyphenate_word)(xt_hyph_record* record);
+  int32_t (*list_methods)(xt_hyph_methods_record* record);
+  int32_t (*register_method)();  // may be null
+};
+void SetHyphenationHooks(const HyphenationHooks* hooks);

@@ -63,3 +63,32 @@ using BoxVisitor = int16_t (*)(xt_box box, void* context);
 // calls the visitor with no box; a non-zero visitor result ends the walk.
 int16_t ForEachBoxInDocument(uint8_t selector, BoxVisitor visitor, void* context,
                              uint16_t direction);
+
+// Switches the host's redraw off (0) or on (1).
+void SetRedraw(bool on);
+
+// Scopes that always undo what they started, also when an exception passes:
+// the undoable-change bracket, the busy cursor and redraw-off.
+class UndoableChangeScope {
+ public:
+  UndoableChangeScope() { BeginUndoableChange(); }
+  ~UndoableChangeScope() { EndUndoableChange(); }
+  UndoableChangeScope(const UndoableChangeScope&) = delete;
+  UndoableChangeScope& operator=(const UndoableChangeScope&) = delete;
+};
+
+class BusyCursorScope {
+ public:
+  BusyCursorScope() { SetBusyCursor(-1); }
+  ~BusyCursorScope() { SetBusyCursor(0); }
+  BusyCursorScope(const BusyCursorScope&) = delete;
+  BusyCursorScope& operator=(const BusyCursorScope&) = delete;
+};
+
+class RedrawOffScope {
+ public:
+  RedrawOffScope() { SetRedraw(false); }
+  ~RedrawOffScope() { SetRedraw(true); }
+  RedrawOffScope(const RedrawOffScope&) = delete;
+  RedrawOffScope& operator=(const RedrawOffScope&) = delete;
+};

@@ -1,0 +1,106 @@
+// The framework's alert dialogs: a message (30004), a question with Yes, No
+// and optionally Cancel (30005) and a one-line text input (30006).
+#include <string>
+
+#include "base/macce.h"
+#include "dialogs/resources.h"
+#include "dialogs/xdlog.h"
+
+namespace {
+
+AlertDialogNumbers gNumbers;
+
+const xt_dialog_item_def kMessageItems[] = {
+    {1, XT_ITEM_BUTTON, 0, 0, MACCE("OK")},
+    {1060, XT_ITEM_STATIC, 0, 0, nullptr},
+};
+const xt_dialog_def kMessage = {30004, 2, MACCE("Wirsel"), kMessageItems};
+
+const xt_dialog_item_def kQuestionItems[] = {
+    {6, XT_ITEM_BUTTON, 0, 0, MACCE("Yes")},
+    {7, XT_ITEM_BUTTON, 0, 0, MACCE("No")},
+    {8, XT_ITEM_BUTTON, 0, 0, MACCE("Cancel")},
+    {1066, XT_ITEM_STATIC, 0, 0, nullptr},
+};
+const xt_dialog_def kQuestion = {30005, 4, MACCE("Wirsel"), kQuestionItems};
+
+const xt_dialog_item_def kInputItems[] = {
+    {1, XT_ITEM_BUTTON, 0, 0, MACCE("OK")},
+    {8, XT_ITEM_BUTTON, 0, 0, MACCE("Cancel")},
+    {1068, XT_ITEM_STATIC, 0, 0, nullptr},
+    {1069, XT_ITEM_EDIT, 0, 0, nullptr},
+};
+const xt_dialog_def kInput = {30006, 4, MACCE("Wirsel"), kInputItems};
+
+const DialogResourceRegistration kRegistrations[] = {
+    DialogResourceRegistration(kMessage), DialogResourceRegistration(kQuestion),
+    DialogResourceRegistration(kInput)};
+
+// One alert: a text item, buttons that close with their own number.
+class CAlertDialog : public XT40xdlog {
+ public:
+  CAlertDialog(int16_t resource, int16_t text_item, const char* stored)
+      : XT40xdlog(resource), text_item_(text_item), stored_(stored) {}
+
+ protected:
+  void InitItems() override { SetStoredText(text_item_, stored_); }
+  void ItemHit(int16_t item) override { Close(item); }
+
+ private:
+  int16_t text_item_;
+  const char* stored_;
+};
+
+class CQuestionDialog : public CAlertDialog {
+ public:
+  CQuestionDialog(const char* stored, bool with_cancel)
+      : CAlertDialog(gNumbers.question, gNumbers.question_text, stored),
+        with_cancel_(with_cancel) {}
+
+ protected:
+  void InitItems() override {
+    CAlertDialog::InitItems();
+    Enable(gNumbers.question_cancel, with_cancel_);
+  }
+
+ private:
+  bool with_cancel_;
+};
+
+class CInputDialog : public CAlertDialog {
+ public:
+  CInputDialog(const char* stored_prompt, std::string& value)
+      : CAlertDialog(gNumbers.input, gNumbers.input_prompt, stored_prompt), value_(value) {}
+
+ protected:
+  void SetValues() override { SetText(gNumbers.input_field, value_.c_str()); }
+  bool Accept() override {
+    value_ = GetText(gNumbers.input_field);
+    return true;
+  }
+
+ private:
+  std::string& value_;
+};
+
+}  // namespace
+
+void SetAlertDialogNumbers(const AlertDialogNumbers& numbers) { gNumbers = numbers; }
+
+void MessageAlert(const char* stored) {
+  CAlertDialog dialog(gNumbers.message, gNumbers.message_text, stored);
+  dialog.Run();
+}
+
+int32_t QuestionAlert(const char* stored, bool with_cancel) {
+  CQuestionDialog dialog(stored, with_cancel);
+  const int16_t result = dialog.Run();
+  if (result == gNumbers.question_yes) return XT_ANSWER_YES;
+  if (result == gNumbers.question_no || !with_cancel) return XT_ANSWER_NO;
+  return XT_ANSWER_CANCEL;
+}
+
+bool InputAlert(const char* stored_prompt, std::string& value) {
+  CInputDialog dialog(stored_prompt, value);
+  return dialog.Run() == XT_DLG_OK;
+}
