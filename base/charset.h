@@ -39,7 +39,7 @@ class CharsetConverter {
   // Converts a NUL-terminated string in place; null or "" is returned as is.
   char* ConvertString(char* text) const;
   // Converts into `out` (at most out_size-1 bytes, always NUL-terminated when
-  // out_size > 0); returns `out`, or `text` unchanged when it is null or "".
+  // out_size > 0; a null text gives ""); returns `out`.
   char* ConvertString(const char* text, char* out, size_t out_size) const;
   // Converts exactly `count` bytes (count < 1: strlen) in place / into `out`
   // (which holds at least that many bytes); no NUL is appended.
@@ -53,6 +53,8 @@ class CharsetConverter {
   uint32_t ClassOf(uint8_t code) const;         // CharClass bits
 
   // Forgets both selections (the next selection rebuilds everything).
+  // Until both are selected the conversion is the identity. A "bez" source
+  // or target converts nothing in that direction.
   void Reset();
 
  private:

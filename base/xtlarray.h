@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 #include "base/blockalloc.h"
 
@@ -57,7 +58,9 @@ struct XTLIterator {
 class XTLArray {
  public:
   // `comparator` null: the shared byte comparator (the long one for 4-byte
-  // elements), not owned. Throws BlockError when `reserve` cannot be had.
+  // elements), not owned; with own_comparator the array deletes it. The
+  // element size is at least 1. Throws BlockError when `reserve` elements
+  // cannot be had.
   XTLArray(uint32_t element_size, uint32_t reserve = 0, XTLComparator* comparator = nullptr,
            bool keep_sorted = false, bool own_comparator = false);
   // Copies the elements (and a fresh comparator when the source owns its
@@ -103,6 +106,9 @@ class XTLArray {
   int32_t SortedKeyPosition(const void* key) const;
   // Shell sort by the comparator; false while locked.
   bool Sort();
+  // The first gap of the sort for `count` elements (each next gap is a third
+  // of the previous one, down to 1).
+  static uint32_t FirstSortGap(uint32_t count);
 
   // Nestable; the first lock locks the block, the last unlock unlocks it.
   void Lock() const;
@@ -121,11 +127,25 @@ class XTLArray {
   const XTLComparator* Comparator() const { return comparator_; }
 
  private:
-  int32_t Resolve(int32_t index) const;  // 1..count or 0
-  void Reserve(uint32_t count);
-  void Shrink();
-  uint8_t* Bytes() const;
+  // The block's bytes for the duration of one operation.
+  class Pin {
+   public:
+    explicit Pin(const XTLArray& array);
+    ~Pin();
+    Pin(const Pin&) = delete;
+    Pin& operator=(const Pin&) = delete;
+    uint8_t* At(int32_t index) const;  // element `index` (1-based)
+
+   private:
+    const XTLArray& array_;
+    uint8_t* bytes_;
+  };
+
+  int32_t Resolve(int32_t index) const;  // 1..count, or 0
+  void Grow(uint32_t n);
+  void Shrink(uint32_t n);
   int32_t SearchPosition(const void* probe, bool by_key, bool* found) const;
+  int32_t LinearFind(const void* probe, bool by_key) const;
   void AfterInsert(int32_t index, uint32_t n);
   void AfterDelete(int32_t index, uint32_t n);
   void ChangedOrder();
@@ -148,6 +168,8 @@ class XTLArray {
 // Typed view over XTLArray for records of type T (trivially copyable).
 template <typename T>
 class XTTArray : public XTLArray {
+  static_assert(std::is_trivially_copyable_v<T>, "records are copied as bytes");
+
  public:
   explicit XTTArray(uint32_t reserve = 0, XTLComparator* comparator = nullptr,
                     bool keep_sorted = false, bool own_comparator = false)
