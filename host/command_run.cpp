@@ -1,0 +1,113 @@
+// `wirsel run`: open a document, choose menu items, write the document; and
+// `wirsel menus`: the menu bar as the user would see it.
+#include <sys/stat.h>
+
+#include <iostream>
+
+#include "host/commands.h"
+#include "host/document_files.h"
+#include "host/io/files.h"
+#include "host/io/io_error.h"
+#include "host/session_options.h"
+
+namespace {
+
+struct RunOptions {
+  SessionOptions session;
+  std::string file;
+  std::vector<std::string> items;
+  std::string out;
+  std::string format;
+  bool in_place = false;
+};
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat sa {};
+  struct stat sb {};
+  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+         sa.st_ino == sb.st_ino;
+}
+
+bool Run(const RunOptions& options) {
+  if (!ValidOutputFormat(options.format)) {
+    return Fail("--format must be text, tex, html or json, not \"" + options.format + "\"");
+  }
+  if (!options.out.empty() && (options.in_place || SameFile(options.out, options.file))) {
+    return Fail(options.in_place ? "--in-place and -o exclude each other"
+                                 : "-o names the input file; use --in-place to write over it");
+  }
+  HostRuntime runtime;
+  if (!StartSession(options.session, runtime)) return false;
+  OpenedDocument opened;
+  std::string error;
+  if (!OpenDocumentFile(options.file, opened, error)) return Fail(error);
+  if (!ApplyTargetOptions(options.session)) return false;
+  for (const std::string& item : options.items) {
+    if (!runtime.Choose(item, error)) return Fail(error);
+    if (!CheckHostErrors(false)) return false;
+  }
+  if (!CheckHostErrors(true)) return false;
+  std::string bytes;
+  if (!RenderFrontDocument(opened, options.format, bytes, error)) return Fail(error);
+  const std::string target = options.in_place ? options.file : options.out;
+  if (target.empty()) {
+    std::cout << bytes << std::flush;
+    return true;
+  }
+  try {
+    wirsel::io::WriteFileAtomically(target, bytes);
+  } catch (const wirsel::io::IoError& e) {
+    return Fail(e.what());
+  }
+  return true;
+}
+
+void SetUpRun(CLI::App& command) {
+  static RunOptions options;
+  command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json)")->required();
+  command.add_option("--do", options.items, "Menu item to choose, by its title (repeatable)");
+  command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
+  command.add_option("--format", options.format, "Output: text, tex, html or json");
+  command.add_flag("--in-place", options.in_place, "Write the document back over FILE");
+  AddSessionOptions(command, options.session);
+  command.callback([] { Run(options); });
+}
+
+struct MenusOptions {
+  SessionOptions session;
+  std::vector<std::string> files;
+};
+
+bool Menus(const MenusOptions& options) {
+  HostRuntime runtime;
+  if (!StartSession(options.session, runtime)) return false;
+  if (options.files.empty()) {
+    if (!ApplyTargetOptions(options.session)) return false;
+    runtime.UpdateMenus();
+    std::cout << runtime.MenuListing();
+    return CheckHostErrors(true);
+  }
+  for (const std::string& file : options.files) {
+    OpenedDocument opened;
+    std::string error;
+    if (!OpenDocumentFile(file, opened, error)) return Fail(error);
+    if (!ApplyTargetOptions(options.session)) return false;
+    runtime.UpdateMenus();
+    if (options.files.size() > 1) std::cout << "== " << file << " ==\n";
+    std::cout << runtime.MenuListing();
+  }
+  return CheckHostErrors(true);
+}
+
+void SetUpMenus(CLI::App& command) {
+  static MenusOptions options;
+  command.add_option("FILE", options.files, "Documents to open, each in front in turn");
+  AddSessionOptions(command, options.session);
+  command.callback([] { Menus(options); });
+}
+
+const CommandRegistration kRun("run", "Open a document, choose menu items, write the document",
+                               SetUpRun);
+const CommandRegistration kMenus("menus", "Print the menu bar after a menu update", SetUpMenus);
+
+}  // namespace

@@ -1,0 +1,52 @@
+// wirsel: a layout host on the command line. It loads the plug-ins of its
+// XTensions folder and runs one subcommand; `--version` lists the host and the
+// plug-ins.
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+#include "host/command_list.h"
+#include "host/runtime.h"
+
+namespace {
+
+int PrintVersions() {
+  std::cout << PluginHost::kHostName << " " << HostVersion() << "\n";
+  PluginHost plugins;
+  std::string error;
+  const bool loaded = plugins.LoadFolder(XTensionsFolder(), error);
+  for (const auto& plugin : plugins.plugins()) {
+    if (!plugin->started) continue;
+    std::cout << "  " << plugin->file_name << ": "
+              << (plugin->product.empty() ? plugin->file_name : plugin->product) << " "
+              << (plugin->version.empty() ? "(version unknown)" : plugin->version) << "\n";
+  }
+  if (!loaded) {
+    std::cerr << "wirsel: " << error << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"wirsel: a layout host that loads proofing plug-ins and runs their menu commands"};
+  bool version = false;
+  app.add_flag("--version", version, "Print the host's and each plug-in's name and version");
+  for (const CommandEntry& command : Commands()) {
+    command.setup(*app.add_subcommand(command.name, command.description));
+  }
+  app.require_subcommand(0, 1);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e);
+  }
+  if (version) return PrintVersions();
+  if (app.get_subcommands().empty()) {
+    std::cerr << app.help();
+    return 2;
+  }
+  return CurrentExitStatus();
+}

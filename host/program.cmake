@@ -1,0 +1,21 @@
+# The `wirsel` executable: every .cpp of host/ (commands of other areas
+# register themselves from their own files here) over the document model and
+# file formats. `wirsel_host_runtime` is the same code without main, for tests.
+if(NOT TARGET wirsel_host_model OR NOT TARGET wirsel_host_io)
+  message(STATUS "wirsel: waiting for the document model and file format libraries")
+  return()
+endif()
+
+file(GLOB WIRSEL_HOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+list(REMOVE_ITEM WIRSEL_HOST_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
+
+add_library(wirsel_host_runtime OBJECT ${WIRSEL_HOST_SOURCES})
+target_include_directories(wirsel_host_runtime PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(wirsel_host_runtime PUBLIC WIRSEL_VERSION="${PROJECT_VERSION}")
+target_link_libraries(wirsel_host_runtime PUBLIC wirsel_host_io wirsel_host_model CLI11::CLI11
+                      ${CMAKE_DL_LIBS})
+wirsel_strict(wirsel_host_runtime)
+
+add_executable(wirsel main.cpp)
+target_link_libraries(wirsel PRIVATE wirsel_host_runtime)
+wirsel_strict(wirsel)

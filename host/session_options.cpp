@@ -1,0 +1,82 @@
+// Shared start-up of the document commands.
+#include "host/session_options.h"
+
+#include <unistd.h>
+
+#include <iostream>
+
+#include "host/commands.h"
+#include "host/frontend.h"
+#include "host/session.h"
+
+void AddSessionOptions(CLI::App& command, SessionOptions& options) {
+  command.add_option("--lang", options.lang,
+                     "Interface language: en or pl (default: pl when LANG starts with pl)");
+  command.add_option("--select", options.select,
+                     "Selection START:END in the story of the current box");
+  command.add_option("--tool", options.tool, "Current tool: content or item");
+  command.add_option("--dialogs", options.dialogs,
+                     "Dialog script that answers the plug-in's dialogs and message boxes");
+}
+
+bool Fail(const std::string& message) {
+  std::cerr << "wirsel: " << message << "\n";
+  SetExitStatus(1);
+  return false;
+}
+
+bool StartSession(const SessionOptions& options, HostRuntime& runtime) {
+  const int16_t language = LanguageFromOption(options.lang);
+  if (language < 0) return Fail("--lang must be en or pl, not \"" + options.lang + "\"");
+  if (options.tool != "" && options.tool != "content" && options.tool != "item") {
+    return Fail("--tool must be content or item, not \"" + options.tool + "\"");
+  }
+  if (!options.dialogs.empty()) {
+    std::string error;
+    auto script = MakeScriptFrontEnd(options.dialogs, std::cerr, error);
+    if (!script) return Fail(error);
+    SetFrontEnd(std::move(script));
+  } else if (isatty(STDIN_FILENO)) {
+    SetFrontEnd(MakeTerminalFrontEnd(std::cin, std::cerr));
+  } else {
+    SetFrontEnd(MakeDefaultFrontEnd(std::cerr));
+  }
+  std::string error;
+  if (!runtime.Start(language, error)) return Fail(error);
+  return true;
+}
+
+bool ApplyTargetOptions(const SessionOptions& options) {
+  auto& workspace = Session().workspace;
+  if (options.tool == "content") workspace.SetTool(wirsel::model::kContentTool);
+  if (options.tool == "item") workspace.SetTool(wirsel::model::kItemTool);
+  if (options.select.empty()) return true;
+  long start = -1;
+  long end = -1;
+  char tail = 0;
+  if (std::sscanf(options.select.c_str(), "%ld:%ld%c", &start, &end, &tail) != 2 || start < 0 ||
+      end < start) {
+    return Fail("--select must be START:END with 0 <= START <= END, not \"" + options.select + "\"");
+  }
+  wirsel::model::Document* document = FrontDocument();
+  wirsel::model::Story* story =
+      document ? document->story(document->StoryOfBox(document->current_box())) : nullptr;
+  if (!story) return Fail("--select needs a document whose current box is a text box");
+  if (end > story->length()) {
+    return Fail("--select " + options.select + " is past the end of the story (" +
+                std::to_string(story->length()) + " characters)");
+  }
+  story->SetSelection(static_cast<int32_t>(start), static_cast<int32_t>(end));
+  return true;
+}
+
+bool CheckHostErrors(bool finished) {
+  std::vector<std::string> errors = TakeHostErrors();
+  if (finished) {
+    if (std::string leftover = CurrentFrontEnd().Finish(); !leftover.empty()) {
+      errors.push_back(leftover);
+    }
+  }
+  for (const std::string& error : errors) Fail(error);
+  return errors.empty();
+}
