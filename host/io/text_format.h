@@ -41,9 +41,14 @@ TextFile ReadTextFile(const std::string& path);
 std::string RenderStory(const model::Story& story, TextFlavor flavor, LineEnd line_end,
                         std::string_view title = {});
 
-// UTF-16 to UTF-8 and back, as the text and JSON formats use them. Decoding
-// throws IoError at the line of the first invalid sequence.
-std::u16string DecodeUtf8(std::string_view bytes, const std::string& name);
+// UTF-8 to story characters: every line end (LF, CR LF, lone CR) becomes one
+// paragraph end (13); the style of the first is stored in *first_line_end
+// (left alone when there is none). Throws IoError at the line of the first
+// invalid sequence.
+std::u16string DecodeUtf8(std::string_view bytes, const std::string& name,
+                          LineEnd* first_line_end = nullptr);
+// Story characters to UTF-8, unchanged (a surrogate without its partner
+// becomes U+FFFD).
 std::string EncodeUtf8(std::u16string_view units);
 
 }  // namespace wirsel::io

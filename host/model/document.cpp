@@ -86,6 +86,21 @@ std::vector<BoxId> Document::ChainOf(StoryId story) const {
   return chain;
 }
 
+Result Document::SetChainOrder(StoryId id, const std::vector<BoxId>& order) {
+  if (!story(id)) return Result::kNoSuchStory;
+  std::vector<BoxId> current = ChainOf(id);
+  std::vector<BoxId> wanted = order;
+  std::sort(current.begin(), current.end());
+  std::sort(wanted.begin(), wanted.end());
+  if (current != wanted) return Result::kWrongPlacement;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    Box& box = boxes_.at(order[i]);
+    box.previous_linked = i > 0 ? order[i - 1] : kNoBox;
+    box.next_linked = i + 1 < order.size() ? order[i + 1] : kNoBox;
+  }
+  return Result::kOk;
+}
+
 void Document::AppendToChain(Box& box, StoryId story) {
   std::vector<BoxId> chain = ChainOf(story);
   if (!chain.empty()) {
@@ -202,6 +217,15 @@ Result Document::Link(BoxId previous, BoxId next) {
   if (story(second->story)->length() != 0) return Result::kBadValue;
   stories_.erase(second->story);
   AppendToChain(*second, first->story);
+  return Result::kOk;
+}
+
+Result Document::SetBoxPlacement(BoxId id, int32_t page, Bounds bounds) {
+  Box* found = MutableBox(id);
+  if (!found) return Result::kNoSuchBox;
+  if (page < 0 || page > page_count()) return Result::kBadValue;
+  found->page = page;
+  found->bounds = bounds;
   return Result::kOk;
 }
 

@@ -103,6 +103,9 @@ class Document {
   // then on both show one story.
   Result Link(BoxId previous, BoxId next);
 
+  // Sets the page (0..page_count) and bounds of a box.
+  Result SetBoxPlacement(BoxId id, int32_t page, Bounds bounds);
+
   const Box* box(BoxId id) const;
   // The box exists and is placed (an anchored box whose anchor character was
   // deleted is not valid).
@@ -121,6 +124,9 @@ class Document {
   std::vector<StoryId> StoryIds() const;
   // The chain of a story, first box first.
   std::vector<BoxId> ChainOf(StoryId story) const;
+  // Puts the boxes of a story's chain in this order; `boxes` must be exactly
+  // the boxes that show the story.
+  Result SetChainOrder(StoryId story, const std::vector<BoxId>& boxes);
 
   // ---- Walks ----
   BoxId FirstBoxOfSpread(int32_t spread, Walk walk) const;
