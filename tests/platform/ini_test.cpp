@@ -1,0 +1,217 @@
+// INI files: fixtures for reading, round trips and damaged or hostile files.
+#include "platform/ini.h"
+
+#include <errno.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "tests/platform/tempdir.h"
+
+namespace {
+
+using testutil::ReadFile;
+using testutil::TempDir;
+using testutil::WriteFile;
+
+std::string Read(const std::string& file, const char* section, const char* key,
+                 const char* def = "<default>", size_t size = 256) {
+  std::vector<char> out(size);
+  platform::IniRead(file.c_str(), section, key, def, out.data(), out.size());
+  return out.data();
+}
+
+// Each fixture NAME.ini comes with NAME.expected: lines of
+// section <TAB> key <TAB> value ("<default>" when the key must be missing).
+std::vector<std::string> FixtureNames() {
+  std::vector<std::string> names;
+  for (const std::string& file : TempDir::ListOf(INI_FIXTURES)) {
+    if (file.size() > 4 && file.substr(file.size() - 4) == ".ini") names.push_back(file.substr(0, file.size() - 4));
+  }
+  return names;
+}
+
+class IniFixture : public testing::TestWithParam<std::string> {};
+
+TEST_P(IniFixture, ReadsExpectedValues) {
+  std::string base = std::string(INI_FIXTURES) + "/" + GetParam();
+  std::istringstream expected(ReadFile(base + ".expected"));
+  std::string line;
+  int checked = 0;
+  while (std::getline(expected, line)) {
+    size_t tab1 = line.find('\t');
+    size_t tab2 = line.find('\t', tab1 + 1);
+    ASSERT_NE(tab2, std::string::npos) << line;
+    std::string section = line.substr(0, tab1);
+    std::string key = line.substr(tab1 + 1, tab2 - tab1 - 1);
+    EXPECT_EQ(Read(base + ".ini", section.c_str(), key.c_str()), line.substr(tab2 + 1))
+        << section << " / " << key;
+    ++checked;
+  }
+  EXPECT_GT(checked, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, IniFixture, testing::ValuesIn(FixtureNames()),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+
+TEST(IniRead, MissingFileGivesTheDefaultBoundedBySize) {
+  TempDir dir;
+  EXPECT_EQ(Read(dir / "none.ini", "s", "k", "fallback"), "fallback");
+  EXPECT_EQ(Read(dir / "none.ini", "s", "k", "fallback", 4), "fal");
+  char one[1] = {'x'};
+  EXPECT_EQ(platform::IniRead((dir / "none.ini").c_str(), "s", "k", "abc", one, 1), 0u);
+  EXPECT_EQ(one[0], 0);
+}
+
+TEST(IniRead, LongValueIsCutToTheBuffer) {
+  TempDir dir;
+  WriteFile(dir / "a.ini", "[s]\nk=0123456789\n");
+  EXPECT_EQ(Read(dir / "a.ini", "s", "k", "", 5), "0123");
+}
+
+TEST(IniRead, UnusableFilesGiveTheDefault) {
+  TempDir dir;
+  mkdir((dir / "folder.ini").c_str(), 0700);
+  WriteFile(dir / "plain", "x");
+  EXPECT_EQ(Read(dir / "folder.ini", "s", "k"), "<default>");
+  EXPECT_EQ(Read(dir / "plain/inside.ini", "s", "k"), "<default>");
+  EXPECT_EQ(Read(dir / "missing-folder/x.ini", "s", "k"), "<default>");
+  EXPECT_EQ(Read("", "s", "k"), "<default>");
+  std::string huge(5000, 'a');
+  EXPECT_EQ(Read("/" + huge, "s", "k"), "<default>");
+}
+
+TEST(IniRead, RandomBytesNeverCrashAndStayWritable) {
+  TempDir dir;
+  std::mt19937 random(1234);
+  std::string noise(1 << 20, '\0');
+  for (char& c : noise) c = static_cast<char>(random());
+  WriteFile(dir / "noise.ini", noise);
+  Read(dir / "noise.ini", "1Dzielenie", "2UzywajWyjatkow");
+  ASSERT_EQ(platform::IniWrite((dir / "noise.ini").c_str(), "1Dzielenie", "2UzywajWyjatkow", "1"), 0);
+  EXPECT_EQ(Read(dir / "noise.ini", "1Dzielenie", "2UzywajWyjatkow"), "1");
+}
+
+TEST(IniRead, TenMegabyteLine) {
+  TempDir dir;
+  std::string big(10 << 20, 'x');
+  WriteFile(dir / "big.ini", "[s]\nbig=" + big + "\nsmall=1\n");
+  EXPECT_EQ(Read(dir / "big.ini", "s", "small"), "1");
+  EXPECT_EQ(Read(dir / "big.ini", "s", "big"), std::string(255, 'x'));
+  ASSERT_EQ(platform::IniWrite((dir / "big.ini").c_str(), "s", "small", "2"), 0);
+  EXPECT_EQ(Read(dir / "big.ini", "s", "small"), "2");
+  EXPECT_EQ(ReadFile(dir / "big.ini").size(), big.size() + 17);
+}
+
+class IniWriteTest : public testing::Test {
+ protected:
+  int Write(const char* section, const char* key, const char* value) {
+    return platform::IniWrite(file_.c_str(), section, key, value);
+  }
+  TempDir dir_;
+  std::string file_ = dir_ / "Wirsel13.ini";
+};
+
+TEST_F(IniWriteTest, NewFileUsesCrLfAndKeepsSectionsApart) {
+  ASSERT_EQ(Write("1Dzielenie", "2UzywajWyjatkow", "1"), 0);
+  ASSERT_EQ(Write("1Slownik", "2SlownikiUzytkownika", "user.dic"), 0);
+  ASSERT_EQ(Write("1dzielenie", "3Min", "5"), 0);
+  EXPECT_EQ(ReadFile(file_),
+            "[1Dzielenie]\r\n2UzywajWyjatkow=1\r\n3Min=5\r\n"
+            "[1Slownik]\r\n2SlownikiUzytkownika=user.dic\r\n");
+}
+
+TEST_F(IniWriteTest, ReplacingAValueKeepsEveryOtherByte) {
+  WriteFile(file_, "; comment\n[A]\n  Key = old  ; not a comment\nother=1\n\n[B]\nkey=b\n");
+  ASSERT_EQ(Write("a", "KEY", "new"), 0);
+  EXPECT_EQ(ReadFile(file_), "; comment\n[A]\n  Key =new\nother=1\n\n[B]\nkey=b\n");
+}
+
+TEST_F(IniWriteTest, NewKeyGoesAfterTheSectionsLastLine) {
+  WriteFile(file_, "[A]\nx=1\n\n[B]\ny=2");
+  ASSERT_EQ(Write("A", "z", "3"), 0);
+  ASSERT_EQ(Write("B", "w", "4"), 0);
+  EXPECT_EQ(ReadFile(file_), "[A]\nx=1\nz=3\n\n[B]\ny=2\nw=4\n");
+}
+
+TEST_F(IniWriteTest, DeletesKeysAndSections) {
+  WriteFile(file_, "[A]\nx=1\ny=2\n[B]\nz=3\n");
+  ASSERT_EQ(Write("A", "x", nullptr), 0);
+  EXPECT_EQ(ReadFile(file_), "[A]\ny=2\n[B]\nz=3\n");
+  ASSERT_EQ(Write("a", nullptr, nullptr), 0);
+  EXPECT_EQ(ReadFile(file_), "[B]\nz=3\n");
+  ASSERT_EQ(Write("missing", "k", nullptr), 0);
+  EXPECT_EQ(ReadFile(file_), "[B]\nz=3\n");
+}
+
+TEST_F(IniWriteTest, LineBreaksCannotInjectKeys) {
+  ASSERT_EQ(Write("1Dzielenie", "9Lista", "a\r\n2UzywajWyjatkow=0\nb"), 0);
+  EXPECT_EQ(Read(file_, "1Dzielenie", "2UzywajWyjatkow"), "<default>");
+  EXPECT_EQ(Read(file_, "1Dzielenie", "9Lista"), "a  2UzywajWyjatkow=0 b");
+}
+
+TEST_F(IniWriteTest, QuotedAndBlankEdgedValuesReadBackAsWritten) {
+  for (const char* value : {"\"x\"", "'y'", "\"", " lead", "trail\t", "\"a\" b", "a \"b\"", "''", "Ą\xB3\xBF\x80"}) {
+    ASSERT_EQ(Write("Q", "v", value), 0) << value;
+    EXPECT_EQ(Read(file_, "Q", "v"), value);
+  }
+}
+
+TEST_F(IniWriteTest, BadNamesAreRefused) {
+  EXPECT_EQ(Write("s", "a=b", "1"), EINVAL);
+  EXPECT_EQ(Write("s", "  ", "1"), EINVAL);
+  EXPECT_EQ(Write("s]", "k", "1"), EINVAL);
+  EXPECT_EQ(Write("s\n", "k", "1"), EINVAL);
+  EXPECT_EQ(Write(nullptr, "k", "1"), EINVAL);
+  EXPECT_FALSE(platform::FileExists(file_.c_str()));
+}
+
+TEST_F(IniWriteTest, UnusablePathsFailWithoutSideEffects) {
+  EXPECT_EQ(platform::IniWrite((dir_ / "no-folder/x.ini").c_str(), "s", "k", "v"), ENOENT);
+  EXPECT_EQ(platform::IniWrite("", "s", "k", "v"), ENOENT);
+  std::string huge = dir_.path() + "/" + std::string(5000, 'a');
+  EXPECT_EQ(platform::IniWrite(huge.c_str(), "s", "k", "v"), ENAMETOOLONG);
+  mkdir((dir_ / "folder.ini").c_str(), 0700);
+  EXPECT_EQ(platform::IniWrite((dir_ / "folder.ini").c_str(), "s", "k", "v"), EISDIR);
+  EXPECT_EQ(dir_.List(), (std::set<std::string>{"folder.ini"}));
+}
+
+TEST_F(IniWriteTest, FailedWriteKeepsTheOldFileWhole) {
+  std::string old = "[1Dzielenie]\n2UzywajWyjatkow=1\n[1Slownik]\n3PominWERSALIKI=0\n";
+  WriteFile(file_, old);
+  platform::FailWritesAfter(10);
+  int error = Write("1Typografia", "2UsunZnaki", "abc");
+  platform::FailWritesAfter(-1);
+  EXPECT_EQ(error, ENOSPC);
+  EXPECT_EQ(ReadFile(file_), old);
+  EXPECT_EQ(dir_.List(), (std::set<std::string>{"Wirsel13.ini"}));
+}
+
+TEST_F(IniWriteTest, ForcedReadOnlyFolderIsNotWritten) {
+  WriteFile(file_, "[s]\nk=1\n");
+  testutil::ScopedEnv env("WIRSEL_READONLY_DIRS", (dir_.path() + "/").c_str());
+  EXPECT_EQ(Write("s", "k", "2"), EACCES);
+  EXPECT_EQ(Read(file_, "s", "k"), "1");
+}
+
+TEST_F(IniWriteTest, KeepsPermissionsAndWritesThroughSymlinks) {
+  WriteFile(file_, "[s]\nk=1\n");
+  chmod(file_.c_str(), 0640);
+  std::string link = dir_ / "link.ini";
+  ASSERT_EQ(symlink(file_.c_str(), link.c_str()), 0);
+  ASSERT_EQ(platform::IniWrite(link.c_str(), "s", "k", "2"), 0);
+  struct stat st;
+  ASSERT_EQ(lstat(link.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  ASSERT_EQ(stat(file_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(Read(file_, "s", "k"), "2");
+}
+
+}  // namespace
