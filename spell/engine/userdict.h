@@ -1,0 +1,53 @@
+// User dictionaries: files of words the user declared correct, each a sorted
+// front-coded list of letter codes with their case. Every loaded dictionary
+// joins one chain that every check consults; every change is saved at once,
+// through a temporary file renamed over the old one.
+//
+// File: u32 little-endian L, then L bytes of list. Entry: shared count (1
+// byte), the new letters (1 or more), end mark 1. The list ends with a shared
+// count and a 0 where the first new letter would stand. Empty file: 02 00 00
+// 00 00 00.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+struct UserDict;
+
+enum UserDictResult : int {
+  kUserDictOk = 0,
+  kUserDictCannotCreate = 1,   // create: the file could not be written
+  kUserDictUnreadable = 1,     // load: no words could be read, or no memory
+  kUserDictCannotOpen = 2,     // load: the file cannot be opened
+  kUserDictNotSaved = 1,       // add/remove: the file could not be written
+  kUserDictDamaged = -50,      // add: the list is damaged; unload: none loaded
+  kUserDictNullHandle = -51,   // unload: null or unknown handle
+};
+
+// Longest word (in letters) a user dictionary stores.
+inline constexpr size_t kUserWordMax = 255;
+// Longest path kept for a dictionary.
+inline constexpr size_t kUserDictPathMax = 512;
+
+// Writes an empty dictionary at `path` (created or replaced).
+int userdict_create(const char* path);
+// Loads the dictionary and links it at the head of the chain; *dict is null
+// on failure.
+int userdict_load(const char* path, UserDict** dict);
+// Closes, unlinks and frees the dictionary and sets *dict to null.
+int userdict_unload(UserDict** dict);
+// Inserts the word (no change when present or when it maps to no letters or
+// more than kUserWordMax) and saves.
+int userdict_add_word(UserDict* dict, const char* word);
+// Removes the word (absent: nothing changes) and saves.
+int userdict_remove_word(UserDict* dict, const char* word);
+// Non-zero when the dictionary holds the word exactly as written.
+int userdict_contains(UserDict* dict, const char* word);
+// Writes the next word (Windows-1250) into buffer; restart begins at the
+// first. Returns 1 while another word follows; at the end the buffer is empty.
+int userdict_next_word(UserDict* dict, char* buffer, size_t size, int restart);
+
+// For the engine: whether any loaded dictionary holds `codes` (closed by the
+// end code) exactly, and unloading every dictionary when it closes.
+bool userdict_chain_holds(const uint8_t* codes);
+void userdict_unload_all();
