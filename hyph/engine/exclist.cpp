@@ -42,21 +42,21 @@ size_t exc_word_codes(const char* word, bool without_hyphens, uint8_t (&codes)[k
   return n;
 }
 
-size_t exc_list_valid_length(const uint8_t* bytes, size_t size) {
+ExcScan exc_list_scan(const uint8_t* bytes, size_t size) {
   size_t at = 0;
   while (at < size) {
     const size_t length = bytes[at];
-    if (length == 0) return at + 1;
-    if (length < 4 || length > size - at) return 0;
+    if (length == 0) return {at, true};
+    if (length < 4 || length > size - at) break;
     const uint8_t* e = bytes + at;
     const size_t n = e[1];
-    if (n + 4 > length || e[n + 2] != 0 || e[length - 1] != 0) return 0;
+    if (n + 4 > length || e[n + 2] != 0 || e[length - 1] != 0) break;
     for (size_t i = n + 3; i < length - 1; ++i) {
-      if (e[i] > n) return 0;
+      if (e[i] > n) return {at, false};
     }
     at += length;
   }
-  return 0;
+  return {at, false};
 }
 
 ExcPlace exc_list_place(const uint8_t* list, const uint8_t* codes, size_t n) {

@@ -25,10 +25,18 @@ size_t exc_entry_build(const char* word, uint8_t (&entry)[kExcMaxEntry]);
 // (such a word cannot be in any list).
 size_t exc_word_codes(const char* word, bool without_hyphens, uint8_t (&codes)[kExcMaxLetters]);
 
-// The length of the list at the start of bytes[0..size) (terminating zero
-// included) when it is well formed, else 0: every entry has L >= 4, zeros at
-// n + 2 and L - 1, positions <= n, and the terminator lies inside.
-size_t exc_list_valid_length(const uint8_t* bytes, size_t size);
+// The well-formed start of bytes[0..size): every entry has L >= 4, zeros at
+// n + 2 and L - 1, and positions <= n.
+struct ExcScan {
+  size_t entries;   // bytes of the whole well-formed entries
+  bool terminated;  // a terminating zero follows them inside the bytes
+};
+ExcScan exc_list_scan(const uint8_t* bytes, size_t size);
+// The list's length, terminator included, or 0 when it is not well formed.
+inline size_t exc_list_valid_length(const uint8_t* bytes, size_t size) {
+  const ExcScan scan = exc_list_scan(bytes, size);
+  return scan.terminated ? scan.entries + 1 : 0;
+}
 
 struct ExcPlace {
   size_t offset;  // the entry found, or where an entry for the word belongs

@@ -85,42 +85,52 @@ bool PrepareList(EngHandle block) {
   return length != 0 && eng_block_resize(block, length);
 }
 
-// Reads PLHYPH.USR into a new block holding exactly its list.
+// Reads PLHYPH.USR into a new block holding exactly its list. A list cut
+// short or damaged gives kHyphUserDamaged; its whole entries before the
+// damage are still handed back (terminated) when there are any.
 int LoadUserList(const char* path, EngHandle* out) {
   const uint16_t file = eng_file_open(path, kOpenRead);
   if (file >= kEngBadHandle) return kHyphUserOpen;
   const uint64_t length = eng_file_length(file);
   uint8_t field[4];
+  int result = kHyphOk;
+  uint32_t size = 0;
   if (eng_file_read(field, 4, file) != 4) {
-    eng_file_close(file);
-    return kHyphUserShort;
+    result = kHyphUserShort;
+  } else {
+    size = uint32_t(field[0]) | uint32_t(field[1]) << 8 | uint32_t(field[2]) << 16 |
+           uint32_t(field[3]) << 24;
+    if (size > kLargestPlainSize) size = eng_be32(field);
+    // Neither byte order gives a size a list can have.
+    if (size > kLargestPlainSize) result = kHyphUserNoMemory;
   }
-  uint32_t size = uint32_t(field[0]) | uint32_t(field[1]) << 8 | uint32_t(field[2]) << 16 |
-                  uint32_t(field[3]) << 24;
-  if (size > kLargestPlainSize) size = eng_be32(field);
   const uint64_t available = length > 4 ? length - 4 : 0;
   const size_t wanted = size_t(size < available ? size : available);
-  if (wanted == 0) {
-    eng_file_close(file);
-    return kHyphUserDamaged;
-  }
-  EngHandle block = eng_block_alloc(wanted, kBlockZeroInit);
-  if (!block) {
-    eng_file_close(file);
-    return kHyphUserNoMemory;
-  }
-  bool ok;
-  {
+  if (result == kHyphOk && wanted == 0) result = kHyphUserDamaged;
+  EngHandle block = result == kHyphOk ? eng_block_alloc(wanted, kBlockZeroInit) : nullptr;
+  if (result == kHyphOk && !block) result = kHyphUserNoMemory;
+  ExcScan scan{0, false};
+  if (block) {
     BlockLock lock(block);
-    ok = eng_read_all(file, lock.bytes(), wanted);
+    if (eng_read_all(file, lock.bytes(), wanted)) scan = exc_list_scan(lock.bytes(), wanted);
   }
   eng_file_close(file);
-  if (!ok || !PrepareList(block)) {
+  if (result != kHyphOk) return result;
+  if (!scan.terminated) result = kHyphUserDamaged;
+  if (scan.entries == 0 && !scan.terminated) {
     eng_block_free(block);
-    return kHyphUserDamaged;
+    return result;
+  }
+  if (!eng_block_resize(block, scan.entries + 1)) {
+    eng_block_free(block);
+    return kHyphUserNoMemory;
+  }
+  {
+    BlockLock lock(block);
+    lock.bytes()[scan.entries] = 0;
   }
   *out = block;
-  return kHyphOk;
+  return result;
 }
 
 // True when nothing is at path (so the file may be created from the
@@ -207,14 +217,16 @@ int hyph_open_exceptions(const char* user_path, HyphHandle engine) {
     std::memcpy(s->user_path, user_path, path_length + 1);
     return hyph_save_user_list(*s);
   }
+  // A list that loaded only in part is used, but the file is not written.
   EngHandle list = nullptr;
   const int result = LoadUserList(user_path, &list);
-  if (result != kHyphOk) return result;
-  eng_block_free(s->user_exc);
-  s->user_exc = list;
-  s->enum_cursor = 0;
-  std::memcpy(s->user_path, user_path, path_length + 1);
-  return kHyphOk;
+  if (list) {
+    eng_block_free(s->user_exc);
+    s->user_exc = list;
+    s->enum_cursor = 0;
+  }
+  if (result == kHyphOk) std::memcpy(s->user_path, user_path, path_length + 1);
+  return result;
 }
 
 void hyph_close(HyphHandle engine) {

@@ -1,0 +1,52 @@
+// Helpers for the hyphenation tests: encodings, scratch folders, and data
+// files compiled by mkhyph's library from pattern sets made in the test.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "hyph/engine/hyph.h"
+
+// iconv conversions; characters that do not convert make the call throw.
+std::string Convert(const std::string& text, const char* from, const char* to);
+inline std::string Cp1250(const std::string& utf8) { return Convert(utf8, "UTF-8", "CP1250"); }
+inline std::string Utf8(const std::string& cp1250) { return Convert(cp1250, "CP1250", "UTF-8"); }
+
+std::string ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// A fresh folder under the system's temporary folder, removed at the end.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The bytes of a PLHYPH.DAT compiled from patterns written in UTF-8 (one a
+// line, no charset line) and exception words (UTF-8, one a line).
+std::vector<uint8_t> CompileHyphData(const std::string& patterns_utf8,
+                                     const std::string& builtin_utf8 = "",
+                                     const std::string& default_user_utf8 = "");
+// The same written to a file.
+std::filesystem::path WriteHyphData(const std::filesystem::path& path,
+                                    const std::string& patterns_utf8,
+                                    const std::string& builtin_utf8 = "",
+                                    const std::string& default_user_utf8 = "");
+
+// hyph_word on a UTF-8 word, with the result in UTF-8.
+std::string Hyphenate(HyphHandle engine, const std::string& utf8, bool user_exceptions = true);
+
+// Closes the engine at the end of a scope.
+struct EngineCloser {
+  HyphHandle engine = nullptr;
+  ~EngineCloser() { hyph_close(engine); }
+};
