@@ -33,6 +33,13 @@ inline bool AtBlockEnd(const uint8_t* block, size_t size, size_t pos) {
   return pos + 1 >= size || block[pos + 1] == 0;
 }
 
+// The layer's error for a resource that could not be loaded, or `absent`
+// when it simply is not there (a full entry table reports that as 510).
+int MissingResourceError(int absent) {
+  const int error = res_last_error();
+  return error != 0 && error != kResNotFoundFull ? error : absent;
+}
+
 TreeView ViewOf(EngHandle letters, const uint8_t* letter_bytes, EngHandle links,
                 const uint8_t* link_bytes) {
   return TreeView(letter_bytes, eng_block_size(letters), link_bytes, eng_block_size(links));
@@ -85,9 +92,9 @@ int SonDictionary::OpenStemStore(const char* path) {
     record.size = eng_be32(r + 6);
   }
   ending_links_ = res_get_by_name("BAZA", "lodmiany");
-  if (!ending_links_) return res_last_error() ? res_last_error() : kNoEndingLinks;
+  if (!ending_links_) return MissingResourceError(kNoEndingLinks);
   ending_letters_ = res_get_by_name("BAZA", "codmiany");
-  if (!ending_letters_) return res_last_error() ? res_last_error() : kNoEndingLetters;
+  if (!ending_letters_) return MissingResourceError(kNoEndingLetters);
   ending_tree_ = ViewOf(ending_letters_, eng_block_lock(ending_letters_), ending_links_,
                         eng_block_lock(ending_links_));
   return 0;
