@@ -503,8 +503,82 @@ class Reader {
   std::map<BoxId, Placement> placements_;
 };
 
-json AttributeRuns(const model::Story& story, int kind) {
-  json runs = json::array();
+using ordered = nlohmann::ordered_json;
+
+constexpr std::size_t kLineWidth = 100;
+
+// A JSON string with the characters that are invisible or ambiguous in an
+// editor (controls, no-break space, soft hyphen, anchor character, byte order
+// mark, line separators) written as \u escapes; `utf8` is valid UTF-8.
+std::string Quoted(const std::string& utf8) {
+  static const char* const hex = "0123456789abcdef";
+  auto escape = [&](std::string& out, unsigned code) {
+    out += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4) out += hex[(code >> shift) & 15];
+  };
+  std::string out = "\"";
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    length = std::min(length, utf8.size() - i);
+    unsigned code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) code = (code << 6) | (utf8[i + k] & 0x3F);
+    if (code == '"' || code == '\\') {
+      out += '\\';
+      out += static_cast<char>(code);
+    } else if (code == '\n') {
+      out += "\\n";
+    } else if (code == '\t') {
+      out += "\\t";
+    } else if (code < 0x20 || code == 0x7F || code == 0xA0 || code == 0xAD || code == 0xFEFF ||
+               code == 0xFFFC || code == 0x2028 || code == 0x2029) {
+      escape(out, code);
+    } else {
+      out.append(utf8, i, length);
+    }
+    i += length;
+  }
+  return out + "\"";
+}
+
+std::string Inline(const ordered& value) {
+  if (value.is_string()) return Quoted(value.get<std::string>());
+  if (!value.is_structured()) return value.dump();
+  std::string out = value.is_object() ? "{" : "[";
+  bool first = true;
+  for (auto it = value.begin(); it != value.end(); ++it) {
+    if (!first) out += ", ";
+    first = false;
+    if (value.is_object()) out += Quoted(it.key()) + ": ";
+    out += Inline(*it);
+  }
+  return out + (value.is_object() ? "}" : "]");
+}
+
+// Containers that fit the line (starting at `column`) stay on it; others get
+// one member per line, indented one step more than their parent.
+void Pretty(const ordered& value, std::size_t indent, std::size_t column, std::string& out) {
+  std::string flat = Inline(value);
+  if (!value.is_structured() || column + flat.size() <= kLineWidth) {
+    out += flat;
+    return;
+  }
+  const std::string inner(indent + 2, ' ');
+  out += value.is_object() ? "{\n" : "[\n";
+  bool first = true;
+  for (auto it = value.begin(); it != value.end(); ++it) {
+    if (!first) out += ",\n";
+    first = false;
+    out += inner;
+    std::size_t start = out.size();
+    if (value.is_object()) out += Quoted(it.key()) + ": ";
+    Pretty(*it, indent + 2, indent + 2 + (out.size() - start), out);
+  }
+  out += "\n" + std::string(indent, ' ') + (value.is_object() ? "}" : "]");
+}
+
+ordered AttributeRuns(const model::Story& story, int kind) {
+  ordered runs = ordered::array();
   int32_t start = 0;
   while (start < story.length()) {
     uint32_t value = story.Attribute(start, kind);
@@ -516,10 +590,10 @@ json AttributeRuns(const model::Story& story, int kind) {
   return runs;
 }
 
-json StoryJson(const model::Document& document, const model::Story& story) {
-  json out;
+ordered StoryJson(const model::Document& document, const model::Story& story) {
+  ordered out;
   out["id"] = story.id();
-  json chain = json::array();
+  ordered chain = ordered::array();
   for (BoxId box : document.ChainOf(story.id())) {
     if (document.box(box)->attached) chain.push_back(box);
   }
@@ -528,29 +602,31 @@ json StoryJson(const model::Document& document, const model::Story& story) {
   std::replace(units.begin(), units.end(), model::kParagraphEnd, model::kLineFeed);
   out["text"] = EncodeUtf8(units);
   out["selection"] = {story.selection().start, story.selection().end};
-  json paragraphs = json::array();
+  ordered paragraphs = ordered::array();
   bool any_hj = false;
   for (int32_t pos = 0;;) {
     model::Paragraph paragraph = story.ParagraphAt(pos);
     paragraphs.push_back(paragraph.hj);
     any_hj = any_hj || paragraph.hj != 0;
     if (paragraph.end == story.length() &&
-        (paragraph.end == paragraph.start || story.CharAt(paragraph.end - 1) != model::kParagraphEnd)) {
+        (paragraph.end == paragraph.start ||
+         story.CharAt(paragraph.end - 1) != model::kParagraphEnd)) {
       break;
     }
     pos = paragraph.end;
   }
   if (any_hj) out["paragraphs"] = paragraphs;
-  json attributes = json::array();
+  ordered attributes = ordered::array();
   for (int kind = 0; kind < model::kAttributeKinds; ++kind) {
-    json runs = AttributeRuns(story, kind);
+    ordered runs = AttributeRuns(story, kind);
     if (!runs.empty()) attributes.push_back({{"kind", kind}, {"runs", runs}});
   }
   if (!attributes.empty()) out["attributes"] = attributes;
-  json anchors = json::array();
+  ordered anchors = ordered::array();
   int32_t position = 0;
   BoxId box = model::kNoBox;
-  for (int32_t n = 0; story.FindAnchored(0, story.length(), n, &position, &box) == model::Result::kOk; ++n) {
+  for (int32_t n = 0;
+       story.FindAnchored(0, story.length(), n, &position, &box) == model::Result::kOk; ++n) {
     anchors.push_back({{"position", position}, {"box", box}});
   }
   if (!anchors.empty()) out["anchors"] = anchors;
@@ -566,27 +642,27 @@ JsonDocument ParseJson(std::string_view bytes, const std::string& name) {
 JsonDocument ReadJsonFile(const std::string& path) { return ParseJson(ReadFileBytes(path), path); }
 
 std::string RenderJson(const model::Document& document, int16_t tool) {
-  json out;
+  ordered out;
   out["wirsel"] = kFormatVersion;
   out["tool"] = tool == model::kItemTool ? "item" : "content";
   out["current_box"] = document.current_box();
-  json hjs = json::array();
+  ordered hjs = ordered::array();
   for (int32_t i = 0; i < document.hj_count(); ++i) {
     hjs.push_back({{"name", document.hj(i)->name},
                    {"auto_hyphenation", document.hj(i)->auto_hyphenation}});
   }
   out["hj"] = hjs;
-  json spreads = json::array();
+  ordered spreads = ordered::array();
   for (int32_t s = 1; s <= document.spread_count(); ++s) {
     spreads.push_back({{"pages", document.spread(s)->pages}, {"items", document.spread(s)->items}});
   }
   out["spreads"] = spreads;
-  json boxes = json::array();
+  ordered boxes = ordered::array();
   std::set<StoryId> shown;
   for (BoxId id : document.BoxIds()) {
     const model::Box& box = *document.box(id);
     if (!box.attached) continue;  // its anchor was deleted
-    json entry = {{"id", id}, {"kind", KindName(box.kind)}, {"page", box.page}};
+    ordered entry = {{"id", id}, {"kind", KindName(box.kind)}, {"page", box.page}};
     if (box.bounds != model::Bounds{}) {
       entry["bounds"] = {box.bounds.x, box.bounds.y, box.bounds.width, box.bounds.height};
     }
@@ -595,10 +671,12 @@ std::string RenderJson(const model::Document& document, int16_t tool) {
     boxes.push_back(std::move(entry));
   }
   out["boxes"] = boxes;
-  json stories = json::array();
+  ordered stories = ordered::array();
   for (StoryId id : shown) stories.push_back(StoryJson(document, *document.story(id)));
   out["stories"] = stories;
-  return out.dump(2) + "\n";
+  std::string text;
+  Pretty(out, 0, 0, text);
+  return text + "\n";
 }
 
 }  // namespace wirsel::io

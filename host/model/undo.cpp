@@ -85,6 +85,14 @@ bool UndoJournal::Merge(Edit& last, Edit& edit) {
     }
     return false;
   }
+  // Flipping the same flags over a neighbouring range, as a walk does.
+  if (last.type == Edit::Type::kToggle && edit.type == Edit::Type::kToggle &&
+      last.kind == edit.kind && last.flags == edit.flags &&
+      (edit.start == last.end || edit.end == last.start)) {
+    last.start = std::min(last.start, edit.start);
+    last.end = std::max(last.end, edit.end);
+    return true;
+  }
   if (last.type == Edit::Type::kErase && edit.type == Edit::Type::kErase) {
     if (edit.start == last.start) {  // deleting forward
       Concatenate(last.removed, std::move(edit.removed));
