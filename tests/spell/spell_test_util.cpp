@@ -89,7 +89,7 @@ int RunMkdict(const std::vector<std::string>& args, std::string* log) {
 }
 
 std::string CompileFixture(const std::string& name, const std::string& out_folder, std::string* log) {
-  std::string out = out_folder + "/" + name + ".son";
+  std::string out = out_folder + "/" + std::filesystem::path(name).filename().string() + ".son";
   std::vector<std::string> args{FixturePath(name + ".aff"), FixturePath(name + ".dic"), out};
   for (const std::string& line : ReadLines(FixturePath(name + ".args"))) {
     bool is_file = line.find('.') != std::string::npos && line[0] != '-';
