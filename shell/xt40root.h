@@ -7,7 +7,12 @@
 class XT40Root {
  public:
   XT40Root() { std::memcpy(marker_, "ILAV", 4); }
-  virtual ~XT40Root() { std::memcpy(marker_, "XXXX", 4); }
+  // The stores are volatile so that they survive the end of the object's
+  // lifetime: the marker is read later through stale pointers.
+  virtual ~XT40Root() {
+    volatile char* marker = marker_;
+    for (int i = 0; i < 4; ++i) marker[i] = 'X';
+  }
   XT40Root(const XT40Root&) = delete;
   XT40Root& operator=(const XT40Root&) = delete;
 

@@ -1,0 +1,212 @@
+// Activation stages, the callback table, forwarding order to the modules and
+// the guards at every host entry.
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "base/blockalloc.h"
+#include "dialogs/about.h"
+#include "hyph/hyphxt.h"
+#include "shell/entry.h"
+#include "shell/host.h"
+#include "shell/wirselxt.h"
+#include "spell/dictxt.h"
+#include "tests/shell/fake_host.h"
+#include "typo/typoxt.h"
+
+namespace {
+
+std::vector<std::string> gCalls;
+
+template <typename Module>
+class Recording : public Module {
+ public:
+  explicit Recording(const char* name) : name_(name) {}
+  int32_t InstallMenus(xt_menu_record*) override { return Note("install"); }
+  int32_t DoMenuCommand(xt_menu_record* record) override {
+    if (record->item == 999) throw BlockError(-34);
+    return Note("command");
+  }
+  int32_t Notify(xt_language_record*) override { return Note("notify"); }
+
+ private:
+  int32_t Note(const char* what) {
+    gCalls.push_back(std::string(name_) + " " + what);
+    return 0;
+  }
+  const char* name_;
+};
+
+void InstallRecordingModules() {
+  delete gHyphXT;
+  delete gDictXT;
+  delete gTypoXT;
+  gHyphXT = new Recording<HyphXT>("hyph");
+  gDictXT = new Recording<DictXT>("dict");
+  gTypoXT = new Recording<TypoXT>("typo");
+  gCalls.clear();
+}
+
+class ActivationTest : public PluginTest {};
+
+TEST_F(ActivationTest, StartsAndRegistersTheWantedCallbacksInOrder) {
+  ASSERT_EQ(StartPlugin(), 0);
+  EXPECT_TRUE(HostSuitesBound());
+  const std::vector<uint32_t> expected = {4, 3, 20, 5, 6, 7, 618};
+  EXPECT_EQ(Host().registration_order, expected);
+  char creator[16];
+  EXPECT_STREQ(gShell->GetCreator(creator, sizeof creator), "WSLr");
+  EXPECT_STREQ(gShell->GetProductName(nullptr, 0), "Wirsel13");
+  EXPECT_STREQ(gShell->PlatformProductName(), "Wirsel13Win");
+  EXPECT_STREQ(gShell->GetHostTag(), "QUARKWIN4");
+  EXPECT_STREQ(gShell->GetHostFolder(), host_dir.c_str());
+}
+
+TEST_F(ActivationTest, RefusedAdmissionRegistersNothing) {
+  Host().admit = false;
+  EXPECT_EQ(StartPlugin(), XT_REFUSED);
+  EXPECT_EQ(Host().startup, nullptr);
+  EXPECT_EQ(Host().shutdown, nullptr);
+}
+
+TEST_F(ActivationTest, OtherInterfaceVersionOrMissingSuiteLeavesThePluginInert) {
+  Host().version_minor = 202;
+  EXPECT_EQ(StartPlugin(), XT_REFUSED);
+  EXPECT_TRUE(Host().callbacks.empty());
+  StopPlugin();
+
+  ResetFakeHost();
+  Host().refuse_suite = XT_SUITE_DIALOG;
+  EXPECT_EQ(StartPlugin(), XT_REFUSED);
+  EXPECT_TRUE(Host().callbacks.empty());
+  EXPECT_FALSE(HostSuitesBound());
+}
+
+TEST_F(ActivationTest, HostKindOfTheQcdHost) {
+  Host().info.product_id = 2;
+  ASSERT_EQ(StartPlugin(), 0);
+  EXPECT_STREQ(gShell->GetHostTag(), "QCDWIN4");
+}
+
+TEST_F(ActivationTest, ForwardsToModulesInFixedOrder) {
+  ASSERT_EQ(StartPlugin(), 0);
+  InstallRecordingModules();
+  SendMenuCallback(XT_CB_INSTALL_MENUS);
+  SendMenuCallback(XT_CB_MENU_SELECT, 4321);
+  xt_language_record language{};
+  language.id = XT_CB_LANGUAGE;
+  language.language = 42;
+  language.value64 = -5;
+  language.value16 = 9;
+  SendCallback(XT_CB_LANGUAGE, &language);
+  const std::vector<std::string> expected = {
+      "hyph install", "dict install", "typo install", "hyph command", "dict command",
+      "typo command", "hyph notify",  "dict notify",  "typo notify"};
+  EXPECT_EQ(gCalls, expected);
+  EXPECT_EQ(gShell->InterfaceLanguage(), 42);
+}
+
+TEST_F(ActivationTest, InstallMenusReadsTheHostLanguage) {
+  Host().language = 42;
+  ASSERT_EQ(StartPlugin(), 0);
+  SendMenuCallback(XT_CB_INSTALL_MENUS);
+  EXPECT_EQ(gShell->InterfaceLanguage(), 42);
+  ASSERT_EQ(Host().menus.size(), 3u);
+  EXPECT_EQ(Utf8OfWin1250(Host().menus[0].title), "Dzielenie wyrazów PL");
+  EXPECT_EQ(Utf8OfWin1250(Host().menus[1].title), "Sprawdzanie pisowni PL");
+  EXPECT_EQ(Utf8OfWin1250(Host().menus[2].title), "Typografia");
+}
+
+TEST_F(ActivationTest, CallbacksWithoutAShellDoNothing) {
+  ASSERT_EQ(StartPlugin(), 0);
+  const xt_callback update = Host().callbacks.at(XT_CB_UPDATE_MENUS);
+  StopPlugin();
+  xt_menu_record record{XT_CB_UPDATE_MENUS, 1, 0, 0};
+  const int32_t calls = Host().host_calls;
+  EXPECT_EQ(update(&record), 0);
+  EXPECT_EQ(Host().host_calls, calls);
+}
+
+TEST_F(ActivationTest, ExceptionInACommandBecomesAStatus) {
+  ASSERT_EQ(StartPlugin(), 0);
+  InstallRecordingModules();
+  EXPECT_EQ(SendMenuCallback(XT_CB_MENU_SELECT, 999), -34);
+  EXPECT_EQ(SendMenuCallback(XT_CB_MENU_SELECT, 5), 0);
+}
+
+TEST_F(ActivationTest, AnItemIdOfZeroReachesNoAbsentItem) {
+  ASSERT_EQ(StartPlugin(), 0);
+  // No menus installed: every module's About item id is 0.
+  EXPECT_EQ(SendMenuCallback(XT_CB_MENU_SELECT, 0), 0);
+  EXPECT_TRUE(Host().dialogs.empty());
+  EXPECT_EQ(gAboutDialog, nullptr);
+}
+
+TEST_F(ActivationTest, ClosingDestroysRegisteredDialogsAndAboutIsMadeAgain) {
+  ASSERT_EQ(StartPlugin(), 0);
+  SendMenuCallback(XT_CB_INSTALL_MENUS);
+  SendMenuCallback(XT_CB_MENU_SELECT, gTypoXT->about_item);
+  ASSERT_NE(gAboutDialog, nullptr);
+  ASSERT_EQ(Host().dialogs.size(), 1u);
+
+  xt_record closing{XT_CB_CLOSING, 0};
+  SendCallback(XT_CB_CLOSING, &closing);
+  EXPECT_EQ(gAboutDialog, nullptr);
+  for (int slot = 0; slot < kDialogSlots; ++slot) EXPECT_EQ(gShell->DialogAt(slot), nullptr);
+
+  SendMenuCallback(XT_CB_MENU_SELECT, gHyphXT->about_item);
+  EXPECT_NE(gAboutDialog, nullptr);
+  EXPECT_EQ(Host().dialogs.size(), 2u);
+}
+
+TEST_F(ActivationTest, ShutdownAfterFailedStartupIsHarmless) {
+  Host().version_minor = 1;
+  EXPECT_EQ(StartPlugin(), XT_REFUSED);
+  EXPECT_EQ(Host().shutdown(&Host().registration), 0);
+}
+
+class WantedSetTest : public PluginTest {};
+
+TEST_F(WantedSetTest, IdsAtOrAboveTheLimitAreNeverWanted) {
+  WirselXT shell;
+  shell.SetWanted(1407, true);
+  EXPECT_TRUE(shell.IsWanted(1407));
+  shell.SetWanted(1408, true);
+  EXPECT_FALSE(shell.IsWanted(1408));
+  shell.SetWanted(static_cast<uint32_t>(-1), true);
+  EXPECT_FALSE(shell.IsWanted(static_cast<uint32_t>(-1)));
+  EXPECT_FALSE(shell.IsWanted(10));
+  EXPECT_TRUE(shell.IsWanted(618));
+  shell.SetWanted(618, false);
+  EXPECT_FALSE(shell.IsWanted(618));
+}
+
+TEST_F(WantedSetTest, CreatorCodeAndDialogSlots) {
+  WirselXT shell;
+  shell.SetCreator("ABCDEFGHIJKL");  // 12 characters: refused
+  EXPECT_STREQ(shell.GetCreator(nullptr, 0), "WSLr");
+  shell.SetCreator("ABCDEFGHIJK");
+  EXPECT_STREQ(shell.GetCreator(nullptr, 0), "ABCDEFGHIJK");
+
+  std::vector<CShellAboutDialog*> dialogs;
+  for (int i = 0; i < kDialogSlots + 1; ++i) dialogs.push_back(new CShellAboutDialog);
+  for (int slot = 0; slot < kDialogSlots; ++slot) EXPECT_EQ(shell.DialogAt(slot), dialogs[slot]);
+  EXPECT_EQ(shell.UnregisterXdlog(dialogs.back()), kDialogSlots);  // never registered
+  EXPECT_EQ(shell.UnregisterXdlog(dialogs[4]), 4);
+  EXPECT_EQ(shell.UnregisterXdlog(nullptr), kDialogSlots);
+  for (CShellAboutDialog* dialog : dialogs) delete dialog;
+  for (int slot = 0; slot < kDialogSlots; ++slot) EXPECT_EQ(shell.DialogAt(slot), nullptr);
+}
+
+TEST_F(WantedSetTest, LivenessMarker) {
+  EXPECT_FALSE(XT40Root::IsValid(nullptr));
+  alignas(WirselXT) unsigned char storage[sizeof(WirselXT)];
+  auto* shell = new (storage) WirselXT;
+  EXPECT_TRUE(XT40Root::IsValid(shell));
+  EXPECT_EQ(gShell, shell);
+  shell->~WirselXT();
+  EXPECT_FALSE(XT40Root::IsValid(reinterpret_cast<XT40Root*>(storage)));
+  EXPECT_EQ(gShell, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+// The dialog framework over the host's dialog service: About, the alert
+// dialogs, missing resources and failures inside a dialog.
+#include <stdexcept>
+#include <string>
+
+#include "base/macce.h"
+#include "dialogs/about.h"
+#include "dialogs/xdlog.h"
+#include "shell/shell.h"
+#include "tests/shell/fake_host.h"
+
+namespace {
+
+class DialogsTest : public PluginTest {
+ protected:
+  void Start(int16_t language = 0) {
+    Host().language = language;
+    ASSERT_EQ(StartPlugin(), 0);
+    SendMenuCallback(XT_CB_INSTALL_MENUS);
+  }
+  // The user presses `item` once the dialog is up.
+  static void Press(int16_t item) {
+    static int16_t pressed;
+    pressed = item;
+    Host().script = [](xt_dialog dialog, xt_dialog_handler handler, void* context) {
+      handler(dialog, XT_DLG_ITEM_HIT, pressed, context);
+    };
+  }
+};
+
+TEST_F(DialogsTest, AboutShowsProductAndVersion) {
+  Start();
+  ShowAboutDialog();
+  ASSERT_EQ(Host().dialogs.size(), 1u);
+  EXPECT_EQ(Host().dialogs[0].number, 30001);
+  EXPECT_EQ(Host().dialogs[0].texts[1067], "Wirsel13 (" WIRSEL_VERSION ")");
+  ShowAboutDialog();  // the same dialog object is reused
+  EXPECT_EQ(Host().dialogs.size(), 2u);
+}
+
+TEST_F(DialogsTest, MissingResourceAlertsWithItsNumber) {
+  Start(42);
+  XT40xdlog dialog(31119);  // mapped to 31219, which no file defines
+  EXPECT_EQ(dialog.Run(), -192);
+  EXPECT_TRUE(Host().dialogs.empty());
+  ASSERT_EQ(Host().message_boxes.size(), 1u);
+  EXPECT_EQ(Utf8OfWin1250(Host().message_boxes[0].text),
+            "Error: -192\rNie udało się załadować zasobu okna nr 31219, rozszerzenie jest "
+            "zniszczone.");
+}
+
+TEST_F(DialogsTest, QuestionAnswers) {
+  Start();
+  Press(6);
+  EXPECT_EQ(QuestionAlert(MACCE("Do you want to check from the beginning of story?"), false),
+            XT_ANSWER_YES);
+  EXPECT_EQ(Host().dialogs.back().texts[1066],
+            "Do you want to check from the beginning of story?");
+  EXPECT_FALSE(Host().dialogs.back().enabled[8]);
+  Press(7);
+  EXPECT_EQ(QuestionAlert("q", true), XT_ANSWER_NO);
+  Press(8);
+  EXPECT_EQ(QuestionAlert("q", true), XT_ANSWER_CANCEL);
+  Host().script = nullptr;  // closed without an answer
+  EXPECT_EQ(QuestionAlert("q", false), XT_ANSWER_NO);
+}
+
+TEST_F(DialogsTest, PolishAlertTextsAndButtons) {
+  Start(42);
+  MessageAlert(MACCE("No more errors."));
+  ASSERT_EQ(Host().dialogs.size(), 1u);
+  EXPECT_EQ(Utf8OfWin1250(Host().dialogs[0].texts[1060]), "Nie ma więcej błędów.");
+  QuestionAlert("q", true);
+  EXPECT_EQ(Host().dialogs[1].texts[6], "Tak");
+  EXPECT_EQ(Host().dialogs[1].texts[8], "Anuluj");
+}
+
+TEST_F(DialogsTest, InputReturnsTheTypedText) {
+  Start();
+  Host().script = [](xt_dialog dialog, xt_dialog_handler handler, void* context) {
+    EXPECT_EQ(Host().dialogs.back().texts[1069], "before");
+    Host().dialogs.back().texts[1069] = "typed";
+    handler(dialog, XT_DLG_ITEM_HIT, XT_DLG_OK, context);
+  };
+  std::string value = "before";
+  EXPECT_TRUE(InputAlert("Word:", value));
+  EXPECT_EQ(value, "typed");
+  Host().script = nullptr;
+  value = "kept";
+  EXPECT_FALSE(InputAlert("Word:", value));
+  EXPECT_EQ(value, "kept");
+}
+
+class Throwing : public CShellAboutDialog {
+ protected:
+  void InitItems() override { throw std::runtime_error("broken"); }
+};
+
+TEST_F(DialogsTest, AFailureInsideADialogClosesIt) {
+  Start();
+  Throwing dialog;
+  EXPECT_EQ(dialog.Run(), XT_DLG_CANCEL);
+  EXPECT_FALSE(dialog.IsOpen());
+}
+
+}  // namespace

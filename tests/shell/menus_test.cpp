@@ -1,0 +1,189 @@
+// The translation tables, the three menus and the item-state and title rule
+// of every menu update.
+#include <string>
+#include <vector>
+
+#include "base/blockalloc.h"
+#include "base/macce.h"
+#include "hyph/hyphxt.h"
+#include "shell/shell.h"
+#include "shell/translate.h"
+#include "shell/xt40shell.h"
+#include "spell/dictxt.h"
+#include "tests/shell/fake_host.h"
+#include "typo/typoxt.h"
+
+namespace {
+
+class MenusTest : public PluginTest {
+ protected:
+  void Start(int16_t language = 0) {
+    Host().language = language;
+    ASSERT_EQ(StartPlugin(), 0);
+    SendMenuCallback(XT_CB_INSTALL_MENUS);
+  }
+  // Title (UTF-8) and enabled state of an item after a menu update.
+  static std::string Title(uint16_t id) { return Utf8OfWin1250(FindItem(id)->text); }
+  static bool Enabled(uint16_t id) { return FindItem(id)->enabled; }
+  static void Update() { SendMenuCallback(XT_CB_UPDATE_MENUS); }
+};
+
+TEST_F(MenusTest, TranslationAndDialogTables) {
+  Start(42);
+  EXPECT_EQ(MapDialog(31108, 42), 31208);
+  EXPECT_EQ(MapDialog(31108, 9), 31108);
+  EXPECT_EQ(MapDialog(30001, 42), 30001);
+  EXPECT_EQ(MapDialog(31120, kLanguageCurrent), 31220);
+  EXPECT_STREQ(Translate("Typography", 42), MACCE("Typografia"));
+  EXPECT_STREQ(Translate("Typography", 9), "Typography");
+  EXPECT_STREQ(Translate("Typograph", 42), "Typograph");
+
+  const int32_t count = TranslationCount();
+  RegisterTranslation("Typography", 42, "X");
+  EXPECT_EQ(TranslationCount(), count);
+  EXPECT_STREQ(Translate("Typography", 42), "X");
+}
+
+TEST_F(MenusTest, TranslateWithABufferAlwaysCopies) {
+  Start(42);
+  char a[64] = "junk", b[8] = "junk";
+  EXPECT_EQ(Translate("Untranslated text", 42, a, sizeof a), a);
+  EXPECT_STREQ(a, "Untranslated text");
+  Translate("Typography", 42, b, sizeof b);
+  EXPECT_STREQ(b, "Typogra");  // bounded by the buffer
+}
+
+TEST_F(MenusTest, PolishTextsReachTheHostAsWindows1250) {
+  Start(42);
+  const std::string expected = "Sprawd\x9F w\xB9tek...";
+  EXPECT_EQ(FindItem(gDictXT->check_story_item)->text, expected);
+}
+
+TEST_F(MenusTest, OtherLanguagesStayEnglish) {
+  Start(9);
+  EXPECT_EQ(Title(gHyphXT->hyphenate_item), "Hyphenate Box");
+  EXPECT_EQ(Host().menus[1].title, "Polish Spell Checker");
+  EXPECT_EQ(Title(gDictXT->about_item), "About Wirsel...");
+}
+
+// One row per update: the situation, then the expected state of the eight
+// items and their titles.
+struct Row {
+  const char* situation;
+  bool box, word, story, document;
+  const char *hyphenate, *remove, *typography, *check;
+};
+
+TEST_F(MenusTest, ItemStateAndStickyTitles) {
+  Start();
+  const xt_box group = AddBox({1, false, true, true, u"", 0, 0});
+  const xt_box picture = AddBox({1, false, false, true, u"", 0, 0});
+  const xt_box text = AddBox({1, true, false, true, u"abc", 0, 2});
+  const xt_box empty = AddBox({1, true, false, true, u"", 0, 0});
+  const xt_box invalid = AddBox({1, true, false, false, u"abc", 0, 0});
+  Host().spreads = 1;
+
+  auto check = [&](const Row& row) {
+    SCOPED_TRACE(row.situation);
+    Update();
+    EXPECT_EQ(Enabled(gHyphXT->hyphenate_item), row.box);
+    EXPECT_EQ(Enabled(gHyphXT->remove_item), row.box);
+    EXPECT_EQ(Enabled(gTypoXT->typography_item), row.box);
+    EXPECT_EQ(Enabled(gHyphXT->suggest_item), row.word);
+    EXPECT_EQ(Enabled(gDictXT->check_word_item), row.word);
+    EXPECT_EQ(Enabled(gDictXT->check_story_item), row.story);
+    EXPECT_EQ(Enabled(gHyphXT->remove_document_item), row.document);
+    EXPECT_EQ(Enabled(gDictXT->check_document_item), row.document);
+    EXPECT_TRUE(Enabled(gHyphXT->preferences_item));
+    EXPECT_TRUE(Enabled(gDictXT->about_item));
+    EXPECT_EQ(Title(gHyphXT->hyphenate_item), row.hyphenate);
+    EXPECT_EQ(Title(gHyphXT->remove_item), row.remove);
+    EXPECT_EQ(Title(gTypoXT->typography_item), row.typography);
+    EXPECT_EQ(Title(gDictXT->check_word_item), row.check);
+  };
+
+  check({"no document", false, false, false, false, "Hyphenate Box", "Remove Hyphens From Box",
+         "Typography In Box", "Check Word..."});
+  Host().layout_view = 0;
+  Host().current = group;
+  check({"group", true, false, false, true, "Hyphenate Boxes", "Remove Hyphens From Boxes",
+         "Typography In Boxes", "Check Word..."});
+  Host().current = picture;
+  check({"picture box", false, false, false, true, "Hyphenate Boxes",
+         "Remove Hyphens From Boxes", "Typography In Boxes", "Check Word..."});
+  Host().current = text;
+  Host().tool = XT_TOOL_ITEM;
+  check({"text box, item tool", true, false, true, true, "Hyphenate Box",
+         "Remove Hyphens From Box", "Typography In Box", "Check Word..."});
+  Host().tool = XT_TOOL_CONTENT;
+  Host().boxes[text].sel_start = 1;
+  Host().boxes[text].sel_end = 3;
+  check({"content tool, selection", true, true, true, true, "Hyphenate Selection",
+         "Remove Hyphens From Selection", "Typography In Selection", "Check Selection..."});
+  Host().boxes[text].sel_start = Host().boxes[text].sel_end = 1;
+  check({"content tool, insertion point", true, true, true, true, "Hyphenate Box",
+         "Remove Hyphens From Box", "Typography In Box", "Check Word..."});
+  Host().boxes[text].sel_end = 3;
+  check({"content tool, selection again", true, true, true, true, "Hyphenate Selection",
+         "Remove Hyphens From Selection", "Typography In Selection", "Check Selection..."});
+  Host().current = empty;
+  check({"empty story: titles unchanged", false, false, false, true, "Hyphenate Selection",
+         "Remove Hyphens From Selection", "Typography In Selection", "Check Selection..."});
+  Host().current = invalid;
+  check({"invalid box: as no box", false, false, false, true, "Hyphenate Selection",
+         "Remove Hyphens From Selection", "Typography In Selection", "Check Selection..."});
+}
+
+TEST_F(MenusTest, RetitlingAddressesItemsByIdEvenWhenIdsStartAtOne) {
+  Host().next_item_id = 1;
+  Start();
+  Host().layout_view = 0;
+  Host().current = AddBox({1, false, true, true, u"", 0, 0});
+  Update();
+  // The hyphenation menu: items 1-4, a separator, 5 and 6.
+  const std::vector<FakeItem>& items = Host().menus[0].items;
+  EXPECT_EQ(Utf8OfWin1250(items[0].text), "Hyphenate Boxes");
+  EXPECT_EQ(Utf8OfWin1250(items[1].text), "Remove Hyphens From Boxes");
+  EXPECT_EQ(items[4].text, "-");
+  EXPECT_EQ(Utf8OfWin1250(items[5].text), "Hyphenation Preferences...");
+  EXPECT_EQ(Utf8OfWin1250(items[6].text), "About Wirsel...");
+}
+
+TEST_F(MenusTest, PolishTitlesFollowTheSelection) {
+  Start(42);
+  Host().layout_view = 0;
+  Host().current = AddBox({1, true, false, true, u"abc", 0, 2});
+  Update();
+  EXPECT_EQ(Title(gHyphXT->hyphenate_item), "Dzielenie wyrazów w zaznaczeniu");
+  EXPECT_EQ(Title(gDictXT->check_word_item), "Sprawdź zaznaczenie...");
+  EXPECT_EQ(Title(gTypoXT->typography_item), "Typografia w zaznaczeniu");
+}
+
+TEST_F(MenusTest, NestedUpdateReturnsAtOnceAndAFailedUpdateDoesNotBlockTheNext) {
+  Start();
+  Host().layout_view = 0;
+  const xt_box text = AddBox({1, true, false, true, u"abc", 0, 2});
+  Host().current = text;
+
+  static int32_t nested_status = -1;
+  static int32_t nested_host_calls = -1;
+  Host().on_layout_view = [] {
+    Host().on_layout_view = nullptr;
+    const int32_t before = Host().host_calls;
+    nested_status = SendMenuCallback(XT_CB_UPDATE_MENUS);
+    nested_host_calls = Host().host_calls - before;
+  };
+  EXPECT_EQ(SendMenuCallback(XT_CB_UPDATE_MENUS), 0);
+  EXPECT_EQ(nested_status, 0);
+  EXPECT_EQ(nested_host_calls, 0);
+  EXPECT_EQ(Title(gHyphXT->hyphenate_item), "Hyphenate Selection");
+
+  Host().on_layout_view = [] { throw BlockError(-41); };
+  EXPECT_EQ(SendMenuCallback(XT_CB_UPDATE_MENUS), -41);
+  Host().on_layout_view = nullptr;
+  Host().boxes[text].sel_end = 0;
+  EXPECT_EQ(SendMenuCallback(XT_CB_UPDATE_MENUS), 0);
+  EXPECT_EQ(Title(gHyphXT->hyphenate_item), "Hyphenate Box");
+}
+
+}  // namespace

@@ -1,0 +1,186 @@
+// The character bridge between host stories and 8-bit text, the text-target
+// rule, the box walk and the scopes that close what they open.
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "base/blockalloc.h"
+#include "base/charset.h"
+#include "tests/shell/fake_host.h"
+#include "text/storytext.h"
+
+namespace {
+
+class StoryTextTest : public PluginTest {
+ protected:
+  void SetUp() override {
+    PluginTest::SetUp();
+    ASSERT_EQ(StartPlugin(), 0);
+    Host().layout_view = 0;
+  }
+  xt_box TextBox(const std::u16string& story, int32_t spread = 1) {
+    return AddBox({spread, true, false, true, story, 0, 0});
+  }
+  static std::u16string& StoryOf(xt_box box) { return Host().boxes[box].story; }
+};
+
+TEST_F(StoryTextTest, ReadingMapsSoftHyphenAndKeepsForeignCodes) {
+  const xt_box box =
+      TextBox({0x61, 0x00AD, 0x62, 0x011F, 0x041F, 0x0441, 0x0105, 0x00AC, 0x001F});
+  const std::vector<uint16_t> expected = {0x61,   31,   0x62, 0x011F, 0x041F,
+                                          0x0441, 0xB9, 0xAC, 31};
+  for (int32_t i = 0; i < 9; ++i) EXPECT_EQ(ReadChar(box, i), expected[i]) << i;
+
+  uint8_t buffer[10];
+  std::memset(buffer, 0xEE, sizeof buffer);
+  EXPECT_EQ(ReadChars(box, 0, 9, buffer), 9);
+  const uint8_t narrowed[] = {0x61, 0x1F, 0x62, 0x7F, 0x7F, 0x7F, 0xB9, 0xAC, 0x1F, 0xEE};
+  EXPECT_EQ(std::memcmp(buffer, narrowed, sizeof narrowed), 0);
+
+  std::memset(buffer, 0xEE, sizeof buffer);
+  EXPECT_EQ(ReadChars(box, 0, 0, buffer), 0);
+  EXPECT_EQ(buffer[0], 0xEE);
+}
+
+TEST_F(StoryTextTest, Latin1CharactersWithoutACodeReadAsNoCharacter) {
+  // ¿ ³ £ and the C1 control U+0084 are not Windows-1250 characters.
+  const xt_box box = TextBox({0x00BF, 0x00B3, 0x00A3, 0x0084, 0x0081});
+  EXPECT_GE(ReadChar(box, 0), 0x100);
+  EXPECT_GE(ReadChar(box, 1), 0x100);
+  EXPECT_GE(ReadChar(box, 2), 0x100);
+  EXPECT_GE(ReadChar(box, 3), 0x100);
+  EXPECT_EQ(ReadChar(box, 4), 0x81);  // a hole of the table reads as itself
+}
+
+TEST_F(StoryTextTest, WritingIsTheInverseOfReading) {
+  const xt_box box = TextBox(u"abcd");
+  EXPECT_EQ(WriteChar(box, 1, 31), 0);
+  EXPECT_EQ(StoryOf(box), std::u16string(u"a\x001F" u"bcd"));
+  WriteChar(box, 0, 0xB9);
+  WriteChar(box, 0, 0xAC);
+  WriteChar(box, 0, 0x81);
+  WriteChar(box, 0, 0x84);
+  EXPECT_EQ(StoryOf(box).substr(0, 4), std::u16string({0x201E, 0x0081, 0x00AC, 0x0105}));
+  for (unsigned c = 1; c < 256; ++c) {
+    if (c == kForeignCharPlaceholder) continue;
+    EXPECT_EQ(UnicodeToWin1250(HostCodeOf(static_cast<uint8_t>(c))) & 0xFF, c) << c;
+    StoryOf(box) = std::u16string(1, HostCodeOf(static_cast<uint8_t>(c)));
+    EXPECT_EQ(ReadChar(box, 0), c == 0xAD ? 31 : c) << c;
+  }
+}
+
+TEST_F(StoryTextTest, WriteCharShiftsTheRest) {
+  Host().current = TextBox(u"xyz");
+  EXPECT_EQ(WriteCharInCurrentBox(1, 'N'), 0);
+  EXPECT_EQ(StoryOf(Host().current), u"xNyz");
+  const std::vector<uint8_t> run(300, 0xB9);
+  const int32_t blocks = Host().live_blocks;
+  EXPECT_EQ(WriteCharsInCurrentBox(4, 300, run.data()), 0);
+  EXPECT_EQ(StoryOf(Host().current), u"xNyz" + std::u16string(300, u'ą'));
+  EXPECT_EQ(Host().live_blocks, blocks);  // the long run's host block is freed
+  EXPECT_EQ(WriteCharsInCurrentBox(0, 3, reinterpret_cast<const uint8_t*>("\x84q\x94")), 0);
+  EXPECT_EQ(StoryOf(Host().current).substr(0, 4), u"„q”x");
+}
+
+TEST_F(StoryTextTest, LongRunWithoutMemoryThrowsAndChangesNothing) {
+  Host().current = TextBox(u"x");
+  Host().fail_allocation = true;
+  const std::vector<uint8_t> run(257, 'a');
+  EXPECT_THROW(WriteCharsInCurrentBox(0, 257, run.data()), BlockError);
+  EXPECT_EQ(StoryOf(Host().current), u"x");
+}
+
+TEST_F(StoryTextTest, DeleteAndSelectionOnTextBoxesOnly) {
+  const xt_box text = TextBox(u"abcdef");
+  const xt_box picture = AddBox({1, false, false, true, u"", 0, 0});
+  EXPECT_EQ(DeleteChars(text, 1, 3), 0);
+  EXPECT_EQ(StoryOf(text), u"adef");
+  EXPECT_EQ(DeleteChars(picture, 0, 1), 4);
+  SetSelection(text, 1, 2, 0);
+  int32_t start = -1, end = -1, length = -1;
+  xt_story story = 99;
+  EXPECT_EQ(GetStorySelection(text, &story, &start, &end, &length), 0);
+  EXPECT_EQ(story, text);
+  EXPECT_EQ(start, 1);
+  EXPECT_EQ(end, 2);
+  EXPECT_EQ(length, 4);
+  EXPECT_NE(GetStorySelection(picture, &story, &start, &end, &length), 0);
+  EXPECT_EQ(story, 0u);
+  EXPECT_EQ(length, 0);
+  Host().current = 0;
+  EXPECT_NE(GetStorySelection(0, nullptr, nullptr, nullptr, &length), 0);
+}
+
+TEST_F(StoryTextTest, TextTargetRule) {
+  const xt_box text = AddBox({1, true, false, true, u"abc", 1, 3});
+  Host().current = text;
+  EXPECT_EQ(GetTextRange().kind, TextTarget::kSelection);
+  Host().tool = XT_TOOL_ITEM;
+  EXPECT_EQ(GetTextRange().kind, TextTarget::kWholeBox);
+  Host().tool = XT_TOOL_CONTENT;
+  Host().boxes[text].sel_start = 3;
+  EXPECT_EQ(GetTextRange().kind, TextTarget::kWholeBox);
+  Host().current = AddBox({1, false, true, true, u"", 0, 0});
+  EXPECT_EQ(GetTextRange().kind, TextTarget::kGroup);
+  Host().current = TextBox(u"");
+  EXPECT_EQ(GetTextRange().kind, TextTarget::kNone);
+  Host().current = AddBox({1, true, false, false, u"abc", 0, 0});
+  EXPECT_EQ(GetTextRange().kind, TextTarget::kNone);
+  Host().current = text;
+  Host().layout_view = -1;
+  const TextTarget none = GetTextRange();
+  EXPECT_EQ(none.kind, TextTarget::kNone);
+  EXPECT_FALSE(none.document);
+}
+
+struct Visits {
+  std::vector<xt_box> boxes;
+  xt_box stop_at = 0;
+};
+
+int16_t Visit(xt_box box, void* context) {
+  auto* visits = static_cast<Visits*>(context);
+  visits->boxes.push_back(box);
+  return box == visits->stop_at ? 7 : 0;
+}
+
+TEST_F(StoryTextTest, BoxWalkOverSpreadsWithAnEmptyOne) {
+  const xt_box a = TextBox(u"a", 1);
+  const xt_box b = TextBox(u"b", 1);
+  const xt_box c = TextBox(u"c", 3);
+  Host().spreads = 3;
+  Visits up;
+  EXPECT_EQ(ForEachBoxInDocument(1, Visit, &up, 1), 0);
+  EXPECT_EQ(up.boxes, (std::vector<xt_box>{a, b, c}));
+  Visits down;
+  EXPECT_EQ(ForEachBoxInDocument(1, Visit, &down, 0xFFFF), 0);
+  EXPECT_EQ(down.boxes, (std::vector<xt_box>{c, a, b}));
+  Visits stop;
+  stop.stop_at = a;
+  EXPECT_EQ(ForEachBoxInDocument(1, Visit, &stop, 1), 7);
+  EXPECT_EQ(stop.boxes.size(), 1u);
+
+  Host().layout_view = -1;
+  const int32_t calls = Host().host_calls;
+  Visits none;
+  EXPECT_EQ(ForEachBoxInDocument(1, Visit, &none, 1), 0);
+  EXPECT_TRUE(none.boxes.empty());
+  EXPECT_EQ(Host().host_calls, calls);
+}
+
+TEST_F(StoryTextTest, ScopesCloseWhenAnExceptionPasses) {
+  Host().events.clear();
+  try {
+    UndoableChangeScope change;
+    BusyCursorScope busy;
+    RedrawOffScope redraw;
+    throw std::runtime_error("failure inside a command");
+  } catch (const std::runtime_error&) {
+  }
+  const std::vector<std::string> expected = {"undo+", "busy-1", "redraw0",
+                                             "redraw1", "busy0", "undo-"};
+  EXPECT_EQ(Host().events, expected);
+}
+
+}  // namespace
