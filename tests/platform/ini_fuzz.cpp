@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstddef>
+#include <cstdlib>
 #include <cstdint>
 #include <cstring>
 
@@ -10,7 +11,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static char path[64];
-  if (!path[0]) snprintf(path, sizeof path, "/tmp/wirsel-ini-fuzz.%ld.ini", static_cast<long>(getpid()));
+  // Memory-backed /dev/shm keeps the flush of every write cheap.
+  if (!path[0]) {
+    const char* folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    snprintf(path, sizeof path, "%s/wirsel-ini-fuzz.%ld.ini", folder, static_cast<long>(getpid()));
+    atexit([] { unlink(path); });
+  }
   FILE* file = fopen(path, "wb");
   if (!file) return 0;
   fwrite(data, 1, size, file);
