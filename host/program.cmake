@@ -15,6 +15,8 @@ target_compile_definitions(wirsel_host_runtime PUBLIC WIRSEL_VERSION="${PROJECT_
 target_link_libraries(wirsel_host_runtime PUBLIC wirsel_host_io wirsel_host_model CLI11::CLI11
                       ${CMAKE_DL_LIBS})
 wirsel_strict(wirsel_host_runtime)
+# `wirsel hyph` (cmd_hyph.cpp) hyphenates with the engine itself.
+target_link_libraries(wirsel_host_runtime PUBLIC wirsel_hyph_engine)
 
 add_executable(wirsel main.cpp)
 target_link_libraries(wirsel PRIVATE wirsel_host_runtime)
