@@ -37,7 +37,8 @@ void ReadProfileBytes(const char* key, void* destination, size_t n);
 
 // Writers answer true when the file now holds the value. CR and LF in a value
 // are stored as blanks; a value enclosed in quotes gets one more pair so that
-// it reads back unchanged. With no file selected they fail.
+// it reads back unchanged. With no file selected they fail. A null text
+// deletes the key.
 bool WriteProfileString(const char* key, const char* text);
 bool WriteProfileInt(const char* key, int32_t number);
 // Stores the first character of `text`, escaping tab, LF, CR and backslash.

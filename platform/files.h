@@ -4,8 +4,10 @@
 //
 // Testing and sandbox aid: the environment variable WIRSEL_READONLY_DIRS holds
 // a colon-separated list of folders that FolderWritable answers "not
-// writable" for and that CopyFileOver/CopyFileNew refuse to write into (EACCES),
-// as if their permissions said so (root ignores permission bits).
+// writable" for and that CopyFileOver/CopyFileNew and settings-file writes
+// refuse to write into (EACCES), as if their permissions said so (root
+// ignores permission bits). Folders are compared as written, trailing '/'
+// ignored; a file's folder is the part of its path before the last '/'.
 #pragma once
 
 #include <cstddef>

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <string>
 
 #include "tests/platform/tempdir.h"
@@ -47,6 +48,20 @@ TEST(FolderWritable, ProbeLeavesNothingAndSparesUserFiles) {
   EXPECT_TRUE(platform::FolderWritable((dir.path() + "/").c_str()));
   EXPECT_EQ(dir.List(), before);
   for (const std::string& name : before) EXPECT_EQ(ReadFile(dir / name), "user") << name;
+}
+
+TEST(FolderWritable, EmptyFolderMeansTheCurrentOne) {
+  TempDir dir;
+  char old[PATH_MAX];
+  ASSERT_NE(getcwd(old, sizeof old), nullptr);
+  ASSERT_EQ(chdir(dir.path().c_str()), 0);
+  EXPECT_TRUE(platform::FolderWritable(""));
+  {
+    ScopedEnv env("WIRSEL_READONLY_DIRS", ".");
+    EXPECT_FALSE(platform::FolderWritable(""));
+  }
+  ASSERT_EQ(chdir(old), 0);
+  EXPECT_TRUE(dir.List().empty());
 }
 
 TEST(FolderWritable, MissingFoldersAndFilesAreNotWritable) {

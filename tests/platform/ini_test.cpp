@@ -140,6 +140,16 @@ TEST_F(IniWriteTest, NewKeyGoesAfterTheSectionsLastLine) {
   EXPECT_EQ(ReadFile(file_), "[A]\nx=1\nz=3\n\n[B]\ny=2\nw=4\n");
 }
 
+TEST_F(IniWriteTest, CrLfFilesStayCrLfAndLfFilesStayLf) {
+  WriteFile(file_, "[A]\r\nx=1\r\n");
+  ASSERT_EQ(Write("A", "x", "2"), 0);
+  ASSERT_EQ(Write("A", "y", "3"), 0);
+  EXPECT_EQ(ReadFile(file_), "[A]\r\nx=2\r\ny=3\r\n");
+  WriteFile(file_, "[A]\nx=1");
+  ASSERT_EQ(Write("B", "y", "3"), 0);
+  EXPECT_EQ(ReadFile(file_), "[A]\nx=1\n[B]\ny=3\n");
+}
+
 TEST_F(IniWriteTest, DeletesKeysAndSections) {
   WriteFile(file_, "[A]\nx=1\ny=2\n[B]\nz=3\n");
   ASSERT_EQ(Write("A", "x", nullptr), 0);
