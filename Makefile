@@ -51,6 +51,7 @@ test: test-fast test-asan
 demo: build
 	@mkdir -p $(BUILD)/demo
 	$(BUILD)/bin/wirsel --version
+	$(BUILD)/bin/wirsel menus
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

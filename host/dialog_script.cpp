@@ -214,13 +214,14 @@ std::unique_ptr<FrontEnd> MakeScriptFrontEnd(const std::string& path, std::ostre
       error = where + "line too long";
       return nullptr;
     }
+    const size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos || text[first] == '#') continue;
     std::vector<std::string> words;
     std::string problem;
     if (!Tokenize(text, words, problem)) {
       error = where + problem;
       return nullptr;
     }
-    if (words.empty() || words[0][0] == '#') continue;
     const Verb* verb = nullptr;
     for (const Verb& v : kVerbs) {
       if (words[0] == v.name) verb = &v;

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <iostream>
 
 #include "host/commands.h"

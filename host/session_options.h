@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <cstdio>
 
 #include <CLI/CLI.hpp>
 

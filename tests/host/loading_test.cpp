@@ -1,0 +1,65 @@
+// Loading plug-ins: the folder, libraries that are no plug-ins or refuse, the
+// version listing and the command list.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "run_wirsel.h"
+
+using testing::HasSubstr;
+
+TEST(Loading, MissingXTensionsFolderIsAnError) {
+  const WirselRun run = RunWirsel("missing", {"menus"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("no XTensions folder at " TEST_HOSTS "/missing/XTensions"));
+}
+
+TEST(Loading, FolderWithoutPluginIsAnError) {
+  const WirselRun run = RunWirsel("empty", {"menus"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("no plug-in (*.so) in"));
+}
+
+TEST(Loading, LibraryWithoutEntryPointIsNotAPlugin) {
+  const WirselRun run = RunWirsel("not_a_plugin", {"menus"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("not_a_plugin.so is not a plug-in: it has no XTActivateCallback"));
+}
+
+TEST(Loading, RefusedActivationNamesTheStatus) {
+  const WirselRun run = RunWirsel("refuses", {"menus"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("refuses.so refused activation (status 0x51000401)"));
+}
+
+TEST(Loading, VersionListsHostAndPlugin) {
+  const WirselRun run = RunWirsel("probe", {"--version"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "wirsel " WIRSEL_TEST_VERSION "\n  probe.so: Probe 7.3\n");
+}
+
+TEST(Loading, VersionWithARefusingPluginFails) {
+  const WirselRun run = RunWirsel("refuses", {"--version"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.out, HasSubstr("wirsel "));
+  EXPECT_THAT(run.err, HasSubstr("refused activation"));
+}
+
+TEST(Loading, ShutDownIsDeliveredAtExit) {
+  const WirselRun run = RunWirsel("probe", {"menus"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("probe: shut down"));
+}
+
+TEST(Loading, HelpListsTheCommands) {
+  const WirselRun run = RunWirsel("probe", {"--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_THAT(run.out, HasSubstr("run"));
+  EXPECT_THAT(run.out, HasSubstr("menus"));
+  EXPECT_THAT(run.out, HasSubstr("--version"));
+}
+
+TEST(Loading, NoCommandPrintsUsageAndFails) {
+  const WirselRun run = RunWirsel("probe", {});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_THAT(run.err, HasSubstr("menus"));
+}

@@ -1,0 +1,137 @@
+// `wirsel run` and `wirsel menus` with the probe plug-in: round trips of text
+// files, choosing items by title in either language, the target options and
+// output files.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "run_wirsel.h"
+
+using testing::HasSubstr;
+
+class RoundTrip : public testing::TestWithParam<const char*> {};
+
+TEST_P(RoundTrip, RunWithoutItemsWritesTheFileBackByteForByte) {
+  const std::string path = DataPath(GetParam());
+  const WirselRun run = RunWirsel("probe", {"run", path});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, ReadBytes(path));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, RoundTrip,
+                         testing::Values("round_trip_polish.txt", "round_trip_crlf.txt",
+                                         "round_trip_no_final_newline.txt"));
+
+TEST(Run, ChoosesItemsInOrder) {
+  const WirselRun run = RunWirsel(
+      "probe", {"run", DataPath("probe_story.txt"), "--do", "Upper Case", "--do", "Block"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "okABC DEF\n");
+}
+
+TEST(Run, ItemNamedInTheOtherLanguageIsFound) {
+  const WirselRun run =
+      RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--lang", "en", "--do",
+                          "Wielkie litery"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "ABC DEF\n");
+}
+
+TEST(Run, ItemMayBeNamedWithoutItsEllipsis) {
+  const WirselRun run = RunWirsel(
+      "probe", {"run", DataPath("probe_story.txt"), "--do", "Ask", "--dialogs",
+                DataPath("ask_all_items.dlg")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "hello world|loud|right|betaabc def\n");
+}
+
+TEST(Run, UnknownItemStopsWithAnErrorAndNoOutput) {
+  const WirselRun run =
+      RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--do", "Frobnicate"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("no menu item \"Frobnicate\""));
+  EXPECT_EQ(run.out, "");
+}
+
+TEST(Run, SelectionStartIsWhereTheProbeWrites) {
+  const WirselRun run = RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--select",
+                                            "4:7", "--do", "Block"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "abc okdef\n");
+}
+
+TEST(Run, SelectionPastTheStoryIsRefused) {
+  const WirselRun run =
+      RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--select", "2:99"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("past the end of the story (8 characters)"));
+}
+
+TEST(Run, MalformedSelectionAndToolAreRefused) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"--select", "3:1"}, {"--select", "1-2"}, {"--tool", "pen"}, {"--lang", "de"}}) {
+    std::vector<std::string> all = {"run", DataPath("probe_story.txt")};
+    all.insert(all.end(), args.begin(), args.end());
+    const WirselRun run = RunWirsel("probe", all);
+    EXPECT_EQ(run.status, 1) << args[0] << " " << args[1];
+    EXPECT_THAT(run.err, HasSubstr(args[0])) << args[1];
+  }
+}
+
+TEST(Run, OutputFileIsWrittenAndInputKept) {
+  const std::string input = WriteTemp("story.txt", "abc def\n");
+  const std::string output = input + ".out";
+  const WirselRun run = RunWirsel("probe", {"run", input, "--do", "Upper Case", "-o", output});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(ReadBytes(output), "ABC DEF\n");
+  EXPECT_EQ(ReadBytes(input), "abc def\n");
+}
+
+TEST(Run, OutputOverTheInputNeedsInPlace) {
+  const std::string input = WriteTemp("story.txt", "abc def\n");
+  WirselRun run = RunWirsel("probe", {"run", input, "--do", "Upper Case", "-o", input});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("use --in-place"));
+  EXPECT_EQ(ReadBytes(input), "abc def\n");
+  run = RunWirsel("probe", {"run", input, "--do", "Upper Case", "--in-place"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadBytes(input), "ABC DEF\n");
+}
+
+TEST(Run, UnreadableInputNamesTheFile) {
+  const WirselRun run = RunWirsel("probe", {"run", "/nonexistent/story.txt"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("/nonexistent/story.txt"));
+}
+
+TEST(Run, InvalidUtf8InputIsRefusedWithItsLine) {
+  const std::string input = WriteTemp("bad.txt", "dobra linia\nz\xff\xfe\n");
+  const WirselRun run = RunWirsel("probe", {"run", input});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("bad.txt"));
+  EXPECT_THAT(run.err, HasSubstr("2"));
+}
+
+TEST(Menus, WithoutDocumentTheProbeDisablesItsTextItems) {
+  const WirselRun run = RunWirsel("probe", {"menus"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Probe\n  - Upper Case\n  - Ask...\n  - Warn\n  ----\n  - Block\n  + Language en\n");
+}
+
+TEST(Menus, WithATextFileTheyAreEnabled) {
+  const WirselRun run = RunWirsel("probe", {"menus", DataPath("probe_story.txt")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.out, HasSubstr("  + Upper Case\n  + Ask...\n"));
+}
+
+TEST(Menus, PolishTitlesFromTheOptionOrFromLang) {
+  const std::string expected = "  - Wielkie litery\n";
+  WirselRun run = RunWirsel("probe", {"menus", "--lang", "pl"});
+  EXPECT_THAT(run.out, HasSubstr(expected));
+  EXPECT_THAT(run.out, HasSubstr("  + Język pl\n"));
+  run = RunWirsel("probe", {"menus"}, {{"LANG", "pl_PL.UTF-8"}});
+  EXPECT_THAT(run.out, HasSubstr(expected));
+  run = RunWirsel("probe", {"menus", "--lang", "en"}, {{"LANG", "pl_PL.UTF-8"}});
+  EXPECT_THAT(run.out, HasSubstr("  - Upper Case\n"));
+}

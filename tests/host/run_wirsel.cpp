@@ -1,0 +1,81 @@
+// Spawning `wirsel` for the command-line tests.
+#include "run_wirsel.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string MakeTempFolder() {
+  const char* base = std::getenv("TMPDIR");
+  std::string pattern = std::string(base && *base ? base : "/tmp") + "/wirsel-host-test-XXXXXX";
+  if (!mkdtemp(pattern.data())) std::abort();
+  return pattern;
+}
+
+}  // namespace
+
+std::string TempFolder() { return MakeTempFolder(); }
+
+std::string DataPath(const std::string& name) { return std::string(HOST_TEST_DATA) + "/" + name; }
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+std::string WriteTemp(const std::string& name, const std::string& bytes) {
+  const std::string path = TempFolder() + "/" + name;
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path;
+}
+
+WirselRun RunWirsel(const std::string& host, const std::vector<std::string>& args,
+                    const std::map<std::string, std::string>& env) {
+  const std::string folder = TempFolder();
+  const std::string out_path = folder + "/stdout";
+  const std::string err_path = folder + "/stderr";
+  std::map<std::string, std::string> vars = {
+      {"XDG_DATA_HOME", folder + "/data"}, {"LANG", "C"}, {"HOME", folder}};
+  vars["WIRSEL_HOST_DIR"] = host.empty() ? REAL_HOST : std::string(TEST_HOSTS) + "/" + host;
+  for (const auto& [key, value] : env) vars[key] = value;
+
+  const pid_t child = fork();
+  if (child == 0) {
+    const int in = open("/dev/null", O_RDONLY);
+    const int out = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(in, 0);
+    dup2(out, 1);
+    dup2(err, 2);
+    for (const auto& [key, value] : vars) {
+      if (value.empty()) {
+        unsetenv(key.c_str());
+      } else {
+        setenv(key.c_str(), value.c_str(), 1);
+      }
+    }
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(WIRSEL_BINARY));
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execv(WIRSEL_BINARY, argv.data());
+    _exit(127);
+  }
+  WirselRun run;
+  int status = 0;
+  waitpid(child, &status, 0);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  run.out = ReadBytes(out_path);
+  run.err = ReadBytes(err_path);
+  std::filesystem::remove_all(folder);
+  return run;
+}
