@@ -81,6 +81,21 @@ TEST(JsonWrite, EditedDocumentReadsBackTheSame) {
   EXPECT_EQ(RenderJson(*again.document, again.tool), first);
 }
 
+// The example in the format's documentation is a valid document.
+TEST(JsonRead, DocumentedExampleReads) {
+  std::string doc = ReadFileBytes(DOCUMENT_FORMAT_DOC);
+  std::size_t start = doc.find("```json\n");
+  ASSERT_NE(start, std::string::npos);
+  start += 8;
+  std::string example = doc.substr(start, doc.find("```", start) - start);
+  JsonDocument file = ParseJson(example, "example.json");
+  const Document& document = *file.document;
+  EXPECT_EQ(document.ChainOf(1), (std::vector<BoxId>{1, 2}));
+  EXPECT_EQ(document.story(1)->AnchoredBoxAt(15), 6u);
+  EXPECT_EQ(document.story(1)->Attribute(1, kStyleKind), kNonBreakingFlag);
+  EXPECT_EQ(document.story(1)->CharAt(22), kDiscretionaryHyphen);
+}
+
 TEST(JsonRead, SmallestDocumentGetsDefaults) {
   JsonDocument file = ParseJson(R"({"wirsel": 1})", "min.json");
   EXPECT_EQ(file.tool, kContentTool);
