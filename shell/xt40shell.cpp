@@ -2,6 +2,7 @@
 // wanted-callback set, identity strings and the first activation stage.
 #include "shell/xt40shell.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -79,6 +80,10 @@ int32_t XT40shell::Activate(xt_activation* activation) {
   activation->register_startup(activation->host, StartupCallback, 5, 200, 0);
   activation->register_shutdown(activation->host, ShutdownCallback, 5, 200, 0);
   SetAlertDialogNumbers(alert_dialogs_);
+  if (activation->size >= offsetof(xt_activation, describe) + sizeof activation->describe &&
+      activation->describe != nullptr) {
+    activation->describe(activation->host, product_name_, file_version_);
+  }
   return 0;
 }
 

@@ -60,6 +60,7 @@ TEST_F(ActivationTest, StartsAndRegistersTheWantedCallbacksInOrder) {
   EXPECT_STREQ(gShell->PlatformProductName(), "Wirsel13Win");
   EXPECT_STREQ(gShell->GetHostTag(), "QUARKWIN4");
   EXPECT_STREQ(gShell->GetHostFolder(), host_dir.c_str());
+  EXPECT_EQ(Host().described, "Wirsel13 " WIRSEL_VERSION);
 }
 
 TEST_F(ActivationTest, RefusedAdmissionRegistersNothing) {

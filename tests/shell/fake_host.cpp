@@ -314,6 +314,9 @@ int32_t StartPlugin() {
     return 0;
   };
   activation.set_callback_param = [](void*, int32_t) {};
+  activation.describe = [](void*, const char* name, const char* version) {
+    Host().described = std::string(name) + " " + version;
+  };
   const int32_t activated = XTActivateCallback(&activation);
   if (activated != 0) return activated;
 
