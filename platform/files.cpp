@@ -67,10 +67,12 @@ int CopyIntoTemp(const char* from, const char* to, TempFile* temp) {
 }  // namespace
 
 int CreateTempBeside(const char* target, TempFile* temp) {
+  // Not named after the target: a long file name plus a suffix could pass
+  // the file system's name limit.
   char prefix[PATH_MAX];
   char folder[PATH_MAX];
   if (!FolderOf(target, folder, sizeof folder, true)) return ENAMETOOLONG;
-  int written = snprintf(prefix, sizeof prefix, "%s.%s", folder, FileNameOf(target));
+  int written = snprintf(prefix, sizeof prefix, "%s.wirsel-temp", folder);
   if (written < 0 || static_cast<size_t>(written) >= sizeof prefix) return ENAMETOOLONG;
   for (int attempt = 0; attempt < 100; ++attempt) {
     if (!UniqueName(temp->path, sizeof temp->path, prefix)) return ENAMETOOLONG;

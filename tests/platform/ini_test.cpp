@@ -173,6 +173,12 @@ TEST_F(IniWriteTest, QuotedAndBlankEdgedValuesReadBackAsWritten) {
   }
 }
 
+TEST_F(IniWriteTest, FileNamesUpToTheSystemLimit) {
+  std::string longest = dir_ / std::string(255, 'n');
+  ASSERT_EQ(platform::IniWrite(longest.c_str(), "s", "k", "v"), 0);
+  EXPECT_EQ(Read(longest, "s", "k"), "v");
+}
+
 TEST_F(IniWriteTest, BadNamesAreRefused) {
   EXPECT_EQ(Write("s", "a=b", "1"), EINVAL);
   EXPECT_EQ(Write("s", "  ", "1"), EINVAL);
