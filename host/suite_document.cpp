@@ -235,23 +235,23 @@ xt_status HjSetAuto(int32_t index, int32_t auto_hyphenation) {
 }
 
 const xt_fn kDocument[] = {
-    Entry(CurrentLayoutView), Entry(DocumentCount),  Entry(CurrentBox),
-    Entry(SetCurrentBox),     Entry(BoxValid),       Entry(BoxIsText),
-    Entry(BoxIsGroup),        Entry(SpreadCount),    Entry(FirstBoxOfSpread),
-    Entry(NextBox),           Entry(PageCount),      Entry(FirstBoxOfPage),
-    Entry(NextBoxOnPage),     Entry(GroupItemCount), Entry(GroupItem),
-    Entry(PreviousLinkedBox), Entry(NextLinkedBox),  Entry(StoryOfBox),
-    Entry(StoryQuery)};
+    Entry<CurrentLayoutView>(), Entry<DocumentCount>(),  Entry<CurrentBox>(),
+    Entry<SetCurrentBox>(),     Entry<BoxValid>(),       Entry<BoxIsText>(),
+    Entry<BoxIsGroup>(),        Entry<SpreadCount>(),    Entry<FirstBoxOfSpread>(),
+    Entry<NextBox>(),           Entry<PageCount>(),      Entry<FirstBoxOfPage>(),
+    Entry<NextBoxOnPage>(),     Entry<GroupItemCount>(), Entry<GroupItem>(),
+    Entry<PreviousLinkedBox>(), Entry<NextLinkedBox>(),  Entry<StoryOfBox>(),
+    Entry<StoryQuery>()};
 static_assert(std::size(kDocument) == XT_DOCUMENT_SUITE_COUNT);
 
 const xt_fn kStory[] = {
-    Entry(GetSelection), Entry(SetSelection),     Entry(ReadChars),    Entry(InsertChars),
-    Entry(DeleteChars),  Entry(NextPosition),     Entry(PreviousPosition),
-    Entry(AnchoredItem), Entry(CharAttribute),    Entry(ToggleStyle),  Entry(SetRedraw),
-    Entry(ParagraphAt),  Entry(StoryLength)};
+    Entry<GetSelection>(), Entry<SetSelection>(),     Entry<ReadChars>(),    Entry<InsertChars>(),
+    Entry<DeleteChars>(),  Entry<NextPosition>(),     Entry<PreviousPosition>(),
+    Entry<AnchoredItem>(), Entry<CharAttribute>(),    Entry<ToggleStyle>(),  Entry<SetRedraw>(),
+    Entry<ParagraphAt>(),  Entry<StoryLength>()};
 static_assert(std::size(kStory) == XT_STORY_SUITE_COUNT);
 
-const xt_fn kHj[] = {Entry(HjCount), Entry(HjGet), Entry(HjSetAuto)};
+const xt_fn kHj[] = {Entry<HjCount>(), Entry<HjGet>(), Entry<HjSetAuto>()};
 static_assert(std::size(kHj) == XT_HJ_SUITE_COUNT);
 
 }  // namespace

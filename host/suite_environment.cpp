@@ -52,11 +52,11 @@ xt_status RegisterHyphenationMethod(uint32_t plugin_id, const char* name,
 void Progress(int64_t, int64_t) {}
 
 const xt_fn kEnvironment[] = {
-    Entry(CurrentTool),       Entry(SetCurrentTool),    Entry(InterfaceLanguage),
-    Entry(BeginUndoableChange), Entry(EndUndoableChange), Entry(BusyCursor),
-    Entry(MainWindow),        Entry(EnvironmentFlags),  Entry(ActivateStoryWindow),
-    Entry(ModalState),        Entry(MessageBox),        Entry(RegisterHyphenationMethod),
-    Entry(Progress)};
+    Entry<CurrentTool>(),       Entry<SetCurrentTool>(),    Entry<InterfaceLanguage>(),
+    Entry<BeginUndoableChange>(), Entry<EndUndoableChange>(), Entry<BusyCursor>(),
+    Entry<MainWindow>(),        Entry<EnvironmentFlags>(),  Entry<ActivateStoryWindow>(),
+    Entry<ModalState>(),        Entry<MessageBox>(),        Entry<RegisterHyphenationMethod>(),
+    Entry<Progress>()};
 static_assert(std::size(kEnvironment) == XT_ENVIRONMENT_SUITE_COUNT);
 
 }  // namespace

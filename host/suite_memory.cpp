@@ -39,11 +39,11 @@ int32_t CopyString(xt_handle string, char* out, int32_t size) {
 
 void DisposeString(xt_handle string) { HostMemory().Release(string); }
 
-const xt_fn kMemory[] = {Entry(Allocate), Entry(Release), Entry(BlockSize), Entry(Resize),
-                         Entry(Lock),     Entry(Unlock),  Entry(LastError)};
+const xt_fn kMemory[] = {Entry<Allocate>(), Entry<Release>(), Entry<BlockSize>(), Entry<Resize>(),
+                         Entry<Lock>(),     Entry<Unlock>(),  Entry<LastError>()};
 static_assert(std::size(kMemory) == XT_MEMORY_SUITE_COUNT);
 
-const xt_fn kString[] = {Entry(MakeString), Entry(CopyString), Entry(DisposeString)};
+const xt_fn kString[] = {Entry<MakeString>(), Entry<CopyString>(), Entry<DisposeString>()};
 static_assert(std::size(kString) == XT_STRING_SUITE_COUNT);
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Suite lookup by four-character identifier.
 #include "host/suites.h"
 
+#include "host/frontend.h"
+
 std::span<const xt_fn> SuiteTable(uint32_t suite_id) {
   switch (suite_id) {
     case XT_SUITE_DOCUMENT: return DocumentSuiteTable();
@@ -13,4 +15,8 @@ std::span<const xt_fn> SuiteTable(uint32_t suite_id) {
     case XT_SUITE_DIALOG: return DialogSuiteTable();
     default: return {};
   }
+}
+
+void ReportHostFailure() {
+  ReportHostError("the host could not complete an operation of the plug-in (out of memory)");
 }

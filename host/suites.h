@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <type_traits>
 
 #include "xtapi/xtapi.h"
 
@@ -20,8 +21,34 @@ std::span<const xt_fn> MemorySuiteTable();
 std::span<const xt_fn> StringSuiteTable();
 std::span<const xt_fn> DialogSuiteTable();
 
-// Turns a function of any signature into a table entry.
-template <typename F>
-xt_fn Entry(F* function) {
-  return reinterpret_cast<xt_fn>(function);
+// Records that a suite function failed inside the host.
+void ReportHostFailure();
+
+// A table entry for F that never lets an exception into the plug-in's frames:
+// a failure inside the host (out of memory) is reported as a host error and
+// answered with -108 (signed results), 0 (unsigned), null or nothing.
+template <auto F>
+struct Guarded;
+
+template <typename R, typename... A, R (*F)(A...)>
+struct Guarded<F> {
+  static R Call(A... args) noexcept {
+    try {
+      return F(args...);
+    } catch (...) {
+      ReportHostFailure();
+      if constexpr (std::is_void_v<R>) {
+        return;
+      } else if constexpr (std::is_signed_v<R>) {
+        return static_cast<R>(-108);
+      } else {
+        return R{};
+      }
+    }
+  }
+};
+
+template <auto F>
+xt_fn Entry() {
+  return reinterpret_cast<xt_fn>(&Guarded<F>::Call);
 }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "host/frontend.h"
 #include "host/memory.h"
 #include "host/suites.h"
 
@@ -86,4 +87,20 @@ TEST(Suites, HostStringCopiesAreBoundedAndTerminated) {
   EXPECT_EQ(copy(string, out, 0), 0);
   dispose(string);
   EXPECT_EQ(copy(string, out, sizeof out), 0);
+}
+
+namespace {
+
+int32_t ThrowsSigned() { throw std::bad_alloc(); }
+uint16_t ThrowsUnsigned() { throw std::bad_alloc(); }
+void* ThrowsPointer() { throw std::bad_alloc(); }
+
+}  // namespace
+
+TEST(Suites, HostFailuresNeverReachThePluginAsExceptions) {
+  TakeHostErrors();
+  EXPECT_EQ(reinterpret_cast<int32_t (*)()>(Entry<ThrowsSigned>())(), -108);
+  EXPECT_EQ(reinterpret_cast<uint16_t (*)()>(Entry<ThrowsUnsigned>())(), 0);
+  EXPECT_EQ(reinterpret_cast<void* (*)()>(Entry<ThrowsPointer>())(), nullptr);
+  EXPECT_EQ(TakeHostErrors().size(), 3u);
 }
