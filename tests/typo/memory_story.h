@@ -1,0 +1,132 @@
+// A story held in memory for the typography pass: UTF-16 characters read as
+// the text layer reads host characters, a non-breaking mark per character,
+// a selection, and the alerts shown. Written from and read back
+// as UTF-8, where a marked space reads as '~' and any other marked character
+// is followed by '^'.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "base/charset.h"
+#include "typo/typostory.h"
+
+class MemoryStory : public TypoStory {
+ public:
+  explicit MemoryStory(const std::string& utf8, int32_t sel_start = 0, int32_t sel_end = 0)
+      : sel_start_(sel_start), sel_end_(sel_end) {
+    for (size_t i = 0; i < utf8.size();) {
+      const bool marked = utf8[i] == '~';
+      const uint16_t code = marked ? ' ' : static_cast<uint16_t>(DecodeUtf8(utf8, i));
+      if (marked) ++i;
+      const bool caret = i < utf8.size() && utf8[i] == '^';
+      if (caret) ++i;
+      text_.push_back(code);
+      marks_.push_back(marked || caret);
+    }
+  }
+
+  std::string Utf8() const {
+    std::string out;
+    for (size_t i = 0; i < text_.size(); ++i) {
+      if (marks_[i] && text_[i] == ' ') {
+        out += '~';
+        continue;
+      }
+      AppendUtf8(out, text_[i]);
+      if (marks_[i]) out += '^';
+    }
+    return out;
+  }
+
+  void GetSelection(int32_t* start, int32_t* end, int32_t* length) override {
+    *start = sel_start_;
+    *end = sel_end_;
+    *length = Length();
+  }
+  int32_t Next(int32_t p) override { return p + 1 < Length() ? p + 1 : -1; }
+  int32_t Previous(int32_t p) override { return p > 0 ? p - 1 : -1; }
+  uint16_t Read(int32_t p) override {
+    ++reads;
+    return p >= 0 && p < Length() ? FromUnicode(text_[static_cast<size_t>(p)]) : 0xFFFF;
+  }
+  bool Insert(int32_t p, uint8_t c) override {
+    if (Refused() || p < 0 || p > Length()) return false;
+    const bool mark = sel_start_ < Length() && marks_[static_cast<size_t>(sel_start_)];
+    const uint16_t u = Win1250ToUnicode(c);
+    text_.insert(text_.begin() + p, u == 0xEFEF ? c : u);
+    marks_.insert(marks_.begin() + p, mark);
+    ++edits;
+    return true;
+  }
+  bool Delete(int32_t start, int32_t end) override {
+    if (Refused() || start < 0 || end > Length() || start >= end) return false;
+    text_.erase(text_.begin() + start, text_.begin() + end);
+    marks_.erase(marks_.begin() + start, marks_.begin() + end);
+    ++edits;
+    return true;
+  }
+  void Select(int32_t start, int32_t end, int32_t) override {
+    sel_start_ = start;
+    sel_end_ = end;
+  }
+  bool IsNonBreaking(int32_t p) override { return p >= 0 && p < Length() && marks_[p]; }
+  void ToggleNonBreaking(int32_t start, int32_t end) override {
+    Select(start, end, 0);
+    for (int32_t p = start; p < end && p < Length(); ++p) marks_[p] = !marks_[p];
+  }
+  void SetRedraw(bool) override {}
+  void Alert(const char* stored) override { alerts.push_back(ToWindowsText(stored)); }
+
+  int32_t Length() const { return static_cast<int32_t>(text_.size()); }
+  int32_t SelStart() const { return sel_start_; }
+  int32_t SelEnd() const { return sel_end_; }
+
+  std::vector<std::string> alerts;  // Windows-1250
+  int refuse_edits = 0;             // the next this many edits are refused
+  int64_t reads = 0;
+  int64_t edits = 0;
+
+ private:
+  bool Refused() {
+    if (refuse_edits <= 0) return false;
+    --refuse_edits;
+    return true;
+  }
+  // As the text layer reads a host character: soft hyphen as 31, a
+  // Windows-1250 character as its code, a table hole as itself, any other
+  // character as a code of 256 or more.
+  static uint16_t FromUnicode(uint16_t u) {
+    if (u == 0xAD) return 31;
+    const int32_t code = Win1250CodeOf(u);
+    if (code >= 0) return static_cast<uint16_t>(code);
+    if (u <= 0xFF) return Win1250ToUnicode(static_cast<uint8_t>(u)) == 0xEFEF ? u : 0x100 | u;
+    return u;
+  }
+  static uint32_t DecodeUtf8(const std::string& s, size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const int extra = b < 0x80 ? 0 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : 3;
+    uint32_t u = extra ? b & (0x3F >> extra) : b;
+    ++i;
+    for (int k = 0; k < extra && i < s.size(); ++k, ++i) u = (u << 6) | (s[i] & 0x3F);
+    return u;
+  }
+  static void AppendUtf8(std::string& out, uint32_t u) {
+    if (u < 0x80) {
+      out += static_cast<char>(u);
+    } else if (u < 0x800) {
+      out += static_cast<char>(0xC0 | (u >> 6));
+      out += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (u >> 12));
+      out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+
+  std::vector<uint16_t> text_;
+  std::vector<bool> marks_;
+  int32_t sel_start_, sel_end_;
+};

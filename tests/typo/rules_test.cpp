@@ -1,0 +1,269 @@
+// The typography pass on stories held in memory: each rule of the chain, the
+// range and selection bookkeeping, quotation depth, and hostile stories.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/typo/memory_story.h"
+#include "typo/typorules.h"
+
+namespace {
+
+struct Outcome {
+  std::string text;
+  TypoResult result;
+  int32_t sel_start, sel_end;
+  std::vector<std::string> alerts;
+};
+
+Outcome Typeset(const std::string& text, const TypographyOptions& options,
+            int32_t sel_start = 0, int32_t sel_end = 0) {
+  MemoryStory story(text, sel_start, sel_end);
+  TypoCharTable table;
+  BuildTypoCharTable(table, options);
+  const TypoResult result = RunTypography(story, options, table, true);
+  return {story.Utf8(), result, story.SelStart(), story.SelEnd(), story.alerts};
+}
+
+std::string Typeset(const std::string& text) {
+  return Typeset(text, DefaultTypographyOptions()).text;
+}
+
+TEST(TypoRules, RepeatedSpacesCollapseOnlyOrdinarySpaces) {
+  EXPECT_EQ(Typeset("ab  cd"), "ab cd");
+  EXPECT_EQ(Typeset("ab    cd"), "ab cd");
+  EXPECT_EQ(Typeset("ab\u00A0\u00A0cd"), "ab\u00A0\u00A0cd");
+  TypographyOptions off = DefaultTypographyOptions();
+  off.repeated_spaces = 0;
+  EXPECT_EQ(Typeset("ab  cd", off).text, "ab  cd");
+}
+
+TEST(TypoRules, SpacesAroundPunctuation) {
+  EXPECT_EQ(Typeset("tak ,nie"), "tak, nie");
+  EXPECT_EQ(Typeset("( tekst )"), "(tekst)");
+  EXPECT_EQ(Typeset("a(b"), "a (b");
+  EXPECT_EQ(Typeset("ala.ma"), "ala. ma");
+  EXPECT_EQ(Typeset("koniec !"), "koniec!");
+}
+
+TEST(TypoRules, NoSpaceBetweenDigitsInUrlsOrExceptions) {
+  EXPECT_EQ(Typeset("3,14"), "3,14");
+  EXPECT_EQ(Typeset("1.000"), "1.000");
+  EXPECT_EQ(Typeset("www.onet.pl"), "www.onet.pl");
+  EXPECT_EQ(Typeset("zob. http://x.pl,tu"), "zob. http://x.pl,tu");
+  EXPECT_EQ(Typeset("jan@x.pl"), "jan@x.pl");
+  EXPECT_EQ(Typeset("jan.kowalski@x.pl"), "jan.kowalski@x.pl");
+  EXPECT_EQ(Typeset("patrz m.in."), "patrz m.in.");
+  EXPECT_EQ(Typeset("firma S.A. jest"), "firma~S.A. jest");
+  EXPECT_EQ(Typeset("np.tak"), "np. tak");
+}
+
+TEST(TypoRules, SpaceHyphenSpaceBecomesDash) {
+  EXPECT_EQ(Typeset("to - tamto"), "to –^~tamto");
+  EXPECT_EQ(Typeset("to-tamto"), "to-tamto");
+  TypographyOptions em = DefaultTypographyOptions();
+  em.dash_kind = 0;
+  em.nbsp_after_dash = 0;
+  EXPECT_EQ(Typeset("to - tamto", em).text, "to — tamto");
+  // Any stored value other than 0 gives the en dash; the hyphen never vanishes.
+  em.dash_kind = 7;
+  EXPECT_EQ(Typeset("to - tamto", em).text, "to – tamto");
+}
+
+TEST(TypoRules, DashMarksOnlyWhatIsNotMarkedYet) {
+  // A toggle over both would switch the space's mark off.
+  EXPECT_EQ(Typeset("to -~tamto"), "to –^~tamto");
+  EXPECT_EQ(Typeset("to -^ tamto"), "to –^~tamto");
+}
+
+TEST(TypoRules, NonBreakingAfterListedWords) {
+  EXPECT_EQ(Typeset("w domu"), "w~domu");
+  EXPECT_EQ(Typeset("W domu"), "W~domu");
+  EXPECT_EQ(Typeset("wdomu"), "wdomu");
+  EXPECT_EQ(Typeset("przed domem"), "przed~domem");
+  EXPECT_EQ(Typeset("przedtem tak"), "przedtem tak");
+}
+
+TEST(TypoRules, NonBreakingBetweenNumberAndUnit) {
+  EXPECT_EQ(Typeset("10 kg"), "10~kg");
+  EXPECT_EQ(Typeset("10 kg."), "10~kg.");
+  EXPECT_EQ(Typeset("5 zł"), "5~zł");
+  EXPECT_EQ(Typeset("10 kgx"), "10 kgx");
+}
+
+TEST(TypoRules, NonBreakingBeforeWordsDigitsAndRomanNumerals) {
+  EXPECT_EQ(Typeset("firma Sp. z o.o."), "firma~Sp. z~o.o.");
+  EXPECT_EQ(Typeset("rozdział XII."), "rozdział~XII.");
+  EXPECT_EQ(Typeset("rozdział XIIa"), "rozdział XIIa");
+  EXPECT_EQ(Typeset("strona 12"), "strona~12");
+}
+
+TEST(TypoRules, SecondPassChangesNothing) {
+  const std::string once =
+      Typeset("to - tamto w domu 10 kg firma Sp. z o.o. rozdział XII.");
+  EXPECT_EQ(once, "to –^~tamto w~domu~10~kg firma~Sp. z~o.o. rozdział~XII.");
+  EXPECT_EQ(Typeset(once), once);
+}
+
+TEST(TypoRules, QuotationMarksGetPolishFormsAndNestedStyles) {
+  EXPECT_EQ(Typeset("\"Ala\""), "„Ala”");
+  EXPECT_EQ(Typeset("powiedział \"tak\"."), "powiedział „tak”.");
+  const std::string nested = "\"Ala \"ma\" kota\" i \"pies\"";
+  TypographyOptions o = DefaultTypographyOptions();
+  const char* expected[] = {"„Ala „ma” kota” i~„pies”", "„Ala ’ma’ kota” i~„pies”",
+                            "„Ala «ma» kota” i~„pies”", "„Ala »ma« kota” i~„pies”"};
+  for (int16_t style = 0; style < 4; ++style) {
+    o.nested_style = style;
+    EXPECT_EQ(Typeset(nested, o).text, expected[style]) << "style " << style;
+  }
+}
+
+TEST(TypoRules, StrayClosingMarkKeepsLaterQuotationsOuter) {
+  TypographyOptions o = DefaultTypographyOptions();
+  o.nested_style = 2;
+  EXPECT_EQ(Typeset("pies\" i \"kot\"", o).text, "pies” i~„kot”");
+}
+
+TEST(TypoRules, NestedStyleOutOfRangeNeverWritesNul) {
+  TypographyOptions o = DefaultTypographyOptions();
+  o.nested_style = 7;
+  EXPECT_EQ(Typeset("\"Ala \"ma\" kota\"", o).text, "„Ala „ma” kota”");
+}
+
+TEST(TypoRules, ApostrophesAreLeftAlone) {
+  EXPECT_EQ(Typeset("rock’n’roll"), "rock’n’roll");
+  EXPECT_EQ(Typeset("don't"), "don't");
+}
+
+TEST(TypoRules, QuotationMarkBetweenSpacesStopsWithAlert) {
+  const Outcome run = Typeset("a \" b \"c\"", DefaultTypographyOptions());
+  EXPECT_EQ(run.result, TypoResult::kStopped);
+  EXPECT_EQ(run.text, "a~\" b \"c\"");  // the earlier mark stays, nothing after
+  EXPECT_EQ(run.sel_start, 2);
+  EXPECT_EQ(run.sel_end, 3);
+  ASSERT_EQ(run.alerts.size(), 1u);
+  EXPECT_EQ(run.alerts[0], "Quotation mark between two spaces");
+}
+
+TEST(TypoRules, GuessingWithoutSpaceFixStopsWithAlertToo) {
+  TypographyOptions o = DefaultTypographyOptions();
+  o.guess_quotes = 1;
+  const Outcome run = Typeset("ab \" cd", o);
+  EXPECT_EQ(run.result, TypoResult::kStopped);
+  EXPECT_EQ(run.sel_start, 3);
+  EXPECT_EQ(run.alerts.size(), 1u);
+}
+
+TEST(TypoRules, GuessingWithSpaceFixMovesTheMarkToItsWord) {
+  TypographyOptions o = DefaultTypographyOptions();
+  o.guess_quotes = 1;
+  o.quote_spaces = 1;
+  EXPECT_EQ(Typeset("ab \" cd \" ef", o).text, "ab „cd” ef");
+  EXPECT_EQ(Typeset("ab\"cd", o).text, "ab „cd");
+}
+
+TEST(TypoRules, QuotationMarkBetweenLettersStopsWithoutGuessing) {
+  const Outcome run = Typeset("ab\"cd", DefaultTypographyOptions());
+  EXPECT_EQ(run.result, TypoResult::kStopped);
+  ASSERT_EQ(run.alerts.size(), 1u);
+  EXPECT_EQ(run.alerts[0], "Quotation mark between two non-spaces");
+}
+
+TEST(TypoRules, ListedCharactersAreDeletedButNotLookalikes) {
+  TypographyOptions o = DefaultTypographyOptions();
+  std::strcpy(o.deleted_chars, "\xB3");  // ł
+  EXPECT_EQ(Typeset("łódź Łódź 10³", o).text, "ódź Łódź~10³");
+}
+
+TEST(TypoRules, ForeignCharactersHaveNoClass) {
+  EXPECT_EQ(Typeset("中,( \"中\" Ā,ā"), "中,(„中” Ā,ā");
+  EXPECT_EQ(Typeset("„Ala”"), "„Ala”");
+}
+
+TEST(TypoRules, CharacterInBothListsOfOneSideEnds) {
+  TypographyOptions o = DefaultTypographyOptions();
+  std::strcpy(o.insert_after_chars, "(");
+  EXPECT_EQ(Typeset("(a", o).text, "(a");
+  EXPECT_EQ(Typeset("( a", o).text, "(a");
+  TypographyOptions before = DefaultTypographyOptions();
+  std::strcpy(before.remove_before_chars, ",");
+  std::strcpy(before.insert_before_chars, ",");
+  EXPECT_EQ(Typeset("ab ,c", before).text, "ab, c");
+}
+
+TEST(TypoRules, RefusedEditsDoNotLoop) {
+  MemoryStory story("xy  qq ( cc");
+  story.refuse_edits = 1000;
+  const TypographyOptions o = DefaultTypographyOptions();
+  TypoCharTable table;
+  BuildTypoCharTable(table, o);
+  EXPECT_EQ(RunTypography(story, o, table, true), TypoResult::kDone);
+  EXPECT_EQ(story.Utf8(), "xy  qq ( cc");
+}
+
+TEST(TypoRules, SelectionIsProcessedAndRestoredOverTheSameText) {
+  // "x ( a ,b ) y" with "( a ,b )" selected.
+  Outcome run = Typeset("x ( a ,b ) y", DefaultTypographyOptions(), 2, 10);
+  EXPECT_EQ(run.text, "x (a, b) y");
+  EXPECT_EQ(run.sel_start, 2);
+  EXPECT_EQ(run.sel_end, 8);
+  run = Typeset("x ( a ,b ) y", DefaultTypographyOptions(), 2, 5);
+  EXPECT_EQ(run.text, "x (a ,b ) y");
+  EXPECT_EQ(run.sel_start, 2);
+  EXPECT_EQ(run.sel_end, 4);
+}
+
+TEST(TypoRules, CaretMeansWholeStoryAndStaysOnItsCharacter) {
+  const Outcome run = Typeset("ab  cd  ef", DefaultTypographyOptions(), 8, 8);
+  EXPECT_EQ(run.text, "ab cd ef");
+  EXPECT_EQ(run.sel_start, 6);
+  EXPECT_EQ(run.sel_end, 6);
+}
+
+TEST(TypoRules, SelectionOfTheLastCharacterIsProcessed) {
+  const Outcome run = Typeset("ab cd ,", DefaultTypographyOptions(), 6, 7);
+  EXPECT_EQ(run.text, "ab cd,");
+  EXPECT_EQ(run.sel_start, 5);
+  EXPECT_EQ(run.sel_end, 6);
+}
+
+TEST(TypoRules, TransparentCharactersAreSkippedAsNeighbours) {
+  EXPECT_EQ(Typeset("tak \x1E,nie"), "tak\x1E, nie");
+  EXPECT_EQ(Typeset("ab \x1E\x1E ,c"), "ab\x1E\x1E, c");
+}
+
+TEST(TypoRules, EmptyStoryIsLeftAlone) {
+  EXPECT_EQ(Typeset(""), "");
+  EXPECT_EQ(Typeset(" "), " ");
+}
+
+TEST(TypoRules, StoryOfQuotationMarksOnly) {
+  const Outcome run = Typeset(std::string(2000, '"'), DefaultTypographyOptions());
+  EXPECT_EQ(run.result, TypoResult::kDone);
+}
+
+TEST(TypoRules, LongWordWithoutBlanksIsReadInLinearTime) {
+  std::string text;
+  for (int i = 0; i < 2000; ++i) text += "a,";
+  MemoryStory story(text);
+  const TypographyOptions o = DefaultTypographyOptions();
+  TypoCharTable table;
+  BuildTypoCharTable(table, o);
+  RunTypography(story, o, table, true);
+  EXPECT_EQ(story.Length(), 5999);  // the last comma has no next character
+  EXPECT_LT(story.reads, 40 * 6000);
+}
+
+TEST(TypoRules, LongMailAddressIsReadInLinearTime) {
+  std::string text = "x@";
+  for (int i = 0; i < 100000; ++i) text += "a,";
+  MemoryStory story(text);
+  const TypographyOptions o = DefaultTypographyOptions();
+  TypoCharTable table;
+  BuildTypoCharTable(table, o);
+  RunTypography(story, o, table, true);
+  EXPECT_EQ(story.Length(), static_cast<int32_t>(text.size()));
+  EXPECT_LT(story.reads, 40 * static_cast<int64_t>(text.size()));
+}
+
+}  // namespace
