@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "host/frontend.h"
 #include "host/suites.h"
 
 namespace {
@@ -98,6 +99,18 @@ uint32_t PluginIdOf(const std::string& file_name) {
   return XT_FOURCC(id[0], id[1], id[2], id[3]);
 }
 
+// A plug-in's callback; an exception that escapes it is a fault of the
+// plug-in, reported and answered as a failed callback.
+int32_t Call(const Plugin& plugin, xt_callback handler, void* record) {
+  try {
+    return handler(record);
+  } catch (...) {
+    ReportHostError(plugin.file_name + " let an exception escape callback " +
+                    std::to_string(*static_cast<const uint32_t*>(record)));
+    return -1;
+  }
+}
+
 }  // namespace
 
 const char* HostVersion() { return WIRSEL_VERSION; }
@@ -179,7 +192,7 @@ bool PluginHost::Load(const std::string& path, std::string& error) {
   r.register_callback = RegisterCallback;
   r.unregister_callback = UnregisterCallback;
   r.acquire_suite = AcquireSuite;
-  const int32_t started = p.startup(&r);
+  const int32_t started = Call(p, p.startup, &r);
   if (started != 0) {
     error = path + " failed to start (status " + Hex(started) + ")";
     return false;
@@ -197,7 +210,7 @@ int32_t PluginHost::Send(uint32_t id, void* record) {
     // A handler may unregister callbacks while it runs: walk a copy.
     const std::vector<xt_callback> handlers = found->second;
     for (const xt_callback handler : handlers) {
-      const int32_t status = handler(record);
+      const int32_t status = Call(*plugin, handler, record);
       if (first == 0) first = status;
     }
   }
@@ -212,7 +225,7 @@ void PluginHost::Shutdown() {
   for (const auto& plugin : plugins_) {
     if (plugin->started && plugin->shutdown) {
       plugin->registration.id = XT_CB_SHUTDOWN;
-      plugin->shutdown(&plugin->registration);
+      Call(*plugin, plugin->shutdown, &plugin->registration);
     }
   }
   for (auto it = plugins_.rbegin(); it != plugins_.rend(); ++it) dlclose((*it)->library);

@@ -116,7 +116,8 @@ TEST(Menus, WithoutDocumentTheProbeDisablesItsTextItems) {
   const WirselRun run = RunWirsel("probe", {"menus"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
-            "Probe\n  - Upper Case\n  - Ask...\n  - Warn\n  ----\n  - Block\n  + Language en\n");
+            "Probe\n  - Upper Case\n  - Ask...\n  - Warn\n  ----\n  - Block\n  + Language en\n"
+            "  + Throw\n");
 }
 
 TEST(Menus, WithATextFileTheyAreEnabled) {
@@ -134,4 +135,11 @@ TEST(Menus, PolishTitlesFromTheOptionOrFromLang) {
   EXPECT_THAT(run.out, HasSubstr(expected));
   run = RunWirsel("probe", {"menus", "--lang", "en"}, {{"LANG", "pl_PL.UTF-8"}});
   EXPECT_THAT(run.out, HasSubstr("  - Upper Case\n"));
+}
+
+TEST(Run, ExceptionEscapingAPluginCallbackIsReportedNotFatal) {
+  const WirselRun run = RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--do", "Throw"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("probe.so let an exception escape callback 618"));
+  EXPECT_THAT(run.err, HasSubstr("probe: shut down"));
 }

@@ -17,7 +17,7 @@ const xt_environment_suite* gEnv;
 const xt_menu_suite* gMenu;
 const xt_dialog_suite* gDialog;
 const xt_memory_suite* gMemory;
-uint16_t gUpper, gAsk, gWarn, gLanguage, gBlock;
+uint16_t gUpper, gAsk, gWarn, gLanguage, gBlock, gThrow;
 int16_t gShownLanguage;
 
 template <typename Suite>
@@ -128,6 +128,7 @@ int32_t OnInstall(void* record) {
   gMenu->append_separator(menu);
   gBlock = gMenu->append_item(menu, "Block");
   gLanguage = gMenu->append_item(menu, "Language");
+  gThrow = gMenu->append_item(menu, "Throw");
   return 0;
 }
 
@@ -155,6 +156,7 @@ int32_t OnChoice(void* record) {
   if (item == gAsk) gDialog->run(&kAsk, AskHandler, nullptr);
   if (item == gWarn) Warn();
   if (item == gBlock) Block();
+  if (item == gThrow) throw 7;  // a faulty plug-in
   return 0;
 }
 
