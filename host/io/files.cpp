@@ -27,14 +27,19 @@ std::string SystemReason(const char* what) {
 std::string ReadFileBytes(const std::string& path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) throw IoError(path, 0, "is a folder");
+  const std::string too_large =
+      "file too large (over " + std::to_string(kMaxInputBytes >> 20) + " MiB)";
+  if (std::filesystem::is_regular_file(path, error) &&
+      std::filesystem::file_size(path, error) > kMaxInputBytes) {
+    throw IoError(path, 0, too_large);
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) throw IoError(path, 0, SystemReason("cannot open"));
   std::string bytes;
   char chunk[1 << 16];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
     if (bytes.size() + static_cast<std::size_t>(in.gcount()) > kMaxInputBytes) {
-      throw IoError(path, 0, "file too large (over " + std::to_string(kMaxInputBytes >> 20) +
-                                 " MiB)");
+      throw IoError(path, 0, too_large);
     }
     bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
   }

@@ -124,6 +124,19 @@ TEST(TextRead, UnreadableInputsGiveClearErrors) {
   }
 }
 
+TEST(TextRead, HugeFilesAreRefusedBeforeReading) {
+  const fs::path path = fs::temp_directory_path() / "wirsel_host_model_huge.txt";
+  { std::ofstream create(path); }
+  fs::resize_file(path, kMaxInputBytes + 1);  // sparse: costs no disk
+  try {
+    ReadTextFile(path.string());
+    ADD_FAILURE() << "accepted";
+  } catch (const IoError& error) {
+    EXPECT_NE(error.reason().find("too large"), std::string::npos);
+  }
+  fs::remove(path);
+}
+
 TEST(FileWrite, ReplacesTheTargetWholeAndLeavesNoTemporaryFile) {
   const fs::path folder = fs::temp_directory_path() / "wirsel_host_model_write";
   fs::remove_all(folder);
