@@ -36,21 +36,21 @@ BoxId Document::Fail(Result result) {
 
 BoxId Document::TakeBoxId(BoxId wanted) {
   if (wanted == kNoBox) {
-    while (boxes_.count(next_box_id_)) ++next_box_id_;
+    while (next_box_id_ == kNoBox || boxes_.count(next_box_id_)) ++next_box_id_;
     return next_box_id_++;
   }
   if (boxes_.count(wanted)) return kNoBox;
-  next_box_id_ = std::max(next_box_id_, wanted + 1);
+  if (wanted != UINT32_MAX) next_box_id_ = std::max(next_box_id_, wanted + 1);
   return wanted;
 }
 
 StoryId Document::TakeStoryId(StoryId wanted) {
   if (wanted == kNoStory) {
-    while (stories_.count(next_story_id_)) ++next_story_id_;
+    while (next_story_id_ == kNoStory || stories_.count(next_story_id_)) ++next_story_id_;
     return next_story_id_++;
   }
   if (stories_.count(wanted)) return kNoStory;
-  next_story_id_ = std::max(next_story_id_, wanted + 1);
+  if (wanted != UINT32_MAX) next_story_id_ = std::max(next_story_id_, wanted + 1);
   return wanted;
 }
 

@@ -134,6 +134,11 @@ TEST_F(DocumentTest, IdsAreKeptWhenAskedAndNeverReused) {
   EXPECT_EQ(document.AddBox(BoxKind::kPicture, 1, 5), kNoBox);  // page past the end
   EXPECT_EQ(document.AddBox(BoxKind::kPicture, 1, 0, {}, 0, document.StoryOfBox(t1)), kNoBox);
   EXPECT_EQ(document.NewStory(document.StoryOfBox(t1)), kNoStory);
+  // The highest id does not wrap the next free id round to "none".
+  EXPECT_EQ(document.AddBox(BoxKind::kText, 1, 0, {}, UINT32_MAX), UINT32_MAX);
+  EXPECT_EQ(document.NewStory(UINT32_MAX), UINT32_MAX);
+  EXPECT_EQ(document.AddBox(BoxKind::kPicture, 1), 102u);
+  EXPECT_NE(document.NewStory(), kNoStory);
 }
 
 TEST(Workspace, FrontDocumentToolAndSwitches) {
