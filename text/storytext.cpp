@@ -174,6 +174,15 @@ void SetSelection(xt_box box, int32_t start, int32_t end, int32_t show) {
   gStorySuite->set_selection(story, start, end, show);
 }
 
+int32_t ReplaceCharKeepingFormat(xt_box box, int32_t position, uint8_t character) {
+  xt_story story = 0;
+  int32_t status = GetStorySelection(box, &story, nullptr, nullptr, nullptr);
+  if (status == 0) status = gStorySuite->set_selection(story, position, position + 1, 0);
+  if (status == 0) status = WriteChar(story, position + 1, character);
+  if (status == 0) status = gStorySuite->delete_chars(story, position, position + 1);
+  return status;
+}
+
 int16_t ForEachBoxInDocument(uint8_t selector, BoxVisitor visitor, void* context,
                              uint16_t direction) {
   if (!DocumentOpen()) return 0;

@@ -54,6 +54,12 @@ int32_t DeleteChars(xt_box box, int32_t start, int32_t end);  // 4 when no text 
 // box 0 = current box.
 void SetSelection(xt_box box, int32_t start, int32_t end, int32_t show);
 
+// Replaces the character at `position` of the box's story (box 0 = current
+// box) while keeping its formatting: selects it, inserts the new character
+// after it (taking its attributes) and deletes the old one. The story keeps
+// its length; returns the first non-zero host status.
+int32_t ReplaceCharKeepingFormat(xt_box box, int32_t position, uint8_t character);
+
 // Host code of an 8-bit character as written into a story: the exact inverse
 // of ReadChar's conversion (a table hole b is written as U+00b itself).
 uint16_t HostCodeOf(uint8_t character);

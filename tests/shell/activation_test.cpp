@@ -6,9 +6,11 @@
 
 #include "base/blockalloc.h"
 #include "dialogs/about.h"
+#include "dialogs/xdlog.h"
 #include "hyph/hyphxt.h"
 #include "shell/entry.h"
 #include "shell/host.h"
+#include "shell/shell.h"
 #include "shell/wirselxt.h"
 #include "spell/dictxt.h"
 #include "tests/shell/fake_host.h"
@@ -164,6 +166,45 @@ TEST_F(ActivationTest, ShutdownAfterFailedStartupIsHarmless) {
   Host().version_minor = 1;
   EXPECT_EQ(StartPlugin(), XT_REFUSED);
   EXPECT_EQ(Host().shutdown(&Host().registration), 0);
+}
+
+class OwningDialog : public XT40xdlog {
+ public:
+  OwningDialog() : XT40xdlog(30001) {}
+  bool OwnsMenuItem(uint16_t item) const override { return item == 777; }
+  void HandleMenuItem(uint16_t item) override { gCalls.push_back("dialog " + std::to_string(item)); }
+};
+
+TEST_F(ActivationTest, RegisteredDialogsAreOfferedCommandsFirst) {
+  ASSERT_EQ(StartPlugin(), 0);
+  InstallRecordingModules();
+  OwningDialog dialog;
+  SendMenuCallback(XT_CB_MENU_SELECT, 777);
+  SendMenuCallback(XT_CB_MENU_SELECT, 778);
+  const std::vector<std::string> expected = {"dialog 777", "hyph command", "dict command",
+                                             "typo command"};
+  EXPECT_EQ(gCalls, expected);
+}
+
+TEST_F(ActivationTest, GenericAndHyphenationCallbacksAreGuarded) {
+  static const HyphenationHooks hooks = {
+      [](xt_hyph_record*) -> int32_t { throw BlockError(-35); },
+      [](xt_hyph_methods_record*) -> int32_t { return 0; },
+      nullptr,
+  };
+  SetHyphenationHooks(&hooks);
+  ASSERT_EQ(StartPlugin(), 0);
+  SetHyphenationHooks(nullptr);
+  xt_hyph_record word{};
+  word.id = XT_CB_HYPHENATE_WORD;
+  EXPECT_EQ(SendCallback(XT_CB_HYPHENATE_WORD, &word), 0);  // hooks gone: nothing runs
+  SetHyphenationHooks(&hooks);
+  EXPECT_EQ(SendCallback(XT_CB_HYPHENATE_WORD, &word), -35);
+  SetHyphenationHooks(nullptr);
+
+  EXPECT_EQ(gShell->RegisterCallback(900), 0);
+  xt_record generic{900, 0};
+  EXPECT_EQ(SendCallback(900, &generic), 0);
 }
 
 class WantedSetTest : public PluginTest {};

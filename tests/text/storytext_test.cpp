@@ -91,6 +91,17 @@ TEST_F(StoryTextTest, LongRunWithoutMemoryThrowsAndChangesNothing) {
   EXPECT_EQ(StoryOf(Host().current), u"x");
 }
 
+TEST_F(StoryTextTest, ReplacingOneCharacterKeepsTheLength) {
+  const xt_box box = TextBox(u"a\"b");
+  Host().current = TextBox(u"other");
+  EXPECT_EQ(ReplaceCharKeepingFormat(box, 1, 0x84), 0);
+  EXPECT_EQ(StoryOf(box), u"a„b");
+  EXPECT_EQ(StoryOf(Host().current), u"other");
+  EXPECT_EQ(Host().boxes[box].sel_start, 1);
+  EXPECT_EQ(ReplaceCharKeepingFormat(0, 4, 'A'), 0);
+  EXPECT_EQ(StoryOf(Host().current), u"otheA");
+}
+
 TEST_F(StoryTextTest, DeleteAndSelectionOnTextBoxesOnly) {
   const xt_box text = TextBox(u"abcdef");
   const xt_box picture = AddBox({1, false, false, true, u"", 0, 0});
