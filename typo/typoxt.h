@@ -21,3 +21,10 @@ class TypoXT {
 
 extern TypoXT* gTypoXT;
 extern xt_menu gTypoMenu;
+
+// The box command: reloads the options and runs the pass over the current
+// box inside one undoable change. Nothing without a text box or group. The
+// hyphenation command calls it first when its option says so.
+void TypographyInBox();
+// Opens the preferences dialog on the stored options; answers 1.
+int32_t TypographyPreferences();
