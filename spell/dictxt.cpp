@@ -2,12 +2,19 @@
 #include "spell/dictxt.h"
 
 #include "base/macce.h"
+#include "dialogs/dict_prefs.h"
 #include "shell/shell.h"
+#include "spell/dictopen.h"
+#include "text/storytext.h"
 
 DictXT* gDictXT = nullptr;
 xt_menu gDictMenu = 0;
 
 int32_t DictXT::InstallMenus(xt_menu_record* record) {
+  prefs_ = LoadDictPrefs();
+  SpellSession probe;
+  probe.Open();
+  probe.Close();
   gDictMenu = AddMenu(record->menu_bar, MACCE("Polish Spell Checker"));
   check_word_item = AddMenuItem(gDictMenu, MACCE("Check Word..."));
   check_story_item = AddMenuItem(gDictMenu, MACCE("Check Story..."));
@@ -23,8 +30,37 @@ int32_t DictXT::UpdateMenus() { return 0; }
 int32_t DictXT::DoMenuCommand(xt_menu_record* record) {
   const uint16_t item = record->item;
   if (item == 0) return 0;
-  if (item == about_item) ShowAboutDialog();
+  if (item == check_word_item) {
+    if (DocumentOpen() && IsTextBox(GetCurrentBox()) && GetCurrentTool() == kContentTool) {
+      Check(CheckMode::kWord, false);
+    }
+  } else if (item == check_story_item) {
+    if (DocumentOpen() && IsTextBox(GetCurrentBox())) Check(CheckMode::kStory, true);
+  } else if (item == check_document_item) {
+    if (DocumentOpen()) Check(CheckMode::kDocument, true);
+  } else if (item == preferences_item) {
+    Preferences();
+  } else if (item == about_item) {
+    ShowAboutDialog();
+  }
   return 0;
 }
 
 int32_t DictXT::Notify(xt_language_record*) { return 0; }
+
+void DictXT::Check(CheckMode mode, bool switch_tool) {
+  prefs_ = LoadDictPrefs();
+  const int16_t tool = GetCurrentTool();
+  if (switch_tool) SetCurrentTool(kContentTool);
+  SpellCheckRun run(mode, prefs_);
+  run.Run();
+  if (switch_tool) SetCurrentTool(tool);
+}
+
+void DictXT::Preferences() {
+  prefs_ = LoadDictPrefs();
+  SpellSession session;
+  if (!session.Open()) return;
+  CDictPrefsDialog dialog(prefs_, session.user_dictionary());
+  dialog.Run();
+}

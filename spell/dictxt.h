@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "spell/checkrun.h"
+#include "spell/dictprefs.h"
 #include "xtapi/xtapi.h"
 
 class DictXT {
@@ -19,6 +21,14 @@ class DictXT {
   uint16_t check_document_item = 0;
   uint16_t preferences_item = 0;
   uint16_t about_item = 0;
+
+ private:
+  // Runs a check in `mode` with the content tool, putting the previous tool
+  // back afterwards when `switch_tool` is set.
+  void Check(CheckMode mode, bool switch_tool);
+  void Preferences();
+  // Read afresh at the start of every command.
+  DictPrefs prefs_;
 };
 
 extern DictXT* gDictXT;
