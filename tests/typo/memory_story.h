@@ -5,6 +5,8 @@
 // is followed by '^'.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -26,11 +28,13 @@ class MemoryStory : public TypoStory {
       text_.push_back(code);
       marks_.push_back(marked || caret);
     }
+    gap_start_ = gap_end_ = text_.size();
   }
 
   std::string Utf8() const {
     std::string out;
-    for (size_t i = 0; i < text_.size(); ++i) {
+    for (int32_t p = 0; p < Length(); ++p) {
+      const size_t i = Index(p);
       if (marks_[i] && text_[i] == ' ') {
         out += '~';
         continue;
@@ -50,21 +54,29 @@ class MemoryStory : public TypoStory {
   int32_t Previous(int32_t p) override { return p > 0 ? p - 1 : -1; }
   uint16_t Read(int32_t p) override {
     ++reads;
-    return p >= 0 && p < Length() ? FromUnicode(text_[static_cast<size_t>(p)]) : 0xFFFF;
+    return p >= 0 && p < Length() ? FromUnicode(text_[Index(p)]) : 0xFFFF;
   }
   bool Insert(int32_t p, uint8_t c) override {
     if (Refused() || p < 0 || p > Length()) return false;
-    const bool mark = sel_start_ < Length() && marks_[static_cast<size_t>(sel_start_)];
+    const bool mark = sel_start_ >= 0 && sel_start_ < Length() && marks_[Index(sel_start_)];
     const uint16_t u = Win1250ToUnicode(c);
-    text_.insert(text_.begin() + p, u == 0xEFEF ? c : u);
-    marks_.insert(marks_.begin() + p, mark);
+    MoveGap(p);
+    if (gap_start_ == gap_end_) {
+      const size_t grow = text_.size() + 64;
+      text_.insert(text_.begin() + static_cast<std::ptrdiff_t>(gap_start_), grow, 0);
+      marks_.insert(marks_.begin() + static_cast<std::ptrdiff_t>(gap_start_), grow, false);
+      gap_end_ += grow;
+    }
+    text_[gap_start_] = u == 0xEFEF ? c : u;
+    marks_[gap_start_] = mark;
+    ++gap_start_;
     ++edits;
     return true;
   }
   bool Delete(int32_t start, int32_t end) override {
     if (Refused() || start < 0 || end > Length() || start >= end) return false;
-    text_.erase(text_.begin() + start, text_.begin() + end);
-    marks_.erase(marks_.begin() + start, marks_.begin() + end);
+    MoveGap(start);
+    gap_end_ += static_cast<size_t>(end - start);
     ++edits;
     return true;
   }
@@ -72,15 +84,17 @@ class MemoryStory : public TypoStory {
     sel_start_ = start;
     sel_end_ = end;
   }
-  bool IsNonBreaking(int32_t p) override { return p >= 0 && p < Length() && marks_[p]; }
+  bool IsNonBreaking(int32_t p) override { return p >= 0 && p < Length() && marks_[Index(p)]; }
   void ToggleNonBreaking(int32_t start, int32_t end) override {
     Select(start, end, 0);
-    for (int32_t p = start; p < end && p < Length(); ++p) marks_[p] = !marks_[p];
+    for (int32_t p = std::max(start, 0); p < end && p < Length(); ++p) {
+      marks_[Index(p)] = !marks_[Index(p)];
+    }
   }
   void SetRedraw(bool) override {}
   void Alert(const char* stored) override { alerts.push_back(ToWindowsText(stored)); }
 
-  int32_t Length() const { return static_cast<int32_t>(text_.size()); }
+  int32_t Length() const { return static_cast<int32_t>(text_.size() - (gap_end_ - gap_start_)); }
   int32_t SelStart() const { return sel_start_; }
   int32_t SelEnd() const { return sel_end_; }
 
@@ -90,6 +104,28 @@ class MemoryStory : public TypoStory {
   int64_t edits = 0;
 
  private:
+  // The characters are held with a gap at the last edit, so that editing
+  // along the story costs no more than the walk itself.
+  size_t Index(int32_t p) const {
+    const auto i = static_cast<size_t>(p);
+    return i < gap_start_ ? i : i + (gap_end_ - gap_start_);
+  }
+  void MoveGap(int32_t p) {
+    const auto to = static_cast<size_t>(p);
+    while (gap_start_ > to) {
+      --gap_start_;
+      --gap_end_;
+      text_[gap_end_] = text_[gap_start_];
+      marks_[gap_end_] = marks_[gap_start_];
+    }
+    while (gap_start_ < to) {
+      text_[gap_start_] = text_[gap_end_];
+      marks_[gap_start_] = marks_[gap_end_];
+      ++gap_start_;
+      ++gap_end_;
+    }
+  }
+
   bool Refused() {
     if (refuse_edits <= 0) return false;
     --refuse_edits;
@@ -128,5 +164,6 @@ class MemoryStory : public TypoStory {
 
   std::vector<uint16_t> text_;
   std::vector<bool> marks_;
+  size_t gap_start_ = 0, gap_end_ = 0;
   int32_t sel_start_, sel_end_;
 };
