@@ -6,6 +6,7 @@
 
 #include "host/cp1250.h"
 #include "host/frontend.h"
+#include "host/progress.h"
 
 namespace {
 
@@ -190,7 +191,10 @@ int16_t RunDialog(const xt_dialog_def* def, xt_dialog_handler handler, void* con
   }
   Running().push_back(&dialog);
   handler(&dialog, XT_DLG_INIT, 0, context);
-  if (!dialog.closed) CurrentFrontEnd().Drive(dialog);
+  if (!dialog.closed) {
+    HostProgress().Clear();
+    CurrentFrontEnd().Drive(dialog);
+  }
   Running().pop_back();
   return dialog.result;
 }

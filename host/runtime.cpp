@@ -6,6 +6,7 @@
 #include "host/commands.h"
 #include "host/cp1250.h"
 #include "host/menubar.h"
+#include "host/progress.h"
 #include "host/session.h"
 
 namespace {
@@ -89,6 +90,7 @@ bool HostRuntime::Choose(const std::string& title, std::string& error) {
   }
   xt_menu_record choice{XT_CB_MENU_SELECT, HostMenus().BarId(), id, 0};
   plugins_.Send(XT_CB_MENU_SELECT, &choice);
+  HostProgress().Clear();
   return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include "host/commands.h"
 #include "host/frontend.h"
+#include "host/progress.h"
 #include "host/session.h"
 
 void AddSessionOptions(CLI::App& command, SessionOptions& options) {
@@ -21,6 +22,7 @@ void AddSessionOptions(CLI::App& command, SessionOptions& options) {
 }
 
 bool Fail(const std::string& message) {
+  HostProgress().Clear();
   std::cerr << "wirsel: " << message << "\n";
   SetExitStatus(1);
   return false;

@@ -4,6 +4,7 @@
 
 #include "host/cp1250.h"
 #include "host/frontend.h"
+#include "host/progress.h"
 #include "host/session.h"
 #include "host/suites.h"
 
@@ -35,6 +36,7 @@ void ModalState(int32_t) {}
 
 int32_t MessageBox(const char* title, const char* text, int32_t icon, int32_t buttons) {
   const int32_t kind = std::clamp<int32_t>(buttons, XT_BUTTONS_OK, XT_BUTTONS_YES_NO_CANCEL);
+  HostProgress().Clear();
   return CurrentFrontEnd().MessageBox(Win1250ToUtf8(title ? title : ""),
                                       Win1250ToUtf8(text ? text : ""), icon, kind);
 }
@@ -49,7 +51,7 @@ xt_status RegisterHyphenationMethod(uint32_t plugin_id, const char* name,
   return 0;
 }
 
-void Progress(int64_t, int64_t) {}
+void Progress(int64_t done, int64_t total) { HostProgress().ReportWithinSpan(done, total); }
 
 const xt_fn kEnvironment[] = {
     Entry<CurrentTool>(),       Entry<SetCurrentTool>(),    Entry<InterfaceLanguage>(),
