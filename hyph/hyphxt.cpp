@@ -1,13 +1,24 @@
-// The hyphenation module's menu and command dispatch.
+// The hyphenation module's menu, its enabling rule and command dispatch.
 #include "hyph/hyphxt.h"
 
 #include "base/macce.h"
+#include "hyph/hyphcallbacks.h"
+#include "hyph/hyphcommands.h"
+#include "hyph/hyphmodule.h"
+#include "hyph/hyphoptions.h"
+#include "shell/menus.h"
 #include "shell/shell.h"
 
 HyphXT* gHyphXT = nullptr;
 xt_menu gHyphMenu = 0;
 
+HyphXT::HyphXT() { InstallHyphenationHooks(); }
+
+HyphXT::~HyphXT() { CloseHyphenation(); }
+
 int32_t HyphXT::InstallMenus(xt_menu_record* record) {
+  LoadHyphenationOptions();
+  EnsureHyphenationOpen(true);
   gHyphMenu = AddMenu(record->menu_bar, MACCE("Polish Hyphenation"));
   hyphenate_item = AddMenuItem(gHyphMenu, MACCE("Hyphenate Box"));
   remove_item = AddMenuItem(gHyphMenu, MACCE("Remove Hyphens From Box"));
@@ -19,12 +30,52 @@ int32_t HyphXT::InstallMenus(xt_menu_record* record) {
   return 0;
 }
 
-int32_t HyphXT::UpdateMenus() { return 0; }
+int32_t HyphXT::UpdateMenus() {
+  const MenuState state = ComputeMenuState(GetTextRange());
+  EnableMenuItem(gHyphMenu, hyphenate_item, state.box_items);
+  EnableMenuItem(gHyphMenu, remove_item, state.box_items);
+  EnableMenuItem(gHyphMenu, suggest_item, state.word_items);
+  EnableMenuItem(gHyphMenu, remove_document_item, state.document_items);
+  const char* hyphenate = nullptr;
+  const char* remove = nullptr;
+  switch (state.titles) {
+    case MenuState::kKeepTitles:
+      return 0;
+    case MenuState::kBoxes:
+      hyphenate = MACCE("Hyphenate Boxes");
+      remove = MACCE("Remove Hyphens From Boxes");
+      break;
+    case MenuState::kSelection:
+      hyphenate = MACCE("Hyphenate Selection");
+      remove = MACCE("Remove Hyphens From Selection");
+      break;
+    case MenuState::kBox:
+    case MenuState::kInsertion:
+      hyphenate = MACCE("Hyphenate Box");
+      remove = MACCE("Remove Hyphens From Box");
+      break;
+  }
+  SetMenuItemText(gHyphMenu, hyphenate_item, hyphenate);
+  SetMenuItemText(gHyphMenu, remove_item, remove);
+  return 0;
+}
 
 int32_t HyphXT::DoMenuCommand(xt_menu_record* record) {
   const uint16_t item = record->item;
   if (item == 0) return 0;
-  if (item == about_item) ShowAboutDialog();
+  if (item == hyphenate_item) {
+    HyphenateCommand();
+  } else if (item == remove_item) {
+    RemoveHyphensCommand();
+  } else if (item == suggest_item) {
+    SuggestCommand();
+  } else if (item == remove_document_item) {
+    RemoveHyphensFromDocument();
+  } else if (item == preferences_item) {
+    OpenHyphenationPreferences();
+  } else if (item == about_item) {
+    ShowAboutDialog();
+  }
   return 0;
 }
 

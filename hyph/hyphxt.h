@@ -8,7 +8,13 @@
 
 class HyphXT {
  public:
-  virtual ~HyphXT() = default;
+  // Hands the module's hyphenation callbacks to the shell.
+  HyphXT();
+  // Closes the engine.
+  virtual ~HyphXT();
+  HyphXT(const HyphXT&) = delete;
+  HyphXT& operator=(const HyphXT&) = delete;
+
   virtual int32_t InstallMenus(xt_menu_record* record);
   virtual int32_t UpdateMenus();
   virtual int32_t DoMenuCommand(xt_menu_record* record);
