@@ -4,22 +4,13 @@
 
 #include <iostream>
 
+#include "host/command_run.h"
 #include "host/commands.h"
 #include "host/document_files.h"
 #include "host/io/files.h"
 #include "host/io/io_error.h"
-#include "host/session_options.h"
 
 namespace {
-
-struct RunOptions {
-  SessionOptions session;
-  std::string file;
-  std::vector<std::string> items;
-  std::string out;
-  std::string format;
-  bool in_place = false;
-};
 
 bool SameFile(const std::string& a, const std::string& b) {
   struct stat sa {};
@@ -28,7 +19,9 @@ bool SameFile(const std::string& a, const std::string& b) {
          sa.st_ino == sb.st_ino;
 }
 
-bool Run(const RunOptions& options) {
+}  // namespace
+
+bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   if (!ValidOutputFormat(options.format)) {
     return Fail("--format must be text, tex, html or json, not \"" + options.format + "\"");
   }
@@ -42,10 +35,7 @@ bool Run(const RunOptions& options) {
   std::string error;
   if (!OpenDocumentFile(options.file, opened, error)) return Fail(error);
   if (!ApplyTargetOptions(options.session)) return false;
-  for (const std::string& item : options.items) {
-    if (!runtime.Choose(item, error)) return Fail(error);
-    if (!CheckHostErrors(false)) return false;
-  }
+  if (!act(runtime, error)) return error.empty() ? false : Fail(error);
   if (!CheckHostErrors(true)) return false;
   std::string bytes;
   if (!RenderFrontDocument(opened, options.format, bytes, error)) return Fail(error);
@@ -62,15 +52,34 @@ bool Run(const RunOptions& options) {
   return true;
 }
 
-void SetUpRun(CLI::App& command) {
-  static RunOptions options;
+void AddRunOptions(CLI::App& command, RunOptions& options) {
   command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json)")->required();
-  command.add_option("--do", options.items, "Menu item to choose, by its title (repeatable)");
   command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
   command.add_option("--format", options.format, "Output: text, tex, html or json");
   command.add_flag("--in-place", options.in_place, "Write the document back over FILE");
   AddSessionOptions(command, options.session);
-  command.callback([] { Run(options); });
+}
+
+namespace {
+
+// Chooses each --do item in turn.
+bool ChooseItems(const RunOptions& options, HostRuntime& runtime, std::string& error) {
+  for (const std::string& item : options.items) {
+    if (!runtime.Choose(item, error)) return false;
+    if (!CheckHostErrors(false)) return false;
+  }
+  return true;
+}
+
+void SetUpRun(CLI::App& command) {
+  static RunOptions options;
+  AddRunOptions(command, options);
+  command.add_option("--do", options.items, "Menu item to choose, by its title (repeatable)");
+  command.callback([] {
+    RunDocument(options, [](HostRuntime& runtime, std::string& error) {
+      return ChooseItems(options, runtime, error);
+    });
+  });
 }
 
 struct MenusOptions {

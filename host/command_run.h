@@ -1,0 +1,34 @@
+// The run machinery of `wirsel run`, shared with the commands that choose
+// fixed menu items: open a document, act on it through the plug-ins' menus,
+// write it out.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "host/runtime.h"
+#include "host/session_options.h"
+
+struct RunOptions {
+  SessionOptions session;
+  std::string file;
+  std::vector<std::string> items;
+  std::string out;
+  std::string format;
+  bool in_place = false;
+};
+
+// FILE, -o, --format, --in-place and the session options.
+void AddRunOptions(CLI::App& command, RunOptions& options);
+
+// What a command does between opening the document and writing it: false
+// (with `error` set) stops the command.
+using DocumentAction = std::function<bool(HostRuntime& runtime, std::string& error)>;
+
+// Starts the plug-ins, opens options.file, applies the target options, runs
+// `act`, checks the host's errors and writes the document. Failures are
+// printed and set exit status 1.
+bool RunDocument(const RunOptions& options, const DocumentAction& act);
