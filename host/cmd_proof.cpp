@@ -1,6 +1,7 @@
 // `wirsel proof`: readies a Polish text for layout in one pass. Through the
 // plug-in's own menu commands it runs "Typography In Box", then "Hyphenate
-// Box" on every story of the document; then it walks every story with the
+// Box" on every story of the document (old discretionary hyphens removed
+// first when both run); then it walks every story with the
 // spelling engine, reports each unknown word on standard error as
 // FILE:LINE:COLUMN: word -> suggestion, ... and writes the document.
 // Exit status: 0 no word reported, 1 some reported, 2 an error.
@@ -285,10 +286,19 @@ bool Proof(const ProofOptions& options) {
     story.SetSelection(carets.back(), carets.back());
   }
 
+  // The typography pass reads a discretionary hyphen as the end of a word,
+  // so the syllable after one can pass for a one-letter word or a
+  // preposition and be bound to the next word. Hyphenation sets every hyphen
+  // again, so when it follows, the old hyphens go first.
+  const bool remove_hyphens = !options.no_typo && !options.no_hyph;
   const int64_t length = TotalLength(document, stories);
-  const int64_t total =
-      length * ((options.no_typo ? 0 : 1) + (options.no_hyph ? 0 : 1) + (options.no_spell ? 0 : 1));
+  const int64_t total = length * ((remove_hyphens ? 1 : 0) + (options.no_typo ? 0 : 1) +
+                                  (options.no_hyph ? 0 : 1) + (options.no_spell ? 0 : 1));
   int64_t done = 0;
+  if (remove_hyphens &&
+      !RunMenuCommand(runtime, "Remove Hyphens From Box", stories, done, total)) {
+    return false;
+  }
   if (!options.no_typo && !RunMenuCommand(runtime, "Typography In Box", stories, done, total)) {
     return false;
   }
