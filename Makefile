@@ -48,10 +48,26 @@ test-asan: build
 
 test: test-fast test-asan
 
+# The demo proofs the bundled sample: the words to look at are printed (exit
+# status 1 says there were some, which is the point here), the results are
+# written as text, TeX and HTML under build/demo/, and as PDF when pdflatex
+# is installed.
+SAMPLE := data/sample
+DEMO := $(BUILD)/demo
 demo: build
-	@mkdir -p $(BUILD)/demo
+	@mkdir -p $(DEMO)
 	$(BUILD)/bin/wirsel --version
-	$(BUILD)/bin/wirsel menus
+	@echo "== wirsel proof $(SAMPLE)/probka.txt =="
+	@$(BUILD)/bin/wirsel proof $(SAMPLE)/probka.txt -o $(DEMO)/probka.txt; \
+	  status=$$?; [ $$status -le 1 ] || exit $$status
+	$(BUILD)/bin/wirsel run $(DEMO)/probka.txt --format tex -o $(DEMO)/probka.tex
+	$(BUILD)/bin/wirsel run $(DEMO)/probka.txt --format html -o $(DEMO)/probka.html
+	@cp $(SAMPLE)/probka-doc.tex $(DEMO)/
+	@if command -v pdflatex >/dev/null; then \
+	  (cd $(DEMO) && pdflatex -interaction=nonstopmode -halt-on-error probka-doc.tex >/dev/null 2>&1) && \
+	  echo "PDF: $(DEMO)/probka-doc.pdf"; \
+	else echo "pdflatex is not installed: no PDF (apt-get install texlive-latex-base)"; fi
+	@echo "Results: $(DEMO)/probka.txt $(DEMO)/probka.tex $(DEMO)/probka.html"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
