@@ -76,6 +76,15 @@ TEST(UserDictionary, RunOfWordCharactersPastTheWalkerIsPassedOver) {
   EXPECT_EQ(run.status, 0) << run.err;
 }
 
+TEST(UserDictionary, WordPastTheEngineLimitIsReportedNotAccepted) {
+  const DictHost host;
+  const std::string word = std::string(300, 'a');
+  const WirselRun run =
+      Check(host, "Ala " + word + " ma\n",
+            "dialog \"Check Spelling\"\nexpect " + word.substr(0, 49) + "\nclick Ignore\nanswer ok\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+}
+
 TEST(UserDictionary, UncheckedPreferenceDisablesAddButTheWordsStillCount) {
   const DictHost host;
   WirselRun run = Check(host, "piesek\n", "dialog \"Check Spelling\"\nclick Add\nanswer ok\n");
