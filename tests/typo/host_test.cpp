@@ -6,7 +6,9 @@
 //                  "--lang", "en";
 //   NAME.dlg       optional dialog script (--dialogs);
 //   NAME.ini       optional settings file in place before the run;
-//   NAME.stored    optional lines the settings file must hold afterwards.
+//   NAME.stored    optional lines the settings file must hold afterwards;
+//   NAME.status    optional exit status other than 0, with NAME.err: a text
+//                  standard error must hold.
 // Each case runs in a host folder of its own whose XTensions folder links to
 // the built plug-in and data files, so settings never leak between cases.
 // TYPO_REGENERATE=1 rewrites the .expected files from what the host writes.
@@ -91,7 +93,11 @@ TEST_P(TypoFixture, WritesTheExpectedDocument) {
   if (fs::exists(script)) args.insert(args.end(), {"--dialogs", script.string()});
 
   const WirselRun run = RunWirsel("", args, {{"WIRSEL_HOST_DIR", host}});
-  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string status = Optional(fs::path(base).replace_extension(".status"));
+  ASSERT_EQ(run.status, status.empty() ? 0 : std::atoi(status.c_str())) << run.err;
+  for (const std::string& line : Lines(Optional(fs::path(base).replace_extension(".err")))) {
+    EXPECT_NE(run.err.find(line), std::string::npos) << line << "\n" << run.err;
+  }
   const fs::path expected = fs::path(base).replace_extension(".expected");
   if (std::getenv("TYPO_REGENERATE")) std::ofstream(expected, std::ios::binary) << run.out;
   EXPECT_EQ(run.out, ReadBytes(expected.string())) << run.err;
