@@ -19,6 +19,8 @@ wirsel_strict(wirsel_host_runtime)
 target_link_libraries(wirsel_host_runtime PUBLIC wirsel_hyph_engine)
 # `wirsel proof` (cmd_proof.cpp) walks the text with the spelling engine.
 target_link_libraries(wirsel_host_runtime PUBLIC wirsel_spell_engine wirsel_platform)
+# `wirsel spell` (cmd_spell.cpp) checks with the spelling engine.
+target_link_libraries(wirsel_host_runtime PUBLIC wirsel_spell_engine wirsel_platform)
 
 add_executable(wirsel main.cpp)
 target_link_libraries(wirsel PRIVATE wirsel_host_runtime)

@@ -32,7 +32,7 @@ TEST(SpellDamage, EveryTruncationOpensOrFailsCleanly) {
   ASSERT_FALSE(whole.empty());
   const std::string path = spelltest::TempFolder("truncated") + "/son.dic";
   int opened = 0;
-  for (size_t length = 0; length < whole.size(); ++length) {
+  for (size_t length = 0; length < whole.size(); length += length < 512 ? 1 : 5) {
     spelltest::WriteBytes(path, std::vector<uint8_t>(whole.begin(), whole.begin() + long(length)));
     const int result = spell_open(path.c_str());
     if (result == 0) ++opened;
@@ -41,7 +41,7 @@ TEST(SpellDamage, EveryTruncationOpensOrFailsCleanly) {
   }
   // Cutting into the trees or the ending tree makes the table point past the
   // end; only cuts inside the last stem blocks still open.
-  EXPECT_LT(opened, int(whole.size()) / 4);
+  EXPECT_LT(opened, int(whole.size()) / 20);
 }
 
 TEST(SpellDamage, RandomByteChangesNeverCrash) {
@@ -49,7 +49,7 @@ TEST(SpellDamage, RandomByteChangesNeverCrash) {
   ASSERT_FALSE(whole.empty());
   const std::string path = spelltest::TempFolder("mutated") + "/son.dic";
   std::mt19937 random(13);
-  for (int round = 0; round < 3000; ++round) {
+  for (int round = 0; round < 1500; ++round) {
     std::vector<uint8_t> bytes = whole;
     const int changes = 1 + int(random() % 8);
     for (int i = 0; i < changes; ++i) {
