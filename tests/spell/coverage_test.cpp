@@ -162,7 +162,7 @@ TEST_F(SpellCoverage, AgreementOnTheWpolishWordList) {
   if (!in) GTEST_SKIP() << "wpolish is not installed";
   std::string line;
   size_t words = 0, agree = 0;
-  std::map<std::string, size_t> differences;
+  std::map<std::string, std::pair<size_t, std::string>> differences;  // count, first
   while (std::getline(in, line)) {
     const std::string w = spelltest::Cp1250(line);
     if (w.empty()) continue;
@@ -174,11 +174,14 @@ TEST_F(SpellCoverage, AgreementOnTheWpolishWordList) {
     }
     const char* kind = !Representable(w) ? (w.find('?') != std::string::npos ? "other characters" : "mixed case or hyphen")
                                          : ours ? "accepted only here" : "accepted only by hunspell";
-    ++differences[kind];
+    auto& [count, first] = differences[kind];
+    if (count++ == 0) first = line;
   }
   std::printf("wpolish: %zu words, %zu agree (%.3f%%)\n", words, agree,
               words ? 100.0 * double(agree) / double(words) : 0.0);
-  for (const auto& [kind, count] : differences) std::printf("wpolish: %zu differ, %s\n", count, kind.c_str());
+  for (const auto& [kind, seen] : differences) {
+    std::printf("wpolish: %zu differ, %s (first: %s)\n", seen.first, kind.c_str(), seen.second.c_str());
+  }
   EXPECT_GT(double(agree), 0.99 * double(words));
 }
 
