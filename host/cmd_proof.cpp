@@ -144,16 +144,19 @@ int64_t TotalLength(const model::Document& document, const std::vector<ProofStor
 }
 
 // Chooses `item` once for each story that is not anchored, its first box
-// current, the content tool active and the caret in the story, so that the
-// command takes the whole story and the boxes anchored in it.
+// current, the content tool active and the caret at the story's start, so
+// that the command takes the whole story and the boxes anchored in it.
 bool RunMenuCommand(HostRuntime& runtime, const char* item, const std::vector<ProofStory>& stories,
                     int64_t& done, int64_t total) {
   model::Document& document = *FrontDocument();
   for (const ProofStory& s : stories) {
     const int32_t length = document.story(s.id)->length();
     if (s.anchored || length == 0) continue;
+    // A pass may leave a selection behind (the typography pass selects a
+    // quotation mark it cannot place), so every command starts from a caret.
     document.SetCurrentBox(s.first_box);
     Session().workspace.SetTool(model::kContentTool);
+    document.story(s.id)->SetSelection(0, 0);
     HostProgress().SetSpan(done, length, total);
     std::string error;
     if (!runtime.Choose(item, error)) return Error(error);
@@ -280,11 +283,7 @@ bool Proof(const ProofOptions& options) {
   const int16_t tool = Session().workspace.tool();
   const std::vector<ProofStory> stories = StoriesInOrder(document);
   std::vector<int32_t> carets;
-  for (const ProofStory& s : stories) {
-    model::Story& story = *document.story(s.id);
-    carets.push_back(story.selection().start);
-    story.SetSelection(carets.back(), carets.back());
-  }
+  for (const ProofStory& s : stories) carets.push_back(document.story(s.id)->selection().start);
 
   // The typography pass reads a discretionary hyphen as the end of a word,
   // so the syllable after one can pass for a one-letter word or a

@@ -1,0 +1,118 @@
+// The word walk of `wirsel proof`: where words start and end, what their
+// text holds, their flags, and the line and column each report names.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/proof_words.h"
+
+namespace {
+
+std::vector<StoryWord> Walk(std::u16string_view text, int64_t first_line = 1) {
+  WordWalker walker(text, first_line);
+  std::vector<StoryWord> words;
+  for (StoryWord word; walker.Next(word);) words.push_back(word);
+  return words;
+}
+
+using Texts_ = std::vector<std::string>;
+
+Texts_ Texts(const std::vector<StoryWord>& words) {
+  std::vector<std::string> texts;
+  for (const StoryWord& word : words) texts.push_back(word.text);
+  return texts;
+}
+
+
+TEST(WordFlags, CaseClassesOfTheSpellCheckRules) {
+  EXPECT_EQ(WordFlagsOf("A"), kWordCapitalised);  // one capital letter is not "all capitals"
+  EXPECT_EQ(WordFlagsOf("NATO"), kWordAllCapitals);
+  EXPECT_EQ(WordFlagsOf("pies"), kWordNoCapital);
+  EXPECT_EQ(WordFlagsOf("Pies"), kWordCapitalised);
+  EXPECT_EQ(WordFlagsOf("iPhone"), kWordMixed);
+  EXPECT_EQ(WordFlagsOf("McDonald"), kWordCapitalised | kWordMixed);
+  EXPECT_EQ(WordFlagsOf("pies23"), kWordNoCapital | kWordDigit);
+  EXPECT_EQ(WordFlagsOf("PKP2"), kWordAllCapitals | kWordDigit);
+  EXPECT_EQ(WordFlagsOf("biało-czerwony"), kWordNoCapital | kWordOtherChar);
+  // Polish capitals count as capitals (Windows-1250: Ł 0xA3, Ś 0x8C).
+  EXPECT_EQ(WordFlagsOf("\xA3\x8C"), kWordAllCapitals);
+}
+
+TEST(WordWalker, WordsRunOverDigitsAndHyphensAndStartAtALetter) {
+  EXPECT_EQ(Texts(Walk(u"Ala ma 3D, biało-czerwony; 12 pies23.")),
+            (Texts_{"Ala", "ma", "D", "bia\xB3o-czerwony", "pies23"}));
+  EXPECT_EQ(Texts(Walk(u"")), Texts_{});
+  EXPECT_EQ(Texts(Walk(u" 123 -- ... ")), Texts_{});
+}
+
+TEST(WordWalker, DiscretionaryHyphensStayInTheRangeButOutOfTheText) {
+  const std::vector<StoryWord> words = Walk(u"do\u00ADmu wy\u001Fraz");
+  ASSERT_EQ(words.size(), 2u);
+  EXPECT_EQ(words[0].text, "domu");
+  EXPECT_EQ(words[0].start, 0);
+  EXPECT_EQ(words[0].end, 5);
+  EXPECT_EQ(words[1].text, "wyraz");
+  EXPECT_EQ(words[1].end, 12);
+}
+
+TEST(WordWalker, Codes214And215AreWordCharactersLeftOutOfTheText) {
+  // U+00D6 and U+00D7 are 214 and 215 in Windows-1250.
+  EXPECT_EQ(Texts(Walk(u"ko\u00D6t pi\u00D7es")), (Texts_{"kot", "pies"}));
+}
+
+TEST(WordWalker, CharactersWithoutAWindows1250CodeEndAWord) {
+  EXPECT_EQ(Texts(Walk(u"kot\u0416pies \U0001F600dom")), (Texts_{"kot", "pies", "dom"}));
+}
+
+TEST(WordWalker, AFullStopRightAfterTheWordAllowsAnAbbreviation) {
+  const std::vector<StoryWord> words = Walk(u"np. tzn ul.");
+  ASSERT_EQ(words.size(), 3u);
+  EXPECT_TRUE(words[0].full_stop);
+  EXPECT_FALSE(words[1].full_stop);
+  EXPECT_TRUE(words[2].full_stop);
+}
+
+TEST(WordWalker, ARunLongerThanTheWalkerTakesIsPassedOverWhole) {
+  const std::u16string longest(kLongestWordRun, u'a');
+  const std::u16string too_long(kLongestWordRun + 1, u'b');
+  const std::vector<StoryWord> words = Walk(longest + u" " + too_long + u" kot");
+  ASSERT_EQ(words.size(), 2u);
+  EXPECT_EQ(words[0].text.size(), size_t{kLongestWordRun});
+  EXPECT_EQ(words[1].text, "kot");
+}
+
+TEST(WordWalker, AHugeRunOfLettersCostsNoMoreThanTheWalkerTakes) {
+  const std::u16string huge(5'000'000, u'x');
+  const std::vector<StoryWord> words = Walk(huge + u" kot");
+  ASSERT_EQ(words.size(), 1u);
+  EXPECT_EQ(words[0].text, "kot");
+  EXPECT_EQ(words[0].column, 5'000'002);
+}
+
+TEST(WordWalker, LinesAndColumnsCountCharactersOfTheWrittenText) {
+  // Paragraph ends (13) and line breaks (10) start lines; a surrogate pair is
+  // one column, a soft hyphen one column.
+  const std::vector<StoryWord> words =
+      Walk(u"ab cd\r\U0001F600 ef\ngh do\u00ADmu kot", 7);
+  ASSERT_EQ(words.size(), 6u);
+  EXPECT_EQ(words[0].line, 7);
+  EXPECT_EQ(words[0].column, 1);
+  EXPECT_EQ(words[1].column, 4);
+  EXPECT_EQ(words[2].line, 8);
+  EXPECT_EQ(words[2].column, 3);
+  EXPECT_EQ(words[3].line, 9);
+  EXPECT_EQ(words[3].column, 1);
+  EXPECT_EQ(words[5].column, 10);
+}
+
+TEST(WordWalker, TheNextStoryStartsOnTheLineAfterTheText) {
+  WordWalker open_line(u"kot\rpies", 1);
+  EXPECT_EQ(open_line.NextFreeLine(), 3);
+  WordWalker closed_line(u"kot\rpies\r", 1);
+  EXPECT_EQ(closed_line.NextFreeLine(), 3);
+  WordWalker empty(u"", 5);
+  EXPECT_EQ(empty.NextFreeLine(), 5);
+}
+
+}  // namespace
