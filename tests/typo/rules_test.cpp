@@ -267,3 +267,83 @@ TEST(TypoRules, LongMailAddressIsReadInLinearTime) {
 }
 
 }  // namespace
+
+namespace {
+
+// Random short stories under random options (fixed seed): the pass always
+// ends, edits each character a bounded number of times, and leaves the
+// selection inside the story.
+TEST(TypoRules, RandomStoriesAndOptionsAlwaysEnd) {
+  const char* pieces[] = {" ", "  ", "a", "w", "1", "X", "I", ".", ",", "(", ")", "[", "\"",
+                          "„", "”", "’", "«", "»", "-", "–", "@", "\x1E", "\u00A0", "\t",
+                          "\n", "kg", "zł", "Sp.", "m.in.", "www.", "中"};
+  const char* lists[] = {"", ".,", "(", "([{", ".,;:!?)]}", "\"-", " ,(", "a"};
+  uint32_t seed = 12345;
+  auto next = [&seed](uint32_t n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % n;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    const uint32_t parts = next(30);
+    for (uint32_t i = 0; i < parts; ++i) text += pieces[next(std::size(pieces))];
+    TypographyOptions o = DefaultTypographyOptions();
+    for (int16_t* flag : {&o.quotes, &o.guess_quotes, &o.quote_spaces, &o.dash, &o.repeated_spaces,
+                          &o.remove_before, &o.insert_before, &o.remove_after, &o.insert_after,
+                          &o.delete_chars, &o.space_exceptions}) {
+      *flag = static_cast<int16_t>(next(2));
+    }
+    o.nested_style = static_cast<int16_t>(next(6)) - 1;
+    for (char* list : {o.remove_before_chars, o.insert_before_chars, o.remove_after_chars,
+                       o.insert_after_chars, o.deleted_chars}) {
+      CleanCharList(lists[next(std::size(lists))], list, kDeleteListSize);
+    }
+    MemoryStory story(text);
+    const int32_t length = story.Length();
+    const int32_t a = length ? static_cast<int32_t>(next(length + 1)) : 0;
+    const int32_t b = length ? static_cast<int32_t>(next(length + 1)) : 0;
+    story.Select(std::min(a, b), std::max(a, b), 0);
+    TypoCharTable table;
+    BuildTypoCharTable(table, o);
+    RunTypography(story, o, table, next(2) != 0);
+    EXPECT_LE(story.edits, 6 * (length + 1)) << text;
+    EXPECT_GE(story.SelStart(), 0) << text;
+    EXPECT_LE(story.SelStart(), story.SelEnd()) << text;
+    EXPECT_LE(story.SelEnd(), story.Length()) << text;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A host that cannot step from one position to the next.
+class UnsteppableStory : public MemoryStory {
+ public:
+  using MemoryStory::MemoryStory;
+  int32_t Next(int32_t) override { return -1; }
+};
+
+TEST(TypoRules, RangeThatCannotBeSteppedKeepsTheSelection) {
+  UnsteppableStory story("ab  cd", 1, 3);
+  const TypographyOptions o = DefaultTypographyOptions();
+  TypoCharTable table;
+  BuildTypoCharTable(table, o);
+  EXPECT_EQ(RunTypography(story, o, table, true), TypoResult::kDone);
+  EXPECT_EQ(story.Utf8(), "ab  cd");
+  EXPECT_EQ(story.SelStart(), 1);
+  EXPECT_EQ(story.SelEnd(), 3);
+}
+
+TEST(TypoRules, LongRunOfTransparentCharactersIsReadInLinearTime) {
+  const std::string text = "ab " + std::string(200000, '\x1E') + " ,c";
+  MemoryStory story(text);
+  const TypographyOptions o = DefaultTypographyOptions();
+  TypoCharTable table;
+  BuildTypoCharTable(table, o);
+  RunTypography(story, o, table, true);
+  EXPECT_EQ(story.Utf8(), "ab" + std::string(200000, '\x1E') + ", c");
+  EXPECT_LT(story.reads, 10 * static_cast<int64_t>(text.size()));
+}
+
+}  // namespace
