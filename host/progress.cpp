@@ -28,12 +28,14 @@ void ProgressLine::SetSpan(int64_t done, int64_t share, int64_t total) {
 }
 
 void ProgressLine::ReportWithinSpan(int64_t done, int64_t total) {
+  if (!in_command_) return;
   Draw(span_start_ + span_width_ * Fraction(done, total));
 }
 
 void ProgressLine::Clear() {
   span_start_ = 0;
   span_width_ = 1;
+  in_command_ = false;
   if (!enabled_ || shown_ < 0) return;
   out_ << "\r\033[K" << std::flush;
   shown_ = -1;

@@ -1,8 +1,9 @@
 // The one-line progress indicator of long commands: "wirsel proof: 42%"
 // redrawn in place on standard error while that is a terminal, and nothing at
-// all when it is not. A command reports characters done of characters in all;
-// the plug-in's own reports (environment suite, function 13) fall into the
-// span of the overall work that the command gave the running menu command.
+// all when it is not. A command reports characters done of characters in all.
+// While a menu command of a plug-in runs, the plug-in's own reports
+// (environment suite, function 13) and the positions at which it reads story
+// text fall into the span of the overall work that the command gave it.
 #pragma once
 
 #include <cstdint>
@@ -25,10 +26,13 @@ class ProgressLine {
   // `total`: a plug-in's (d, t) is drawn as done + share * d / t. Draws the
   // span's start.
   void SetSpan(int64_t done, int64_t share, int64_t total);
-  // A report of the plug-in's running menu command.
+  // A menu command starts: reports within the span are drawn until Clear.
+  void BeginCommand() { in_command_ = true; }
+  // A report of the plug-in's running menu command; nothing outside one.
   void ReportWithinSpan(int64_t done, int64_t total);
   // Erases the line when one is shown, so that other output starts on a clean
-  // line; the next report draws it again. The span becomes the whole.
+  // line; the next report draws it again. The span becomes the whole, and
+  // the menu command is over.
   void Clear();
 
  private:
@@ -38,6 +42,7 @@ class ProgressLine {
   bool enabled_;
   std::string label_ = "wirsel";
   int shown_ = -1;  // percentage on screen, -1 when no line is shown
+  bool in_command_ = false;
   double span_start_ = 0;
   double span_width_ = 1;
 };

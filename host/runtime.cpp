@@ -89,6 +89,7 @@ bool HostRuntime::Choose(const std::string& title, std::string& error) {
     return false;
   }
   xt_menu_record choice{XT_CB_MENU_SELECT, HostMenus().BarId(), id, 0};
+  HostProgress().BeginCommand();
   plugins_.Send(XT_CB_MENU_SELECT, &choice);
   HostProgress().Clear();
   return true;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host/progress.h"
 #include "host/session.h"
 #include "host/suites.h"
 
@@ -137,6 +138,8 @@ xt_status SetSelection(xt_story story, int32_t start, int32_t end, int32_t) {
 int32_t ReadChars(xt_story story, int32_t position, int32_t count, uint16_t* codes) {
   const Story* text = StoryOf(story);
   if (!text || !codes) return 0;
+  // How far a menu command has read into a story is how far it has come.
+  HostProgress().ReportWithinSpan(position, text->length());
   return text->Read(position, count, reinterpret_cast<char16_t*>(codes));
 }
 

@@ -14,6 +14,7 @@ TEST(ProgressLine, DisabledWritesNothingAtAll) {
   ProgressLine line(out, false);
   line.Report(1, 2);
   line.SetSpan(0, 1, 2);
+  line.BeginCommand();
   line.ReportWithinSpan(1, 1);
   line.Clear();
   EXPECT_EQ(out.str(), "");
@@ -44,6 +45,7 @@ TEST(ProgressLine, PlugInReportsFallIntoTheirSpan) {
   std::ostringstream out;
   ProgressLine line(out, true);
   line.SetSpan(500, 250, 1000);   // 50%
+  line.BeginCommand();
   line.ReportWithinSpan(1, 2);    // 62%
   line.ReportWithinSpan(9, 0);    // the span's end: 75%
   line.ReportWithinSpan(99, 10);  // never past it
@@ -54,6 +56,7 @@ TEST(ProgressLine, ASpanNeverReachesPastTheWhole) {
   std::ostringstream out;
   ProgressLine line(out, true);
   line.SetSpan(900, 500, 1000);
+  line.BeginCommand();
   line.ReportWithinSpan(1, 1);
   EXPECT_EQ(out.str(), "\rwirsel: 90%\033[K\rwirsel: 100%\033[K");
 }
@@ -64,11 +67,24 @@ TEST(ProgressLine, ClearErasesAShownLineOnceAndTheNextReportDrawsAgain) {
   line.Clear();
   EXPECT_EQ(out.str(), "");
   line.SetSpan(0, 10, 100);
+  line.BeginCommand();
   line.ReportWithinSpan(1, 1);  // 10%
   line.Clear();
   line.Clear();
+  line.BeginCommand();
   line.ReportWithinSpan(1, 2);  // the span is the whole again: 50%
   EXPECT_EQ(out.str(), "\rwirsel: 0%\033[K\rwirsel: 10%\033[K\r\033[K\rwirsel: 50%\033[K");
+}
+
+TEST(ProgressLine, PlugInReportsOutsideAMenuCommandAreNotDrawn) {
+  std::ostringstream out;
+  ProgressLine line(out, true);
+  line.ReportWithinSpan(1, 2);  // a menu update reading text, say
+  line.BeginCommand();
+  line.ReportWithinSpan(1, 4);
+  line.Clear();
+  line.ReportWithinSpan(3, 4);
+  EXPECT_EQ(out.str(), "\rwirsel: 25%\033[K\r\033[K");
 }
 
 }  // namespace

@@ -377,6 +377,31 @@ TEST(ProofProgress, ShownOnATerminalAndErasedBeforeEachReportAndAtTheEnd) {
   EXPECT_THAT(out, Not(HasSubstr("%")));
 }
 
+TEST(ProofProgress, EveryPercentageShowsWhileThePlugInWorksThroughALongStory) {
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += "Drukarnia - jak zwykle - składa \"tekst\" w 5 kg papieru, zdanie " + std::to_string(i) + ".\n";
+  const std::string input = WriteTemp("long.txt", text);
+  std::string out;
+  const std::string shown = TerminalOutput(MakeHost(), {"proof", input}, &out);
+  for (int percent = 0; percent <= 100; ++percent) {
+    EXPECT_THAT(shown, HasSubstr("\rwirsel proof: " + std::to_string(percent) + "%")) << percent;
+  }
+  EXPECT_THAT(out, HasSubstr("„tekst”"));
+}
+
+TEST(ProofProgress, MenuCommandsOfRunShowItAndAMenuListingDoesNot) {
+  const std::string host = MakeHost();
+  const std::string input = std::string(SAMPLE_FOLDER) + "/probka.txt";
+  std::string out;
+  const std::string run = TerminalOutput(host, {"run", input, "--do", "Typography In Box"}, &out);
+  EXPECT_THAT(run, HasSubstr("\rwirsel: 50%"));
+  EXPECT_TRUE(run.size() >= 4 && run.compare(run.size() - 4, 4, "\r\033[K") == 0) << run;
+  EXPECT_THAT(out, HasSubstr("„Litera"));
+  const std::string menus = TerminalOutput(host, {"menus", input}, &out);
+  EXPECT_THAT(menus, Not(HasSubstr("%")));
+  EXPECT_THAT(out, HasSubstr("Typography In Box"));
+}
+
 TEST(ProofProgress, NeverInRedirectedOutput) {
   const WirselRun run = Proof(MakeHost(), {std::string(SAMPLE_FOLDER) + "/probka.txt"});
   EXPECT_THAT(run.err, Not(HasSubstr("\r")));
