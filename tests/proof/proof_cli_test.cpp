@@ -176,6 +176,14 @@ TEST(ProofSettings, SpellingOptionsComeFromTheSettingsFile) {
   EXPECT_THAT(plain.err, Not(HasSubstr("->")));
 }
 
+TEST(ProofSettings, TypographyAndHyphenationOptionsComeFromTheSettingsFile) {
+  const std::string input = WriteTemp("caps.txt", "KONSTANTYNOPOL - kot\n");
+  EXPECT_EQ(Proof(MakeHost(), {input, "--no-spell"}).out, "KONSTANTYNOPOL \u2013\u00a0kot\n");
+  const std::string settings = "[1Dzielenie]\n4PominWersaliki=0\n[1Typografia]\n8SpacjaLacz=0\n";
+  EXPECT_EQ(Proof(MakeHost(settings), {input, "--no-spell"}).out,
+            "KON\u00adSTAN\u00adTY\u00adNO\u00adPOL - kot\n");
+}
+
 TEST(ProofSettings, WordsOfTheUserDictionaryAreNotReported) {
   const std::string host = MakeHost();
   const std::string personal = host + "/XTensions/user.dic";
