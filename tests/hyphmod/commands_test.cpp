@@ -165,3 +165,29 @@ TEST(Polish, MenuTitlesAndDialogsInPolish) {
                                   "--do", "Sugeruj dzielenie wyrazów...", "--dialogs", script});
   EXPECT_EQ(run.status, 0) << run.err;
 }
+
+TEST(LongWords, AreCappedRefusedOrCutNeverOverrun) {
+  HostCase host;
+  std::string word;
+  for (int i = 0; i < 250; ++i) word += "kota";
+  const std::string path = WriteTemp("long.txt", "Dziewczyna " + word + " kontrast\n");
+  // The walk hyphenates the first 100 positions of the long word only.
+  WirselRun run = host.Run({"hyphenate", path});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.out, HasSubstr("Dziew\u00ADczy\u00ADna ko\u00ADta"));
+  EXPECT_THAT(run.out, HasSubstr(" kon\u00ADtrast"));
+  // 100 letters with their soft hyphens (two bytes each) take about 200
+  // bytes; past them the word is untouched.
+  const size_t long_start = run.out.find(" ko") + 1;
+  const std::string tail = run.out.substr(long_start + 300, 700);
+  EXPECT_EQ(tail.find("\u00AD"), std::string::npos);
+  // The host's composer asks for a word of 1,000 characters and gets no
+  // points: the word is cut at the width.
+  run = host.Run({"compose", path, "--width", "400"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.out, HasSubstr("Dziewczyna\n" + word.substr(0, 400) + "\n"));
+  // No suggestion for a word past the cap: no dialog opens.
+  run = host.Run({"run", path, "--select", "500:500", "--do", "Suggest Hyphenation...",
+                  "--dialogs", DataPath("no_dialog.dialogs")});
+  EXPECT_EQ(run.status, 0) << run.err;
+}
