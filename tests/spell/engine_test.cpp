@@ -248,6 +248,21 @@ TEST_F(SpellEngineTest, OverlongWordsAreRejectedWithoutOverrun) {
   }
 }
 
+TEST_F(SpellEngineTest, SuggestionsLongerThanANodeAreLeftOut) {
+  const std::string w59(59, 'a'), w60(60, 'b');
+  DictSpec spec = KotInStemStore();
+  spec.main_trees.push_back({Codes(w59), Codes(w60)});
+  ASSERT_EQ(spell_open(spec.Write(folder_ + "/long.dic").c_str()), 0);
+  SpellSuggestion* list = spell_suggest((std::string(58, 'a') + "c").c_str());
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(std::string(list->word), w59);
+  EXPECT_EQ(list->next, nullptr);
+  spell_free_suggestions(list);
+  EXPECT_EQ(spell_suggest((std::string(59, 'b') + "c").c_str()), nullptr);
+  // A 70-letter change-to text.
+  EXPECT_EQ(spell_suggest(std::string(70, 'a').c_str()), nullptr);
+}
+
 TEST_F(SpellEngineTest, CaseClassesFollowTheWordsCapitals) {
   EXPECT_EQ(spell_case_class("kot"), CaseClass::kAllSmall);
   EXPECT_EQ(spell_case_class("Kot"), CaseClass::kCapitalised);
