@@ -108,10 +108,19 @@ void XT40shell::SetProductName(const char* name) {
       std::string(product_name_) + (std::strstr(product_name_, "Win") ? "" : "Win");
   std::snprintf(platform_product_name_, sizeof platform_product_name_, "%s",
                 platform_name.c_str());
-  char path[kPathSize];
-  const int written = std::snprintf(path, sizeof path, "%s%s.log", host_folder_, product_name_);
-  if (written < 0 || static_cast<size_t>(written) >= sizeof log_path_) path[0] = 0;
-  std::memcpy(log_path_, path, std::strlen(path) + 1);
+  // The log goes beside the host; where the host's folder cannot be written,
+  // into the per-user data folder, so that the user can still find it.
+  char log_folder[kPathSize];
+  if (host_folder_[0] != 0 && platform::FolderWritable(host_folder_)) {
+    std::snprintf(log_folder, sizeof log_folder, "%s", host_folder_);
+  } else if (!platform::UserDataFolder(log_folder, sizeof log_folder)) {
+    log_folder[0] = 0;
+  }
+  char file_name[80];
+  std::snprintf(file_name, sizeof file_name, "%s.log", product_name_);
+  if (log_folder[0] == 0 || !Join(log_path_, sizeof log_path_, log_folder, file_name)) {
+    log_path_[0] = 0;
+  }
   ChooseSettingsFile(product_name_);
 }
 

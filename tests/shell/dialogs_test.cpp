@@ -7,6 +7,7 @@
 #include "dialogs/about.h"
 #include "dialogs/xdlog.h"
 #include "shell/shell.h"
+#include "shell/translate.h"
 #include "tests/shell/fake_host.h"
 
 namespace {
@@ -40,12 +41,14 @@ TEST_F(DialogsTest, AboutShowsProductAndVersion) {
 
 TEST_F(DialogsTest, MissingResourceAlertsWithItsNumber) {
   Start(42);
-  XT40xdlog dialog(31119);  // mapped to 31219, which no file defines
+  RegisterDialogMapping(31999, 42, 31998);
+  Host().message_boxes.clear();
+  XT40xdlog dialog(31999);  // mapped to 31998, which no file defines
   EXPECT_EQ(dialog.Run(), -192);
   EXPECT_TRUE(Host().dialogs.empty());
   ASSERT_EQ(Host().message_boxes.size(), 1u);
   EXPECT_EQ(Utf8OfWin1250(Host().message_boxes[0].text),
-            "Error: -192\rNie udało się załadować zasobu okna nr 31219, rozszerzenie jest "
+            "Error: -192\rNie udało się załadować zasobu okna nr 31998, rozszerzenie jest "
             "zniszczone.");
 }
 

@@ -70,4 +70,14 @@ TEST_F(LogTest, LevelZeroCreatesNoFileAndAnUnwritableLogChangesNothing) {
   EXPECT_EQ(gShell->GetLogLevel(), 3);
 }
 
+TEST_F(LogTest, UnwritableHostFolderLogsIntoTheUserFolder) {
+  StopPlugin();
+  setenv("WIRSEL_READONLY_DIRS", host_dir.c_str(), 1);
+  ASSERT_EQ(StartPlugin(), 0);
+  EXPECT_EQ(std::string(gShell->LogFilePath()), user_dir + "/Wirsel13.log");
+  gShell->SetLogLevel(1);
+  EXPECT_TRUE(Exists(user_dir + "/Wirsel13.log"));
+  EXPECT_FALSE(Exists(log));
+}
+
 }  // namespace

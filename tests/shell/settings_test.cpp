@@ -28,7 +28,8 @@ class SettingsTest : public PluginTest {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
       const std::string name = entry.path().filename();
       if (name.find("_ppFileName") != std::string::npos ||
-          name.find("__xxXXXxx__") != std::string::npos) {
+          name.find("__xxXXXxx__") != std::string::npos ||
+          name.find("probe") != std::string::npos) {
         return false;
       }
     }
