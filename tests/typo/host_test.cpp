@@ -126,3 +126,26 @@ TEST(TypoHostile, TenMegabytesWithoutBlanks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TypoCommand, WritesTheOutputFileInTheChosenFormat) {
+  const std::string file = WriteTemp("in.txt", "w domu\n");
+  const std::string out = TempFolder() + "/out.tex";
+  const WirselRun run = RunWirsel("", {"typo", file, "-o", out, "--format", "tex", "--lang", "en"},
+                                  {{"WIRSEL_HOST_DIR", PrivateHost("")}});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(ReadBytes(out), "w~domu\n");
+  EXPECT_EQ(ReadBytes(file), "w domu\n");
+}
+
+TEST(TypoCommand, RefusesAnUnknownFormat) {
+  const std::string file = WriteTemp("in.txt", "w domu\n");
+  const WirselRun run = RunWirsel("", {"typo", file, "--format", "rtf"},
+                                  {{"WIRSEL_HOST_DIR", PrivateHost("")}});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("--format"), std::string::npos) << run.err;
+}
+
+}  // namespace
