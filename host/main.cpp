@@ -41,7 +41,9 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    return app.exit(e);
+    // A usage error ends with status 2, as a missing command does; --help is
+    // no error.
+    return app.exit(e) == 0 ? 0 : 2;
   }
   if (version) return PrintVersions();
   if (app.get_subcommands().empty()) {

@@ -106,6 +106,19 @@ TEST(ProofExitStatus, TwoOnEveryError) {
   }
 }
 
+TEST(ProofExitStatus, TwoOnAUsageError) {
+  const std::string host = MakeHost();
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{}, {kData + "/report/clean_text.txt", "--no-such-option"},
+        {kData + "/report/clean_text.txt", "--format"}}) {
+    const WirselRun run = Proof(host, args);
+    EXPECT_EQ(run.status, 2) << run.err;
+    EXPECT_NE(run.err, "");
+    EXPECT_EQ(run.out, "");
+  }
+  EXPECT_EQ(Proof(host, {"--help"}).status, 0);
+}
+
 TEST(ProofExitStatus, TwoWhenTheSpellingDictionaryIsMissingOrDamaged) {
   for (const std::string bytes : {"", "not a dictionary at all"}) {
     const std::string host = MakeHost();
