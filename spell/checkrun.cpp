@@ -320,11 +320,15 @@ bool SpellCheckRun::Replace(const std::string& text) {
   const int32_t new_length = static_cast<int32_t>(text.size());
   const int32_t delta = new_length - (taken_end_ - taken_start_);
   {
+    // The new text goes in behind the word first, taking the attributes at
+    // the word's start, so that a failed insertion loses nothing.
     const RedrawOffScope redraw;
-    DeleteChars(box_, taken_start_, taken_end_);
     SetSelection(box_, taken_start_, taken_start_, 0);
-    WriteCharsInCurrentBox(taken_start_, new_length,
-                           reinterpret_cast<const uint8_t*>(text.data()));
+    if (WriteCharsInCurrentBox(taken_end_, new_length,
+                               reinterpret_cast<const uint8_t*>(text.data())) != 0) {
+      return false;
+    }
+    DeleteChars(box_, taken_start_, taken_end_);
   }
   home_selection_.Shift(story_, taken_start_, taken_end_, new_length);
   walker_selection_.Shift(story_, taken_start_, taken_end_, new_length);

@@ -36,7 +36,7 @@ class SpellCheckRun {
   // the run was stopped.
   bool NextError();
   // Replaces the current word in the story; false (nothing changed) for a
-  // text of kReplacementLimit characters or more.
+  // text of kReplacementLimit characters or more, or one the story refuses.
   bool Change(const std::string& text);
   // Change, and replace every later occurrence of the word in this run.
   bool ChangeAll(const std::string& text);
