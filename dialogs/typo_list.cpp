@@ -99,9 +99,7 @@ bool CdlgListEditor::Accept() {
   return true;
 }
 
-bool CdlgTypoList::ListContains(const char* word) {
-  return WordListContains(EditedList(), word);
-}
+bool CdlgTypoList::ListContains(const char* word) { return WordListContains(EditedList(), word); }
 
 void CdlgTypoList::FillListBox(int16_t list_box, int16_t word_field) {
   int32_t selected = ListSelected(list_box);

@@ -15,8 +15,13 @@ class CdlgListEditor : public XT40xdlog {
   explicit CdlgListEditor(int16_t resource) : XT40xdlog(resource) {}
 
  protected:
-  enum : int16_t { kListBox = 1078, kWordField = 1079, kAdd = 1080, kRemove = 1081,
-                   kChange = 1082 };
+  enum : int16_t {
+    kListBox = 1078,
+    kWordField = 1079,
+    kAdd = 1080,
+    kRemove = 1081,
+    kChange = 1082
+  };
 
   // The word is in the edited data.
   virtual bool ListContains(const char* word) = 0;

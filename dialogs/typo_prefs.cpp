@@ -13,8 +13,15 @@
 namespace {
 
 enum : int16_t {
-  kQuotes = 1077, kStyleFirst = 1001, kStyleLast = 1004, kGuess = 10001, kQuoteSpaces = 10002,
-  kDash = 1011, kEmDash = 1012, kEnDash = 1013, kNbspAfterDash = 10005,
+  kQuotes = 1077,
+  kStyleFirst = 1001,
+  kStyleLast = 1004,
+  kGuess = 10001,
+  kQuoteSpaces = 10002,
+  kDash = 1011,
+  kEmDash = 1012,
+  kEnDash = 1013,
+  kNbspAfterDash = 10005,
 };
 
 constexpr TwinItem kPrefsItems[] = {

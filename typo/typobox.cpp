@@ -23,9 +23,7 @@ class HostStory : public TypoStory {
   void GetSelection(int32_t* start, int32_t* end, int32_t* length) override {
     GetStorySelection(box_, nullptr, start, end, length);
   }
-  int32_t Next(int32_t position) override {
-    return gStorySuite->next_position(story_, position);
-  }
+  int32_t Next(int32_t position) override { return gStorySuite->next_position(story_, position); }
   int32_t Previous(int32_t position) override {
     return gStorySuite->previous_position(story_, position);
   }

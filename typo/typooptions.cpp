@@ -54,8 +54,8 @@ constexpr CharListKey kCharListKeys[] = {
     {"BZnaki", &TypographyOptions::deleted_chars, kDeleteListSize, ""},
 };
 
-constexpr const char* kWordListKeys[kTypoListCount] = {
-    "17nbspAfterDigits", "18nbspAfterWords", "21nbspBeforeWords", "20SinsremSpcExc"};
+constexpr const char* kWordListKeys[kTypoListCount] = {"17nbspAfterDigits", "18nbspAfterWords",
+                                                       "21nbspBeforeWords", "20SinsremSpcExc"};
 
 // Windows-1250: 0xB3 is ł.
 constexpr const char* kWordListDefaults[kTypoListCount] = {

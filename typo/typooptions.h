@@ -25,38 +25,38 @@ struct WordList {
 
 // The four word lists, numbered as the list editor knows them.
 enum TypoList : int16_t {
-  kListAfterDigits = 0,   // "17nbspAfterDigits"
-  kListAfterWords = 1,    // "18nbspAfterWords"
-  kListBeforeWords = 2,   // "21nbspBeforeWords"
-  kListExceptions = 3,    // "20SinsremSpcExc"
+  kListAfterDigits = 0,  // "17nbspAfterDigits"
+  kListAfterWords = 1,   // "18nbspAfterWords"
+  kListBeforeWords = 2,  // "21nbspBeforeWords"
+  kListExceptions = 3,   // "20SinsremSpcExc"
   kTypoListCount = 4
 };
 
 struct TypographyOptions {
-  int16_t quotes = 1;             // "2Cudzyslow"
-  int16_t nested_style = 0;       // "3Cytat", 0..3
-  int16_t guess_quotes = 0;       // "23ZgadnijCudzyslow"
-  int16_t quote_spaces = 0;       // "24CudzyslowSpacja"
-  int16_t dash = 1;               // "8SpacjaLacz"
-  int16_t dash_kind = 1;          // "9Pauza": 0 em dash, otherwise en dash
-  int16_t nbsp_after_dash = 1;    // "27LaczPoPauzach"
-  int16_t repeated_spaces = 1;    // "5WielokrotneSpacje"
-  int16_t remove_before = 1;      // "11UsunSpacjePrzed"
-  int16_t insert_before = 1;      // "12WstawSpacjePrzed"
-  int16_t remove_after = 1;       // "13UsunSpacjePo"
-  int16_t insert_after = 1;       // "14WstawSpacjePo"
-  int16_t delete_chars = 1;       // "AUsuwajZnaki"
-  int16_t nbsp_after_words = 1;   // "7LaczliweSpacje"
-  int16_t nbsp_before_words = 1;  // "22LaczPrzedSlowami"
-  int16_t nbsp_after_digits = 1;  // "15LaczPoCyfrach"
-  int16_t space_exceptions = 1;   // "19insremSpcExc"
-  int16_t nbsp_before_digits = 1; // "25LaczPrzedCyframi"
-  int16_t nbsp_before_roman = 1;  // "26LaczPrzedCyframiRzymskimi"
+  int16_t quotes = 1;                                     // "2Cudzyslow"
+  int16_t nested_style = 0;                               // "3Cytat", 0..3
+  int16_t guess_quotes = 0;                               // "23ZgadnijCudzyslow"
+  int16_t quote_spaces = 0;                               // "24CudzyslowSpacja"
+  int16_t dash = 1;                                       // "8SpacjaLacz"
+  int16_t dash_kind = 1;                                  // "9Pauza": 0 em dash, otherwise en dash
+  int16_t nbsp_after_dash = 1;                            // "27LaczPoPauzach"
+  int16_t repeated_spaces = 1;                            // "5WielokrotneSpacje"
+  int16_t remove_before = 1;                              // "11UsunSpacjePrzed"
+  int16_t insert_before = 1;                              // "12WstawSpacjePrzed"
+  int16_t remove_after = 1;                               // "13UsunSpacjePo"
+  int16_t insert_after = 1;                               // "14WstawSpacjePo"
+  int16_t delete_chars = 1;                               // "AUsuwajZnaki"
+  int16_t nbsp_after_words = 1;                           // "7LaczliweSpacje"
+  int16_t nbsp_before_words = 1;                          // "22LaczPrzedSlowami"
+  int16_t nbsp_after_digits = 1;                          // "15LaczPoCyfrach"
+  int16_t space_exceptions = 1;                           // "19insremSpcExc"
+  int16_t nbsp_before_digits = 1;                         // "25LaczPrzedCyframi"
+  int16_t nbsp_before_roman = 1;                          // "26LaczPrzedCyframiRzymskimi"
   char remove_before_chars[kCharListSize] = ".,;:!?)]}";  // "11Znaki"
   char insert_before_chars[kCharListSize] = "([{";        // "12Znaki"
   char remove_after_chars[kCharListSize] = "([{";         // "13Znaki"
   char insert_after_chars[kCharListSize] = ".,;:!?)]}";   // "14Znaki"
-  char deleted_chars[kCharListSize] = "";  // "BZnaki", at most kDeleteListSize-1
+  char deleted_chars[kCharListSize] = "";                 // "BZnaki", at most kDeleteListSize-1
   WordList lists[kTypoListCount];
 };
 

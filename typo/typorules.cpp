@@ -367,8 +367,8 @@ class Pass {
     if ((c & kTypoRemoveSpaceAfter) && HasNext()) {
       if (!Exception() && Has(n_, kTypoSpace)) return InPlaceIf(DeleteAt(next_pos_));
     }
-    if ((c & kTypoInsertSpaceAfter) && HasNext() && IsTypoAlnum(n_) &&
-        !DigitsAround() && !urls_.IsUrl(cur_) && !Exception()) {
+    if ((c & kTypoInsertSpaceAfter) && HasNext() && IsTypoAlnum(n_) && !DigitsAround() &&
+        !urls_.IsUrl(cur_) && !Exception()) {
       s_.Select(cur_, cur_ + 1, 0);
       return InPlaceIf(InsertAt(cur_ + 1, ' '));
     }
@@ -456,9 +456,13 @@ class Pass {
     word[0] = WordByte(ch_);
     uint16_t t = 0;
     bool at_end = false;
-    const int32_t k = 1 + Scan(cur_ + 1, end_, max - 1, [](uint16_t c) {
-      return IsTypoAlnum(c) || c == '.' || c == '$' || c == '%' || c == kCodePerMille;
-    }, word + 1, &t, &at_end);
+    const int32_t k =
+        1 + Scan(
+                cur_ + 1, end_, max - 1,
+                [](uint16_t c) {
+                  return IsTypoAlnum(c) || c == '.' || c == '$' || c == '%' || c == kCodePerMille;
+                },
+                word + 1, &t, &at_end);
     if (at_end || k > max || !Has(t, kTypoBlank)) return kNotApplied;
     if (!InList(list, word, k)) return kNotApplied;
     if (Has(t, kTypoSpace)) Mark(cur_ + k);
@@ -473,8 +477,8 @@ class Pass {
     uint16_t t = 0;
     bool at_end = false;
     const TypoCharTable& table = t_;
-    const int32_t k = Scan(from, end_, max, [&](uint16_t c) { return UnitChar(c, table); },
-                           word, &t, &at_end);
+    const int32_t k = Scan(
+        from, end_, max, [&](uint16_t c) { return UnitChar(c, table); }, word, &t, &at_end);
     if (k < 1 || k > max) return false;
     if (!at_end && !Has(t, kTypoBlank | kTypoSentencePunct)) return false;
     return InList(list, word, k) || (k >= 2 && word[k - 1] == '.' && InList(list, word, k - 1));
@@ -512,9 +516,9 @@ class Pass {
     uint16_t t = 0;
     bool at_end = false;
     const TypoCharTable& table = t_;
-    const int32_t k = Scan(next_pos_, end_, kKeyWordMax,
-                           [&](uint16_t c) { return table.Is(c, kTypoRomanLetter); }, word, &t,
-                           &at_end);
+    const int32_t k = Scan(
+        next_pos_, end_, kKeyWordMax, [&](uint16_t c) { return table.Is(c, kTypoRomanLetter); },
+        word, &t, &at_end);
     if (k < 1 || k > kKeyWordMax) return kNotApplied;
     if (!at_end && !Has(t, kTypoBlank | kTypoSentencePunct | kTypoDash)) return kNotApplied;
     Mark(cur_);

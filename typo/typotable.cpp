@@ -1,7 +1,6 @@
 // Builds the class table of the typography pass from the options.
 #include "typo/typotable.h"
 
-
 namespace {
 
 void SetClass(TypoCharTable& table, const char* members, uint16_t bits) {
@@ -25,8 +24,8 @@ constexpr std::array<bool, 256> MakeLetters() {
   for (int c = 'A'; c <= 'Z'; ++c) letters[c] = true;
   for (int c = 'a'; c <= 'z'; ++c) letters[c] = true;
   // ĄĆĘŁŃÓŚŹŻ ąćęłńóśźż in Windows-1250.
-  for (int c : {0xA5, 0xC6, 0xCA, 0xA3, 0xD1, 0xD3, 0x8C, 0x8F, 0xAF, 0xB9, 0xE6, 0xEA, 0xB3,
-                0xF1, 0xF3, 0x9C, 0x9F, 0xBF}) {
+  for (int c : {0xA5, 0xC6, 0xCA, 0xA3, 0xD1, 0xD3, 0x8C, 0x8F, 0xAF, 0xB9, 0xE6, 0xEA, 0xB3, 0xF1,
+                0xF3, 0x9C, 0x9F, 0xBF}) {
     letters[c] = true;
   }
   return letters;

@@ -37,8 +37,8 @@ inline constexpr uint8_t kCodeApostrophe = 146;      // ’
 inline constexpr uint8_t kCodeGuillemetLeft = 171;   // «
 inline constexpr uint8_t kCodeGuillemetRight = 187;  // »
 inline constexpr uint8_t kCodePerMille = 137;
-inline constexpr uint8_t kCodeTransparent = 30;      // skipped when looking for neighbours
-inline constexpr uint16_t kNoCharacter = 65535;      // a neighbour that does not exist
+inline constexpr uint8_t kCodeTransparent = 30;  // skipped when looking for neighbours
+inline constexpr uint16_t kNoCharacter = 65535;  // a neighbour that does not exist
 
 struct TypoCharTable {
   std::array<uint16_t, 256> classes{};

@@ -39,8 +39,8 @@ void BM_TypographyPass(benchmark::State& state) {
     benchmark::DoNotOptimize(story.edits);
   }
   state.SetComplexityN(state.range(0));
-  state.counters["chars/s"] = benchmark::Counter(static_cast<double>(characters),
-                                                 benchmark::Counter::kIsRate);
+  state.counters["chars/s"] =
+      benchmark::Counter(static_cast<double>(characters), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_TypographyPass)
     ->Arg(100 << 10)

@@ -75,7 +75,8 @@ std::vector<Case> Cases() {
       cases.push_back({p.stem().string(), p});
     }
   }
-  std::sort(cases.begin(), cases.end(), [](const Case& a, const Case& b) { return a.name < b.name; });
+  std::sort(cases.begin(), cases.end(),
+            [](const Case& a, const Case& b) { return a.name < b.name; });
   return cases;
 }
 
@@ -109,7 +110,9 @@ TEST_P(TypoFixture, WritesTheExpectedDocument) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Typo, TypoFixture, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                           return info.param.name;
+                         });
 
 // A story of 10 MB without a single blank: every comma looks at the word
 // around it, which is as long as the story.
@@ -119,10 +122,11 @@ TEST(TypoHostile, TenMegabytesWithoutBlanks) {
   text.reserve(10 << 20);
   while (text.size() < (10u << 20)) text += "a,";
   const std::string file = WriteTemp("noblank.txt", text + "\n");
-  const WirselRun run = RunWirsel("", {"typo", file, "--lang", "en"},
-                                  {{"WIRSEL_HOST_DIR", PrivateHost("")}});
+  const WirselRun run =
+      RunWirsel("", {"typo", file, "--lang", "en"}, {{"WIRSEL_HOST_DIR", PrivateHost("")}});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out.size(), text.size() + text.size() / 2);  // a space after every comma but the last
+  EXPECT_EQ(run.out.size(),
+            text.size() + text.size() / 2);  // a space after every comma but the last
 }
 
 }  // namespace
@@ -142,8 +146,8 @@ TEST(TypoCommand, WritesTheOutputFileInTheChosenFormat) {
 
 TEST(TypoCommand, RefusesAnUnknownFormat) {
   const std::string file = WriteTemp("in.txt", "w domu\n");
-  const WirselRun run = RunWirsel("", {"typo", file, "--format", "rtf"},
-                                  {{"WIRSEL_HOST_DIR", PrivateHost("")}});
+  const WirselRun run =
+      RunWirsel("", {"typo", file, "--format", "rtf"}, {{"WIRSEL_HOST_DIR", PrivateHost("")}});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("--format"), std::string::npos) << run.err;
 }

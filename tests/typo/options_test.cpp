@@ -143,9 +143,11 @@ TEST_F(TypoSettings, MissingFileGivesTheDefaults) {
 TEST_F(TypoSettings, StoredValuesAreCleanedAndBounded) {
   std::string big;
   for (int i = 0; i < 2000; ++i) big += "slowo ";
-  Store("2Cudzyslow=abc\n3Cytat=2\n11Znaki= . ,\t; \n18nbspAfterWords=\n"
-        "17nbspAfterDigits=" + big + "\nBZnaki=" + std::string(10000, 'q') + "\n" +
-        "21nbspBeforeWords=" + std::string(10000, 'w') + "\n");
+  Store(
+      "2Cudzyslow=abc\n3Cytat=2\n11Znaki= . ,\t; \n18nbspAfterWords=\n"
+      "17nbspAfterDigits=" +
+      big + "\nBZnaki=" + std::string(10000, 'q') + "\n" +
+      "21nbspBeforeWords=" + std::string(10000, 'w') + "\n");
   LoadTypographyOptions();
   const TypographyOptions d = DefaultTypographyOptions();
   EXPECT_EQ(gTypoOptions.quotes, 0);

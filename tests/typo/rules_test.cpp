@@ -16,8 +16,8 @@ struct Outcome {
   std::vector<std::string> alerts;
 };
 
-Outcome Typeset(const std::string& text, const TypographyOptions& options,
-            int32_t sel_start = 0, int32_t sel_end = 0) {
+Outcome Typeset(const std::string& text, const TypographyOptions& options, int32_t sel_start = 0,
+                int32_t sel_end = 0) {
   MemoryStory story(text, sel_start, sel_end);
   TypoCharTable table;
   BuildTypoCharTable(table, options);
@@ -99,8 +99,7 @@ TEST(TypoRules, NonBreakingBeforeWordsDigitsAndRomanNumerals) {
 }
 
 TEST(TypoRules, SecondPassChangesNothing) {
-  const std::string once =
-      Typeset("to - tamto w domu 10 kg firma Sp. z o.o. rozdział XII.");
+  const std::string once = Typeset("to - tamto w domu 10 kg firma Sp. z o.o. rozdział XII.");
   EXPECT_EQ(once, "to –^~tamto w~domu~10~kg firma~Sp. z~o.o. rozdział~XII.");
   EXPECT_EQ(Typeset(once), once);
 }
@@ -274,8 +273,9 @@ namespace {
 // ends, edits each character a bounded number of times, and leaves the
 // selection inside the story.
 TEST(TypoRules, RandomStoriesAndOptionsAlwaysEnd) {
-  const char* pieces[] = {" ", "  ", "a", "w", "1", "X", "I", ".", ",", "(", ")", "[", "\"",
-                          "„", "”", "’", "«", "»", "-", "–", "@", "\x1E", "\u00A0", "\t",
+  const char* pieces[] = {" ",  "  ", "a",  "w",   "1",     "X",    "I",      ".",
+                          ",",  "(",  ")",  "[",   "\"",    "„",    "”",      "’",
+                          "«",  "»",  "-",  "–",   "@",     "\x1E", "\u00A0", "\t",
                           "\n", "kg", "zł", "Sp.", "m.in.", "www.", "中"};
   const char* lists[] = {"", ".,", "(", "([{", ".,;:!?)]}", "\"-", " ,(", "a"};
   uint32_t seed = 12345;
