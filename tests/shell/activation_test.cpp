@@ -241,6 +241,19 @@ TEST_F(WantedSetTest, CreatorCodeAndDialogSlots) {
   for (int slot = 0; slot < kDialogSlots; ++slot) EXPECT_EQ(shell.DialogAt(slot), nullptr);
 }
 
+TEST_F(WantedSetTest, LongProductNamesAreCutNotOverrun) {
+  WirselXT shell;
+  const std::string name(70, 'n');
+  shell.SetProductName(name.c_str());
+  EXPECT_EQ(std::string(shell.GetProductName(nullptr, 0)), name.substr(0, 60));
+  EXPECT_EQ(std::string(shell.PlatformProductName()), name.substr(0, 60));
+  shell.SetProductName("MyWinTool");
+  EXPECT_STREQ(shell.PlatformProductName(), "MyWinTool");
+  EXPECT_EQ(std::string(shell.LogFilePath()), host_dir + "MyWinTool.log");
+  char small[4];
+  EXPECT_STREQ(shell.GetProductName(small, sizeof small), "MyW");
+}
+
 TEST_F(WantedSetTest, LivenessMarker) {
   EXPECT_FALSE(XT40Root::IsValid(nullptr));
   alignas(WirselXT) unsigned char storage[sizeof(WirselXT)];
