@@ -36,7 +36,9 @@ bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 // Characters inside a word: letters, digits, the hyphen, the discretionary
 // hyphen (31) and the two characters 214 and 215, which the word's text
 // leaves out.
-bool IsWordChar(unsigned char c) { return IsLetter(c) || IsDigit(c) || c == '-' || c == 31 || c == 214 || c == 215; }
+bool IsWordChar(unsigned char c) {
+  return IsLetter(c) || IsDigit(c) || c == '-' || c == 31 || c == 214 || c == 215;
+}
 
 struct Word {
   size_t start;      // offset in the line (one byte per character)
@@ -78,7 +80,8 @@ class Speller {
     std::string personal = options.personal;
     if (personal.empty()) {
       char folder[1024];
-      if (platform::UserDataFolder(folder, sizeof folder)) personal = std::string(folder) + "/user.dic";
+      if (platform::UserDataFolder(folder, sizeof folder))
+        personal = std::string(folder) + "/user.dic";
     }
     if (!personal.empty() && userdict_load(personal.c_str(), &user_) != 0 &&
         (userdict_create(personal.c_str()) != 0 || userdict_load(personal.c_str(), &user_) != 0)) {
@@ -89,7 +92,8 @@ class Speller {
   ~Speller() { spell_close(); }
 
   bool Correct(const Word& word) const {
-    return session_.count(word.text) || spell_check_word_ex(word.text.c_str(), word.full_stop ? 1 : 0);
+    return session_.count(word.text) ||
+           spell_check_word_ex(word.text.c_str(), word.full_stop ? 1 : 0);
   }
   std::vector<std::string> Suggest(const std::string& text) const {
     std::vector<std::string> out;
@@ -125,11 +129,23 @@ void PipeLine(Speller& speller, const std::string& utf8) {
   const char command = line.empty() ? 0 : line[0];
   const std::string rest = line.empty() ? "" : line.substr(1);
   switch (command) {
-    case '*': speller.Add(rest); return;
-    case '@': speller.Accept(rest); return;
-    case '#': return;  // every addition is saved at once
-    case '!': case '%': case '+': case '-': case '~': case '`': return;
-    default: break;
+    case '*':
+      speller.Add(rest);
+      return;
+    case '@':
+      speller.Accept(rest);
+      return;
+    case '#':
+      return;  // every addition is saved at once
+    case '!':
+    case '%':
+    case '+':
+    case '-':
+    case '~':
+    case '`':
+      return;
+    default:
+      break;
   }
   const size_t skip = command == '^' ? 1 : 0;
   for (const Word& word : SplitWords(line.substr(skip))) {
@@ -158,8 +174,10 @@ void Spell(const SpellOptions& options) {
   }
   std::string line;
   if (options.pipe) {
-    std::cout << "@(#) International Ispell Version 3.1.20 (but really Wirsel13 spell " WIRSEL_VERSION ")\n"
-              << std::flush;
+    std::cout
+        << "@(#) International Ispell Version 3.1.20 (but really Wirsel13 spell " WIRSEL_VERSION
+           ")\n"
+        << std::flush;
     while (ReadLine(&line)) {
       PipeLine(speller, line);
       std::cout << std::flush;
@@ -185,7 +203,8 @@ void Spell(const SpellOptions& options) {
       }
       all_correct = false;
       const std::vector<std::string> suggestions = speller.Suggest(text);
-      std::cout << arg << ": " << (suggestions.empty() ? "no suggestions" : Join(suggestions)) << '\n';
+      std::cout << arg << ": " << (suggestions.empty() ? "no suggestions" : Join(suggestions))
+                << '\n';
     }
   }
   SetExitStatus(all_correct ? 0 : 1);
@@ -195,8 +214,10 @@ void SetUpSpell(CLI::App& command) {
   static SpellOptions options;
   command.add_option("WORD", options.words, "Words to check");
   command.add_flag("-l,--list", options.list, "List the misspelled words of standard input");
-  command.add_flag("-a,--pipe", options.pipe, "Speak the ispell pipe protocol on standard input and output");
-  command.add_option("-d,--dictionary", options.dictionary, "Main dictionary (default: XTensions/son.dic)");
+  command.add_flag("-a,--pipe", options.pipe,
+                   "Speak the ispell pipe protocol on standard input and output");
+  command.add_option("-d,--dictionary", options.dictionary,
+                     "Main dictionary (default: XTensions/son.dic)");
   command.add_option("-p,--personal", options.personal,
                      "User dictionary (default: user.dic in the per-user data folder)");
   command.callback([] { Spell(options); });

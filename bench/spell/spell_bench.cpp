@@ -3,12 +3,12 @@
 // the system's message catalogs (/usr/share/locale/pl), with misspellings
 // made from them by one edit; and the cost of opening son.dic.
 #include <benchmark/benchmark.h>
-#include <hunspell/hunspell.hxx>
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <hunspell/hunspell.hxx>
 #include <random>
 #include <string>
 #include <vector>
@@ -37,13 +37,26 @@ unsigned char Cp1250(char32_t c) {
 std::string ToIso2(std::string s) {
   for (char& c : s) {
     switch (static_cast<unsigned char>(c)) {
-      case 0xA5: c = char(0xA1); break;
-      case 0xB9: c = char(0xB1); break;
-      case 0x8C: c = char(0xA6); break;
-      case 0x9C: c = char(0xB6); break;
-      case 0x8F: c = char(0xAC); break;
-      case 0x9F: c = char(0xBC); break;
-      default: break;
+      case 0xA5:
+        c = char(0xA1);
+        break;
+      case 0xB9:
+        c = char(0xB1);
+        break;
+      case 0x8C:
+        c = char(0xA6);
+        break;
+      case 0x9C:
+        c = char(0xB6);
+        break;
+      case 0x8F:
+        c = char(0xAC);
+        break;
+      case 0x9F:
+        c = char(0xBC);
+        break;
+      default:
+        break;
     }
   }
   return s;
@@ -94,7 +107,8 @@ struct Corpus {
   Corpus() {
     std::vector<std::filesystem::path> catalogs;
     std::error_code ec;
-    for (const auto& e : std::filesystem::directory_iterator("/usr/share/locale/pl/LC_MESSAGES", ec)) {
+    for (const auto& e :
+         std::filesystem::directory_iterator("/usr/share/locale/pl/LC_MESSAGES", ec)) {
       catalogs.push_back(e.path());
     }
     std::sort(catalogs.begin(), catalogs.end());
@@ -109,9 +123,15 @@ struct Corpus {
       if (w.size() < 4 || !spell_check_word(w.c_str())) continue;
       const size_t i = random() % w.size();
       switch (random() % 3) {
-        case 0: w.erase(i, 1); break;
-        case 1: w[i] = letters[random() % letters.size()]; break;
-        default: if (i + 1 < w.size()) std::swap(w[i], w[i + 1]); break;
+        case 0:
+          w.erase(i, 1);
+          break;
+        case 1:
+          w[i] = letters[random() % letters.size()];
+          break;
+        default:
+          if (i + 1 < w.size()) std::swap(w[i], w[i + 1]);
+          break;
       }
       if (!spell_check_word(w.c_str()) && !hunspell->spell(ToIso2(w))) misspellings.push_back(w);
     }
@@ -133,7 +153,8 @@ void CheckWirsel(benchmark::State& state) {
   }
   benchmark::DoNotOptimize(accepted);
   state.SetItemsProcessed(int64_t(state.iterations() * c.words.size()));
-  state.counters["accepted%"] = 100.0 * double(accepted) / double(state.iterations() * c.words.size());
+  state.counters["accepted%"] =
+      100.0 * double(accepted) / double(state.iterations() * c.words.size());
 }
 
 void CheckHunspell(benchmark::State& state) {
@@ -163,7 +184,8 @@ void SuggestHunspell(benchmark::State& state) {
   Corpus& c = TheCorpus();
   if (!c.ready) return state.SkipWithError("no son.dic or no message catalogs");
   for (auto _ : state) {
-    for (const std::string& w : c.misspellings) benchmark::DoNotOptimize(c.hunspell->suggest(ToIso2(w)));
+    for (const std::string& w : c.misspellings)
+      benchmark::DoNotOptimize(c.hunspell->suggest(ToIso2(w)));
   }
   state.SetItemsProcessed(int64_t(state.iterations() * c.misspellings.size()));
 }

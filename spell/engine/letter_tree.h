@@ -17,7 +17,8 @@ struct TreeView {
   TreeView() = default;
   TreeView(const uint8_t* letter_bytes, size_t letter_size, const uint8_t* link_bytes,
            size_t link_size)
-      : letters(letter_bytes), links(link_bytes),
+      : letters(letter_bytes),
+        links(link_bytes),
         reach(uint32_t(letter_size < link_size / 2 ? letter_size : link_size / 2)) {}
 
   // One step; false when `code` is not held at the next position.

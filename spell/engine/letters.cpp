@@ -5,14 +5,12 @@ namespace {
 
 // Windows-1250 characters of the capitals A..Ż in code order (44..78).
 constexpr uint8_t kCapitals[kAlphabetSize] = {
-    'A', 0xA5, 'B', 'C', 0xC6, 'D', 'E', 0xCA, 'F', 'G', 'H', 'I',
-    'J', 'K',  'L', 0xA3, 'M', 'N', 0xD1, 'O', 0xD3, 'P', 'Q', 'R',
-    'S', 0x8C, 'T', 'U', 'V', 'W', 'X', 'Y', 'Z', 0x8F, 0xAF};
+    'A',  0xA5, 'B',  'C', 0xC6, 'D', 'E', 0xCA, 'F', 'G', 'H', 'I', 'J', 'K', 'L', 0xA3, 'M', 'N',
+    0xD1, 'O',  0xD3, 'P', 'Q',  'R', 'S', 0x8C, 'T', 'U', 'V', 'W', 'X', 'Y', 'Z', 0x8F, 0xAF};
 // The small letters a..ż likewise (92..126).
 constexpr uint8_t kSmalls[kAlphabetSize] = {
-    'a', 0xB9, 'b', 'c', 0xE6, 'd', 'e', 0xEA, 'f', 'g', 'h', 'i',
-    'j', 'k',  'l', 0xB3, 'm', 'n', 0xF1, 'o', 0xF3, 'p', 'q', 'r',
-    's', 0x9C, 't', 'u', 'v', 'w', 'x', 'y', 'z', 0x9F, 0xBF};
+    'a',  0xB9, 'b',  'c', 0xE6, 'd', 'e', 0xEA, 'f', 'g', 'h', 'i', 'j', 'k', 'l', 0xB3, 'm', 'n',
+    0xF1, 'o',  0xF3, 'p', 'q',  'r', 's', 0x9C, 't', 'u', 'v', 'w', 'x', 'y', 'z', 0x9F, 0xBF};
 
 struct Tables {
   uint8_t to_code[256] = {};

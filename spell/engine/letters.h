@@ -19,8 +19,12 @@ inline bool IsCapitalCode(uint8_t code) { return code >= kFirstCapital && code <
 inline bool IsSmallCode(uint8_t code) { return code >= kFirstSmall && code <= kLastSmall; }
 // A small letter or the hyphen: what the main trees and the stem store hold.
 inline bool IsSmallOrHyphen(uint8_t code) { return code >= kFirstSmall && code <= kHyphenCode; }
-inline uint8_t ToCapitalCode(uint8_t code) { return IsSmallCode(code) ? code - kCaseDistance : code; }
-inline uint8_t ToSmallCode(uint8_t code) { return IsCapitalCode(code) ? code + kCaseDistance : code; }
+inline uint8_t ToCapitalCode(uint8_t code) {
+  return IsSmallCode(code) ? code - kCaseDistance : code;
+}
+inline uint8_t ToSmallCode(uint8_t code) {
+  return IsCapitalCode(code) ? code + kCaseDistance : code;
+}
 
 // Code of one Windows-1250 character with its case kept; 0 when it has none.
 uint8_t LetterCode(uint8_t cp1250);

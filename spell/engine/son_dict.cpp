@@ -76,7 +76,8 @@ int SonDictionary::OpenStemStore(const char* path) {
   if (count > kMaxStemRecords) return kOpenFailed;
   uint8_t table[kMaxStemRecords * kRecordBytes];
   uint32_t length = count * uint32_t(kRecordBytes);
-  if (length > 0 && (eng_read_chunk(file_, &length, table) != 0 || length != count * kRecordBytes)) {
+  if (length > 0 &&
+      (eng_read_chunk(file_, &length, table) != 0 || length != count * kRecordBytes)) {
     return kOpenFailed;
   }
   records_ = new (std::nothrow) StemRecord[count ? count : 1];
@@ -145,8 +146,8 @@ void SonDictionary::Close() {
 bool SonDictionary::TreeHolds(TreeKind kind, const uint8_t* codes) const {
   for (int i = 0; i < tree_count_[int(kind)]; ++i) {
     const TreePair& pair = trees_[int(kind)][i];
-    TreeView view = ViewOf(pair.letters, eng_block_lock(pair.letters), pair.links,
-                           eng_block_lock(pair.links));
+    TreeView view =
+        ViewOf(pair.letters, eng_block_lock(pair.letters), pair.links, eng_block_lock(pair.links));
     const bool held = view.letters && view.links && view.Holds(codes);
     eng_block_unlock(pair.links);
     eng_block_unlock(pair.letters);
@@ -178,8 +179,8 @@ const uint8_t* SonDictionary::LockBlock(StemRecord& record) {
   if (!record.block) return nullptr;
   uint8_t* bytes = eng_block_lock(record.block);
   uint32_t length = record.size;
-  if (!bytes || eng_file_seek(record.offset, file_) != 0 || eng_read_chunk(file_, &length, bytes) != 0 ||
-      length != record.size) {
+  if (!bytes || eng_file_seek(record.offset, file_) != 0 ||
+      eng_read_chunk(file_, &length, bytes) != 0 || length != record.size) {
     if (bytes) eng_block_unlock(record.block);
     eng_block_free(record.block);
     record.block = nullptr;

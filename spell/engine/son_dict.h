@@ -18,8 +18,8 @@ inline constexpr size_t kSpellMaxPath = 280;
 struct StemRecord {
   uint16_t child_base = 0;
   uint32_t offset = 0;
-  uint32_t size = 0;  // 0: no block
-  uint8_t letter = 0; // 0: unused slot
+  uint32_t size = 0;   // 0: no block
+  uint8_t letter = 0;  // 0: unused slot
   EngHandle block = nullptr;
   bool loaded = false;  // block holds the record's bytes (unless discarded)
 };

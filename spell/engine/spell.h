@@ -10,9 +10,9 @@
 // Results of spell_open besides the container layer's own codes.
 enum SpellResult : int {
   kSpellOk = 0,
-  kSpellFailed = 1,                 // any failure after the container opened
-  kSpellNoEndingLinks = 10050,      // "BAZA" "lodmiany" missing
-  kSpellNoEndingLetters = 10051,    // "BAZA" "codmiany" missing
+  kSpellFailed = 1,               // any failure after the container opened
+  kSpellNoEndingLinks = 10050,    // "BAZA" "lodmiany" missing
+  kSpellNoEndingLetters = 10051,  // "BAZA" "codmiany" missing
 };
 
 enum class CaseClass : int { kMixed = 0, kCapitalised = 1, kAllCapitals = 2, kAllSmall = 3 };

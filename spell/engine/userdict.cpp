@@ -58,7 +58,8 @@ std::vector<uint8_t> Encode(const Words& words) {
   for (const std::string& w : words) {
     size_t shared = 0;
     if (previous) {
-      while (shared < w.size() && shared < previous->size() && w[shared] == (*previous)[shared]) ++shared;
+      while (shared < w.size() && shared < previous->size() && w[shared] == (*previous)[shared])
+        ++shared;
     }
     out.push_back(uint8_t(shared));
     out.insert(out.end(), w.begin() + long(shared), w.end());
@@ -134,7 +135,8 @@ bool WriteListFile(const char* path, const uint8_t* bytes, size_t size) {
   const std::string temp = std::string(path) + ".tmp";
   const uint16_t file = eng_file_open(temp.c_str(), 2);
   if (file == kEngBadHandle) return false;
-  const uint8_t head[4] = {uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16), uint8_t(size >> 24)};
+  const uint8_t head[4] = {uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16),
+                           uint8_t(size >> 24)};
   bool ok = eng_file_write(head, 4, file) == 4 && eng_file_write(bytes, size, file) == size;
   ok = eng_file_close(file) == 0 && ok;
   ok = ok && std::rename(temp.c_str(), path) == 0;
@@ -254,12 +256,11 @@ int userdict_add_word(UserDict* dict, const char* word) {
   if (!dict || !WordCodes(word, &codes)) return kUserDictOk;
   Words words;
   if (!ReadWords(dict, &words)) return kUserDictDamaged;
-  auto at = std::lower_bound(words.begin(), words.end(), codes,
-                             [](const std::string& a, const std::string& b) {
-                               return std::lexicographical_compare(
-                                   a.begin(), a.end(), b.begin(), b.end(),
-                                   [](char x, char y) { return uint8_t(x) < uint8_t(y); });
-                             });
+  auto at = std::lower_bound(
+      words.begin(), words.end(), codes, [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char x, char y) { return uint8_t(x) < uint8_t(y); });
+      });
   if (at == words.end() || *at != codes) {
     words.insert(at, codes);
     if (!StoreWords(dict, words)) return kUserDictNotSaved;
@@ -298,7 +299,8 @@ int userdict_next_word(UserDict* dict, char* buffer, size_t size, int restart) {
   std::string word = words[dict->cursor - 1];
   ++dict->cursor;
   word.push_back(char(kEndCode));
-  if (!CodesToText(reinterpret_cast<const uint8_t*>(word.data()), buffer, size) && size > 0) buffer[0] = 0;
+  if (!CodesToText(reinterpret_cast<const uint8_t*>(word.data()), buffer, size) && size > 0)
+    buffer[0] = 0;
   return dict->cursor <= words.size() ? 1 : 0;
 }
 

@@ -16,12 +16,12 @@ struct UserDict;
 
 enum UserDictResult : int {
   kUserDictOk = 0,
-  kUserDictCannotCreate = 1,   // create: the file could not be written
-  kUserDictUnreadable = 1,     // load: no words could be read, or no memory
-  kUserDictCannotOpen = 2,     // load: the file cannot be opened
-  kUserDictNotSaved = 1,       // add/remove: the file could not be written
-  kUserDictDamaged = -50,      // add: the list is damaged; unload: none loaded
-  kUserDictNullHandle = -51,   // unload: null or unknown handle
+  kUserDictCannotCreate = 1,  // create: the file could not be written
+  kUserDictUnreadable = 1,    // load: no words could be read, or no memory
+  kUserDictCannotOpen = 2,    // load: the file cannot be opened
+  kUserDictNotSaved = 1,      // add/remove: the file could not be written
+  kUserDictDamaged = -50,     // add: the list is damaged; unload: none loaded
+  kUserDictNullHandle = -51,  // unload: null or unknown handle
 };
 
 // Longest word (in letters) a user dictionary stores.

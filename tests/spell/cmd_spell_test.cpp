@@ -2,11 +2,10 @@
 // tests/data/spell/ispell_session.in (a word added with "*word" is accepted
 // at once and after a restart), the -l listing and the word mode.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
-
-#include <sys/wait.h>
 
 #include "tests/spell/spell_test_util.h"
 
@@ -48,13 +47,15 @@ class SpellCommand : public ::testing::Test {
 
 TEST_F(SpellCommand, IspellSessionIsAnsweredAndAdditionsPersist) {
   int status = 0;
-  const std::string out = RunSpell("-a " + args_, spelltest::FixturePath("ispell_session.in"), &status);
+  const std::string out =
+      RunSpell("-a " + args_, spelltest::FixturePath("ispell_session.in"), &status);
   EXPECT_EQ(status, 0);
   const size_t banner_end = out.find('\n');
   ASSERT_NE(banner_end, std::string::npos);
   EXPECT_EQ(out.rfind("@(#) International Ispell Version 3.1.20", 0), 0u) << out;
   std::string expected;
-  for (const std::string& line : spelltest::ReadLines(spelltest::FixturePath("ispell_session.expected"))) {
+  for (const std::string& line :
+       spelltest::ReadLines(spelltest::FixturePath("ispell_session.expected"))) {
     expected += line + "\n";
   }
   std::string answers = out.substr(banner_end + 1);
@@ -67,7 +68,9 @@ TEST_F(SpellCommand, IspellSessionIsAnsweredAndAdditionsPersist) {
   }
   EXPECT_EQ(compact, expected);
   // Each line's answers end with an empty line.
-  EXPECT_EQ(std::count(answers.begin(), answers.end(), '\n') - std::count(compact.begin(), compact.end(), '\n'), 4);
+  EXPECT_EQ(std::count(answers.begin(), answers.end(), '\n') -
+                std::count(compact.begin(), compact.end(), '\n'),
+            4);
 
   const std::string again = RunSpell("-a " + args_, Input("^qqqq\n"), &status);
   EXPECT_NE(again.find("\n*\n\n"), std::string::npos) << again;
@@ -77,7 +80,8 @@ TEST_F(SpellCommand, ListModePrintsMisspelledWordsOnly) {
   int status = 0;
   const std::string run_on(400, 'q');  // longer than a word can be: passed over
   const std::string out =
-      RunSpell("-l " + args_, Input("kot kit, \xc5\xbc\xc3\xb3\xc5\x82ty 5kot kot5 qq " + run_on + "\n"), &status);
+      RunSpell("-l " + args_,
+               Input("kot kit, \xc5\xbc\xc3\xb3\xc5\x82ty 5kot kot5 qq " + run_on + "\n"), &status);
   EXPECT_EQ(out, "kit\nqq\n");
   EXPECT_EQ(status, 1);
 }

@@ -4,10 +4,10 @@
 // rejects are rejected; agreement on Debian's wpolish word list; and how
 // often each checker's suggestions hold the intended word. Label "slow".
 #include <gtest/gtest.h>
-#include <hunspell/hunspell.hxx>
 
 #include <cstdio>
 #include <fstream>
+#include <hunspell/hunspell.hxx>
 #include <map>
 #include <random>
 #include <unordered_set>
@@ -26,13 +26,26 @@ constexpr char kDic[] = "/usr/share/hunspell/pl_PL.dic";
 std::string ToIso2(std::string s) {
   for (char& c : s) {
     switch (uint8_t(c)) {
-      case 0xA5: c = char(0xA1); break;
-      case 0xB9: c = char(0xB1); break;
-      case 0x8C: c = char(0xA6); break;
-      case 0x9C: c = char(0xB6); break;
-      case 0x8F: c = char(0xAC); break;
-      case 0x9F: c = char(0xBC); break;
-      default: break;
+      case 0xA5:
+        c = char(0xA1);
+        break;
+      case 0xB9:
+        c = char(0xB1);
+        break;
+      case 0x8C:
+        c = char(0xA6);
+        break;
+      case 0x9C:
+        c = char(0xB6);
+        break;
+      case 0x8F:
+        c = char(0xAC);
+        break;
+      case 0x9F:
+        c = char(0xBC);
+        break;
+      default:
+        break;
     }
   }
   return s;
@@ -40,13 +53,26 @@ std::string ToIso2(std::string s) {
 std::string FromIso2(std::string s) {
   for (char& c : s) {
     switch (uint8_t(c)) {
-      case 0xA1: c = char(0xA5); break;
-      case 0xB1: c = char(0xB9); break;
-      case 0xA6: c = char(0x8C); break;
-      case 0xB6: c = char(0x9C); break;
-      case 0xAC: c = char(0x8F); break;
-      case 0xBC: c = char(0x9F); break;
-      default: break;
+      case 0xA1:
+        c = char(0xA5);
+        break;
+      case 0xB1:
+        c = char(0xB9);
+        break;
+      case 0xA6:
+        c = char(0x8C);
+        break;
+      case 0xB6:
+        c = char(0x9C);
+        break;
+      case 0xAC:
+        c = char(0x8F);
+        break;
+      case 0xBC:
+        c = char(0x9F);
+        break;
+      default:
+        break;
     }
   }
   return s;
@@ -122,16 +148,23 @@ TEST_F(SpellCoverage, EveryFormHunspellAcceptsIsAcceptedWithItsCaseVariants) {
       }
     }
   }
-  std::printf("coverage: %zu forms and case variants accepted by hunspell, %zu not accepted here (%.4f%%)\n",
-              checked, missed, checked ? 100.0 * double(checked - missed) / double(checked) : 0.0);
-  std::printf("coverage: %zu mixed-case forms accepted by hunspell, %zu of them rejected here as written\n",
-              mixed, mixed_missed);
+  std::printf(
+      "coverage: %zu forms and case variants accepted by hunspell, %zu not accepted here "
+      "(%.4f%%)\n",
+      checked, missed, checked ? 100.0 * double(checked - missed) / double(checked) : 0.0);
+  std::printf(
+      "coverage: %zu mixed-case forms accepted by hunspell, %zu of them rejected here as written\n",
+      mixed, mixed_missed);
   EXPECT_EQ(missed, 0u) << "first: " << first_miss;
 }
 
 TEST_F(SpellCoverage, SingleEditsThatHunspellRejectsAreRejected) {
   std::mt19937 random(2026);
-  static const std::string kLetters = "a\xb9" "bc\xe6" "de\xea" "fghijkl\xb3mn\xf1o\xf3pqrs\x9ctuvwxyz\x9f\xbf";
+  static const std::string kLetters =
+      "a\xb9"
+      "bc\xe6"
+      "de\xea"
+      "fghijkl\xb3mn\xf1o\xf3pqrs\x9ctuvwxyz\x9f\xbf";
   size_t probes = 0, accepted = 0;
   std::string first;
   while (probes < 500000) {
@@ -139,9 +172,15 @@ TEST_F(SpellCoverage, SingleEditsThatHunspellRejectsAreRejected) {
     if (w.size() < 2) continue;
     const size_t i = random() % w.size();
     switch (random() % 4) {
-      case 0: w.erase(i, 1); break;
-      case 1: w[i] = kLetters[random() % kLetters.size()]; break;
-      case 2: w.insert(w.begin() + long(i), kLetters[random() % kLetters.size()]); break;
+      case 0:
+        w.erase(i, 1);
+        break;
+      case 1:
+        w[i] = kLetters[random() % kLetters.size()];
+        break;
+      case 2:
+        w.insert(w.begin() + long(i), kLetters[random() % kLetters.size()]);
+        break;
       default:
         if (i + 1 < w.size()) std::swap(w[i], w[i + 1]);
         break;
@@ -153,7 +192,8 @@ TEST_F(SpellCoverage, SingleEditsThatHunspellRejectsAreRejected) {
       if (first.empty()) first = spelltest::Utf8(w);
     }
   }
-  std::printf("false acceptance: %zu of %zu single-edit non-words that hunspell rejects\n", accepted, probes);
+  std::printf("false acceptance: %zu of %zu single-edit non-words that hunspell rejects\n",
+              accepted, probes);
   EXPECT_EQ(accepted, 0u) << "first: " << first;
 }
 
@@ -172,15 +212,19 @@ TEST_F(SpellCoverage, AgreementOnTheWpolishWordList) {
       ++agree;
       continue;
     }
-    const char* kind = !Representable(w) ? (w.find('?') != std::string::npos ? "other characters" : "mixed case or hyphen")
-                                         : ours ? "accepted only here" : "accepted only by hunspell";
+    const char* kind =
+        !Representable(w)
+            ? (w.find('?') != std::string::npos ? "other characters" : "mixed case or hyphen")
+        : ours ? "accepted only here"
+               : "accepted only by hunspell";
     auto& [count, first] = differences[kind];
     if (count++ == 0) first = line;
   }
   std::printf("wpolish: %zu words, %zu agree (%.3f%%)\n", words, agree,
               words ? 100.0 * double(agree) / double(words) : 0.0);
   for (const auto& [kind, seen] : differences) {
-    std::printf("wpolish: %zu differ, %s (first: %s)\n", seen.first, kind.c_str(), seen.second.c_str());
+    std::printf("wpolish: %zu differ, %s (first: %s)\n", seen.first, kind.c_str(),
+                seen.second.c_str());
   }
   EXPECT_GT(double(agree), 0.99 * double(words));
 }
@@ -192,9 +236,10 @@ TEST_F(SpellCoverage, SuggestionsFindTheIntendedWordAtLeastAsOftenAsHunspell) {
     const char* name;
     std::string from, to;
   };
-  const Slip kSlips[] = {{"rz/\xbf", "rz", "\xbf"}, {"\xbf/rz", "\xbf", "rz"}, {"ch/h", "ch", "h"},
-                         {"\xf3/u", "\xf3", "u"},   {"u/\xf3", "u", "\xf3"},   {"\xb9/a", "\xb9", "a"},
-                         {"\xea/e", "\xea", "e"},   {"\xb3/l", "\xb3", "l"},   {"\x9c/s", "\x9c", "s"}};
+  const Slip kSlips[] = {
+      {"rz/\xbf", "rz", "\xbf"}, {"\xbf/rz", "\xbf", "rz"}, {"ch/h", "ch", "h"},
+      {"\xf3/u", "\xf3", "u"},   {"u/\xf3", "u", "\xf3"},   {"\xb9/a", "\xb9", "a"},
+      {"\xea/e", "\xea", "e"},   {"\xb3/l", "\xb3", "l"},   {"\x9c/s", "\x9c", "s"}};
   std::mt19937 random(5);
   size_t tried = 0, ours = 0, theirs = 0;
   auto score = [&](const std::string& wrong, const std::string& right) {
@@ -229,8 +274,14 @@ TEST_F(SpellCoverage, SuggestionsFindTheIntendedWordAtLeastAsOftenAsHunspell) {
       int removed = 0;
       for (char& c : wrong) {
         const uint8_t code = LetterCode(uint8_t(c));
-        if (removed < 2 && (code == 93 || code == 99 || code == 107 || code == 117 || code == 126 || code == 112)) {
-          c = code == 93 ? 'a' : code == 99 ? 'e' : code == 107 ? 'l' : code == 117 ? 's' : code == 126 ? 'z' : 'o';
+        if (removed < 2 && (code == 93 || code == 99 || code == 107 || code == 117 || code == 126 ||
+                            code == 112)) {
+          c = code == 93    ? 'a'
+              : code == 99  ? 'e'
+              : code == 107 ? 'l'
+              : code == 117 ? 's'
+              : code == 126 ? 'z'
+                            : 'o';
           ++removed;
         }
       }
@@ -241,8 +292,9 @@ TEST_F(SpellCoverage, SuggestionsFindTheIntendedWordAtLeastAsOftenAsHunspell) {
     }
     score(wrong, right);
   }
-  std::printf("suggestions: %zu misspellings, intended word listed here %zu times, by hunspell %zu times\n",
-              tried, ours, theirs);
+  std::printf(
+      "suggestions: %zu misspellings, intended word listed here %zu times, by hunspell %zu times\n",
+      tried, ours, theirs);
   EXPECT_GE(ours, theirs);
 }
 

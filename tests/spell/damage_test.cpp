@@ -10,8 +10,9 @@
 
 namespace {
 
-const char* const kProbes[] = {"kot", "kota", "kotami", "niekota", "kotary", "bez", "Warszawa",
-                               "WARSZAWY", "NATO", "AUTOCAD", "\xbf\xf3\xb3w", "kox", "ab-ba", ""};
+const char* const kProbes[] = {"kot",           "kota",     "kotami",   "niekota", "kotary",
+                               "bez",           "Warszawa", "WARSZAWY", "NATO",    "AUTOCAD",
+                               "\xbf\xf3\xb3w", "kox",      "ab-ba",    ""};
 
 std::vector<uint8_t> GoldenBytes() {
   return spelltest::ReadBytes(spelltest::FixturePath("golden/tiny.son"));
@@ -54,7 +55,9 @@ TEST(SpellDamage, RandomByteChangesNeverCrash) {
     const int changes = 1 + int(random() % 8);
     for (int i = 0; i < changes; ++i) {
       const uint32_t value = random();
-      bytes[random() % bytes.size()] = uint8_t(value % 3 == 0 ? 0xFF : value % 3 == 1 ? 0 : value >> 8);
+      bytes[random() % bytes.size()] = uint8_t(value % 3 == 0   ? 0xFF
+                                               : value % 3 == 1 ? 0
+                                                                : value >> 8);
     }
     spelltest::WriteBytes(path, bytes);
     Exercise(path);

@@ -68,7 +68,8 @@ struct DictSpec {
       writer.Add("wlli", 200, "", tree.links);
       writer.Add("wlch", 200, "", tree.letters);
     }
-    PackedTree endings = Tree({std::string{1, 1}, std::string{1, 1} + Codes("a"), std::string{1, 2} + Codes("y")});
+    PackedTree endings =
+        Tree({std::string{1, 1}, std::string{1, 1} + Codes("a"), std::string{1, 2} + Codes("y")});
     if (ending_links) writer.Add("BAZA", 128, "lodmiany", endings.links);
     if (ending_letters) writer.Add("BAZA", 129, "codmiany", endings.letters);
     if (data_part) {
@@ -199,14 +200,17 @@ TEST_F(SpellEngineTest, FurtherParadigmOfTheSameStemAndSkipOverAGroup) {
   DictSpec spec = KotInStemStore();
   // "" P1V1, "ot" P1V1, "ot" P1V2 (same stem, further paradigm), "ota",
   // then "ró" in a new group after the m = 0 skip.
-  spec.records[0].block = {0, 1, 1, 0, 111, 118, 1, 1, 2, 1, 2, 2, 92, 1, 1, 0, 115, 112, 1, 1, 0, 0};
+  spec.records[0].block = {0, 1,  1, 0, 111, 118, 1,   1, 2, 1, 2,
+                           2, 92, 1, 1, 0,   115, 112, 1, 1, 0, 0};
   ASSERT_EQ(spell_open(spec.Write(folder_ + "/group.dic").c_str()), 0);
   EXPECT_EQ(spell_check_word("k"), 1);
   EXPECT_EQ(spell_check_word("ka"), 1);
   EXPECT_EQ(spell_check_word("koty"), 1);
   EXPECT_EQ(spell_check_word("kotaa"), 1);
   EXPECT_EQ(spell_check_word("kr\xf3"), 1);
-  EXPECT_EQ(spell_check_word("kr\xf3" "a"), 1);
+  EXPECT_EQ(spell_check_word("kr\xf3"
+                             "a"),
+            1);
   EXPECT_EQ(spell_check_word("kr\xf3y"), 0);
   EXPECT_EQ(spell_check_word("kota\xbf"), 0);
 }
@@ -215,8 +219,9 @@ TEST_F(SpellEngineTest, EntriesRunningPastTheirBlockAreNotFound) {
   DictSpec spec = KotInStemStore();
   // No end mark, the last entry cut inside its letters, a shared count above
   // the match that would skip past the block.
-  for (Bytes block : {Bytes{0, 111, 118, 1, 1}, Bytes{0, 111, 118, 1}, Bytes{0, 111, 118},
-                      Bytes{0, 92, 1, 1, 9, 111}, Bytes{200, 111, 118, 1, 1, 0, 0}, Bytes{0, 250, 251, 1, 1}}) {
+  for (Bytes block :
+       {Bytes{0, 111, 118, 1, 1}, Bytes{0, 111, 118, 1}, Bytes{0, 111, 118},
+        Bytes{0, 92, 1, 1, 9, 111}, Bytes{200, 111, 118, 1, 1, 0, 0}, Bytes{0, 250, 251, 1, 1}}) {
     spec.records[0].block = block;
     ASSERT_EQ(spell_open(spec.Write(folder_ + "/cut.dic").c_str()), 0);
     EXPECT_EQ(spell_check_word("kotx"), 0);
@@ -272,7 +277,9 @@ TEST_F(SpellEngineTest, CaseClassesFollowTheWordsCapitals) {
   EXPECT_EQ(spell_case_class("kOt"), CaseClass::kMixed);
   EXPECT_EQ(spell_case_class("KoT"), CaseClass::kMixed);
   EXPECT_EQ(spell_case_class("PCV-OWSKI"), CaseClass::kMixed);
-  EXPECT_EQ(spell_case_class("\xa3\xf3" "d\xbf"), CaseClass::kCapitalised);  // Łódź
+  EXPECT_EQ(spell_case_class("\xa3\xf3"
+                             "d\xbf"),
+            CaseClass::kCapitalised);                                     // Łódź
   EXPECT_EQ(spell_case_class("\xaf\xd3\xa3W"), CaseClass::kAllCapitals);  // ŻÓŁW
   EXPECT_EQ(spell_case_class("K5"), CaseClass::kCapitalised);
 }

@@ -2,12 +2,12 @@
 // picks son.dic (container, trees, record table, stem blocks, then lookups and
 // a suggestion) or user.dic (load with repair, lookups, insert, remove,
 // enumeration); the rest is the file.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
-
-#include <unistd.h>
 
 #include "spell/engine/spell.h"
 #include "spell/engine/userdict.h"
@@ -15,7 +15,8 @@
 namespace {
 
 std::string WriteInput(const uint8_t* data, size_t size, const char* name) {
-  const std::string path = std::string("/tmp/wirsel-spell-fuzz-") + std::to_string(::getpid()) + name;
+  const std::string path =
+      std::string("/tmp/wirsel-spell-fuzz-") + std::to_string(::getpid()) + name;
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (f) {
     std::fwrite(data, 1, size, f);

@@ -10,10 +10,12 @@ namespace {
 
 TEST(SpellGolden, TinyDictionaryCompilesToTheGoldenBytes) {
   std::string log;
-  const std::string out = spelltest::CompileFixture("golden/tiny", spelltest::TempFolder("golden"), &log);
+  const std::string out =
+      spelltest::CompileFixture("golden/tiny", spelltest::TempFolder("golden"), &log);
   ASSERT_FALSE(out.empty()) << log;
   EXPECT_NE(log.find("stem store"), std::string::npos);
-  const std::vector<uint8_t> golden = spelltest::ReadBytes(spelltest::FixturePath("golden/tiny.son"));
+  const std::vector<uint8_t> golden =
+      spelltest::ReadBytes(spelltest::FixturePath("golden/tiny.son"));
   ASSERT_FALSE(golden.empty());
   EXPECT_TRUE(spelltest::ReadBytes(out) == golden) << "mkdict output differs from golden/tiny.son";
 }

@@ -1,13 +1,13 @@
 // Helpers of the spelling tests.
 #include "tests/spell/spell_test_util.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace spelltest {
 namespace {
@@ -37,7 +37,8 @@ std::string Cp1250(const std::string& utf8) {
     }
     int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
     char32_t cp = c & (0x3F >> extra);
-    for (int k = 1; k <= extra && i + k < utf8.size(); ++k) cp = cp << 6 | (uint8_t(utf8[i + k]) & 0x3F);
+    for (int k = 1; k <= extra && i + k < utf8.size(); ++k)
+      cp = cp << 6 | (uint8_t(utf8[i + k]) & 0x3F);
     i += size_t(extra) + 1;
     char mapped = '?';
     for (const Pair& p : kPolish) {
@@ -74,7 +75,9 @@ std::string TempFolder(const std::string& name) {
   return path.string();
 }
 
-std::string FixturePath(const std::string& file) { return std::string(WIRSEL_SPELL_FIXTURES) + "/" + file; }
+std::string FixturePath(const std::string& file) {
+  return std::string(WIRSEL_SPELL_FIXTURES) + "/" + file;
+}
 
 int RunMkdict(const std::vector<std::string>& args, std::string* log) {
   std::string command = Quote(WIRSEL_MKDICT);
@@ -88,7 +91,8 @@ int RunMkdict(const std::vector<std::string>& args, std::string* log) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string CompileFixture(const std::string& name, const std::string& out_folder, std::string* log) {
+std::string CompileFixture(const std::string& name, const std::string& out_folder,
+                           std::string* log) {
   std::string out = out_folder + "/" + std::filesystem::path(name).filename().string() + ".son";
   std::vector<std::string> args{FixturePath(name + ".aff"), FixturePath(name + ".dic"), out};
   for (const std::string& line : ReadLines(FixturePath(name + ".args"))) {

@@ -18,7 +18,8 @@ std::string TempFolder(const std::string& name);
 // Runs mkdict on fixture NAME (NAME.aff, NAME.dic and the options listed in
 // NAME.args, relative paths resolved in the fixture folder) and returns the
 // output path; empty when mkdict failed (its output is in *log).
-std::string CompileFixture(const std::string& name, const std::string& out_folder, std::string* log);
+std::string CompileFixture(const std::string& name, const std::string& out_folder,
+                           std::string* log);
 // Runs mkdict with explicit arguments; returns its exit status.
 int RunMkdict(const std::vector<std::string>& args, std::string* log);
 

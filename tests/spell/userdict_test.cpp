@@ -1,13 +1,14 @@
 // User dictionaries: the exact bytes of the front-coded list after inserts
 // and removals, damaged and cut files, the chain the checks consult, and
 // saving that never leaves a worse file.
+#include "spell/engine/userdict.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <random>
 
 #include "spell/engine/spell.h"
-#include "spell/engine/userdict.h"
 #include "tests/spell/spell_test_util.h"
 
 namespace {
@@ -55,12 +56,13 @@ TEST_F(UserDictTest, NewFileIsTheEmptyList) {
 TEST_F(UserDictTest, InsertionsKeepTheFrontCodingExact) {
   UserDict* dict = Fresh();
   for (const char* w : {"kot", "kos", "ko", "Kot"}) userdict_add_word(dict, w);
-  const Bytes expected{0x11, 0, 0, 0, 0, 0x39, 0x6F, 0x76, 1, 0, 0x69, 0x6F, 1,
-                       2, 0x74, 1, 2, 0x76, 1, 0, 0};
+  const Bytes expected{0x11, 0, 0, 0,    0, 0x39, 0x6F, 0x76, 1, 0, 0x69,
+                       0x6F, 1, 2, 0x74, 1, 2,    0x76, 1,    0, 0};
   EXPECT_EQ(File(), expected);
   for (int pass = 0; pass < 2; ++pass) {
     for (const char* w : {"kot", "kos", "ko", "Kot"}) EXPECT_EQ(userdict_contains(dict, w), 1) << w;
-    for (const char* w : {"k", "koty", "kOt", "KOT", "kor"}) EXPECT_EQ(userdict_contains(dict, w), 0) << w;
+    for (const char* w : {"k", "koty", "kOt", "KOT", "kor"})
+      EXPECT_EQ(userdict_contains(dict, w), 0) << w;
     EXPECT_EQ(Words(dict), (std::vector<std::string>{"Kot", "ko", "kos", "kot"}));
     ASSERT_EQ(userdict_unload(&dict), 0);
     EXPECT_EQ(dict, nullptr);
@@ -72,7 +74,8 @@ TEST_F(UserDictTest, RemovalPassesSharedLettersOnAndEndsWithAProperMark) {
   UserDict* dict = Fresh();
   for (const char* w : {"kot", "kota", "pies"}) userdict_add_word(dict, w);
   EXPECT_EQ(userdict_remove_word(dict, "kota"), 0);
-  EXPECT_EQ(File(), (Bytes{13, 0, 0, 0, 0, 0x69, 0x6F, 0x76, 1, 0, 0x71, 0x67, 0x62, 0x74, 1, 0, 0}));
+  EXPECT_EQ(File(),
+            (Bytes{13, 0, 0, 0, 0, 0x69, 0x6F, 0x76, 1, 0, 0x71, 0x67, 0x62, 0x74, 1, 0, 0}));
   EXPECT_EQ(userdict_contains(dict, "pies"), 1);
   EXPECT_EQ(userdict_remove_word(dict, "pies"), 0);
   EXPECT_EQ(File(), (Bytes{7, 0, 0, 0, 0, 0x69, 0x6F, 0x76, 1, 0, 0}));
@@ -162,10 +165,12 @@ TEST_F(UserDictTest, ChecksConsultEveryLoadedDictionaryWithTheCaseRules) {
   UserDict* other = nullptr;
   ASSERT_EQ(userdict_load(second.c_str(), &other), 0);
   userdict_add_word(other, "zupa");
-  for (const char* w : {"iPhone", "wirsel", "Wirsel", "WIRSEL", "Kowalski", "KOWALSKI", "zupa", "ZUPA"}) {
+  for (const char* w :
+       {"iPhone", "wirsel", "Wirsel", "WIRSEL", "Kowalski", "KOWALSKI", "zupa", "ZUPA"}) {
     EXPECT_EQ(spell_check_word(w), 1) << w;
   }
-  for (const char* w : {"IPHONE", "iphone", "kowalski", "wIRSEL"}) EXPECT_EQ(spell_check_word(w), 0) << w;
+  for (const char* w : {"IPHONE", "iphone", "kowalski", "wIRSEL"})
+    EXPECT_EQ(spell_check_word(w), 0) << w;
   ASSERT_EQ(userdict_unload(&other), 0);
   EXPECT_EQ(spell_check_word("zupa"), 0);
   EXPECT_EQ(spell_check_word("wirsel"), 1);

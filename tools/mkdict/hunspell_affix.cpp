@@ -11,14 +11,30 @@ namespace {
 // code, so such words are reported as holding other characters.
 unsigned char Iso2ToCp1250(unsigned char c) {
   switch (c) {
-    case 0xA1: return 0xA5;  // Ą
-    case 0xB1: return 0xB9;  // ą
-    case 0xA6: return 0x8C;  // Ś
-    case 0xB6: return 0x9C;  // ś
-    case 0xAC: return 0x8F;  // Ź
-    case 0xBC: return 0x9F;  // ź
-    case 0xC6: case 0xCA: case 0xA3: case 0xD1: case 0xD3: case 0xAF:
-    case 0xE6: case 0xEA: case 0xB3: case 0xF1: case 0xF3: case 0xBF:
+    case 0xA1:
+      return 0xA5;  // Ą
+    case 0xB1:
+      return 0xB9;  // ą
+    case 0xA6:
+      return 0x8C;  // Ś
+    case 0xB6:
+      return 0x9C;  // ś
+    case 0xAC:
+      return 0x8F;  // Ź
+    case 0xBC:
+      return 0x9F;  // ź
+    case 0xC6:
+    case 0xCA:
+    case 0xA3:
+    case 0xD1:
+    case 0xD3:
+    case 0xAF:
+    case 0xE6:
+    case 0xEA:
+    case 0xB3:
+    case 0xF1:
+    case 0xF3:
+    case 0xBF:
       return c;
     default:
       return c < 0x80 ? c : 0x81;
@@ -141,8 +157,9 @@ bool HunspellAffixes::LoadAffixFile(const std::string& path, std::string* error)
       fields >> value;
       std::vector<AffixFlag> flag = ParseFlags(value);
       if (flag.size() != 1) return fail("bad flag");
-      (key == "NEEDAFFIX" ? need_affix_ : key == "FORBIDDENWORD" ? forbidden_ : only_in_compound_) =
-          flag[0];
+      (key == "NEEDAFFIX"       ? need_affix_
+       : key == "FORBIDDENWORD" ? forbidden_
+                                : only_in_compound_) = flag[0];
     } else if (key == "PFX" || key == "SFX") {
       std::string flag_text, a, b, c;
       fields >> flag_text >> a >> b;
@@ -162,7 +179,8 @@ bool HunspellAffixes::LoadAffixFile(const std::string& path, std::string* error)
         continue;
       }
       AffixClass& cls = classes_.back();
-      if (cls.flag != flag[0] || cls.prefix != (key == "PFX")) return fail("rule outside its class");
+      if (cls.flag != flag[0] || cls.prefix != (key == "PFX"))
+        return fail("rule outside its class");
       fields >> c;
       if (c.empty()) c = ".";
       AffixRule rule;
@@ -234,8 +252,9 @@ bool HunspellAffixes::IsForbidden(const DictionaryEntry& entry) const {
   return HasFlag(entry.flags, forbidden_);
 }
 
-void HunspellAffixes::ApplySuffixes(const std::string& word, const AffixClass& cls,
-                                    std::vector<std::pair<std::string, const AffixRule*>>* out) const {
+void HunspellAffixes::ApplySuffixes(
+    const std::string& word, const AffixClass& cls,
+    std::vector<std::pair<std::string, const AffixRule*>>* out) const {
   for (const AffixRule& rule : cls.rules) {
     if (word.size() <= rule.strip.size()) continue;
     if (word.compare(word.size() - rule.strip.size(), rule.strip.size(), rule.strip) != 0) continue;
@@ -244,8 +263,9 @@ void HunspellAffixes::ApplySuffixes(const std::string& word, const AffixClass& c
   }
 }
 
-void HunspellAffixes::ExpandSuffixChain(const std::string& word, const std::vector<AffixFlag>& flags,
-                                        bool cross_only, std::vector<std::string>* out) const {
+void HunspellAffixes::ExpandSuffixChain(const std::string& word,
+                                        const std::vector<AffixFlag>& flags, bool cross_only,
+                                        std::vector<std::string>* out) const {
   std::vector<std::pair<std::string, const AffixRule*>> first;
   for (AffixFlag flag : flags) {
     auto it = class_of_flag_.find(flag);
@@ -255,7 +275,8 @@ void HunspellAffixes::ExpandSuffixChain(const std::string& word, const std::vect
     first.clear();
     ApplySuffixes(word, cls, &first);
     for (const auto& [form, rule] : first) {
-      if (!HasFlag(rule->continuation, need_affix_) && !HasFlag(rule->continuation, only_in_compound_)) {
+      if (!HasFlag(rule->continuation, need_affix_) &&
+          !HasFlag(rule->continuation, only_in_compound_)) {
         out->push_back(form);
       }
       // A second suffix allowed by the first one's continuation classes.

@@ -66,8 +66,8 @@ class HunspellAffixes {
   // Suffix forms of `word` by class `cls`; each with the rule's continuation.
   void ApplySuffixes(const std::string& word, const AffixClass& cls,
                      std::vector<std::pair<std::string, const AffixRule*>>* out) const;
-  void ExpandSuffixChain(const std::string& word, const std::vector<AffixFlag>& flags, bool cross_only,
-                         std::vector<std::string>* out) const;
+  void ExpandSuffixChain(const std::string& word, const std::vector<AffixFlag>& flags,
+                         bool cross_only, std::vector<std::string>* out) const;
 
   FlagMode flag_mode_ = FlagMode::kChar;
   bool iso8859_2_ = false;

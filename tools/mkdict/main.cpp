@@ -1,7 +1,6 @@
 // mkdict: compiles a hunspell affix file and dictionary into son.dic.
-#include <cstdio>
-
 #include <CLI/CLI.hpp>
+#include <cstdio>
 
 #include "spell/engine/letters.h"
 #include "tools/mkdict/son_builder.h"

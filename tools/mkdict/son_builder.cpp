@@ -50,7 +50,8 @@ size_t FillTrees(const std::vector<std::string>& words, int max_trees, size_t bu
     for (size_t aim = budget;; aim = aim * 15 / 16) {
       WordGraph graph;
       size_t end = next;
-      while (end < words.size() && (graph.Positions() < aim || end == next)) graph.Add(words[end++]);
+      while (end < words.size() && (graph.Positions() < aim || end == next))
+        graph.Add(words[end++]);
       PackedTree tree;
       if (!graph.Pack(&tree)) continue;
       summary->positions += tree.letters.size();
@@ -121,12 +122,13 @@ void GroupStems(std::vector<SourcedForm>& forms, std::vector<StemRef>* stems,
   size_t i = 0;
   while (i < forms.size()) {
     size_t j = i + 1;
-    while (j < forms.size() && forms[j].entry == forms[i].entry && forms[j].prefix == forms[i].prefix &&
-           forms[j].codes[0] == forms[i].codes[0]) {
+    while (j < forms.size() && forms[j].entry == forms[i].entry &&
+           forms[j].prefix == forms[i].prefix && forms[j].codes[0] == forms[i].codes[0]) {
       ++j;
     }
     size_t stem_length = forms[i].codes.size();
-    for (size_t k = i + 1; k < j; ++k) stem_length = std::min(stem_length, CommonPrefix(forms[i].codes, forms[k].codes));
+    for (size_t k = i + 1; k < j; ++k)
+      stem_length = std::min(stem_length, CommonPrefix(forms[i].codes, forms[k].codes));
     std::vector<std::string> endings;
     for (size_t k = i; k < j; ++k) endings.push_back(forms[k].codes.substr(stem_length));
     std::sort(endings.begin(), endings.end());
@@ -284,23 +286,28 @@ bool CompileSonDic(const MkdictOptions& options, MkdictSummary* summary, PlacedF
 
 void PrintSummary(const MkdictSummary& s, const std::string& path) {
   auto kind = [](const char* name, const KindSummary& k) {
-    std::printf("  %-14s %9zu forms, %zu in %zu trees (%zu positions), %zu dropped\n", name, k.forms,
-                k.placed, k.trees, k.positions, k.dropped);
+    std::printf("  %-14s %9zu forms, %zu in %zu trees (%zu positions), %zu dropped\n", name,
+                k.forms, k.placed, k.trees, k.positions, k.dropped);
   };
   std::printf("%s: %zu bytes from %zu entries (%zu forms expanded) in %.1f s\n", path.c_str(),
               s.file_size, s.entries, s.expanded, s.seconds);
   kind("main", s.main);
   kind("capitalised", s.capitalised);
   kind("abbreviations", s.abbreviations);
-  std::printf("  stem store     %9zu forms as %zu stems, %zu paradigm classes, ending tree %zu positions\n",
-              s.stem_forms, s.stems, s.paradigm_classes, s.ending_positions);
-  std::printf("                 %zu records, %zu blocks (target %zu, largest %zu bytes), %zu stems at their own record\n",
-              s.stem_store.records, s.stem_store.blocks, s.stem_store.block_target,
-              s.stem_store.largest_block, s.stem_store.letterless_moves);
-  for (const auto& [reason, count] : s.skipped) std::printf("  skipped: %zu forms, %s\n", count, reason.c_str());
+  std::printf(
+      "  stem store     %9zu forms as %zu stems, %zu paradigm classes, ending tree %zu positions\n",
+      s.stem_forms, s.stems, s.paradigm_classes, s.ending_positions);
+  std::printf(
+      "                 %zu records, %zu blocks (target %zu, largest %zu bytes), %zu stems at "
+      "their own record\n",
+      s.stem_store.records, s.stem_store.blocks, s.stem_store.block_target,
+      s.stem_store.largest_block, s.stem_store.letterless_moves);
+  for (const auto& [reason, count] : s.skipped)
+    std::printf("  skipped: %zu forms, %s\n", count, reason.c_str());
   if (s.forbidden) std::printf("  forbidden: %zu forms\n", s.forbidden);
   if (s.verified || s.probes) {
-    std::printf("  verified: %zu forms accepted, %zu rejected; %zu non-words probed, %zu accepted\n",
-                s.verified, s.verify_failures, s.probes, s.false_accepts);
+    std::printf(
+        "  verified: %zu forms accepted, %zu rejected; %zu non-words probed, %zu accepted\n",
+        s.verified, s.verify_failures, s.probes, s.false_accepts);
   }
 }

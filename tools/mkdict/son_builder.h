@@ -17,15 +17,15 @@ struct MkdictOptions {
   std::string dictionary_path;
   std::string abbreviations_path;  // optional: words that need a full stop
   std::string output_path;
-  int max_main_trees = 10;          // 0 sends every small-letter word to the stem store
-  size_t tree_positions = 64000;    // aimed-at positions per tree
+  int max_main_trees = 10;        // 0 sends every small-letter word to the stem store
+  size_t tree_positions = 64000;  // aimed-at positions per tree
   StemStoreOptions stem_store;
   bool verify = true;
 };
 
 struct KindSummary {
-  size_t forms = 0;    // distinct forms of the kind
-  size_t placed = 0;   // held by its trees
+  size_t forms = 0;   // distinct forms of the kind
+  size_t placed = 0;  // held by its trees
   size_t trees = 0;
   size_t positions = 0;
   size_t dropped = 0;  // did not fit
@@ -43,9 +43,9 @@ struct MkdictSummary {
   std::map<std::string, size_t> skipped;  // reason -> forms
   size_t forbidden = 0;
   size_t file_size = 0;
-  size_t verified = 0;      // placed forms the engine accepted
+  size_t verified = 0;  // placed forms the engine accepted
   size_t verify_failures = 0;
-  size_t probes = 0;        // non-words tried
+  size_t probes = 0;  // non-words tried
   size_t false_accepts = 0;
   double seconds = 0;
 };

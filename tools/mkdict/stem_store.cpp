@@ -59,7 +59,9 @@ size_t StemStoreBuilder::EncodedSize(size_t lo, size_t hi, size_t depth) const {
   size_t size = 2;
   for (size_t i = lo; i < hi; ++i) {
     size_t rest = stems_[i].stem.size() - depth;
-    size_t shared = i == lo ? 0 : std::min<size_t>(255, CommonPrefix(stems_[i].stem, stems_[i - 1].stem) - depth);
+    size_t shared =
+        i == lo ? 0
+                : std::min<size_t>(255, CommonPrefix(stems_[i].stem, stems_[i - 1].stem) - depth);
     size += 1 + (rest - shared) + 2;
   }
   return size;
@@ -223,8 +225,8 @@ bool StemStoreBuilder::Build(uint32_t data_offset, std::vector<uint8_t>* out, st
     stats_.records++;
     if (!record.has_block) continue;
     std::sort(record.stems.begin(), record.stems.end(), [&](uint32_t a, uint32_t b) {
-      int order = stems_[a].stem.compare(record.depth, std::string::npos, stems_[b].stem, record.depth,
-                                         std::string::npos);
+      int order = stems_[a].stem.compare(record.depth, std::string::npos, stems_[b].stem,
+                                         record.depth, std::string::npos);
       return order != 0 ? order < 0 : stems_[a].set < stems_[b].set;
     });
     size_t start = out->size();

@@ -14,7 +14,7 @@ struct StemRef {
 };
 
 struct StemStoreOptions {
-  size_t block_target = 4096;        // wanted block size in bytes (grown to fit 4095 records)
+  size_t block_target = 4096;              // wanted block size in bytes (grown to fit 4095 records)
   std::vector<std::string> forced_blocks;  // record paths that must own a block
 };
 
