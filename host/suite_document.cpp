@@ -3,7 +3,9 @@
 // status; nothing a plug-in passes is trusted.
 #include <algorithm>
 #include <cstring>
+#include <string>
 
+#include "host/cp1250.h"
 #include "host/progress.h"
 #include "host/session.h"
 #include "host/suites.h"
@@ -139,7 +141,7 @@ int32_t ReadChars(xt_story story, int32_t position, int32_t count, uint16_t* cod
   const Story* text = StoryOf(story);
   if (!text || !codes) return 0;
   // How far a menu command has read into a story is how far it has come.
-  HostProgress().ReportWithinSpan(position, text->length());
+  HostProgress().ReportWithinSpan(position, text->length(), story);
   return text->Read(position, count, reinterpret_cast<char16_t*>(codes));
 }
 
@@ -223,8 +225,9 @@ xt_status HjGet(int32_t index, char* name, int32_t name_size, int32_t* auto_hyph
   const wirsel::model::HJSpec* spec = document ? document->hj(index) : nullptr;
   if (!spec) return kBadValue;
   if (name && name_size > 0) {
-    const size_t length = std::min(spec->name.size(), static_cast<size_t>(name_size) - 1);
-    std::memcpy(name, spec->name.data(), length);
+    const std::string text = Utf8ToWin1250(spec->name);
+    const size_t length = std::min(text.size(), static_cast<size_t>(name_size) - 1);
+    std::memcpy(name, text.data(), length);
     name[length] = 0;
   }
   if (auto_hyphenation) *auto_hyphenation = spec->auto_hyphenation;
