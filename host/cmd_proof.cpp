@@ -216,34 +216,37 @@ class Speller {
   std::map<std::string, std::string> suggestions_;
 };
 
-// Reports the unknown words of every story; false on an error, else
-// `reported` tells whether any word was reported.
+// Reports the unknown words of every story, taking the progress line from
+// `done` to `total` as it goes (the stories have grown by their hyphens).
+// False on an error, else `reported` tells whether any word was reported.
 bool CheckSpelling(const std::vector<ProofStory>& stories, const std::string& shown_name,
-                   int64_t& done, int64_t total, bool& reported) {
+                   int64_t done, int64_t total, bool& reported) {
   Speller speller;
   if (!speller.Open()) return false;
   const SpellSettings settings = ReadSpellSettings();
   const model::Document& document = *FrontDocument();
+  const int64_t length = std::max<int64_t>(TotalLength(document, stories), 1);
+  int64_t walked = 0;
   int64_t line = 1;
   for (const ProofStory& s : stories) {
     const std::u16string text = document.story(s.id)->Text();
     WordWalker walker(text, line);
     for (StoryWord word; walker.Next(word);) {
-      HostProgress().Report(done + word.end, total);
+      HostProgress().Report(done + (total - done) * (walked + word.end) / length, total);
       const uint32_t flags = WordFlagsOf(word.text);
       if ((settings.skip_digits && (flags & kWordDigit)) ||
           (settings.skip_capitals && (flags & kWordAllCapitals)) || speller.Correct(word)) {
         continue;
       }
       reported = true;
-      const std::string& suggestions = settings.suggest ? speller.Suggestions(word.text) : "";
+      const std::string suggestions = settings.suggest ? speller.Suggestions(word.text) : "";
       HostProgress().Clear();
       std::cerr << shown_name << ':' << word.line << ':' << word.column << ": "
                 << Win1250ToUtf8(word.text) << (suggestions.empty() ? "" : " -> ") << suggestions
                 << '\n';
     }
     line = walker.NextFreeLine();
-    done += static_cast<int64_t>(text.size());
+    walked += static_cast<int64_t>(text.size());
   }
   return true;
 }
@@ -318,6 +321,7 @@ bool Proof(const ProofOptions& options) {
   const std::string shown_name = !options.out.empty() && text_out ? options.out : options.file;
   bool reported = false;
   if (!options.no_spell && !CheckSpelling(stories, shown_name, done, total, reported)) return false;
+  HostProgress().Report(total, total);
   HostProgress().Clear();
   if (!CheckHostErrors(true)) return Failed();
   if (!WriteDocument(options, opened, format)) return false;

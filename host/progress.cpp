@@ -27,9 +27,17 @@ void ProgressLine::SetSpan(int64_t done, int64_t share, int64_t total) {
   Draw(span_start_);
 }
 
-void ProgressLine::ReportWithinSpan(int64_t done, int64_t total) {
+void ProgressLine::BeginCommand() {
+  in_command_ = true;
+  source_ = -1;
+}
+
+void ProgressLine::ReportWithinSpan(int64_t done, int64_t total, int64_t source) {
   if (!in_command_) return;
-  Draw(span_start_ + span_width_ * Fraction(done, total));
+  const double fraction = span_start_ + span_width_ * Fraction(done, total);
+  if (source == source_ && static_cast<int>(fraction * 100) < shown_) return;
+  source_ = source;
+  Draw(fraction);
 }
 
 void ProgressLine::Clear() {

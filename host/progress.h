@@ -27,9 +27,11 @@ class ProgressLine {
   // span's start.
   void SetSpan(int64_t done, int64_t share, int64_t total);
   // A menu command starts: reports within the span are drawn until Clear.
-  void BeginCommand() { in_command_ = true; }
+  void BeginCommand();
   // A report of the plug-in's running menu command; nothing outside one.
-  void ReportWithinSpan(int64_t done, int64_t total);
+  // Reports from one `source` (a story, read back and forth) never move the
+  // line back; a report from another source may.
+  void ReportWithinSpan(int64_t done, int64_t total, int64_t source = 0);
   // Erases the line when one is shown, so that other output starts on a clean
   // line; the next report draws it again. The span becomes the whole, and
   // the menu command is over.
@@ -43,6 +45,7 @@ class ProgressLine {
   std::string label_ = "wirsel";
   int shown_ = -1;  // percentage on screen, -1 when no line is shown
   bool in_command_ = false;
+  int64_t source_ = -1;
   double span_start_ = 0;
   double span_width_ = 1;
 };

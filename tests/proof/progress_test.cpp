@@ -87,4 +87,17 @@ TEST(ProgressLine, PlugInReportsOutsideAMenuCommandAreNotDrawn) {
   EXPECT_EQ(out.str(), "\rwirsel: 25%\033[K\r\033[K");
 }
 
+TEST(ProgressLine, ReadingBackAndForthKeepsTheLineSteadyUntilAnotherSource) {
+  std::ostringstream out;
+  ProgressLine line(out, true);
+  line.BeginCommand();
+  line.ReportWithinSpan(50, 100, 7);
+  line.ReportWithinSpan(40, 100, 7);  // story 7 read again further back
+  line.ReportWithinSpan(60, 100, 7);
+  line.ReportWithinSpan(10, 100, 8);  // another story: its own figure
+  line.BeginCommand();
+  line.ReportWithinSpan(5, 100, 8);   // a new command starts afresh
+  EXPECT_EQ(out.str(), "\rwirsel: 50%\033[K\rwirsel: 60%\033[K\rwirsel: 10%\033[K\rwirsel: 5%\033[K");
+}
+
 }  // namespace

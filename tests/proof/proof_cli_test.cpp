@@ -210,6 +210,30 @@ TEST(ProofSettings, WordsOfTheUserDictionaryAreNotReported) {
   EXPECT_THAT(run.err, HasSubstr("tekts"));
 }
 
+TEST(ProofSettings, WithXTensionsReadOnlyTheUserFolderHoldsSettingsAndUserDictionary) {
+  const std::string host = MakeHost("[1Slownik]\n3PominWERSALIKI=1\n");
+  const std::string data = TempFolder();
+  fs::create_directory(data + "/Wirsel13");
+  std::ofstream(data + "/Wirsel13/Wirsel13.ini") << "[1Slownik]\n3PominWERSALIKI=0\n";
+  const std::string personal = data + "/Wirsel13/user.dic";
+  UserDict* dict = nullptr;
+  ASSERT_EQ(userdict_create(personal.c_str()), 0);
+  ASSERT_EQ(userdict_load(personal.c_str(), &dict), 0);
+  ASSERT_EQ(userdict_add_word(dict, "tekts"), 0);
+  userdict_unload(&dict);
+  const WirselRun run = RunWirsel(
+      "", {"proof", kData + "/report/misspellings_with_suggestions.txt", "--no-typo", "--no-hyph"},
+      {{"WIRSEL_HOST_DIR", host}, {"XDG_DATA_HOME", data},
+       {"WIRSEL_READONLY_DIRS", host + "/XTensions"}});
+  EXPECT_THAT(run.err, Not(HasSubstr("tekts")));
+  EXPECT_THAT(run.err, HasSubstr("blendny"));
+  const WirselRun capitals = RunWirsel(
+      "", {"proof", kData + "/report/capitals_and_digits_skipped.txt", "--no-typo", "--no-hyph"},
+      {{"WIRSEL_HOST_DIR", host}, {"XDG_DATA_HOME", data},
+       {"WIRSEL_READONLY_DIRS", host + "/XTensions"}});
+  EXPECT_THAT(capitals.err, HasSubstr("XYZZY"));
+}
+
 TEST(ProofSettings, AnUnreadableUserDictionaryIsSaidAndLeftOut) {
   const std::string host = MakeHost();
   fs::create_directory(host + "/XTensions/user.dic");
@@ -246,6 +270,17 @@ TEST(ProofDocument, EachPassCanBeLeftOut) {
   const std::string hyphens = Proof(host, {input, "--no-typo"}).out;
   EXPECT_THAT(hyphens, HasSubstr("\u00ad"));
   EXPECT_THAT(hyphens, HasSubstr("\"Ona"));
+}
+
+TEST(ProofDocument, ThePolishInterfaceRunsTheSameCommands) {
+  const std::string host = MakeHost();
+  const std::string input = std::string(SAMPLE_FOLDER) + "/probka.txt";
+  const WirselRun polish = Proof(host, {input, "--lang", "pl"});
+  const WirselRun english = Proof(host, {input, "--lang", "en"});
+  EXPECT_EQ(polish.status, 1);
+  EXPECT_EQ(polish.out, english.out);
+  EXPECT_EQ(polish.err, english.err);
+  EXPECT_THAT(polish.out, HasSubstr("\u00ad"));
 }
 
 // ---- A second run changes nothing ----
