@@ -1,8 +1,8 @@
 // `wirsel proof`: readies a Polish text for layout in one pass. Through the
 // plug-in's own menu commands it runs "Typography In Box", then "Hyphenate
 // Box" on every story of the document (old discretionary hyphens removed
-// first when both run); then it walks every story with the
-// spelling engine, reports each unknown word on standard error as
+// first when both run); then it walks every story with the spelling engine,
+// reports each unknown word on standard error as
 // FILE:LINE:COLUMN: word -> suggestion, ... and writes the document.
 // Exit status: 0 no word reported, 1 some reported, 2 an error.
 #include <algorithm>
@@ -109,7 +109,7 @@ bool FirstOfChain(const model::Document& document, model::BoxId id) {
 
 // Every story once: those of the spreads' text boxes (group members
 // included) in spread order, then the stories of anchored text boxes, each
-// after the story it is anchored in.
+// later than the story it is anchored in.
 std::vector<ProofStory> StoriesInOrder(const model::Document& document) {
   std::vector<ProofStory> stories;
   std::set<model::StoryId> seen;
@@ -137,18 +137,57 @@ std::vector<ProofStory> StoriesInOrder(const model::Document& document) {
   return stories;
 }
 
-int64_t TotalLength(const model::Document& document, const std::vector<ProofStory>& stories) {
+// Characters of the stories; only those not anchored with `top_only`.
+int64_t TotalLength(const model::Document& document, const std::vector<ProofStory>& stories,
+                    bool top_only) {
   int64_t total = 0;
-  for (const ProofStory& s : stories) total += document.story(s.id)->length();
+  for (const ProofStory& s : stories) {
+    if (!top_only || !s.anchored) total += document.story(s.id)->length();
+  }
   return total;
 }
+
+// The progress line over the passes of one proof: each pass has an equal
+// share, and within a pass each story the share of its characters as the
+// pass begins (the passes change the text's length).
+class ProofProgress {
+ public:
+  explicit ProofProgress(int passes) : total_(passes * kPass) {}
+
+  void BeginPass(int64_t characters) {
+    base_ = passes_begun_++ * kPass;
+    characters_ = std::max<int64_t>(characters, 1);
+  }
+  // A menu command over `length` characters after `done` of the pass's.
+  void SetSpan(int64_t done, int64_t length) const {
+    HostProgress().SetSpan(At(done), At(done + length) - At(done), total_);
+  }
+  void Report(int64_t done) const { HostProgress().Report(At(done), total_); }
+  void Finish() const {
+    HostProgress().Report(total_, total_);
+    HostProgress().Clear();
+  }
+
+ private:
+  static constexpr int64_t kPass = 1'000'000;
+  int64_t At(int64_t done) const {
+    return base_ + kPass * std::clamp<int64_t>(done, 0, characters_) / characters_;
+  }
+
+  int64_t total_;
+  int64_t passes_begun_ = 0;
+  int64_t base_ = 0;
+  int64_t characters_ = 1;
+};
 
 // Chooses `item` once for each story that is not anchored, its first box
 // current, the content tool active and the caret at the story's start, so
 // that the command takes the whole story and the boxes anchored in it.
 bool RunMenuCommand(HostRuntime& runtime, const char* item, const std::vector<ProofStory>& stories,
-                    int64_t& done, int64_t total) {
+                    ProofProgress& progress) {
   model::Document& document = *FrontDocument();
+  progress.BeginPass(TotalLength(document, stories, true));
+  int64_t done = 0;
   for (const ProofStory& s : stories) {
     const int32_t length = document.story(s.id)->length();
     if (s.anchored || length == 0) continue;
@@ -157,7 +196,7 @@ bool RunMenuCommand(HostRuntime& runtime, const char* item, const std::vector<Pr
     document.SetCurrentBox(s.first_box);
     Session().workspace.SetTool(model::kContentTool);
     document.story(s.id)->SetSelection(0, 0);
-    HostProgress().SetSpan(done, length, total);
+    progress.SetSpan(done, length);
     std::string error;
     if (!runtime.Choose(item, error)) return Error(error);
     if (!CheckHostErrors(false)) return Failed();
@@ -216,23 +255,22 @@ class Speller {
   std::map<std::string, std::string> suggestions_;
 };
 
-// Reports the unknown words of every story, taking the progress line from
-// `done` to `total` as it goes (the stories have grown by their hyphens).
-// False on an error, else `reported` tells whether any word was reported.
+// Reports the unknown words of every story. False on an error, else
+// `reported` tells whether any word was reported.
 bool CheckSpelling(const std::vector<ProofStory>& stories, const std::string& shown_name,
-                   int64_t done, int64_t total, bool& reported) {
+                   ProofProgress& progress, bool& reported) {
   Speller speller;
   if (!speller.Open()) return false;
   const SpellSettings settings = ReadSpellSettings();
   const model::Document& document = *FrontDocument();
-  const int64_t length = std::max<int64_t>(TotalLength(document, stories), 1);
+  progress.BeginPass(TotalLength(document, stories, false));
   int64_t walked = 0;
   int64_t line = 1;
   for (const ProofStory& s : stories) {
     const std::u16string text = document.story(s.id)->Text();
     WordWalker walker(text, line);
     for (StoryWord word; walker.Next(word);) {
-      HostProgress().Report(done + (total - done) * (walked + word.end) / length, total);
+      progress.Report(walked + word.end);
       const uint32_t flags = WordFlagsOf(word.text);
       if ((settings.skip_digits && (flags & kWordDigit)) ||
           (settings.skip_capitals && (flags & kWordAllCapitals)) || speller.Correct(word)) {
@@ -293,18 +331,15 @@ bool Proof(const ProofOptions& options) {
   // preposition and be bound to the next word. Hyphenation sets every hyphen
   // again, so when it follows, the old hyphens go first.
   const bool remove_hyphens = !options.no_typo && !options.no_hyph;
-  const int64_t length = TotalLength(document, stories);
-  const int64_t total = length * ((remove_hyphens ? 1 : 0) + (options.no_typo ? 0 : 1) +
-                                  (options.no_hyph ? 0 : 1) + (options.no_spell ? 0 : 1));
-  int64_t done = 0;
-  if (remove_hyphens &&
-      !RunMenuCommand(runtime, "Remove Hyphens From Box", stories, done, total)) {
+  ProofProgress progress((remove_hyphens ? 1 : 0) + (options.no_typo ? 0 : 1) +
+                         (options.no_hyph ? 0 : 1) + (options.no_spell ? 0 : 1));
+  if (remove_hyphens && !RunMenuCommand(runtime, "Remove Hyphens From Box", stories, progress)) {
     return false;
   }
-  if (!options.no_typo && !RunMenuCommand(runtime, "Typography In Box", stories, done, total)) {
+  if (!options.no_typo && !RunMenuCommand(runtime, "Typography In Box", stories, progress)) {
     return false;
   }
-  if (!options.no_hyph && !RunMenuCommand(runtime, "Hyphenate Box", stories, done, total)) {
+  if (!options.no_hyph && !RunMenuCommand(runtime, "Hyphenate Box", stories, progress)) {
     return false;
   }
   document.SetCurrentBox(current_box);
@@ -320,9 +355,8 @@ bool Proof(const ProofOptions& options) {
   const bool text_out = format == "text" || (format.empty() && opened.format == DocumentFormat::kText);
   const std::string shown_name = !options.out.empty() && text_out ? options.out : options.file;
   bool reported = false;
-  if (!options.no_spell && !CheckSpelling(stories, shown_name, done, total, reported)) return false;
-  HostProgress().Report(total, total);
-  HostProgress().Clear();
+  if (!options.no_spell && !CheckSpelling(stories, shown_name, progress, reported)) return false;
+  progress.Finish();
   if (!CheckHostErrors(true)) return Failed();
   if (!WriteDocument(options, opened, format)) return false;
   SetExitStatus(reported ? kWordsReported : kNothingReported);
