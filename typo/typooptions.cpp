@@ -87,10 +87,6 @@ const char* DefaultWordList(int16_t index) {
   return index >= 0 && index < kTypoListCount ? kWordListDefaults[index] : "";
 }
 
-const char* WordListKey(int16_t index) {
-  return index >= 0 && index < kTypoListCount ? kWordListKeys[index] : "";
-}
-
 TypographyOptions DefaultTypographyOptions() {
   TypographyOptions options;
   for (int16_t i = 0; i < kTypoListCount; ++i) PadWordList(options.lists[i], kWordListDefaults[i]);

@@ -70,9 +70,8 @@ const char* DefaultWordList(int16_t index);
 inline constexpr const char kDefaultPunctAfter[] = ".,;:!?)]}";
 inline constexpr const char kDefaultBrackets[] = "([{";
 
-// Settings keys and the section that holds them.
+// The settings section that holds the options.
 inline constexpr const char kTypoSection[] = "1Typografia";
-const char* WordListKey(int16_t index);
 
 // Options with every default, the word lists padded.
 TypographyOptions DefaultTypographyOptions();
