@@ -13,8 +13,9 @@
 
 #include "host/commands.h"
 #include "host/cp1250.h"
+#include "host/io/text_format.h"
+#include "host/proof_words.h"
 #include "platform/paths.h"
-#include "spell/engine/letters.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/userdict.h"
 
@@ -28,41 +29,18 @@ struct SpellOptions {
   std::string personal;
 };
 
-// Longest run of word characters checked; a longer run is passed over whole.
-constexpr size_t kWalkerMax = 319;
-
-bool IsLetter(unsigned char c) { return c != '-' && LetterCode(c) != 0; }
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-// Characters inside a word: letters, digits, the hyphen, the discretionary
-// hyphen (31) and the two characters 214 and 215, which the word's text
-// leaves out.
-bool IsWordChar(unsigned char c) {
-  return IsLetter(c) || IsDigit(c) || c == '-' || c == 31 || c == 214 || c == 215;
-}
-
-struct Word {
-  size_t start;      // offset in the line (one byte per character)
-  std::string text;  // letters, digits and hyphens
-  bool full_stop;    // a "." follows
-};
-
-std::vector<Word> SplitWords(const std::string& line) {
-  std::vector<Word> words;
-  size_t p = 0;
-  while (p < line.size()) {
-    if (!IsLetter(uint8_t(line[p]))) {
-      ++p;
-      continue;
-    }
-    Word word{p, "", false};
-    for (; p < line.size() && IsWordChar(uint8_t(line[p])); ++p) {
-      const unsigned char c = uint8_t(line[p]);
-      if (c != 31 && c != 214 && c != 215) word.text.push_back(char(c));
-    }
-    if (p - word.start > kWalkerMax) continue;
-    word.full_stop = p < line.size() && line[p] == '.';
-    words.push_back(std::move(word));
+// The words of one line of UTF-8 text, split as the spell-check commands
+// split story text; a line that is not UTF-8 has none.
+std::vector<StoryWord> WordsOf(std::string_view utf8) {
+  std::vector<StoryWord> words;
+  std::u16string text;
+  try {
+    text = wirsel::io::DecodeUtf8(utf8, "standard input");
+  } catch (...) {
+    return words;
   }
+  WordWalker walker(text, 1);
+  for (StoryWord word; walker.Next(word);) words.push_back(word);
   return words;
 }
 
@@ -91,7 +69,7 @@ class Speller {
   }
   ~Speller() { spell_close(); }
 
-  bool Correct(const Word& word) const {
+  bool Correct(const StoryWord& word) const {
     return session_.count(word.text) ||
            spell_check_word_ex(word.text.c_str(), word.full_stop ? 1 : 0);
   }
@@ -148,13 +126,13 @@ void PipeLine(Speller& speller, const std::string& utf8) {
       break;
   }
   const size_t skip = command == '^' ? 1 : 0;
-  for (const Word& word : SplitWords(line.substr(skip))) {
+  for (const StoryWord& word : WordsOf(std::string_view(utf8).substr(skip))) {
     if (speller.Correct(word)) {
       std::cout << "*\n";
       continue;
     }
     const std::string shown = Win1250ToUtf8(word.text);
-    const size_t offset = word.start + skip;
+    const int64_t offset = word.column - 1 + int64_t(skip);
     const std::vector<std::string> suggestions = speller.Suggest(word.text);
     if (suggestions.empty()) {
       std::cout << "# " << shown << ' ' << offset << '\n';
@@ -187,7 +165,7 @@ void Spell(const SpellOptions& options) {
   bool all_correct = true;
   if (options.list) {
     while (ReadLine(&line)) {
-      for (const Word& word : SplitWords(Utf8ToWin1250(line))) {
+      for (const StoryWord& word : WordsOf(line)) {
         if (speller.Correct(word)) continue;
         all_correct = false;
         std::cout << Win1250ToUtf8(word.text) << '\n';
@@ -197,7 +175,10 @@ void Spell(const SpellOptions& options) {
     for (const std::string& arg : options.words) {
       const bool full_stop = arg.size() > 1 && arg.back() == '.';
       const std::string text = Utf8ToWin1250(full_stop ? arg.substr(0, arg.size() - 1) : arg);
-      if (speller.Correct(Word{0, text, full_stop})) {
+      StoryWord word;
+      word.text = text;
+      word.full_stop = full_stop;
+      if (speller.Correct(word)) {
         std::cout << arg << ": ok\n";
         continue;
       }
