@@ -155,7 +155,12 @@ int32_t StartupCallback(void* raw) {
 
 int32_t ShutdownCallback(void* raw) {
   if (gShell == nullptr || raw == nullptr) return 0;
-  return GuardedEntry([&] { return gShell->Shutdown(static_cast<xt_registration*>(raw)); });
+  const int32_t status =
+      GuardedEntry([&] { return gShell->Shutdown(static_cast<xt_registration*>(raw)); });
+  // Shut-down is the last call the host makes before it unloads the library:
+  // free everything activation made, so nothing outlives the library.
+  ReleasePlugin();
+  return status;
 }
 
 void ReleasePlugin() {

@@ -29,12 +29,16 @@ bool NothingToLose(const char* path) {
   return (head[0] | head[1] | head[2] | head[3]) == 0;
 }
 
+// son.dic beside the plug-in, else in an XTensions folder below it. When
+// neither exists the path beside the plug-in is the one the alert names.
 void DictionaryPath(char* out, size_t size) {
   platform::PathJoin(out, size, PluginFolder(), "son.dic");
   if (platform::FileExists(out)) return;
   char folder[PATH_MAX];
-  platform::PathJoin(folder, sizeof folder, PluginFolder(), "XTensions");
-  platform::PathJoin(out, size, folder, "son.dic");
+  char below[PATH_MAX];
+  if (platform::PathJoin(folder, sizeof folder, PluginFolder(), "XTensions") &&
+      platform::PathJoin(below, sizeof below, folder, "son.dic") && platform::FileExists(below))
+    std::snprintf(out, size, "%s", below);
 }
 
 }  // namespace
