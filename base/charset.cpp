@@ -2,6 +2,8 @@
 // conversion of stored Mac Central European texts.
 #include "base/charset.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "platform/codepage.h"
@@ -183,12 +185,34 @@ char* ToWindowsText(const char* mac, char* out, size_t out_size) {
 
 uint16_t Win1250ToUnicode(uint8_t code) { return code < 0x80 ? code : kWin1250High[code - 0x80]; }
 
+// The table read backwards: (UTF-16 value, code) pairs sorted by value, so a
+// story character costs a binary search of seven steps, not a scan of 128.
+struct ReverseEntry {
+  uint16_t value;
+  uint8_t code;
+};
+
+struct ReverseTable {
+  std::array<ReverseEntry, 128> entries{};
+  size_t size = 0;
+  ReverseTable() {
+    for (int i = 0; i < 128; ++i) {
+      if (kWin1250High[i] != kNoChar)
+        entries[size++] = {kWin1250High[i], static_cast<uint8_t>(0x80 + i)};
+    }
+    std::sort(entries.begin(), entries.begin() + size,
+              [](const ReverseEntry& a, const ReverseEntry& b) { return a.value < b.value; });
+  }
+};
+
 int32_t Win1250CodeOf(uint16_t value) {
   if (value < 0x80 || value == 0x00AC) return value;
-  for (int i = 0; i < 128; ++i) {
-    if (kWin1250High[i] == value && value != kNoChar) return 0x80 + i;
-  }
-  return -1;
+  static const ReverseTable table;
+  const auto end = table.entries.begin() + table.size;
+  const auto found = std::lower_bound(
+      table.entries.begin(), end, value,
+      [](const ReverseEntry& entry, uint16_t v) { return entry.value < v; });
+  return found != end && found->value == value ? found->code : -1;
 }
 
 uint16_t UnicodeToWin1250(uint16_t value) {
