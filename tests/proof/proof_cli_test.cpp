@@ -445,14 +445,19 @@ TEST(ProofProgress, EveryPercentageShowsWhileThePlugInWorksThroughALongStory) {
   EXPECT_THAT(out, HasSubstr("„tekst”"));
 }
 
-TEST(ProofProgress, MenuCommandsOfRunShowItAndAMenuListingDoesNot) {
+TEST(ProofProgress, MenuCommandsOfOtherCommandsShowItAndAMenuListingDoesNot) {
   const std::string host = MakeHost();
   const std::string input = std::string(SAMPLE_FOLDER) + "/probka.txt";
   std::string out;
-  const std::string run = TerminalOutput(host, {"run", input, "--do", "Typography In Box"}, &out);
-  EXPECT_THAT(run, HasSubstr("\rwirsel: 50%"));
-  EXPECT_TRUE(run.size() >= 4 && run.compare(run.size() - 4, 4, "\r\033[K") == 0) << run;
-  EXPECT_THAT(out, HasSubstr("„Litera"));
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"run", input, "--do", "Typography In Box"}, {"typo", input},
+        {"hyphenate", input}}) {
+    const std::string shown = TerminalOutput(host, args, &out);
+    EXPECT_THAT(shown, HasSubstr("\rwirsel: 50%")) << args[0];
+    EXPECT_TRUE(shown.size() >= 4 && shown.compare(shown.size() - 4, 4, "\r\033[K") == 0)
+        << args[0] << ": " << shown;
+    EXPECT_THAT(out, Not(HasSubstr("%"))) << args[0];
+  }
   const std::string menus = TerminalOutput(host, {"menus", input}, &out);
   EXPECT_THAT(menus, Not(HasSubstr("%")));
   EXPECT_THAT(out, HasSubstr("Typography In Box"));
