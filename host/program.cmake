@@ -17,9 +17,8 @@ target_link_libraries(wirsel_host_runtime PUBLIC wirsel_host_io wirsel_host_mode
 wirsel_strict(wirsel_host_runtime)
 # `wirsel hyph` (cmd_hyph.cpp) hyphenates with the engine itself.
 target_link_libraries(wirsel_host_runtime PUBLIC wirsel_hyph_engine)
-# `wirsel proof` (cmd_proof.cpp) walks the text with the spelling engine.
-target_link_libraries(wirsel_host_runtime PUBLIC wirsel_spell_engine wirsel_platform)
-# `wirsel spell` (cmd_spell.cpp) checks with the spelling engine.
+# `wirsel spell` (cmd_spell.cpp) and `wirsel proof` (cmd_proof.cpp) check
+# with the spelling engine.
 target_link_libraries(wirsel_host_runtime PUBLIC wirsel_spell_engine wirsel_platform)
 
 add_executable(wirsel main.cpp)
