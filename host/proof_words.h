@@ -1,5 +1,6 @@
 // The words of story text as the spell-check commands walk them, each with
-// the line and column where it starts, for `wirsel proof`'s reports.
+// the line and column where it starts, for the reports of `wirsel proof` and
+// `wirsel spell`.
 #pragma once
 
 #include <cstdint>
