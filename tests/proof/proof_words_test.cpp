@@ -2,6 +2,7 @@
 // text holds, their flags, and the line and column each report names.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,41 @@ TEST(WordWalker, LinesAndColumnsCountCharactersOfTheWrittenText) {
   EXPECT_EQ(words[3].line, 9);
   EXPECT_EQ(words[3].column, 1);
   EXPECT_EQ(words[5].column, 10);
+}
+
+// Random stories of the characters that matter, against a plain count of
+// lines and columns: words in order, inside the text, never empty.
+TEST(WordWalker, RandomStoriesAgreeWithAPlainCount) {
+  const std::vector<std::u16string> alphabet = {
+      u"a", u"Z", u"ł", u"\u0104", u" ", u"9", u"-", u".", u"\r", u"\n", u"\u001f",
+      u"\u00ad", u"\u00d6", u"\u00d7", u"\u0416", u"\ufffc", u"\U0001F600"};
+  std::mt19937 random(20261206);
+  for (int round = 0; round < 300; ++round) {
+    std::u16string text;
+    const size_t length = random() % 400;
+    while (text.size() < length) text += alphabet[random() % alphabet.size()];
+    WordWalker walker(text, 1);
+    int32_t previous_end = 0;
+    for (StoryWord word; walker.Next(word);) {
+      ASSERT_LE(previous_end, word.start);
+      ASSERT_LT(word.start, word.end);
+      ASSERT_LE(word.end, static_cast<int32_t>(text.size()));
+      ASSERT_FALSE(word.text.empty());
+      int64_t line = 1;
+      int64_t column = 1;
+      for (int32_t i = 0; i < word.start; ++i) {
+        if (text[i] == 13 || text[i] == 10) {
+          ++line;
+          column = 1;
+        } else if (text[i] < 0xDC00 || text[i] > 0xDFFF) {
+          ++column;
+        }
+      }
+      ASSERT_EQ(word.line, line) << round;
+      ASSERT_EQ(word.column, column) << round;
+      previous_end = word.end;
+    }
+  }
 }
 
 TEST(WordWalker, TheNextStoryStartsOnTheLineAfterTheText) {
