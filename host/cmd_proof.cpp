@@ -352,7 +352,8 @@ bool Proof(const ProofOptions& options) {
 
   // Positions count in the proofed text as `--format txt` writes it: name
   // the file that holds exactly that text when there is one.
-  const bool text_out = format == "text" || (format.empty() && opened.format == DocumentFormat::kText);
+  const bool text_out =
+      format == "text" || (format.empty() && opened.format == DocumentFormat::kText);
   const std::string shown_name = !options.out.empty() && text_out ? options.out : options.file;
   bool reported = false;
   if (!options.no_spell && !CheckSpelling(stories, shown_name, progress, reported)) return false;
@@ -367,7 +368,8 @@ void SetUpProof(CLI::App& command) {
   static ProofOptions options;
   command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json)")->required();
   command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
-  command.add_option("--format", options.format, "Output: txt, tex, html or json (default: FILE's)");
+  command.add_option("--format", options.format,
+                     "Output: txt, tex, html or json (default: FILE's)");
   command.add_flag("--no-typo", options.no_typo, "Leave out \"Typography In Box\"");
   command.add_flag("--no-hyph", options.no_hyph, "Leave out \"Hyphenate Box\"");
   command.add_flag("--no-spell", options.no_spell, "Leave out the spelling report");

@@ -9,7 +9,9 @@ namespace {
 bool IsLetter(unsigned char c) { return c != '-' && LetterCode(c) != 0; }
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 bool LeftOutOfText(unsigned char c) { return c == 31 || c == 214 || c == 215; }
-bool IsWordChar(unsigned char c) { return IsLetter(c) || IsDigit(c) || c == '-' || LeftOutOfText(c); }
+bool IsWordChar(unsigned char c) {
+  return IsLetter(c) || IsDigit(c) || c == '-' || LeftOutOfText(c);
+}
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 }  // namespace
@@ -48,7 +50,8 @@ void WordWalker::Step() {
   if (c == 13 || c == 10) {
     ++line_;
     column_ = 1;
-  } else if (!IsLowSurrogate(c) || pos_ < 2 || text_[pos_ - 2] < 0xD800 || text_[pos_ - 2] > 0xDBFF) {
+  } else if (!IsLowSurrogate(c) || pos_ < 2 || text_[pos_ - 2] < 0xD800 ||
+             text_[pos_ - 2] > 0xDBFF) {
     ++column_;
   }
 }
@@ -65,7 +68,8 @@ bool WordWalker::Next(StoryWord& word) {
     word.text.clear();
     for (; pos_ < text_.size() && IsWordChar(At(pos_)); Step()) {
       const unsigned char c = At(pos_);
-      if (!LeftOutOfText(c) && word.text.size() <= size_t{kLongestWordRun}) word.text.push_back(static_cast<char>(c));
+      if (!LeftOutOfText(c) && word.text.size() <= size_t{kLongestWordRun})
+        word.text.push_back(static_cast<char>(c));
     }
     word.end = static_cast<int32_t>(pos_);
     if (word.end - word.start > kLongestWordRun) continue;

@@ -9,23 +9,23 @@
 
 // Word flags, computed on the word's text.
 enum WordFlag : uint32_t {
-  kWordCapitalised = 1,   // first character a capital, not all capitals
-  kWordAllCapitals = 2,   // two or more capitals and no small letter
+  kWordCapitalised = 1,  // first character a capital, not all capitals
+  kWordAllCapitals = 2,  // two or more capitals and no small letter
   kWordNoCapital = 4,
-  kWordMixed = 8,         // a capital after the first character among small letters
-  kWordOtherChar = 16,    // a character that is neither letter nor digit (the hyphen)
+  kWordMixed = 8,       // a capital after the first character among small letters
+  kWordOtherChar = 16,  // a character that is neither letter nor digit (the hyphen)
   kWordDigit = 32,
 };
 
 uint32_t WordFlagsOf(std::string_view text);
 
 struct StoryWord {
-  int32_t start = 0;      // story positions [start, end)
+  int32_t start = 0;  // story positions [start, end)
   int32_t end = 0;
-  std::string text;       // Windows-1250: letters, digits and hyphens
-  bool full_stop = false; // a "." follows inside the story
-  int64_t line = 0;       // from the walker's first line; 13 and 10 end a line
-  int64_t column = 0;     // from 1, in characters (a surrogate pair is one)
+  std::string text;        // Windows-1250: letters, digits and hyphens
+  bool full_stop = false;  // a "." follows inside the story
+  int64_t line = 0;        // from the walker's first line; 13 and 10 end a line
+  int64_t column = 0;      // from 1, in characters (a surrogate pair is one)
 };
 
 // Longest run of word characters taken as a word; a longer run is passed

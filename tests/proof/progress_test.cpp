@@ -1,11 +1,11 @@
 // The progress line: drawn only when enabled, only when the whole
 // percentage changes, clamped, mapped through the span of a menu command,
 // and erased before other output.
+#include "host/progress.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
-
-#include "host/progress.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ TEST(ProgressLine, FiguresOutOfRangeAreClamped) {
 TEST(ProgressLine, PlugInReportsFallIntoTheirSpan) {
   std::ostringstream out;
   ProgressLine line(out, true);
-  line.SetSpan(500, 250, 1000);   // 50%
+  line.SetSpan(500, 250, 1000);  // 50%
   line.BeginCommand();
   line.ReportWithinSpan(1, 2);    // 62%
   line.ReportWithinSpan(9, 0);    // the span's end: 75%
@@ -96,8 +96,9 @@ TEST(ProgressLine, ReadingBackAndForthKeepsTheLineSteadyUntilAnotherSource) {
   line.ReportWithinSpan(60, 100, 7);
   line.ReportWithinSpan(10, 100, 8);  // another story: its own figure
   line.BeginCommand();
-  line.ReportWithinSpan(5, 100, 8);   // a new command starts afresh
-  EXPECT_EQ(out.str(), "\rwirsel: 50%\033[K\rwirsel: 60%\033[K\rwirsel: 10%\033[K\rwirsel: 5%\033[K");
+  line.ReportWithinSpan(5, 100, 8);  // a new command starts afresh
+  EXPECT_EQ(out.str(),
+            "\rwirsel: 50%\033[K\rwirsel: 60%\033[K\rwirsel: 10%\033[K\rwirsel: 5%\033[K");
 }
 
 }  // namespace

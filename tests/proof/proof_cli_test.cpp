@@ -65,7 +65,8 @@ std::vector<std::string> FixturesIn(const std::string& folder, const std::string
 }
 
 std::string FixtureName(const ::testing::TestParamInfo<std::string>& info) {
-  std::string name = fs::path(info.param).stem().string() + fs::path(info.param).extension().string();
+  std::string name =
+      fs::path(info.param).stem().string() + fs::path(info.param).extension().string();
   for (char& c : name) {
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   }
@@ -109,7 +110,8 @@ TEST(ProofExitStatus, TwoOnEveryError) {
 TEST(ProofExitStatus, TwoOnAUsageError) {
   const std::string host = MakeHost();
   for (const std::vector<std::string>& args :
-       {std::vector<std::string>{}, {kData + "/report/clean_text.txt", "--no-such-option"},
+       {std::vector<std::string>{},
+        {kData + "/report/clean_text.txt", "--no-such-option"},
         {kData + "/report/clean_text.txt", "--format"}}) {
     const WirselRun run = Proof(host, args);
     EXPECT_EQ(run.status, 2) << run.err;
@@ -146,7 +148,8 @@ class ProofReport : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ProofReport, MatchesTheExpectedLines) {
   const std::string input = kData + "/report/" + GetParam();
-  const std::string expected = ReadBytes(kData + "/report/" + fs::path(GetParam()).stem().string() + ".expected");
+  const std::string expected =
+      ReadBytes(kData + "/report/" + fs::path(GetParam()).stem().string() + ".expected");
   const WirselRun run = Proof(MakeHost(), {input});
   EXPECT_EQ(Replace(run.err, input, "FILE"), expected);
   EXPECT_EQ(run.status, expected.empty() ? 0 : 1);
@@ -223,13 +226,15 @@ TEST(ProofSettings, WithXTensionsReadOnlyTheUserFolderHoldsSettingsAndUserDictio
   userdict_unload(&dict);
   const WirselRun run = RunWirsel(
       "", {"proof", kData + "/report/misspellings_with_suggestions.txt", "--no-typo", "--no-hyph"},
-      {{"WIRSEL_HOST_DIR", host}, {"XDG_DATA_HOME", data},
+      {{"WIRSEL_HOST_DIR", host},
+       {"XDG_DATA_HOME", data},
        {"WIRSEL_READONLY_DIRS", host + "/XTensions"}});
   EXPECT_THAT(run.err, Not(HasSubstr("tekts")));
   EXPECT_THAT(run.err, HasSubstr("blendny"));
   const WirselRun capitals = RunWirsel(
       "", {"proof", kData + "/report/capitals_and_digits_skipped.txt", "--no-typo", "--no-hyph"},
-      {{"WIRSEL_HOST_DIR", host}, {"XDG_DATA_HOME", data},
+      {{"WIRSEL_HOST_DIR", host},
+       {"XDG_DATA_HOME", data},
        {"WIRSEL_READONLY_DIRS", host + "/XTensions"}});
   EXPECT_THAT(capitals.err, HasSubstr("XYZZY"));
 }
@@ -247,10 +252,12 @@ TEST(ProofSettings, AnUnreadableUserDictionaryIsSaidAndLeftOut) {
 
 TEST(ProofDocument, EveryStoryIsTakenOnceChainsGroupsAndAnchoredBoxesIncluded) {
   const std::string out = TempFolder() + "/out.json";
-  const WirselRun run = Proof(MakeHost(), {kData + "/report/stories_numbered_in_document_order.json", "-o", out});
+  const WirselRun run =
+      Proof(MakeHost(), {kData + "/report/stories_numbered_in_document_order.json", "-o", out});
   const std::string json = ReadBytes(out);
   // Each story got its hyphens and its quotation marks once.
-  for (const char* hyphenated : {"Pierw\\u001fszy", "gru\\u001fpie", "Ram\\u001fka", "Ostat\\u001fnia"}) {
+  for (const char* hyphenated :
+       {"Pierw\\u001fszy", "gru\\u001fpie", "Ram\\u001fka", "Ostat\\u001fnia"}) {
     EXPECT_THAT(json, HasSubstr(hyphenated));
   }
   EXPECT_THAT(json, HasSubstr("„ład\\u001fny”"));
@@ -356,7 +363,8 @@ TEST(ProofResults, TheUtf8CheckRefusesWhatItShould) {
 }
 
 TEST(ProofResults, HtmlIsUtf8WithSoftHyphenAndNonBreakingSpaceEntities) {
-  const WirselRun run = Proof(MakeHost(), {std::string(SAMPLE_FOLDER) + "/probka.txt", "--format", "html"});
+  const WirselRun run =
+      Proof(MakeHost(), {std::string(SAMPLE_FOLDER) + "/probka.txt", "--format", "html"});
   ASSERT_EQ(run.status, 1);
   EXPECT_TRUE(ValidUtf8(run.out));
   EXPECT_THAT(run.out, HasSubstr("do&shy;brze"));
@@ -370,17 +378,19 @@ TEST(ProofResults, HtmlIsUtf8WithSoftHyphenAndNonBreakingSpaceEntities) {
 
 TEST(ProofResults, TheTexResultCompilesWithPdflatex) {
   if (std::system("command -v pdflatex >/dev/null 2>&1") != 0) {
-    GTEST_SKIP() << "pdflatex is not installed (Debian: texlive-latex-base): the TeX result is not compiled";
+    GTEST_SKIP()
+        << "pdflatex is not installed (Debian: texlive-latex-base): the TeX result is not compiled";
   }
   const std::string folder = TempFolder();
-  const WirselRun run = Proof(MakeHost(), {std::string(SAMPLE_FOLDER) + "/probka.txt", "--format", "tex",
-                                           "-o", folder + "/probka.tex"});
+  const WirselRun run = Proof(MakeHost(), {std::string(SAMPLE_FOLDER) + "/probka.txt", "--format",
+                                           "tex", "-o", folder + "/probka.tex"});
   ASSERT_EQ(run.status, 1);
   EXPECT_THAT(ReadBytes(folder + "/probka.tex"), HasSubstr("do\\-brze"));
   fs::copy_file(std::string(SAMPLE_FOLDER) + "/probka-doc.tex", folder + "/probka-doc.tex");
-  const std::string command = "cd '" + folder +
-                              "' && pdflatex -interaction=nonstopmode -halt-on-error probka-doc.tex "
-                              ">pdflatex.out 2>&1";
+  const std::string command =
+      "cd '" + folder +
+      "' && pdflatex -interaction=nonstopmode -halt-on-error probka-doc.tex "
+      ">pdflatex.out 2>&1";
   EXPECT_EQ(std::system(command.c_str()), 0) << ReadBytes(folder + "/pdflatex.out");
   EXPECT_TRUE(fs::file_size(folder + "/probka-doc.pdf") > 1000);
 }
@@ -423,19 +433,22 @@ std::string TerminalOutput(const std::string& host, const std::vector<std::strin
 TEST(ProofProgress, ShownOnATerminalAndErasedBeforeEachReportAndAtTheEnd) {
   const std::string host = MakeHost();
   std::string out;
-  const std::string shown = TerminalOutput(
-      host, {"proof", kData + "/report/misspellings_with_suggestions.txt"}, &out);
+  const std::string shown =
+      TerminalOutput(host, {"proof", kData + "/report/misspellings_with_suggestions.txt"}, &out);
   EXPECT_THAT(shown, HasSubstr("\rwirsel proof: 0%"));
   EXPECT_THAT(shown, HasSubstr("\rwirsel proof: 100%"));
   // Each report starts on an erased line, and the line is gone at the end.
-  EXPECT_THAT(shown, HasSubstr("\r\033[K" + kData + "/report/misspellings_with_suggestions.txt:2:9: blendny"));
+  EXPECT_THAT(shown, HasSubstr("\r\033[K" + kData +
+                               "/report/misspellings_with_suggestions.txt:2:9: blendny"));
   EXPECT_TRUE(shown.size() >= 4 && shown.compare(shown.size() - 4, 4, "\r\033[K") == 0) << shown;
   EXPECT_THAT(out, Not(HasSubstr("%")));
 }
 
 TEST(ProofProgress, EveryPercentageShowsWhileThePlugInWorksThroughALongStory) {
   std::string text;
-  for (int i = 0; i < 200; ++i) text += "Drukarnia - jak zwykle - składa \"tekst\" w 5 kg papieru, zdanie " + std::to_string(i) + ".\n";
+  for (int i = 0; i < 200; ++i)
+    text += "Drukarnia - jak zwykle - składa \"tekst\" w 5 kg papieru, zdanie " +
+            std::to_string(i) + ".\n";
   const std::string input = WriteTemp("long.txt", text);
   std::string out;
   const std::string shown = TerminalOutput(MakeHost(), {"proof", input}, &out);
@@ -450,7 +463,8 @@ TEST(ProofProgress, MenuCommandsOfOtherCommandsShowItAndAMenuListingDoesNot) {
   const std::string input = std::string(SAMPLE_FOLDER) + "/probka.txt";
   std::string out;
   for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"run", input, "--do", "Typography In Box"}, {"typo", input},
+       {std::vector<std::string>{"run", input, "--do", "Typography In Box"},
+        {"typo", input},
         {"hyphenate", input}}) {
     const std::string shown = TerminalOutput(host, args, &out);
     EXPECT_THAT(shown, HasSubstr("\rwirsel: 50%")) << args[0];

@@ -1,12 +1,12 @@
 // The word walk of `wirsel proof`: where words start and end, what their
 // text holds, their flags, and the line and column each report names.
+#include "host/proof_words.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 #include <vector>
-
-#include "host/proof_words.h"
 
 namespace {
 
@@ -24,7 +24,6 @@ Texts_ Texts(const std::vector<StoryWord>& words) {
   for (const StoryWord& word : words) texts.push_back(word.text);
   return texts;
 }
-
 
 TEST(WordFlags, CaseClassesOfTheSpellCheckRules) {
   EXPECT_EQ(WordFlagsOf("A"), kWordCapitalised);  // one capital letter is not "all capitals"
@@ -94,8 +93,7 @@ TEST(WordWalker, AHugeRunOfLettersCostsNoMoreThanTheWalkerTakes) {
 TEST(WordWalker, LinesAndColumnsCountCharactersOfTheWrittenText) {
   // Paragraph ends (13) and line breaks (10) start lines; a surrogate pair is
   // one column, a soft hyphen one column.
-  const std::vector<StoryWord> words =
-      Walk(u"ab cd\r\U0001F600 ef\ngh do\u00ADmu kot", 7);
+  const std::vector<StoryWord> words = Walk(u"ab cd\r\U0001F600 ef\ngh do\u00ADmu kot", 7);
   ASSERT_EQ(words.size(), 6u);
   EXPECT_EQ(words[0].line, 7);
   EXPECT_EQ(words[0].column, 1);
@@ -111,8 +109,8 @@ TEST(WordWalker, LinesAndColumnsCountCharactersOfTheWrittenText) {
 // lines and columns: words in order, inside the text, never empty.
 TEST(WordWalker, RandomStoriesAgreeWithAPlainCount) {
   const std::vector<std::u16string> alphabet = {
-      u"a", u"Z", u"ł", u"\u0104", u" ", u"9", u"-", u".", u"\r", u"\n", u"\u001f",
-      u"\u00ad", u"\u00d6", u"\u00d7", u"\u0416", u"\ufffc", u"\U0001F600"};
+      u"a",  u"Z",      u"ł",      u"\u0104", u" ",      u"9",      u"-",      u".",         u"\r",
+      u"\n", u"\u001f", u"\u00ad", u"\u00d6", u"\u00d7", u"\u0416", u"\ufffc", u"\U0001F600"};
   std::mt19937 random(20261206);
   for (int round = 0; round < 300; ++round) {
     std::u16string text;
