@@ -5,9 +5,7 @@
 
 bool CdlgDictExc::ListContains(const char* word) { return userdict_contains(user_, word) != 0; }
 
-void CdlgDictExc::FillListBox(int16_t list_box, int16_t word_field) {
-  int32_t selected = ListSelected(list_box);
-  ListClear(list_box);
+void CdlgDictExc::AppendWords(int16_t list_box) {
   char word[kUserWordMax + 1];
   bool more = userdict_next_word(user_, word, sizeof word, 1) != 0;
   while (more || word[0] != 0) {
@@ -15,15 +13,6 @@ void CdlgDictExc::FillListBox(int16_t list_box, int16_t word_field) {
     if (!more) break;
     more = userdict_next_word(user_, word, sizeof word, 0) != 0;
   }
-  const int32_t count = ListCount(list_box);
-  if (count == 0) {
-    SetText(word_field, "");
-    return;
-  }
-  if (selected < 0) selected = 0;
-  if (selected >= count) selected = count - 1;
-  ListSelect(list_box, selected);
-  SetText(word_field, ListText(list_box, selected).c_str());
 }
 
 void CdlgDictExc::AddWord(const char* word) {

@@ -12,7 +12,7 @@ class CdlgDictExc : public CdlgListEditor {
 
  protected:
   bool ListContains(const char* word) override;
-  void FillListBox(int16_t list_box, int16_t word_field) override;
+  void AppendWords(int16_t list_box) override;
   void AddWord(const char* word) override;
   void RemoveWord(const char* word) override;
   void ChangeWord(const char* old_word, const char* new_word) override;

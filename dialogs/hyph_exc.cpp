@@ -47,23 +47,12 @@ bool CdlgHyphExc::ListContains(const char* word) {
   return hyph_exc_contains(gHyphEngine, LettersOf(word).c_str());
 }
 
-void CdlgHyphExc::FillListBox(int16_t list_box, int16_t word_field) {
-  int32_t selected = ListSelected(list_box);
-  ListClear(list_box);
+void CdlgHyphExc::AppendWords(int16_t list_box) {
   char entry[256];
   for (bool restart = true; hyph_exc_next(gHyphEngine, entry, sizeof entry, restart) == 1;
        restart = false) {
     ListAppend(list_box, entry);
   }
-  const int32_t count = ListCount(list_box);
-  if (count == 0) {
-    SetText(word_field, "");
-    return;
-  }
-  if (selected < 0) selected = 0;
-  if (selected >= count) selected = count - 1;
-  ListSelect(list_box, selected);
-  SetText(word_field, ListText(list_box, selected).c_str());
 }
 
 void CdlgHyphExc::AddWord(const char* word) {

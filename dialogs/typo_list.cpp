@@ -94,17 +94,10 @@ void CdlgListEditor::ItemHit(int16_t item) {
   Refresh();
 }
 
-bool CdlgListEditor::Accept() {
-  CommitList();
-  return true;
-}
-
-bool CdlgTypoList::ListContains(const char* word) { return WordListContains(EditedList(), word); }
-
-void CdlgTypoList::FillListBox(int16_t list_box, int16_t word_field) {
+void CdlgListEditor::FillListBox(int16_t list_box, int16_t word_field) {
   int32_t selected = ListSelected(list_box);
   ListClear(list_box);
-  ForEachListWord(EditedList(), [&](const char* word) { ListAppend(list_box, word); });
+  AppendWords(list_box);
   const int32_t count = ListCount(list_box);
   if (count == 0) {
     SetText(word_field, "");
@@ -114,6 +107,17 @@ void CdlgTypoList::FillListBox(int16_t list_box, int16_t word_field) {
   if (selected >= count) selected = count - 1;
   ListSelect(list_box, selected);
   SetText(word_field, ListText(list_box, selected).c_str());
+}
+
+bool CdlgListEditor::Accept() {
+  CommitList();
+  return true;
+}
+
+bool CdlgTypoList::ListContains(const char* word) { return WordListContains(EditedList(), word); }
+
+void CdlgTypoList::AppendWords(int16_t list_box) {
+  ForEachListWord(EditedList(), [&](const char* word) { ListAppend(list_box, word); });
 }
 
 void CdlgTypoList::AddWord(const char* word) { WordListAdd(EditedList(), word); }

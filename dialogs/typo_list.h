@@ -27,8 +27,8 @@ class CdlgListEditor : public XT40xdlog {
   virtual bool ListContains(const char* word) = 0;
   // The word equals an entry of the list box.
   virtual bool ListBoxContains(const char* word);
-  // Rebuilds the list box from the data.
-  virtual void FillListBox(int16_t list_box, int16_t word_field) = 0;
+  // Appends every word of the data to the list box, in the data's order.
+  virtual void AppendWords(int16_t list_box) = 0;
   virtual void AddWord(const char* word) = 0;
   virtual void RemoveWord(const char* word) = 0;
   virtual void ChangeWord(const char* old_word, const char* new_word) = 0;
@@ -37,6 +37,10 @@ class CdlgListEditor : public XT40xdlog {
   // The data can take `new_word`, in place of `old_word` when that is not
   // null.
   virtual bool Fits(const char* old_word, const char* new_word) = 0;
+
+  // Rebuilds the list box from the data, keeping the selected row where it
+  // can and showing that row's word in the field.
+  void FillListBox(int16_t list_box, int16_t word_field);
 
   void InitItems() override;
   void SetValues() override;
@@ -54,7 +58,7 @@ class CdlgTypoList : public CdlgListEditor {
 
  protected:
   bool ListContains(const char* word) override;
-  void FillListBox(int16_t list_box, int16_t word_field) override;
+  void AppendWords(int16_t list_box) override;
   void AddWord(const char* word) override;
   void RemoveWord(const char* word) override;
   void ChangeWord(const char* old_word, const char* new_word) override;
