@@ -290,6 +290,21 @@ TEST(ProofDocument, ThePolishInterfaceRunsTheSameCommands) {
   EXPECT_THAT(polish.out, HasSubstr("\u00ad"));
 }
 
+TEST(ProofDocument, ADialogScriptAnswersThePlugInsMessageBoxes) {
+  const std::string host = MakeHost();
+  const std::string input = kData + "/idempotent/nested_and_odd_quotes.txt";
+  const WirselRun answered = Proof(
+      host, {input, "--dialogs",
+             WriteTemp("quote.dlg", "expect \"Quotation mark between two spaces\"\nanswer ok\n")});
+  EXPECT_EQ(answered.status, 0) << answered.err;
+  EXPECT_THAT(answered.out, HasSubstr("„Ona"));
+  const WirselRun left_over =
+      Proof(host, {input, "--dialogs", WriteTemp("extra.dlg", "answer ok\nanswer ok\n")});
+  EXPECT_EQ(left_over.status, 2);
+  EXPECT_THAT(left_over.err, HasSubstr("extra.dlg:2"));
+  EXPECT_EQ(left_over.out, "");
+}
+
 // ---- A second run changes nothing ----
 
 class ProofTwice : public ::testing::TestWithParam<std::string> {};
