@@ -14,15 +14,6 @@ const std::vector<std::string> kHyphenateTitles = {"Hyphenate Box", "Hyphenate S
 const std::vector<std::string> kDehyphenateTitles = {
     "Remove Hyphens From Box", "Remove Hyphens From Selection", "Remove Hyphens From Boxes"};
 
-// Chooses the first title the menus show enabled.
-bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime, std::string& error) {
-  for (const std::string& title : titles) {
-    if (runtime.Choose(title, error)) return true;
-  }
-  error = "no text box or group to work on (\"" + titles.front() + "\" is not available)";
-  return false;
-}
-
 void SetUp(CLI::App& command, RunOptions& options, const std::vector<std::string>& titles) {
   AddRunOptions(command, options);
   command.callback([&options, &titles] {

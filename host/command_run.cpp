@@ -3,14 +3,27 @@
 #include <sys/stat.h>
 
 #include <iostream>
+#include <map>
 
 #include "host/command_run.h"
 #include "host/commands.h"
 #include "host/document_files.h"
 #include "host/io/files.h"
 #include "host/io/io_error.h"
+#include "host/session.h"
 
 namespace {
+
+// Every story's text, by story id: what a command may change.
+std::map<wirsel::model::StoryId, std::u16string> StoryTexts() {
+  std::map<wirsel::model::StoryId, std::u16string> texts;
+  const wirsel::model::Document* document = FrontDocument();
+  if (!document) return texts;
+  for (const wirsel::model::StoryId id : document->StoryIds()) {
+    texts[id] = document->story(id)->Text();
+  }
+  return texts;
+}
 
 bool SameFile(const std::string& a, const std::string& b) {
   struct stat sa {};
@@ -35,8 +48,13 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   std::string error;
   if (!OpenDocumentFile(options.file, opened, error)) return Fail(error);
   if (!ApplyTargetOptions(options.session)) return false;
+  const auto before = options.only_when_changed ? StoryTexts() : decltype(StoryTexts()){};
   if (!act(runtime, error)) return error.empty() ? false : Fail(error);
   if (!CheckHostErrors(true)) return false;
+  if (options.only_when_changed && StoryTexts() == before) {
+    std::cerr << "wirsel " << options.command << ": nothing changed, nothing written\n";
+    return true;
+  }
   std::string bytes;
   if (!RenderFrontDocument(opened, options.format, bytes, error)) return Fail(error);
   const std::string target = options.in_place ? options.file : options.out;
@@ -50,6 +68,15 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
     return Fail(e.what());
   }
   return true;
+}
+
+bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,
+                 std::string& error) {
+  for (const std::string& title : titles) {
+    if (runtime.Choose(title, error)) return true;
+  }
+  error = "no text box or group to work on (\"" + titles.front() + "\" is not available)";
+  return false;
 }
 
 void AddRunOptions(CLI::App& command, RunOptions& options) {

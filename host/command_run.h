@@ -19,6 +19,10 @@ struct RunOptions {
   std::string out;
   std::string format;
   bool in_place = false;
+  // Write the document only when some story's text changed (and say so on
+  // standard error when nothing did).
+  bool only_when_changed = false;
+  std::string command = "run";  // named in messages
 };
 
 // FILE, -o, --format, --in-place and the session options.
@@ -32,3 +36,8 @@ using DocumentAction = std::function<bool(HostRuntime& runtime, std::string& err
 // `act`, checks the host's errors and writes the document. Failures are
 // printed and set exit status 1.
 bool RunDocument(const RunOptions& options, const DocumentAction& act);
+
+// Chooses the first of `titles` the menus show enabled: one item under the
+// titles it takes for a box, a selection and a group.
+bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,
+                 std::string& error);
