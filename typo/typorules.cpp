@@ -450,7 +450,9 @@ class Pass {
   Outcome AfterWords() {
     const WordList& list = o_.lists[kListAfterWords];
     if (!(o_.nbsp_after_words && IsTypoAlnum(ch_))) return kNotApplied;
-    if (HasPrev() && IsTypoAlnum(p_)) return kNotApplied;
+    // A word that follows a discretionary hyphen is the rest of a hyphenated
+    // word ("zło-żo-na"), not a word of its own.
+    if (HasPrev() && (IsTypoAlnum(p_) || p_ == kCodeDiscretionaryHyphen)) return kNotApplied;
     const int32_t max = std::min<int32_t>(list.longest + 1, kKeyWordMax);
     uint8_t word[kWordListSize];
     word[0] = WordByte(ch_);

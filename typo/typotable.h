@@ -38,6 +38,8 @@ inline constexpr uint8_t kCodeGuillemetLeft = 171;   // «
 inline constexpr uint8_t kCodeGuillemetRight = 187;  // »
 inline constexpr uint8_t kCodePerMille = 137;
 inline constexpr uint8_t kCodeTransparent = 30;  // skipped when looking for neighbours
+// A discretionary hyphen (a soft hyphen reads as it too) stands inside a word.
+inline constexpr uint8_t kCodeDiscretionaryHyphen = 31;
 inline constexpr uint16_t kNoCharacter = 65535;  // a neighbour that does not exist
 
 struct TypoCharTable {
