@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "base/charset.h"
 #include "spell/engine/letters.h"
 #include "spell/engine/spell.h"
 
@@ -34,31 +35,11 @@ unsigned char Cp1250(char32_t c) {
   return 0;
 }
 
+// hunspell-pl speaks ISO-8859-2, which differs from Windows-1250 in six
+// Polish letters.
 std::string ToIso2(std::string s) {
-  for (char& c : s) {
-    switch (static_cast<unsigned char>(c)) {
-      case 0xA5:
-        c = char(0xA1);
-        break;
-      case 0xB9:
-        c = char(0xB1);
-        break;
-      case 0x8C:
-        c = char(0xA6);
-        break;
-      case 0x9C:
-        c = char(0xB6);
-        break;
-      case 0x8F:
-        c = char(0xAC);
-        break;
-      case 0x9F:
-        c = char(0xBC);
-        break;
-      default:
-        break;
-    }
-  }
+  static const CharsetConverter win_to_iso(kCharsetWin, kCharsetIso);
+  win_to_iso.ConvertString(s.data());
   return s;
 }
 

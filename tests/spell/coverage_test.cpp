@@ -13,6 +13,7 @@
 #include <unordered_set>
 
 #include "spell/engine/letters.h"
+#include "base/charset.h"
 #include "spell/engine/spell.h"
 #include "tests/spell/spell_test_util.h"
 #include "tools/mkdict/hunspell_affix.h"
@@ -22,59 +23,16 @@ namespace {
 constexpr char kAff[] = "/usr/share/hunspell/pl_PL.aff";
 constexpr char kDic[] = "/usr/share/hunspell/pl_PL.dic";
 
-// Windows-1250 and ISO-8859-2 differ in six Polish letters.
+// Windows-1250 and ISO-8859-2 differ in six Polish letters; hunspell-pl
+// speaks ISO-8859-2.
 std::string ToIso2(std::string s) {
-  for (char& c : s) {
-    switch (uint8_t(c)) {
-      case 0xA5:
-        c = char(0xA1);
-        break;
-      case 0xB9:
-        c = char(0xB1);
-        break;
-      case 0x8C:
-        c = char(0xA6);
-        break;
-      case 0x9C:
-        c = char(0xB6);
-        break;
-      case 0x8F:
-        c = char(0xAC);
-        break;
-      case 0x9F:
-        c = char(0xBC);
-        break;
-      default:
-        break;
-    }
-  }
+  static const CharsetConverter win_to_iso(kCharsetWin, kCharsetIso);
+  win_to_iso.ConvertString(s.data());
   return s;
 }
 std::string FromIso2(std::string s) {
-  for (char& c : s) {
-    switch (uint8_t(c)) {
-      case 0xA1:
-        c = char(0xA5);
-        break;
-      case 0xB1:
-        c = char(0xB9);
-        break;
-      case 0xA6:
-        c = char(0x8C);
-        break;
-      case 0xB6:
-        c = char(0x9C);
-        break;
-      case 0xAC:
-        c = char(0x8F);
-        break;
-      case 0xBC:
-        c = char(0x9F);
-        break;
-      default:
-        break;
-    }
-  }
+  static const CharsetConverter iso_to_win(kCharsetIso, kCharsetWin);
+  iso_to_win.ConvertString(s.data());
   return s;
 }
 
