@@ -46,7 +46,7 @@ void CHyphWarnDialog::InitItems() {
 }
 
 void CHyphWarnDialog::SetValues() {
-  for (const HyphenationSpec& spec : specs_) ListAppend(kSpecList, spec.name.c_str());
+  for (const HyphenationSpec& hj_spec : specs_) ListAppend(kSpecList, hj_spec.name.c_str());
 }
 
 void CHyphWarnDialog::ItemHit(int16_t item) {

@@ -222,15 +222,15 @@ int32_t HjCount() {
 
 xt_status HjGet(int32_t index, char* name, int32_t name_size, int32_t* auto_hyphenation) {
   const Document* document = FrontDocument();
-  const wirsel::model::HJSpec* spec = document ? document->hj(index) : nullptr;
-  if (!spec) return kBadValue;
+  const wirsel::model::HJSpec* hj_spec = document ? document->hj(index) : nullptr;
+  if (!hj_spec) return kBadValue;
   if (name && name_size > 0) {
-    const std::string text = Utf8ToWin1250(spec->name);
+    const std::string text = Utf8ToWin1250(hj_spec->name);
     const size_t length = std::min(text.size(), static_cast<size_t>(name_size) - 1);
     std::memcpy(name, text.data(), length);
     name[length] = 0;
   }
-  if (auto_hyphenation) *auto_hyphenation = spec->auto_hyphenation;
+  if (auto_hyphenation) *auto_hyphenation = hj_spec->auto_hyphenation;
   return 0;
 }
 

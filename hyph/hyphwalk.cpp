@@ -74,7 +74,7 @@ std::vector<HyphenationSpec> CollectAutoHyphenated(xt_story story, int32_t start
     char name[256] = {};
     int32_t on = 0;
     const bool known = std::any_of(specs.begin(), specs.end(),
-                                   [&](const HyphenationSpec& spec) { return spec.index == index; });
+                                   [&](const HyphenationSpec& hj_spec) { return hj_spec.index == index; });
     if (!known && gHJSuite->hj_get(index, name, sizeof name, &on) == 0 && on != 0) {
       specs.push_back(HyphenationSpec{name, index});
     }
@@ -234,7 +234,7 @@ int32_t CheckAutoHyphenation(xt_box box, xt_story story, int32_t start, int32_t 
                                            : AskAboutAutoHyphenation(specs);
   switch (choice) {
     case AutoHyphenationChoice::kFix:
-      for (const HyphenationSpec& spec : specs) gHJSuite->hj_set_auto(spec.index, 0);
+      for (const HyphenationSpec& hj_spec : specs) gHJSuite->hj_set_auto(hj_spec.index, 0);
       return 0;
     case AutoHyphenationChoice::kContinue:
       return 0;

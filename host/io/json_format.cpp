@@ -249,12 +249,12 @@ class Reader {
       Object(at);
       const json* name = Optional(at, "name");
       Expect(at, name && name->is_string(), "an H&J specification needs a \"name\" text");
-      model::HJSpec spec{name->get<std::string>(), true};
+      model::HJSpec hj_spec{name->get<std::string>(), true};
       if (const json* on = Optional(at, "auto_hyphenation")) {
         Expect(at / "auto_hyphenation", on->is_boolean(), "expected true or false");
-        spec.auto_hyphenation = on->get<bool>();
+        hj_spec.auto_hyphenation = on->get<bool>();
       }
-      specs.push_back(std::move(spec));
+      specs.push_back(std::move(hj_spec));
     }
     return specs;
   }

@@ -351,16 +351,16 @@ const HJSpec* Document::hj(int32_t index) const {
 
 Result Document::SetHjAutoHyphenation(int32_t index, bool on) {
   if (!hj(index)) return Result::kBadValue;
-  auto& spec = hjs_[static_cast<std::size_t>(index)];
-  if (spec.auto_hyphenation == on) return Result::kOk;
+  auto& hj_spec = hjs_[static_cast<std::size_t>(index)];
+  if (hj_spec.auto_hyphenation == on) return Result::kOk;
   if (journal_.recording()) {
     Edit edit;
     edit.type = Edit::Type::kHjAuto;
     edit.start = index;
-    edit.old_value = spec.auto_hyphenation ? 1 : 0;
+    edit.old_value = hj_spec.auto_hyphenation ? 1 : 0;
     journal_.Record(std::move(edit));
   }
-  spec.auto_hyphenation = on;
+  hj_spec.auto_hyphenation = on;
   return Result::kOk;
 }
 

@@ -97,11 +97,11 @@ struct DictSpec {
 // Record "k" (105) owns a block with stem "ot" (P1 V1); record "ko" below it
 // has no block and no children.
 DictSpec KotInStemStore() {
-  DictSpec spec;
-  spec.record_count = 320;
-  spec.records.push_back({105, 105, 200, {0, 111, 118, 1, 1, 0, 0}});
-  spec.records.push_back({311, 111, 320, {}});
-  return spec;
+  DictSpec layout;
+  layout.record_count = 320;
+  layout.records.push_back({105, 105, 200, {0, 111, 118, 1, 1, 0, 0}});
+  layout.records.push_back({311, 111, 320, {}});
+  return layout;
 }
 
 class SpellEngineTest : public ::testing::Test {
@@ -139,8 +139,8 @@ TEST_F(SpellEngineTest, OpeningFailuresNameTheirCause) {
 }
 
 TEST_F(SpellEngineTest, RecordTableCutShortFailsTheOpening) {
-  DictSpec spec = KotInStemStore();
-  Bytes file = spelltest::ReadBytes(spec.Write(folder_ + "/whole.dic"));
+  DictSpec layout = KotInStemStore();
+  Bytes file = spelltest::ReadBytes(layout.Write(folder_ + "/whole.dic"));
   // The data part is at the end: drop the block and most of the records.
   file.resize(file.size() - 7 - 16 * 300);
   spelltest::WriteBytes(folder_ + "/cut.dic", file);
@@ -148,10 +148,10 @@ TEST_F(SpellEngineTest, RecordTableCutShortFailsTheOpening) {
 }
 
 TEST_F(SpellEngineTest, OnlyTheFirstTenTreesOfAKindAreUsed) {
-  DictSpec spec = KotInStemStore();
+  DictSpec layout = KotInStemStore();
   const char* words[] = {"aa", "bb", "cc", "dd", "ee", "ff", "gg", "hh", "ii", "jj", "kk"};
-  for (const char* w : words) spec.main_trees.push_back({Codes(w)});
-  ASSERT_EQ(spell_open(spec.Write(folder_ + "/eleven.dic").c_str()), 0);
+  for (const char* w : words) layout.main_trees.push_back({Codes(w)});
+  ASSERT_EQ(spell_open(layout.Write(folder_ + "/eleven.dic").c_str()), 0);
   EXPECT_EQ(spell_check_word("aa"), 1);
   EXPECT_EQ(spell_check_word("jj"), 1);
   EXPECT_EQ(spell_check_word("kk"), 0);
@@ -190,19 +190,19 @@ TEST_F(SpellEngineTest, FailedBlockAllocationIsNotFoundAndLeavesEngineUsable) {
 }
 
 TEST_F(SpellEngineTest, ZeroParadigmInAStemEntryIsNeverAccepted) {
-  DictSpec spec = KotInStemStore();
-  spec.records[0].block = {0, 111, 118, 0, 0, 0, 0};
-  ASSERT_EQ(spell_open(spec.Write(folder_ + "/zero.dic").c_str()), 0);
+  DictSpec layout = KotInStemStore();
+  layout.records[0].block = {0, 111, 118, 0, 0, 0, 0};
+  ASSERT_EQ(spell_open(layout.Write(folder_ + "/zero.dic").c_str()), 0);
   EXPECT_EQ(spell_check_word("kot"), 0);
 }
 
 TEST_F(SpellEngineTest, FurtherParadigmOfTheSameStemAndSkipOverAGroup) {
-  DictSpec spec = KotInStemStore();
+  DictSpec layout = KotInStemStore();
   // "" P1V1, "ot" P1V1, "ot" P1V2 (same stem, further paradigm), "ota",
   // then "ró" in a new group after the m = 0 skip.
-  spec.records[0].block = {0, 1,  1, 0, 111, 118, 1,   1, 2, 1, 2,
+  layout.records[0].block = {0, 1,  1, 0, 111, 118, 1,   1, 2, 1, 2,
                            2, 92, 1, 1, 0,   115, 112, 1, 1, 0, 0};
-  ASSERT_EQ(spell_open(spec.Write(folder_ + "/group.dic").c_str()), 0);
+  ASSERT_EQ(spell_open(layout.Write(folder_ + "/group.dic").c_str()), 0);
   EXPECT_EQ(spell_check_word("k"), 1);
   EXPECT_EQ(spell_check_word("ka"), 1);
   EXPECT_EQ(spell_check_word("koty"), 1);
@@ -216,14 +216,14 @@ TEST_F(SpellEngineTest, FurtherParadigmOfTheSameStemAndSkipOverAGroup) {
 }
 
 TEST_F(SpellEngineTest, EntriesRunningPastTheirBlockAreNotFound) {
-  DictSpec spec = KotInStemStore();
+  DictSpec layout = KotInStemStore();
   // No end mark, the last entry cut inside its letters, a shared count above
   // the match that would skip past the block.
   for (Bytes block :
        {Bytes{0, 111, 118, 1, 1}, Bytes{0, 111, 118, 1}, Bytes{0, 111, 118},
         Bytes{0, 92, 1, 1, 9, 111}, Bytes{200, 111, 118, 1, 1, 0, 0}, Bytes{0, 250, 251, 1, 1}}) {
-    spec.records[0].block = block;
-    ASSERT_EQ(spell_open(spec.Write(folder_ + "/cut.dic").c_str()), 0);
+    layout.records[0].block = block;
+    ASSERT_EQ(spell_open(layout.Write(folder_ + "/cut.dic").c_str()), 0);
     EXPECT_EQ(spell_check_word("kotx"), 0);
     EXPECT_EQ(spell_check_word("kaot"), 0);
     spell_close();
@@ -231,17 +231,17 @@ TEST_F(SpellEngineTest, EntriesRunningPastTheirBlockAreNotFound) {
 }
 
 TEST_F(SpellEngineTest, RecordBasesOutsideTheTableEndTheWalk) {
-  DictSpec spec = KotInStemStore();
-  spec.records[0].child_base = 0xFFFF;
-  ASSERT_EQ(spell_open(spec.Write(folder_ + "/base.dic").c_str()), 0);
+  DictSpec layout = KotInStemStore();
+  layout.records[0].child_base = 0xFFFF;
+  ASSERT_EQ(spell_open(layout.Write(folder_ + "/base.dic").c_str()), 0);
   EXPECT_EQ(spell_check_word("kot"), 1);
   EXPECT_EQ(spell_check_word("k\xbf\xbf"), 0);
 }
 
 TEST_F(SpellEngineTest, OverlongWordsAreRejectedWithoutOverrun) {
-  DictSpec spec = KotInStemStore();
-  spec.main_trees.push_back({Codes("kot")});
-  ASSERT_EQ(spell_open(spec.Write(folder_ + "/long.dic").c_str()), 0);
+  DictSpec layout = KotInStemStore();
+  layout.main_trees.push_back({Codes("kot")});
+  ASSERT_EQ(spell_open(layout.Write(folder_ + "/long.dic").c_str()), 0);
   for (size_t n : {size_t(kSpellMaxWord), size_t(kSpellMaxWord + 1), size_t(1000)}) {
     std::string word(n, 'a');
     EXPECT_EQ(spell_check_word(word.c_str()), 0);
@@ -255,9 +255,9 @@ TEST_F(SpellEngineTest, OverlongWordsAreRejectedWithoutOverrun) {
 
 TEST_F(SpellEngineTest, SuggestionsLongerThanANodeAreLeftOut) {
   const std::string w59(59, 'a'), w60(60, 'b');
-  DictSpec spec = KotInStemStore();
-  spec.main_trees.push_back({Codes(w59), Codes(w60)});
-  ASSERT_EQ(spell_open(spec.Write(folder_ + "/long.dic").c_str()), 0);
+  DictSpec layout = KotInStemStore();
+  layout.main_trees.push_back({Codes(w59), Codes(w60)});
+  ASSERT_EQ(spell_open(layout.Write(folder_ + "/long.dic").c_str()), 0);
   SpellSuggestion* list = spell_suggest((std::string(58, 'a') + "c").c_str());
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(std::string(list->word), w59);
