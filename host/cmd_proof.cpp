@@ -22,6 +22,7 @@
 #include "host/proof_words.h"
 #include "host/session.h"
 #include "host/session_options.h"
+#include "host/word_check.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
@@ -225,6 +226,11 @@ class Speller {
       std::cerr << "wirsel proof: the user dictionary " << personal
                 << " cannot be read; checking without it\n";
     }
+    const std::string list = personal.empty() ? "" : UserWordList::PathBeside(personal);
+    if (!list.empty() && !words_.Load(list)) {
+      HostProgress().Clear();
+      std::cerr << "wirsel proof: the word list " << list << " cannot be read; checking without it\n";
+    }
     return true;
   }
 
@@ -232,7 +238,7 @@ class Speller {
     const std::string key = word.text + (word.full_stop ? "." : "");
     const auto known = verdicts_.find(key);
     if (known != verdicts_.end()) return known->second;
-    const bool correct = spell_check_word_ex(word.text.c_str(), word.full_stop ? 1 : 0) != 0;
+    const bool correct = ProseWordCorrect(word, words_);
     verdicts_.emplace(key, correct);
     return correct;
   }
@@ -251,6 +257,7 @@ class Speller {
 
  private:
   UserDict* user_ = nullptr;
+  UserWordList words_;
   std::map<std::string, bool> verdicts_;
   std::map<std::string, std::string> suggestions_;
 };
@@ -270,17 +277,18 @@ bool CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
     const std::u16string text = document.story(s.id)->Text();
     WordWalker walker(text, line);
     for (StoryWord word; walker.Next(word);) {
-      progress.Report(walked + word.end);
-      const uint32_t flags = WordFlagsOf(word.text);
+      progress.Report(walked + static_cast<int64_t>(word.end16));
+      const uint16_t flags = word.flags;
       if ((settings.skip_digits && (flags & kWordDigit)) ||
           (settings.skip_capitals && (flags & kWordAllCapitals)) || speller.Correct(word)) {
         continue;
       }
       reported = true;
-      const std::string suggestions = settings.suggest ? speller.Suggestions(word.text) : "";
+      const std::string suggestions =
+          settings.suggest && word.polish ? speller.Suggestions(word.win1250) : "";
       HostProgress().Clear();
       std::cerr << shown_name << ':' << word.line << ':' << word.column << ": "
-                << Win1250ToUtf8(word.text) << (suggestions.empty() ? "" : " -> ") << suggestions
+                << word.text << (suggestions.empty() ? "" : " -> ") << suggestions
                 << '\n';
     }
     line = walker.NextFreeLine();

@@ -3,8 +3,10 @@
 // standard input, one a line; -a speaks the ispell pipe protocol (a banner,
 // then per line "*", "& word n offset: suggestions" or "# word offset" for
 // each word and an empty line; "*word" adds to the user dictionary, "@word"
-// accepts a word for the session, "#" saves). Text is UTF-8; words are split
-// as the spell-check commands split them, and a word followed by a full stop
+// accepts a word for the session, "#" saves). Text is UTF-8, read as the
+// host's word walker reads prose (URLs, addresses, paths and file names are
+// not words; a word with letters outside the Polish alphabet is checked
+// whole against the user's word list), and a word followed by a full stop
 // may be an abbreviation.
 #include <iostream>
 #include <set>
@@ -13,8 +15,7 @@
 
 #include "host/commands.h"
 #include "host/cp1250.h"
-#include "host/io/text_format.h"
-#include "host/proof_words.h"
+#include "host/word_check.h"
 #include "platform/paths.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/userdict.h"
@@ -28,21 +29,6 @@ struct SpellOptions {
   std::string dictionary;
   std::string personal;
 };
-
-// The words of one line of UTF-8 text, split as the spell-check commands
-// split story text; a line that is not UTF-8 has none.
-std::vector<StoryWord> WordsOf(std::string_view utf8) {
-  std::vector<StoryWord> words;
-  std::u16string text;
-  try {
-    text = wirsel::io::DecodeUtf8(utf8, "standard input");
-  } catch (...) {
-    return words;
-  }
-  WordWalker walker(text, 1);
-  for (StoryWord word; walker.Next(word);) words.push_back(word);
-  return words;
-}
 
 class Speller {
  public:
@@ -65,30 +51,59 @@ class Speller {
         (userdict_create(personal.c_str()) != 0 || userdict_load(personal.c_str(), &user_) != 0)) {
       std::cerr << "wirsel spell: cannot load the user dictionary " << personal << "\n";
     }
+    if (!personal.empty() && !list_.Load(UserWordList::PathBeside(personal))) {
+      std::cerr << "wirsel spell: cannot read the word list " << list_.path() << "\n";
+    }
     return true;
   }
   ~Speller() { spell_close(); }
 
-  bool Correct(const StoryWord& word) const {
-    return session_.count(word.text) ||
-           spell_check_word_ex(word.text.c_str(), word.full_stop ? 1 : 0);
+  bool Correct(const ProseWord& word) const {
+    return session_.count(word.text) || ProseWordCorrect(word, list_);
   }
-  std::vector<std::string> Suggest(const std::string& text) const {
+  // Suggestions come from the Polish dictionary, so only for Polish words.
+  std::vector<std::string> Suggest(const ProseWord& word) const {
     std::vector<std::string> out;
-    SpellSuggestion* list = spell_suggest(text.c_str());
+    if (!word.polish) return out;
+    SpellSuggestion* list = spell_suggest(word.win1250.c_str());
     for (SpellSuggestion* s = list; s; s = s->next) out.push_back(Win1250ToUtf8(s->word));
     spell_free_suggestions(list);
     return out;
   }
-  void Accept(const std::string& text) { session_.insert(text); }
-  void Add(const std::string& text) {
-    if (user_) userdict_add_word(user_, text.c_str());
+  // `utf8`: a word as typed after "@" or "*".
+  void Accept(const std::string& utf8) { session_.insert(ProseNormalForm(utf8)); }
+  void Add(const std::string& utf8) {
+    if (NeedsWordList(utf8)) {
+      if (!list_.Add(utf8)) Accept(utf8);
+    } else if (user_) {
+      userdict_add_word(user_, Utf8ToWin1250(utf8).c_str());
+    }
   }
 
  private:
   UserDict* user_ = nullptr;
+  UserWordList list_;
   std::set<std::string> session_;
 };
+
+// A word given on the command line, checked whole: as the walker reads it
+// when it is one word, else as typed (so "3D" is not cut to "D").
+ProseWord WholeWord(const std::string& arg) {
+  const bool full_stop = arg.size() > 1 && arg.back() == '.';
+  const std::string bare = full_stop ? arg.substr(0, arg.size() - 1) : arg;
+  const std::vector<ProseWord> words = ProseWordsOf(bare);
+  if (words.size() == 1 && words[0].start == 0 && ProseNormalForm(bare) == words[0].text) {
+    ProseWord word = words[0];
+    word.full_stop = full_stop;
+    return word;
+  }
+  ProseWord word;
+  word.text = ProseNormalForm(bare);
+  word.win1250 = Utf8ToWin1250(bare);
+  word.polish = !NeedsWordList(bare);
+  word.full_stop = full_stop;
+  return word;
+}
 
 std::string Join(const std::vector<std::string>& items) {
   std::string out;
@@ -103,9 +118,8 @@ bool ReadLine(std::string* line) {
 }
 
 void PipeLine(Speller& speller, const std::string& utf8) {
-  const std::string line = Utf8ToWin1250(utf8);
-  const char command = line.empty() ? 0 : line[0];
-  const std::string rest = line.empty() ? "" : line.substr(1);
+  const char command = utf8.empty() ? 0 : utf8[0];
+  const std::string rest = utf8.empty() ? "" : utf8.substr(1);
   switch (command) {
     case '*':
       speller.Add(rest);
@@ -126,14 +140,14 @@ void PipeLine(Speller& speller, const std::string& utf8) {
       break;
   }
   const size_t skip = command == '^' ? 1 : 0;
-  for (const StoryWord& word : WordsOf(std::string_view(utf8).substr(skip))) {
+  for (const ProseWord& word : ProseWordsOf(std::string_view(utf8).substr(skip))) {
     if (speller.Correct(word)) {
       std::cout << "*\n";
       continue;
     }
-    const std::string shown = Win1250ToUtf8(word.text);
-    const int64_t offset = word.column - 1 + int64_t(skip);
-    const std::vector<std::string> suggestions = speller.Suggest(word.text);
+    const std::string& shown = word.text;
+    const size_t offset = word.start + skip;
+    const std::vector<std::string> suggestions = speller.Suggest(word);
     if (suggestions.empty()) {
       std::cout << "# " << shown << ' ' << offset << '\n';
     } else {
@@ -165,25 +179,21 @@ void Spell(const SpellOptions& options) {
   bool all_correct = true;
   if (options.list) {
     while (ReadLine(&line)) {
-      for (const StoryWord& word : WordsOf(line)) {
+      for (const ProseWord& word : ProseWordsOf(line)) {
         if (speller.Correct(word)) continue;
         all_correct = false;
-        std::cout << Win1250ToUtf8(word.text) << '\n';
+        std::cout << word.text << '\n';
       }
     }
   } else {
     for (const std::string& arg : options.words) {
-      const bool full_stop = arg.size() > 1 && arg.back() == '.';
-      const std::string text = Utf8ToWin1250(full_stop ? arg.substr(0, arg.size() - 1) : arg);
-      StoryWord word;
-      word.text = text;
-      word.full_stop = full_stop;
+      const ProseWord word = WholeWord(arg);
       if (speller.Correct(word)) {
         std::cout << arg << ": ok\n";
         continue;
       }
       all_correct = false;
-      const std::vector<std::string> suggestions = speller.Suggest(text);
+      const std::vector<std::string> suggestions = speller.Suggest(word);
       std::cout << arg << ": " << (suggestions.empty() ? "no suggestions" : Join(suggestions))
                 << '\n';
     }

@@ -19,7 +19,7 @@ wirsel_strict(wirsel_host_runtime)
 target_link_libraries(wirsel_host_runtime PUBLIC wirsel_hyph_engine)
 # `wirsel spell` (cmd_spell.cpp) and `wirsel proof` (cmd_proof.cpp) check
 # with the spelling engine.
-target_link_libraries(wirsel_host_runtime PUBLIC wirsel_spell_engine wirsel_platform)
+target_link_libraries(wirsel_host_runtime PUBLIC wirsel_spell_engine wirsel_platform wirsel_prose_words)
 
 add_executable(wirsel main.cpp)
 target_link_libraries(wirsel PRIVATE wirsel_host_runtime)

@@ -5,13 +5,13 @@
 #include <algorithm>
 
 #include "base/macce.h"
+#include "base/words.h"
 #include "dialogs/dict_miss.h"
 #include "dialogs/xdlog.h"
 #include "shell/host.h"
 #include "shell/shell.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/userdict.h"
-#include "spell/wordscan.h"
 #include "text/storytext.h"
 
 namespace {
@@ -275,27 +275,16 @@ bool SpellCheckRun::CheckSegment() {
 }
 
 bool SpellCheckRun::NextWord() {
-  while (position_ < end_ && !IsLetterChar(ReadChar(story_, position_))) {
-    position_ = StepIn(story_, position_, end_);
+  TakenWord word;
+  if (!TakeWord([this](int32_t p) { return ReadChar(story_, p); },
+                [this](int32_t p) { return StepIn(story_, p, end_); }, position_, end_, word)) {
+    return false;
   }
-  if (position_ >= end_) return false;
-  taken_start_ = position_;
-  taken_.clear();
-  taken_too_long_ = false;
-  while (position_ < end_) {
-    const uint16_t c = ReadChar(story_, position_);
-    if (!IsWordChar(c)) break;
-    if (!IsSilentWordChar(c)) {
-      if (taken_.size() < kWalkerWordMax) {
-        taken_.push_back(static_cast<char>(c));
-      } else {
-        taken_too_long_ = true;
-      }
-    }
-    position_ = StepIn(story_, position_, end_);
-  }
-  taken_end_ = position_;
-  taken_flags_ = WordFlags(taken_.c_str());
+  taken_start_ = word.start;
+  taken_end_ = word.end;
+  taken_ = std::move(word.text);
+  taken_too_long_ = word.too_long;
+  taken_flags_ = word.flags;
   return true;
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -162,6 +163,67 @@ std::vector<std::string> ReportFixtures() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, ProofReport, ::testing::ValuesIn(ReportFixtures()), FixtureName);
+
+// ---- What the host reads as words, one fixture each in words/: NAME.txt
+// and NAME.expected (the report of `proof --no-typo --no-hyph`). With
+// hyphenation on the same words are reported (soft hyphens in addresses
+// change nothing), and `wirsel spell -l` lists the same words. ----
+
+class ProofWords : public ::testing::TestWithParam<std::string> {};
+
+std::vector<std::string> ReportedWords(const std::string& report) {
+  std::vector<std::string> words;
+  size_t at = 0;
+  for (size_t end; (end = report.find('\n', at)) != std::string::npos; at = end + 1) {
+    const std::string line = report.substr(at, end - at);
+    const size_t word = line.find(": ");
+    if (word != std::string::npos) words.push_back(line.substr(word + 2, line.find(" -> ") - word - 2));
+  }
+  return words;
+}
+
+// `wirsel spell -l` over a file, with the host's son.dic and a user
+// dictionary in the host folder.
+std::string SpellList(const std::string& host, const std::string& input) {
+  const std::string command = "WIRSEL_HOST_DIR='" + host + "' '" WIRSEL_BINARY "' spell -l -p '" +
+                              host + "/user.dic' < '" + input + "'";
+  std::string out;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+    ::pclose(pipe);
+  }
+  return out;
+}
+
+TEST_P(ProofWords, AreReportedAsExpected) {
+  const std::string input = kData + "/words/" + GetParam();
+  const std::string expected =
+      ReadBytes(kData + "/words/" + fs::path(GetParam()).stem().string() + ".expected");
+  const std::string host = MakeHost();
+  const WirselRun plain = Proof(host, {input, "--no-typo", "--no-hyph"});
+  EXPECT_EQ(Replace(plain.err, input, "FILE"), expected);
+  const WirselRun hyphenated = Proof(host, {input, "--no-typo"});
+  EXPECT_EQ(ReportedWords(hyphenated.err), ReportedWords(expected));
+  std::string listed;
+  for (const std::string& word : ReportedWords(expected)) listed += word + "\n";
+  EXPECT_EQ(SpellList(host, input), listed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, ProofWords, ::testing::ValuesIn(FixturesIn("words", ".txt")),
+                         FixtureName);
+
+TEST(ProofWordList, WordsWithLettersOutsideThePolishAlphabetAreAcceptedFromTheList) {
+  const std::string host = MakeHost();
+  // Listed in small letters, in capitals, decomposed: each its own way.
+  std::ofstream(host + "/XTensions/user.txt")
+      << "f\u00fcr\nCURA\u00c7AO\nMu\u0308llerowski\n# a comment\nl'H\u00f4pital\n";
+  const std::string input = kData + "/words/foreign_letter_word_whole.txt";
+  const WirselRun run = Proof(host, {input, "--no-typo", "--no-hyph"});
+  EXPECT_EQ(Replace(run.err, input, "FILE"),
+            "FILE:2:1: Cura\u00e7ao\nFILE:5:1: Gal\u00e1pagos\nFILE:6:1: kot\u0416pies\n"
+            "FILE:7:1: na\u00efve\n");
+}
 
 TEST(ProofReportName, NamesTheWrittenTextFileWhosePositionsItCounts) {
   const std::string host = MakeHost();

@@ -1,5 +1,5 @@
 // Word characters, word flags and case patterns over Windows-1250 text.
-#include "spell/wordscan.h"
+#include "base/words.h"
 
 #include "base/charset.h"
 
@@ -16,6 +16,36 @@ uint32_t ClassOf(uint16_t c) { return c < 256 ? Windows1250().ClassOf(static_cas
 
 }  // namespace
 
+void WordFlagBuilder::Add(CharKind kind) {
+  switch (kind) {
+    case CharKind::kSmall:
+      raw_ |= kWordNoCapital;
+      break;
+    case CharKind::kCapital:
+      raw_ |= first_ ? kWordCapitalised : kWordAllCapitals;
+      break;
+    case CharKind::kDigit:
+      raw_ |= kWordDigit;
+      break;
+    case CharKind::kOther:
+      raw_ |= kWordOther;
+      break;
+  }
+  first_ = false;
+}
+
+uint16_t WordFlagBuilder::Flags() const {
+  uint16_t flags = raw_;
+  if ((flags & kWordAllCapitals) && (flags & kWordNoCapital)) {
+    flags = static_cast<uint16_t>((flags & ~(kWordAllCapitals | kWordNoCapital)) | kWordMixed);
+  }
+  if (flags & kWordAllCapitals) flags &= static_cast<uint16_t>(~kWordCapitalised);
+  if ((flags & kWordNoCapital) && (flags & kWordCapitalised)) {
+    flags &= static_cast<uint16_t>(~kWordNoCapital);
+  }
+  return flags;
+}
+
 bool IsLetterChar(uint16_t c) { return (ClassOf(c) & (kClassUpper | kClassLower)) != 0; }
 
 bool IsDigitChar(uint16_t c) { return c >= '0' && c <= '9'; }
@@ -26,28 +56,18 @@ bool IsWordChar(uint16_t c) {
   return IsLetterChar(c) || IsDigitChar(c) || c == '-' || IsSilentWordChar(c);
 }
 
-uint16_t WordFlags(const char* word) {
-  uint16_t flags = 0;
-  for (size_t i = 0; word[i] != 0; ++i) {
-    const uint32_t cls = ClassOf(static_cast<uint8_t>(word[i]));
-    if (cls & kClassLower) {
-      flags |= kWordNoCapital;
-    } else if (cls & kClassUpper) {
-      flags |= i == 0 ? kWordCapitalised : kWordAllCapitals;
-    } else if (cls & kClassDigit) {
-      flags |= kWordDigit;
-    } else {
-      flags |= kWordOther;
-    }
-  }
-  if ((flags & kWordAllCapitals) && (flags & kWordNoCapital)) {
-    flags = static_cast<uint16_t>((flags & ~(kWordAllCapitals | kWordNoCapital)) | kWordMixed);
-  }
-  if (flags & kWordAllCapitals) flags &= static_cast<uint16_t>(~kWordCapitalised);
-  if ((flags & kWordNoCapital) && (flags & kWordCapitalised)) {
-    flags &= static_cast<uint16_t>(~kWordNoCapital);
-  }
-  return flags;
+CharKind KindOfChar(uint8_t c) {
+  const uint32_t cls = ClassOf(c);
+  if (cls & kClassLower) return CharKind::kSmall;
+  if (cls & kClassUpper) return CharKind::kCapital;
+  if (cls & kClassDigit) return CharKind::kDigit;
+  return CharKind::kOther;
+}
+
+uint16_t WordFlags(std::string_view word) {
+  WordFlagBuilder flags;
+  for (const char c : word) flags.Add(KindOfChar(static_cast<uint8_t>(c)));
+  return flags.Flags();
 }
 
 uint8_t SmallLetter(uint8_t c) { return Windows1250().ToLower(c); }
