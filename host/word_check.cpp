@@ -46,6 +46,7 @@ bool UserWordList::Load(const std::string& path) {
 }
 
 bool UserWordList::Holds(const std::string& utf8) const {
+  if (words_.empty()) return false;
   if (words_.count(utf8)) return true;
   if (words_.count(ProseSmallLetters(utf8))) return true;
   return ProseCapitals(utf8) == utf8 && capitals_.count(utf8);
