@@ -139,6 +139,8 @@ def classify(line, offset, word):
     url = URL.search(chunk)
     if url and at >= url.start():
         return "URL pieces"
+    if url:
+        chunk = chunk[:url.start()]  # a word before a URL: the rest of the chunk decides
     for email in EMAIL.finditer(chunk):
         if email.start() <= at < email.end():
             return "e-mail pieces"

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 
 #include "tests/spell/spell_test_util.h"
 
@@ -84,6 +85,26 @@ TEST_F(SpellCommand, ListModePrintsMisspelledWordsOnly) {
                Input("kot kit, \xc5\xbc\xc3\xb3\xc5\x82ty 5kot kot5 qq " + run_on + "\n"), &status);
   EXPECT_EQ(out, "kit\nqq\n");
   EXPECT_EQ(status, 1);
+}
+
+// The pipe reads prose as the host does: addresses are not words, a word
+// with letters outside the Polish alphabet is one word at its own offset
+// (in characters), and "*word" keeps such a word in user.txt beside user.dic.
+TEST_F(SpellCommand, IspellPipeSkipsAddressesAndKeepsForeignWordsWhole) {
+  int status = 0;
+  const std::string first = RunSpell(
+      "-a " + args_,
+      Input("^https://kot.pl/kit jan@kit.pl texmf.cnf /usr/kit f\u00fcr kit\n*f\u00fcr\n"), &status);
+  EXPECT_NE(first.find("\n# f\u00fcr 50\n& kit 2 54: kat, kot\n\n"), std::string::npos) << first;
+  std::ifstream list(folder_ + "/user.txt");
+  std::string listed;
+  std::getline(list, listed);
+  EXPECT_EQ(listed, "f\u00fcr");
+  // Accepted after a restart, with a capital first letter too; decomposed
+  // text is the same word.
+  const std::string again =
+      RunSpell("-a " + args_, Input("^F\u00fcr fu\u0308r G\u00e4nse\n"), &status);
+  EXPECT_NE(again.find("\n*\n*\n# G\u00e4nse 10\n"), std::string::npos) << again;
 }
 
 TEST_F(SpellCommand, WordModePrintsOkOrSuggestions) {
