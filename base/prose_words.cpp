@@ -316,6 +316,7 @@ void ProseWalker::MarkSkipped() {
   // File names: ASCII pieces joined by dots, the last one a short extension;
   // pieces of at most two letters are an abbreviation ("m.in", "p.n.e").
   auto file_name = [&](size_t from) {
+    if (from >= b) return false;
     size_t pieces = 1;
     size_t piece = 0;
     size_t longest = 0;

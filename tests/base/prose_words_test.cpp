@@ -30,6 +30,7 @@ TEST(ProseWords, AddressesPathsAndFileNamesAreNotWords) {
   EXPECT_EQ(TextsOf("plik texmf.cnf, README.md i .bashrc; katalog Debian.org"),
             (Texts{"plik", "i", "katalog"}));
   EXPECT_EQ(TextsOf("opcja --verbose oraz LC_ALL"), (Texts{"opcja", "oraz"}));
+  EXPECT_EQ(TextsOf("kot/ Z/"), (Texts{"kot", "Z"}));  // a slash at the end names no file
 }
 
 TEST(ProseWords, AbbreviationsAndWordsJoinedBySlashStayWords) {
