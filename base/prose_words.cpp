@@ -57,7 +57,11 @@ bool IsMark(char32_t cp) {
          category == UTF8PROC_CATEGORY_ME;
 }
 
-bool IsLetter(char32_t cp) { return PolishLetter(cp) != 0 || IsForeignLetter(cp); }
+bool IsAsciiLetter(char32_t cp) { return (cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z'); }
+bool IsLetter(char32_t cp) {
+  if (cp < 0x80) return IsAsciiLetter(cp);
+  return PolishLetter(cp) != 0 || IsForeignLetter(cp);
+}
 bool IsHyphen(char32_t cp) { return cp == '-' || cp == 0x2010 || cp == 0x2011; }
 bool IsApostrophe(char32_t cp) { return cp == '\'' || cp == 0x2019; }
 // Read over inside a word, left out of its text.
@@ -66,7 +70,6 @@ bool IsSilent(char32_t cp) {
          cp == 0xFEFF;
 }
 
-bool IsAsciiLetter(char32_t cp) { return (cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z'); }
 bool IsAsciiDigit(char32_t cp) { return cp >= '0' && cp <= '9'; }
 bool IsAsciiAlnum(char32_t cp) { return IsAsciiLetter(cp) || IsAsciiDigit(cp); }
 char32_t AsciiSmall(char32_t cp) { return cp >= 'A' && cp <= 'Z' ? cp + 32 : cp; }
@@ -139,6 +142,14 @@ bool ProseWalker::Decode(Char& c) {
     c.cp = cp;
   } else {
     if (pos_ >= utf8_.size()) return false;
+    const unsigned char byte = static_cast<unsigned char>(utf8_[pos_]);
+    if (byte < 0x80) {
+      c.cp = byte;
+      ++pos_;
+      ++index16_;
+      ++index_;
+      return true;
+    }
     utf8proc_int32_t cp = 0;
     const utf8proc_ssize_t n =
         utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(utf8_.data()) + pos_,
@@ -249,6 +260,14 @@ void ProseWalker::MarkSkipped() {
   while (a < b && IsOpening(at(a))) ++a;
   while (b > a && IsClosing(at(b - 1))) --b;
   if (b - a < 2) return;
+  // Most chunks are plain words: nothing to look for without these.
+  const bool plain = std::none_of(read_.begin() + static_cast<ptrdiff_t>(a),
+                                  read_.begin() + static_cast<ptrdiff_t>(b), [](const Read& r) {
+                                    return r.cp == ':' || r.cp == '/' || r.cp == '\\' ||
+                                           r.cp == '@' || r.cp == '.' || r.cp == '_' ||
+                                           r.cp == '~' || r.cp == '-';
+                                  });
+  if (plain) return;
   auto skip = [&](size_t from, size_t to, int64_t& counter) {
     std::fill(skipped_.begin() + static_cast<ptrdiff_t>(from),
               skipped_.begin() + static_cast<ptrdiff_t>(to), true);
