@@ -4,6 +4,7 @@
 
 #include "shell/host.h"
 #include "shell/shell.h"
+#include "shell/translate.h"
 #include "text/storytext.h"
 #include "typo/typooptions.h"
 #include "typo/typorules.h"
@@ -45,6 +46,11 @@ class HostStory : public TypoStory {
   }
   void SetRedraw(bool on) override { ::SetRedraw(on); }
   void Alert(const char* stored) override { ::Alert(0, "", stored); }
+  bool Warn(int32_t position, const char* stored) override {
+    char text[256];
+    ToDisplay(stored, text, sizeof text);
+    return gEnvironmentSuite->report_finding(story_, position, text) == 0;
+  }
 
  private:
   xt_box box_;
