@@ -2,9 +2,9 @@
 // layer and the story suite, anchored boxes, groups and the current tool.
 #include "typo/typobox.h"
 
+#include "base/charset.h"
 #include "shell/host.h"
 #include "shell/shell.h"
-#include "shell/translate.h"
 #include "text/storytext.h"
 #include "typo/typooptions.h"
 #include "typo/typorules.h"
@@ -46,9 +46,11 @@ class HostStory : public TypoStory {
   }
   void SetRedraw(bool on) override { ::SetRedraw(on); }
   void Alert(const char* stored) override { ::Alert(0, "", stored); }
+  // Reports read the same whatever the interface language, as the spelling
+  // report does, so the English text goes out untranslated.
   bool Warn(int32_t position, const char* stored) override {
     char text[256];
-    ToDisplay(stored, text, sizeof text);
+    ToWindowsText(stored, text, sizeof text);
     return gEnvironmentSuite->report_finding(story_, position, text) == 0;
   }
 

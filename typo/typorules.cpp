@@ -425,7 +425,11 @@ class Pass {
       single_depth_ = 0;
       in_attribute_ = false;
     }
-    if (ch_ == ',' && (n_ == ',' || p_ == ',')) return AsciiOpening();
+    if (ch_ == ',' && cur_ == comma_left_) return kAdvance;
+    if (ch_ == ',' && n_ == ',') {
+      const Outcome outcome = AsciiOpening();
+      if (outcome != kNotApplied) return outcome;
+    }
     if (ch_ == '\'' && n_ == '\'') return AsciiClosing();
     if (Has(ch_, kTypoSpaceRules)) return SpacesAroundPunctuation();
     Outcome outcome = kNotApplied;
@@ -459,16 +463,16 @@ class Pass {
   // file's name (.tex, .bashrc).
   bool FullStopStartsWord() const { return ch_ == '.' && IsTypoAlnum(n_); }
 
-  // An ending or argument in brackets glued to a word: poziomem(ami),
-  // żyjący(a), f(x).
+  // An ending or argument in brackets glued to a word, with no blank inside:
+  // poziomem(ami), żyjący(a), słowni(cze)k, sizeof(Elf32_Word), f(x,y).
   bool GluedBrackets() {
     if (!(ch_ == '(' || ch_ == '[')) return false;
     const uint16_t close = ch_ == '(' ? ')' : ']';
     int32_t q = cur_ + 1;
     for (int32_t n = 0; n <= kGluedMax && q < length_; ++n, ++q) {
       const uint16_t c = s_.Read(q);
-      if (c == close) return q + 1 >= length_ || !IsTypoAlnum(s_.Read(q + 1));
-      if (!IsTypoAlnum(c)) return false;
+      if (c == close) return true;
+      if (Has(c, kTypoBlank | kTypoOpenBracket | kTypoCloseBracket)) return false;
     }
     return false;
   }
@@ -687,27 +691,35 @@ class Pass {
   // A markup tag (<b>, </a>) next to a quotation mark stands for a blank.
   bool SpaceAfter() const { return !HasNext() || Has(n_, kTypoBlank | kTypoDash) || n_ == '<'; }
 
-  // ",," as typed for „ on a keyboard opens a quotation when it stands before
-  // a word; it never counts as two commas. Left alone when quotation marks
-  // are not corrected, and when it stands before a blank (two commas typed).
-  Outcome AsciiOpening() {
-    if (!o_.quotes || p_ == ',' || !HasNext()) return kAdvance;
+  // Something other than a blank follows the pair at cur_ and next_pos_.
+  bool WordFollowsPair() {
     const int32_t after = s_.Next(next_pos_);
-    if (after <= next_pos_ || Has(s_.Read(after), kTypoBlank)) return kAdvance;
+    return after > next_pos_ && !Has(s_.Read(after), kTypoBlank);
+  }
+
+  // ",," as typed for „ on a keyboard opens a quotation when it stands before
+  // a word (,,tak'' ,,%s''); it never counts as two commas. Left alone when
+  // quotation marks are not corrected, and before a blank (two commas typed).
+  Outcome AsciiOpening() {
+    const int32_t after = s_.Next(next_pos_);
+    // ",,," is a comma and then the pair.
+    if (after > next_pos_ && s_.Read(after) == ',') return kNotApplied;
+    if (!o_.quotes || !WordFollowsPair()) {
+      comma_left_ = next_pos_;
+      return kAdvance;
+    }
     if (!DeleteAt(next_pos_)) return kAdvance;
     return Open();
   }
 
-  // "''" closes a quotation; after a blank and before a word it opens one,
-  // and between blanks it is left alone.
+  // "''" after a word closes a quotation; anywhere else (an empty argument:
+  // -t '', or spaced out: ,, X '') it is left as it is.
   Outcome AsciiClosing() {
-    if (!o_.quotes) return kAdvance;
-    const int32_t after = s_.Next(next_pos_);
-    const bool word_follows = after > next_pos_ && !Has(s_.Read(after), kTypoBlank);
-    const bool opening = !HasPrev() || Has(p_, kTypoBlank | kTypoOpenBracket | kTypoDash);
-    if (opening && !word_follows) return kAdvance;
+    if (!o_.quotes || !HasPrev() || Has(p_, kTypoBlank | kTypoOpenBracket | kTypoDash)) {
+      return kAdvance;
+    }
     if (!DeleteAt(next_pos_)) return kAdvance;
-    return opening ? Open() : Close();
+    return Close();
   }
 
   Outcome CloseOrOpen(bool closing_context) {
@@ -766,7 +778,7 @@ class Pass {
       return InPlaceIf(InsertAt(next_pos_, ' '));
     }
     if (!HasPrev() || Has(p_, kTypoBlank | kTypoDash) || Has(p_, kTypoOpenBracket) ||
-        Has(n_, kTypoOpenBracket) || p_ == '>') {
+        Has(n_, kTypoOpenBracket) || (p_ == '>' && IsTypoAlnum(n_))) {
       return Open();
     }
     return CloseOrOpen(Has(p_, kTypoCloseBracket | kTypoSentencePunct) ||
@@ -783,6 +795,7 @@ class Pass {
   int32_t depth_ = 0;
   int32_t single_depth_ = 0;  // single quotations ‚ opened and not closed by ’
   bool in_attribute_ = false;  // after the " that opens a markup attribute's value
+  int32_t comma_left_ = kNone;  // the second comma of a ",," left as it is
   uint16_t ch_ = 0, p_ = kNoCharacter, n_ = kNoCharacter;
   int32_t prev_pos_ = kNone, next_pos_ = kNone;
   bool prev_known_ = false;

@@ -277,6 +277,10 @@ TEST(TypoBatch, ProofReportsTheUnplacedMarkAndGoesOn) {
             std::string::npos)
       << run.err;
   EXPECT_EQ(run.out, "a\u00A0\" b\n„tak” i\u00A0nie\n");
+  // The report reads the same in the Polish interface.
+  const WirselRun polish = RunWirsel("", {"proof", file, "--no-hyph", "--no-spell", "--lang", "pl"},
+                                     {{"WIRSEL_HOST_DIR", PrivateHost("")}});
+  EXPECT_EQ(polish.err, run.err);
 }
 
 TEST(TypoBatch, ADialogScriptStillStopsAtTheMark) {
