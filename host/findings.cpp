@@ -14,7 +14,9 @@ namespace {
 
 namespace model = wirsel::model;
 
-constexpr char16_t kSoftHyphen = 0x00AD;
+// A discretionary hyphen: the story holds the plug-in's (31) or a soft
+// hyphen of the file.
+bool IsSoftHyphen(char16_t c) { return c == 31 || c == 0x00AD; }
 
 struct Finding {
   model::StoryId story;
@@ -47,7 +49,7 @@ LastPlace& Last() {
 size_t PositionOf(std::u16string_view text, int32_t place) {
   size_t pos = 0;
   for (int32_t seen = 0; pos < text.size(); ++pos) {
-    if (text[pos] == kSoftHyphen) continue;
+    if (IsSoftHyphen(text[pos])) continue;
     if (seen++ == place) break;
   }
   return pos;
@@ -84,7 +86,7 @@ bool RecordFinding(model::StoryId story, int32_t position, const std::string& te
   LastPlace& last = Last();
   if (last.story != story || last.position > position) last = {story, 0, 0};
   for (; last.position < position; ++last.position) {
-    if (s->CharAt(last.position) != kSoftHyphen) ++last.place;
+    if (!IsSoftHyphen(s->CharAt(last.position))) ++last.place;
   }
   Findings().push_back({story, last.place, text});
   return true;

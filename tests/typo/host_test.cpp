@@ -283,6 +283,22 @@ TEST(TypoBatch, ProofReportsTheUnplacedMarkAndGoesOn) {
   EXPECT_EQ(polish.err, run.err);
 }
 
+TEST(TypoBatch, ProofPointsAtTheMarkInTheHyphenatedText) {
+  const std::string file = WriteTemp("quote.txt", "Konstantynopolitańczykowianeczka \" b\n");
+  const std::string out = TempFolder() + "/out.txt";
+  const WirselRun run = RunWirsel("", {"proof", file, "-o", out, "--no-spell", "--lang", "en"},
+                                  {{"WIRSEL_HOST_DIR", PrivateHost("")}});
+  EXPECT_EQ(run.status, 1) << run.err;
+  const std::string head = out + ":1:";
+  const size_t at = run.err.find(head);
+  ASSERT_NE(at, std::string::npos) << run.err;
+  const size_t column = std::stoul(run.err.substr(at + head.size()));
+  const std::u16string line = FromUtf8(ReadBytes(out));
+  ASSERT_LT(column, line.size());
+  EXPECT_NE(line.find(u'\u00AD'), std::u16string::npos);  // hyphens before the mark
+  EXPECT_EQ(line[column - 1], u'"') << run.err;
+}
+
 TEST(TypoBatch, ADialogScriptStillStopsAtTheMark) {
   const std::string file = WriteTemp("quote.txt", "a \" b\n\"tak\" i nie\n");
   const WirselRun run = RunWirsel(
