@@ -425,7 +425,10 @@ class Pass {
       single_depth_ = 0;
       in_attribute_ = false;
     }
-    if (ch_ == ',' && cur_ == comma_left_) return kAdvance;
+    if (ch_ == ',' && cur_ == comma_left_) {
+      comma_left_ = kNone;
+      return kAdvance;
+    }
     if (ch_ == ',' && n_ == ',') {
       const Outcome outcome = AsciiOpening();
       if (outcome != kNotApplied) return outcome;
@@ -528,7 +531,9 @@ class Pass {
   }
 
   static constexpr int32_t kWrapMax = 4;
-  bool WrapsBefore(uint16_t c) const { return Has(c, kTypoOpenBracket) || IsQuotationCharacter(c); }
+  bool WrapsBefore(uint16_t c) const {
+    return Has(c, kTypoOpenBracket) || IsQuotationCharacter(c);
+  }
   bool WrapsAfter(uint16_t c) const {
     return c != '.' && (Has(c, kTypoSentencePunct | kTypoCloseBracket) || IsQuotationCharacter(c));
   }

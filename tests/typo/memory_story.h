@@ -104,10 +104,10 @@ class MemoryStory : public TypoStory {
   int32_t SelStart() const { return sel_start_; }
   int32_t SelEnd() const { return sel_end_; }
 
-  std::vector<std::string> alerts;  // Windows-1250
-  bool batch = false;               // nobody answers alerts: Warn reports
+  std::vector<std::string> alerts;                        // Windows-1250
+  bool batch = false;                                     // nobody answers alerts: Warn reports
   std::vector<std::pair<int32_t, std::string>> warnings;  // position, Windows-1250
-  int refuse_edits = 0;             // the next this many edits are refused
+  int refuse_edits = 0;                                   // the next this many edits are refused
   int64_t reads = 0;
   int64_t edits = 0;
 

@@ -60,7 +60,8 @@ TEST(TypoRules, NoSpaceBetweenDigitsInUrlsOrExceptions) {
 
 TEST(TypoRules, WordsWrittenWithoutBlanksKeepTheirPunctuation) {
   // File names, domains, extensions and dotted abbreviations.
-  EXPECT_EQ(Typeset("texmf.cnf (.odp) gust.org.pl .bashrc"), "texmf.cnf (.odp) gust.org.pl .bashrc");
+  EXPECT_EQ(Typeset("texmf.cnf (.odp) gust.org.pl .bashrc"),
+            "texmf.cnf (.odp) gust.org.pl .bashrc");
   EXPECT_EQ(Typeset("(m.in. p.n.e., D.E.:"), "(m.in. p.n.e., D.E.:");
   // Addresses of any scheme, and markup.
   EXPECT_EQ(Typeset("https://a.b/c,d (mailto:x.y) file:///a.b,c"),
@@ -161,13 +162,14 @@ TEST(TypoRules, NestedStyleOutOfRangeNeverWritesNul) {
 TEST(TypoRules, ApostrophesAreLeftAlone) {
   EXPECT_EQ(Typeset("rock’n’roll"), "rock’n’roll");
   EXPECT_EQ(Typeset("don't"), "don't");
-  EXPECT_EQ(Typeset("‚wewnętrzny’ i ‚rock’n’roll’ oraz \"tak\""), "‚wewnętrzny’ i~‚rock’n’roll’ oraz „tak”");
+  EXPECT_EQ(Typeset("‚wewnętrzny’ i ‚rock’n’roll’ oraz \"tak\""),
+            "‚wewnętrzny’ i~‚rock’n’roll’ oraz „tak”");
 }
 
 TEST(TypoRules, KeyboardQuotationMarksBecomePolish) {
   EXPECT_EQ(Typeset("napis ,,Ala'' i ,,kot'',"), "napis „Ala” i~„kot”,");
   EXPECT_EQ(Typeset(",,a ,,b'' c''"), "„a~„b” c”");
-  EXPECT_EQ(Typeset("tak ,, nie"), "tak ,, nie");   // two commas typed, left alone
+  EXPECT_EQ(Typeset("tak ,, nie"), "tak ,, nie");  // two commas typed, left alone
   EXPECT_EQ(Typeset("x '' y"), "x '' y");
   EXPECT_EQ(Typeset("Shakespeare'a"), "Shakespeare'a");
   TypographyOptions off = DefaultTypographyOptions();

@@ -330,7 +330,8 @@ def classify(src, i1, i2, new):
             return None  # a tie after a one-letter word or preposition
         after, _ = token_at(src, i2)
         letters = re.match(r"[A-Z]+", after)
-        roman = letters.group(0) if letters and re.fullmatch(r"[CDILMVX]+", letters.group(0)) else ""
+        roman = letters.group(0) if letters else ""
+        roman = roman if re.fullmatch(r"[CDILMVX]+", roman) else ""
         if roman and not after[len(roman):len(roman) + 1].isalpha():
             prev = word_before(src, i1)
             if roman == "I" and (not prev or prev[-1] in ".!?…"):
@@ -359,7 +360,8 @@ def classify(src, i1, i2, new):
             return "times and numbers"
         if left == "." and ABBREVIATION.search(" " + token):
             return "dotted abbreviations"
-        if left == "." and right.isalnum() and (left2.isalnum() or left2 in "([\"'„" or not left2):
+        if left == "." and right.isalnum() and (
+                left2.isalnum() or left2 in "([\"'„" or not left2):
             return "file names and domains"
         if right in "([" and left.isalpha() and re.match(r"[(\[]\w*[)\]]", src[i1:]):
             return "endings in brackets"
@@ -416,7 +418,8 @@ def main():
         after, whole = typeset_after(options.after, folder, paragraphs)
         results["after"] = damage(paragraphs, after)
         warnings = whole.stderr.count(b": warning: quotation mark")
-        print(f"after: exit status {whole.returncode}, {warnings} unplaced quotation marks reported")
+        print(f"after: exit status {whole.returncode}, "
+              f"{warnings} unplaced quotation marks reported")
 
         kinds = sorted(set().union(*(r[0] for r in results.values())))
         names = list(results)
