@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/hyph/fuzz/hyph_fuzz.h"
-#include "tests/hyph/hyph_test_util.h"
+#include "tests/hyph/engine/fuzz/hyph_fuzz.h"
+#include "tests/hyph/engine/hyph_test_util.h"
 
 namespace {
 

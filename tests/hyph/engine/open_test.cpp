@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/resfile.h"
-#include "tests/hyph/hyph_test_util.h"
+#include "tests/hyph/engine/hyph_test_util.h"
 #include "tools/container/container_writer.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Reading and converting the Polish word list.
-#include "tests/hyph/wordlist.h"
+#include "tests/hyph/engine/wordlist.h"
 
 #include <fstream>
 

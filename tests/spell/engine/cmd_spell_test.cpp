@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "tests/spell/spell_test_util.h"
+#include "tests/spell/engine/spell_test_util.h"
 
 namespace {
 

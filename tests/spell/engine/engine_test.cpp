@@ -7,7 +7,7 @@
 #include "engine/resfile.h"
 #include "spell/engine/letters.h"
 #include "spell/engine/spell.h"
-#include "tests/spell/spell_test_util.h"
+#include "tests/spell/engine/spell_test_util.h"
 #include "tools/container/container_writer.h"
 #include "tools/mkdict/word_graph.h"
 

@@ -1,5 +1,5 @@
 // The body shared by the libFuzzer target and the deterministic mutation test.
-#include "tests/hyph/fuzz/hyph_fuzz.h"
+#include "tests/hyph/engine/fuzz/hyph_fuzz.h"
 
 #include <unistd.h>
 

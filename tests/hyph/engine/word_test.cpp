@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/engfile.h"
-#include "tests/hyph/hyph_test_util.h"
+#include "tests/hyph/engine/hyph_test_util.h"
 
 namespace {
 

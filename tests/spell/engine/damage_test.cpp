@@ -6,7 +6,7 @@
 #include <random>
 
 #include "spell/engine/spell.h"
-#include "tests/spell/spell_test_util.h"
+#include "tests/spell/engine/spell_test_util.h"
 
 namespace {
 

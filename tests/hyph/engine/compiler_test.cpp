@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/hyph/hyph_test_util.h"
+#include "tests/hyph/engine/hyph_test_util.h"
 #include "tools/mkhyph/compile.h"
 
 namespace {

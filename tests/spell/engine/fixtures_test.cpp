@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "spell/engine/spell.h"
-#include "tests/spell/spell_test_util.h"
+#include "tests/spell/engine/spell_test_util.h"
 
 namespace {
 

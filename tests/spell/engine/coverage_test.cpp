@@ -15,7 +15,7 @@
 #include "spell/engine/letters.h"
 #include "base/charset.h"
 #include "spell/engine/spell.h"
-#include "tests/spell/spell_test_util.h"
+#include "tests/spell/engine/spell_test_util.h"
 #include "tools/mkdict/hunspell_affix.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/hyph/hyph_test_util.h"
-#include "tests/hyph/wordlist.h"
+#include "tests/hyph/engine/hyph_test_util.h"
+#include "tests/hyph/engine/wordlist.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // and review the diff.
 #include <gtest/gtest.h>
 
-#include "tests/spell/spell_test_util.h"
+#include "tests/spell/engine/spell_test_util.h"
 
 namespace {
 

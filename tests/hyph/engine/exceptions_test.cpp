@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/hyph/hyph_test_util.h"
+#include "tests/hyph/engine/hyph_test_util.h"
 
 namespace {
 

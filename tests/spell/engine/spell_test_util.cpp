@@ -1,5 +1,5 @@
 // Helpers of the spelling tests.
-#include "tests/spell/spell_test_util.h"
+#include "tests/spell/engine/spell_test_util.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

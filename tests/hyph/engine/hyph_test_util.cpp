@@ -1,5 +1,5 @@
 // Helpers shared by the hyphenation tests.
-#include "tests/hyph/hyph_test_util.h"
+#include "tests/hyph/engine/hyph_test_util.h"
 
 #include <iconv.h>
 #include <unistd.h>
