@@ -1,6 +1,6 @@
 // Movable memory blocks on the plain heap. Every block is on one list so that
 // the discardable ones can be dropped together.
-#include "engine/block.h"
+#include "container/block.h"
 
 #include <cstdlib>
 #include <cstring>

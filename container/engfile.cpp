@@ -1,6 +1,6 @@
 // Raw file operations over C stdio streams, handed out as small integer
 // handles from a fixed table (handle = slot + 1, so 0 is never valid).
-#include "engine/engfile.h"
+#include "container/engfile.h"
 
 #include <climits>
 #include <cstdio>

@@ -1,10 +1,10 @@
 // The resource-container reader: one open container per process, its raw
 // entry table kept in a block and decoded on access.
-#include "engine/resfile.h"
+#include "container/resfile.h"
 
 #include <cstring>
 
-#include "engine/engfile.h"
+#include "container/engfile.h"
 
 namespace {
 

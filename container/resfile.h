@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "engine/block.h"
+#include "container/block.h"
 
 // Result codes of the container layer (res_last_error).
 enum ResError : int {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/block.h"
+#include "container/block.h"
 #include "spell/engine/letter_tree.h"
 
 enum class TreeKind : int { kMain = 0, kCapitalised = 1, kAbbreviation = 2 };

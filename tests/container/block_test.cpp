@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "engine/block.h"
+#include "container/block.h"
 
 TEST(Block, ZeroInitialisedGrowthKeepsPrefixAndZeroesTail) {
   EngHandle b = eng_block_alloc(4, kBlockZeroInit);

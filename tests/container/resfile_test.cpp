@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/engfile.h"
-#include "engine/resfile.h"
+#include "container/engfile.h"
+#include "container/resfile.h"
 #include "tools/container/container_writer.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/resfile.h"
+#include "container/resfile.h"
 #include "tests/hyph/engine/hyph_test_util.h"
 #include "tools/container/container_writer.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/engfile.h"
+#include "container/engfile.h"
 #include "tests/hyph/engine/hyph_test_util.h"
 
 namespace {

@@ -3,8 +3,8 @@
 // again after the system dropped them, and damaged stem entries.
 #include <gtest/gtest.h>
 
-#include "engine/block.h"
-#include "engine/resfile.h"
+#include "container/block.h"
+#include "container/resfile.h"
 #include "spell/engine/letters.h"
 #include "spell/engine/spell.h"
 #include "tests/spell/engine/spell_test_util.h"
