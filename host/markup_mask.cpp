@@ -1,6 +1,7 @@
 // TeX: commands, comments, math and the arguments of commands that name
 // things rather than hold prose (\cite, \ref, \label, \begin ...). HTML: tags,
-// comments and entities. nroff: requests and escapes.
+// comments and entities. nroff: requests and escapes. Markdown: fenced code,
+// code spans, link targets, autolinks and HTML tags.
 #include "host/markup_mask.h"
 
 #include <algorithm>
@@ -23,8 +24,8 @@ bool SkipsArgument(std::u32string_view name) {
   return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
 }
 
-void Blank(std::u32string& line, size_t from, size_t to) {
-  for (size_t i = from; i < to && i < line.size(); ++i) line[i] = U' ';
+void Blank(std::u32string& line, size_t from, size_t to, char32_t fill) {
+  for (size_t i = from; i < to && i < line.size(); ++i) line[i] = fill;
 }
 
 // Past the options [..] and one {..} group starting at `i` (nesting counted).
@@ -43,7 +44,7 @@ size_t PastArgument(const std::u32string& line, size_t i) {
   return i;
 }
 
-void MaskTex(std::u32string& line, MarkupState& state) {
+void MaskTex(std::u32string& line, MarkupState& state, char32_t fill) {
   size_t i = 0;
   while (i < line.size()) {
     if (state.math_end) {
@@ -61,17 +62,17 @@ void MaskTex(std::u32string& line, MarkupState& state) {
         }
         i += line[i] == U'\\' ? 2 : 1;
       }
-      Blank(line, start, i);
+      Blank(line, start, i, fill);
       continue;
     }
     const char32_t c = line[i];
     if (c == U'%') {
-      Blank(line, i, line.size());
+      Blank(line, i, line.size(), fill);
       return;
     }
     if (c == U'$') {
       state.math_end = U'$';
-      Blank(line, i, i + (i + 1 < line.size() && line[i + 1] == U'$' ? 2 : 1));
+      Blank(line, i, i + (i + 1 < line.size() && line[i + 1] == U'$' ? 2 : 1), fill);
       i += i + 1 < line.size() && line[i + 1] == U'$' ? 2 : 1;
       continue;
     }
@@ -81,7 +82,7 @@ void MaskTex(std::u32string& line, MarkupState& state) {
     }
     if (i + 1 < line.size() && (line[i + 1] == U'(' || line[i + 1] == U'[')) {
       state.math_end = line[i + 1] == U'(' ? U')' : U']';
-      Blank(line, i, i + 2);
+      Blank(line, i, i + 2, fill);
       i += 2;
       continue;
     }
@@ -90,24 +91,24 @@ void MaskTex(std::u32string& line, MarkupState& state) {
     if (end == i + 1 && end < line.size()) ++end;  // \% \\ \{ ...
     const std::u32string name = line.substr(i + 1, end - i - 1);
     if (SkipsArgument(name)) end = PastArgument(line, end);
-    Blank(line, i, end);
+    Blank(line, i, end, fill);
     i = end;
   }
 }
 
-void MaskHtml(std::u32string& line, MarkupState& state) {
+void MaskHtml(std::u32string& line, MarkupState& state, char32_t fill) {
   size_t i = 0;
   while (i < line.size()) {
     if (state.in_comment) {
       const size_t close = line.find(U"-->", i);
       const size_t end = close == std::u32string::npos ? line.size() : close + 3;
-      Blank(line, i, end);
+      Blank(line, i, end, fill);
       if (close != std::u32string::npos) state.in_comment = false;
       i = end;
     } else if (state.in_tag) {
       const size_t close = line.find(U'>', i);
       const size_t end = close == std::u32string::npos ? line.size() : close + 1;
-      Blank(line, i, end);
+      Blank(line, i, end, fill);
       if (close != std::u32string::npos) state.in_tag = false;
       i = end;
     } else if (line.compare(i, 4, U"<!--") == 0) {
@@ -117,7 +118,7 @@ void MaskHtml(std::u32string& line, MarkupState& state) {
     } else if (line[i] == U'&') {
       size_t end = i + 1;
       while (end < line.size() && end - i <= 32 && line[end] != U';' && line[end] != U' ') ++end;
-      if (end < line.size() && line[end] == U';') Blank(line, i, end + 1);
+      if (end < line.size() && line[end] == U';') Blank(line, i, end + 1, fill);
       i = end;
     } else {
       ++i;
@@ -125,9 +126,9 @@ void MaskHtml(std::u32string& line, MarkupState& state) {
   }
 }
 
-void MaskNroff(std::u32string& line) {
+void MaskNroff(std::u32string& line, char32_t fill) {
   if (!line.empty() && (line[0] == U'.' || line[0] == U'\'')) {
-    Blank(line, 0, line.size());
+    Blank(line, 0, line.size(), fill);
     return;
   }
   for (size_t i = 0; i < line.size(); ++i) {
@@ -139,23 +140,62 @@ void MaskNroff(std::u32string& line) {
       end = i + 4;
     }
     end = std::min(end, line.size());
-    Blank(line, i, end);
+    Blank(line, i, end, fill);
     i = end - 1;
+  }
+}
+
+void MaskMarkdown(std::u32string& line, MarkupState& state, char32_t fill) {
+  size_t indent = 0;
+  while (indent < line.size() && indent < 4 && line[indent] == U' ') ++indent;
+  const bool fence_line = line.size() >= indent + 3 && (line[indent] == U'`' || line[indent] == U'~') &&
+                          line[indent + 1] == line[indent] && line[indent + 2] == line[indent];
+  if (state.fence || fence_line) {
+    if (fence_line && (!state.fence || state.fence == line[indent])) {
+      state.fence = state.fence ? 0 : line[indent];
+    }
+    Blank(line, 0, line.size(), fill);
+    return;
+  }
+  for (size_t i = 0; i < line.size(); ++i) {
+    size_t end = i;
+    if (line[i] == U'`') {
+      size_t ticks = i;
+      while (ticks < line.size() && line[ticks] == U'`') ++ticks;
+      const size_t close = line.find(std::u32string(ticks - i, U'`'), ticks);
+      end = close == std::u32string::npos ? ticks : close + (ticks - i);
+    } else if (line[i] == U']' && i + 1 < line.size() && line[i + 1] == U'(') {
+      const size_t close = line.find(U')', i + 2);
+      end = close == std::u32string::npos ? line.size() : close + 1;
+    } else if (line[i] == U'<') {
+      const size_t close = line.find(U'>', i + 1);
+      end = close == std::u32string::npos ? i + 1 : close + 1;
+    } else if (line.compare(i, 7, U"http://") == 0 || line.compare(i, 8, U"https://") == 0) {
+      end = i;
+      while (end < line.size() && line[end] != U' ' && line[end] != U')') ++end;
+    }
+    if (end > i) {
+      Blank(line, i, end, fill);
+      i = end - 1;
+    }
   }
 }
 
 }  // namespace
 
-void MaskMarkup(Markup markup, std::u32string& line, MarkupState& state) {
+void MaskMarkup(Markup markup, std::u32string& line, MarkupState& state, char32_t fill) {
   switch (markup) {
     case Markup::kTex:
-      MaskTex(line, state);
+      MaskTex(line, state, fill);
       break;
     case Markup::kHtml:
-      MaskHtml(line, state);
+      MaskHtml(line, state, fill);
       break;
     case Markup::kNroff:
-      MaskNroff(line);
+      MaskNroff(line, fill);
+      break;
+    case Markup::kMarkdown:
+      MaskMarkdown(line, state, fill);
       break;
     case Markup::kNone:
       break;

@@ -50,20 +50,26 @@ bool Speller::Open(const std::string& dictionary, const std::string& personal, s
              ", " + std::to_string(spell_open_detail()) + ")";
     return false;
   }
-  if (personal.empty()) return true;
+  SetUserDictionary(personal, warning);
+  return true;
+}
+
+void Speller::SetUserDictionary(const std::string& personal, std::string* warning) {
+  if (user_) userdict_unload(&user_);
+  personal_.clear();
+  if (personal.empty()) return;
   struct stat info {};
   const bool exists = ::stat(personal.c_str(), &info) == 0;
   if (!exists && userdict_create(personal.c_str()) != 0) {
     *warning = "cannot create the user dictionary " + personal + "; words cannot be added";
-    return true;
+    return;
   }
   if (userdict_load(personal.c_str(), &user_) != 0) {
     *warning = "cannot read the user dictionary " + personal +
                " (not a user dictionary of this program?); it is left unchanged and not used";
-    return true;
+    return;
   }
   personal_ = personal;
-  return true;
 }
 
 bool Speller::Correct(const LineWord& word) const {

@@ -25,6 +25,9 @@ class Speller {
   bool Open(const std::string& dictionary, const std::string& personal, std::string* error,
             std::string* warning);
 
+  // Uses `personal` as the user dictionary from now on (as Open does).
+  void SetUserDictionary(const std::string& personal, std::string* warning);
+
   bool Correct(const LineWord& word) const;
   // Suggestions for a Windows-1250 word, in UTF-8.
   std::vector<std::string> Suggest(const std::string& text) const;
