@@ -337,15 +337,17 @@ void LspServer::DidChange(const json& params, int64_t now_ms) {
   open.due_ms = now_ms + debounce_ms_;
 }
 
-const LspServer::LineResult& LspServer::CheckLine(std::string_view line, const MarkupState& before,
-                                                  Markup markup) {
+std::shared_ptr<const LspServer::LineResult> LspServer::CheckLine(std::string_view line,
+                                                                 const MarkupState& before,
+                                                                 Markup markup) {
   std::string key = StateKey(before);
   key += static_cast<char>(markup);
   key.append(line);
   const auto found = line_cache_.find(key);
   if (found != line_cache_.end()) return found->second;
   if (line_cache_.size() > kCacheLimit) line_cache_.clear();
-  LineResult result;
+  auto shared = std::make_shared<LineResult>();
+  LineResult& result = *shared;
   result.after = before;
   const DecodedLine decoded = DecodeLine(line);
   // Markup is filled with a noncharacter, so that typography can tell it
@@ -362,7 +364,7 @@ const LspServer::LineResult& LspServer::CheckLine(std::string_view line, const M
   if (report_spelling_) {
     for (const LineWord& word : WordsOfLine(masked)) {
       if (speller_.Correct(word)) continue;
-      result.hits.push_back(WordHit{0, word.utf16_offset, word.utf16_length, word.shown, false, {}});
+      result.hits.push_back(WordHit{word.utf16_offset, word.utf16_length, word.shown, false, {}, {}, {}});
     }
   }
   if (report_typography_ && typography_ && typography_->started()) {
@@ -380,7 +382,7 @@ const LspServer::LineResult& LspServer::CheckLine(std::string_view line, const M
       protected_units.insert(protected_units.end(), count, is_markup[i]);
     }
     for (const TypographyEdit& edit : typography_->Changes(units, protected_units)) {
-      WordHit hit{0, edit.from, edit.to - edit.from, {}, true, {}};
+      WordHit hit{edit.from, edit.to - edit.from, {}, true, {}, {}, {}};
       std::u32string shown;
       size_t unit = 0;
       for (const char32_t c : decoded.chars) {
@@ -395,26 +397,30 @@ const LspServer::LineResult& LspServer::CheckLine(std::string_view line, const M
     std::sort(result.hits.begin(), result.hits.end(),
               [](const WordHit& a, const WordHit& b) { return a.character < b.character; });
   }
-  return line_cache_.emplace(std::move(key), std::move(result)).first->second;
+  for (WordHit& hit : result.hits) {
+    json rest = DiagnosticOf(hit, 0);
+    rest.erase("range");
+    hit.json_middle = ",\"character\":" + std::to_string(hit.character) + "},\"end\":{\"line\":";
+    hit.json_end = ",\"character\":" + std::to_string(hit.character + hit.length) + "}}," +
+                   rest.dump(-1, ' ', false, json::error_handler_t::replace).substr(1);
+  }
+  line_cache_.emplace(std::move(key), shared);
+  return shared;
 }
 
 void LspServer::Check(OpenDocument& open) {
-  open.hits.clear();
-  MarkupState state;
   const LspDocument& document = *open.document;
+  open.lines.resize(document.line_count());
+  MarkupState state;
   for (size_t line = 0; line < document.line_count(); ++line) {
-    const LineResult& result = CheckLine(document.Line(line), state, document.markup());
-    for (WordHit hit : result.hits) {
-      hit.line = line;
-      open.hits.push_back(std::move(hit));
-    }
-    state = result.after;
+    open.lines[line] = CheckLine(document.Line(line), state, document.markup());
+    state = open.lines[line]->after;
   }
 }
 
-json LspServer::DiagnosticOf(const WordHit& hit) const {
-  const json range = {{"start", PositionJson(hit.line, hit.character)},
-                      {"end", PositionJson(hit.line, hit.character + hit.length)}};
+json LspServer::DiagnosticOf(const WordHit& hit, size_t line) const {
+  const json range = {{"start", PositionJson(line, hit.character)},
+                      {"end", PositionJson(line, hit.character + hit.length)}};
   if (!hit.typographic) {
     return {{"range", range},        {"severity", 2},
             {"source", "wirsel"},    {"code", "spelling"},
@@ -428,15 +434,29 @@ json LspServer::DiagnosticOf(const WordHit& hit) const {
           {"data", {{"replacement", hit.replacement}}}};
 }
 
+// The notification is put together from each hit's JSON, rendered once
+// when its line was checked: a large document is published without
+// building its diagnostics again.
 void LspServer::Publish(const std::string& uri, OpenDocument& open,
                         std::vector<std::string>* out) {
   Check(open);
-  json diagnostics = json::array();
-  for (const WordHit& hit : open.hits) diagnostics.push_back(DiagnosticOf(hit));
-  out->push_back(Send({{"jsonrpc", "2.0"},
-                       {"method", "textDocument/publishDiagnostics"},
-                       {"params",
-                        {{"uri", uri}, {"version", open.version}, {"diagnostics", diagnostics}}}}));
+  std::string body = "{\"jsonrpc\":\"2.0\",\"method\":\"textDocument/publishDiagnostics\","
+                     "\"params\":{\"uri\":" + json(uri).dump(-1, ' ', false, json::error_handler_t::replace) +
+                     ",\"version\":" + std::to_string(open.version) + ",\"diagnostics\":[";
+  bool first = true;
+  for (size_t line = 0; line < open.lines.size(); ++line) {
+    const std::string number = std::to_string(line);
+    for (const WordHit& hit : open.lines[line]->hits) {
+      body += first ? "{\"range\":{\"start\":{\"line\":" : ",{\"range\":{\"start\":{\"line\":";
+      body += number;
+      body += hit.json_middle;
+      body += number;
+      body += hit.json_end;
+      first = false;
+    }
+  }
+  body += "]}}";
+  out->push_back(FrameMessage(body));
 }
 
 void LspServer::Tick(int64_t now_ms, std::vector<std::string>* out) {
@@ -465,16 +485,18 @@ json LspServer::CodeAction(const json& params) {
   const LspPosition end = PositionOf(Member(range, "end"));
   if (start.line >= open.document->line_count() || end.line >= open.document->line_count())
     throw ParamsError("range past the end of the document");
-  if (open.due_ms >= 0) Check(open);  // an edit not yet published
+  // An edit not yet published.
+  if (open.due_ms >= 0 || open.lines.size() != open.document->line_count()) Check(open);
   json actions = json::array();
-  for (const WordHit& hit : open.hits) {
+  for (size_t line = start.line; line <= end.line && line < open.lines.size(); ++line) {
+  for (const WordHit& hit : open.lines[line]->hits) {
     const bool overlaps =
-        (hit.line > start.line || (hit.line == start.line && hit.character + hit.length >= start.character)) &&
-        (hit.line < end.line || (hit.line == end.line && hit.character <= end.character));
+        (line > start.line || hit.character + hit.length >= start.character) &&
+        (line < end.line || hit.character <= end.character);
     if (!overlaps) continue;
-    const json hit_range = {{"start", PositionJson(hit.line, hit.character)},
-                            {"end", PositionJson(hit.line, hit.character + hit.length)}};
-    json diagnostic = DiagnosticOf(hit);
+    const json hit_range = {{"start", PositionJson(line, hit.character)},
+                            {"end", PositionJson(line, hit.character + hit.length)}};
+    json diagnostic = DiagnosticOf(hit, line);
     diagnostic.erase("data");
     if (hit.typographic) {
       actions.push_back({{"title", "Typography: " + VisibleText(hit.shown) + " \u2192 " +
@@ -506,6 +528,7 @@ json LspServer::CodeAction(const json& params) {
                         {{"title", "Add to dictionary"},
                          {"command", kAddCommand},
                          {"arguments", {word}}}}});
+  }
   }
   return actions;
 }

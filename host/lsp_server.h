@@ -47,22 +47,27 @@ class LspServer {
   // An unknown word (empty `replacement`, not typographic) or a typographic
   // edit.
   struct WordHit {
-    size_t line = 0;
-    size_t character = 0;  // UTF-16
+    size_t character = 0;  // UTF-16, in its line
     size_t length = 0;
     std::string shown;        // the text of the range
     bool typographic = false;
     std::string replacement;  // what the typography pass puts there
+    // The diagnostic as JSON around its two line numbers: after the first,
+    // then after the second.
+    std::string json_middle;
+    std::string json_end;
   };
+  // The result for one line (its hits at line 0), shared by every line of
+  // the same text and markup state, in any document.
   struct LineResult {
     MarkupState after;
-    std::vector<WordHit> hits;  // line 0: relative to the line
+    std::vector<WordHit> hits;
   };
   struct OpenDocument {
     std::unique_ptr<LspDocument> document;
     int64_t version = 0;
     int64_t due_ms = -1;  // when its diagnostics are to be published
-    std::vector<WordHit> hits;
+    std::vector<std::shared_ptr<const LineResult>> lines;
   };
 
   void Handle(const nlohmann::json& message, int64_t now_ms, std::vector<std::string>* out);
@@ -76,14 +81,16 @@ class LspServer {
   OpenDocument& Find(const nlohmann::json& params);
   void Publish(const std::string& uri, OpenDocument& open, std::vector<std::string>* out);
   void Check(OpenDocument& open);
-  const LineResult& CheckLine(std::string_view line, const MarkupState& before, Markup markup);
+  std::shared_ptr<const LineResult> CheckLine(std::string_view line, const MarkupState& before,
+                                              Markup markup);
 
-  nlohmann::json DiagnosticOf(const WordHit& hit) const;
+  // `line` stands in for the hit's own line number.
+  nlohmann::json DiagnosticOf(const WordHit& hit, size_t line) const;
 
   Speller& speller_;
   TypographyPass* typography_;
   std::map<std::string, OpenDocument> documents_;
-  std::unordered_map<std::string, LineResult> line_cache_;
+  std::unordered_map<std::string, std::shared_ptr<const LineResult>> line_cache_;
   bool initialized_ = false;
   bool shutdown_ = false;
   bool exited_ = false;

@@ -7,8 +7,11 @@ Opens the bundled sample repeated to SIZE_MB (default 1) in `wirsel lsp`
 (debounce 0), waits for the first diagnostics, then replaces one paragraph
 in the middle and times until the new diagnostics arrive (goal: 200 ms). In
 the same run, `hunspell -l` over the whole text is timed, the peer's cost of
-checking it from scratch, and the ratio is printed. Not run by ctest.
+checking it from scratch, and the ratio is printed. The sample is not
+typeset, so most diagnostics are typographic (one per tie it lacks). Not run
+by ctest.
 """
+import json
 import os
 import shutil
 import subprocess
@@ -51,10 +54,15 @@ def main():
                 "contentChanges": [{"range": {"start": {"line": middle, "character": 0},
                                               "end": {"line": middle + 1, "character": 0}},
                                     "text": edit + "\n"}]})
-            diagnostics = server.diagnostics("file:///big.txt")
+            # Timed to the arrival of the whole notification, before the
+            # client reads its JSON.
+            body = server.read_raw()
+            while body is not None and b"publishDiagnostics" not in body[:80]:
+                body = server.read_raw()
             times.append(time.monotonic() - start)
+            diagnostics = json.loads(body)["params"]["diagnostics"]
         server.finish()
-        print(f"first diagnostics: {opened * 1000:.0f} ms ({len(first)} unknown words)")
+        print(f"first diagnostics: {opened * 1000:.0f} ms ({len(first)} diagnostics)")
         print(f"after a one-paragraph edit: median {sorted(times)[2] * 1000:.0f} ms, "
               f"worst {max(times) * 1000:.0f} ms ({len(diagnostics)} diagnostics; goal 200 ms)")
         hunspell = shutil.which("hunspell")

@@ -28,7 +28,7 @@ class Server:
         env = dict(os.environ, HOME=folder, XDG_DATA_HOME=os.path.join(folder, "data"), LANG="C.UTF-8")
         self.process = subprocess.Popen([wirsel, "lsp"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, env=env)
-        self.buffer = b""
+        self.buffer = bytearray()
         self.next_id = 0
 
     def send_raw(self, data):
@@ -49,27 +49,32 @@ class Server:
             self.send_raw(self.frame(message))
         return self.next_id, message
 
-    def read(self, timeout=10.0):
-        """The next message, or None when none comes in time."""
+    def read_raw(self, timeout=10.0):
+        """The next message body as bytes, or None when none comes in time."""
         deadline = time.monotonic() + timeout
         while True:
-            header_end = self.buffer.find(b"\r\n\r\n")
+            header_end = self.buffer.find(b"\r\n\r\n", 0, 256)
             if header_end >= 0:
-                length = int(self.buffer[:header_end].split(b":")[1])
+                length = int(bytes(self.buffer[:header_end]).split(b":")[1])
                 if len(self.buffer) >= header_end + 4 + length:
-                    body = self.buffer[header_end + 4:header_end + 4 + length]
-                    self.buffer = self.buffer[header_end + 4 + length:]
-                    return json.loads(body)
+                    body = bytes(self.buffer[header_end + 4:header_end + 4 + length])
+                    del self.buffer[:header_end + 4 + length]
+                    return body
             left = deadline - time.monotonic()
             if left <= 0:
                 return None
             ready, _, _ = select.select([self.process.stdout], [], [], left)
             if not ready:
                 return None
-            chunk = os.read(self.process.stdout.fileno(), 65536)
+            chunk = os.read(self.process.stdout.fileno(), 1 << 20)
             if not chunk:
                 return None
             self.buffer += chunk
+
+    def read(self, timeout=10.0):
+        """The next message, or None when none comes in time."""
+        body = self.read_raw(timeout)
+        return json.loads(body) if body is not None else None
 
     def wait_for(self, predicate, timeout=10.0):
         deadline = time.monotonic() + timeout
