@@ -40,14 +40,17 @@ std::string UppercaseWin1250(const std::string& text) {
 
 }  // namespace
 
-Speller::~Speller() { spell_close(); }
+Speller::~Speller() { spell_dict_close(&dict_); }
 
 bool Speller::Open(const std::string& dictionary, const std::string& personal, std::string* error,
                    std::string* warning) {
-  const int result = spell_open(dictionary.c_str());
+  spell_dict_close(&dict_);
+  user_ = nullptr;
+  int detail = 0;
+  const int result = spell_dict_open(dictionary.c_str(), &dict_, &detail);
   if (result != 0) {
     *error = "cannot open the dictionary " + dictionary + " (error " + std::to_string(result) +
-             ", " + std::to_string(spell_open_detail()) + ")";
+             ", " + std::to_string(detail) + ")";
     return false;
   }
   SetUserDictionary(personal, warning);
@@ -55,25 +58,28 @@ bool Speller::Open(const std::string& dictionary, const std::string& personal, s
 }
 
 void Speller::SetUserDictionary(const std::string& personal, std::string* warning) {
-  if (user_) userdict_unload(&user_);
+  if (user_ && dict_ && spell_dict_detach_user(dict_, user_)) userdict_close(&user_);
+  user_ = nullptr;
   personal_.clear();
-  if (personal.empty()) return;
+  if (personal.empty() || !dict_) return;
   struct stat info {};
   const bool exists = ::stat(personal.c_str(), &info) == 0;
   if (!exists && userdict_create(personal.c_str()) != 0) {
     *warning = "cannot create the user dictionary " + personal + "; words cannot be added";
     return;
   }
-  if (userdict_load(personal.c_str(), &user_) != 0) {
+  if (userdict_open(personal.c_str(), &user_) != 0) {
     *warning = "cannot read the user dictionary " + personal +
                " (not a user dictionary of this program?); it is left unchanged and not used";
     return;
   }
+  spell_dict_attach_user(dict_, user_);
   personal_ = personal;
 }
 
 bool Speller::Correct(const LineWord& word) const {
-  if (spell_check_word_ex(word.text.c_str(), word.full_stop ? 1 : 0)) return true;
+  if (!dict_) return false;
+  if (spell_dict_check(dict_, word.text.c_str(), word.full_stop ? 1 : 0)) return true;
   if (session_.count(word.text)) return true;
   const std::string lower = LowercaseWin1250(word.text);
   const bool all_capitals = UppercaseWin1250(word.text) == word.text;
@@ -86,9 +92,9 @@ bool Speller::Correct(const LineWord& word) const {
 
 std::vector<std::string> Speller::Suggest(const std::string& text) const {
   std::vector<std::string> out;
-  SpellSuggestion* list = spell_suggest(text.c_str());
-  for (SpellSuggestion* s = list; s; s = s->next) out.push_back(Win1250ToUtf8(s->word));
-  spell_free_suggestions(list);
+  if (!dict_) return out;
+  spell_dict_suggest(dict_, text.c_str(), SuggestOrder::kAlphabetical, &out);
+  for (std::string& word : out) word = Win1250ToUtf8(word);
   return out;
 }
 

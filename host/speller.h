@@ -1,6 +1,6 @@
 // The spelling engine as the editor front ends (`wirsel spell`, `wirsel lsp`)
-// use it: the main dictionary, the user dictionary words are added to, and
-// the words accepted for the session only.
+// use it: a dictionary handle of its own, the user dictionary attached to it
+// that words are added to, and the words accepted for the session only.
 #pragma once
 
 #include <set>
@@ -9,6 +9,7 @@
 
 #include "host/line_words.h"
 
+struct SpellDict;
 struct UserDict;
 
 class Speller {
@@ -41,7 +42,8 @@ class Speller {
   const std::string& user_dictionary() const { return personal_; }
 
  private:
-  UserDict* user_ = nullptr;
+  SpellDict* dict_ = nullptr;
+  UserDict* user_ = nullptr;  // attached to dict_
   std::string personal_;
   std::set<std::string> session_;  // Windows-1250
 };
