@@ -3,6 +3,8 @@
 // and -G list words or lines; with neither, arguments are words to check and
 // each gets "ok" or its suggestions. Text is UTF-8, words are split by
 // line_words.h and offsets count characters.
+#include <sys/stat.h>
+
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -149,8 +151,8 @@ bool ParseArguments(const std::vector<std::string>& args, SpellOptions* options,
 }
 
 bool IsFile(const std::string& path) {
-  std::ifstream in(path);
-  return in.good();
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -175,13 +177,18 @@ bool ResolveDictionary(const std::string& name, std::string* path, std::string* 
   if (name.find('/') != std::string::npos) {
     // A son.dic file, a folder holding one, or the name -D lists (an .aff
     // file's path without the extension).
-    for (const std::string& candidate :
-         {name, name + "/son.dic", DirectoryOf(name) + "/son.dic"}) {
-      if (candidate == DirectoryOf(name) + "/son.dic" && !IsFile(name + ".aff")) continue;
-      if (IsFile(candidate)) {
-        *path = candidate;
-        return true;
-      }
+    const std::string beside_aff = DirectoryOf(name) + "/son.dic";
+    if (IsFile(name)) {
+      *path = name;
+      return true;
+    }
+    if (IsFile(name + "/son.dic")) {
+      *path = name + "/son.dic";
+      return true;
+    }
+    if (IsFile(name + ".aff") && IsFile(beside_aff)) {
+      *path = beside_aff;
+      return true;
     }
   }
   *error = "no dictionary " + name +
