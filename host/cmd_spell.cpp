@@ -5,6 +5,7 @@
 // line_words.h and offsets count characters.
 #include <sys/stat.h>
 
+#include <cctype>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -136,7 +137,8 @@ bool ParseArguments(const std::vector<std::string>& args, SpellOptions* options,
       if (arg[1] == 'i' && !IsUtf8Name(value)) {
         *error = "input encoding " + value +
                  " is not supported: text must be UTF-8 (-i UTF-8); convert it first, "
-                 "for example with iconv -f " + value + " -t UTF-8";
+                 "for example with iconv -f " +
+                 value + " -t UTF-8";
         return false;
       }
     } else {
@@ -165,8 +167,8 @@ bool ResolveDictionary(const std::string& name, std::string* path, std::string* 
   const std::string bundled = XTensionsFolder() + "/son.dic";
   std::string lower = name;
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (lower.empty() || lower == "pl_pl" || lower == "pl-pl" || lower == "pl" ||
-      lower == "polish" || lower == "polski" || lower == "pl_pl.utf-8" || lower == "pl_pl.utf8") {
+  if (lower.empty() || lower == "pl_pl" || lower == "pl-pl" || lower == "pl" || lower == "polish" ||
+      lower == "polski" || lower == "pl_pl.utf-8" || lower == "pl_pl.utf8") {
     *path = bundled;
     return true;
   }
@@ -274,8 +276,7 @@ class LineReader {
       warned_ = true;
       std::cerr << "wirsel spell: " << source.name() << ", line " << source.line_number()
                 << ": not valid UTF-8 (first bad byte at byte " << line.first_bad_byte + 1
-                << "); the words around the bad bytes are still checked. Send UTF-8 text "
-                   "(hunspell -i UTF-8).\n";
+                << "); the words around the bad bytes are still checked. Send UTF-8 text.\n";
     }
     MaskMarkup(markup_, line.chars, state_);
     return WordsOfLine(line.chars);
@@ -418,7 +419,8 @@ int Spell(const std::vector<std::string>& args) {
   if (options.version) {
     std::cout << kBanner << "\n";
     if (options.version == 1)
-      std::cout << "\nWirsel13 spell " WIRSEL_VERSION ": Polish spelling from hunspell-pl's "
+      std::cout << "\nWirsel13 spell " WIRSEL_VERSION
+                   ": Polish spelling from hunspell-pl's "
                    "words, with the ispell pipe protocol of hunspell.\n";
     return 0;
   }

@@ -81,8 +81,7 @@ std::string EncodeUtf8(std::u32string_view chars) {
 }
 
 bool IsInvisibleInWord(char32_t c) {
-  return c == 0x00AD || c == 0x200B || c == 0x200C || c == 0x200D || c == 0x2060 ||
-         c == 0xFEFF;
+  return c == 0x00AD || c == 0x200B || c == 0x200C || c == 0x200D || c == 0x2060 || c == 0xFEFF;
 }
 
 std::vector<LineWord> WordsOfLine(std::u32string_view chars) {
@@ -99,7 +98,8 @@ std::vector<LineWord> WordsOfLine(std::u32string_view chars) {
     kept.push_back(i);
   }
   std::vector<size_t> utf16_before(chars.size() + 1, 0);
-  for (size_t i = 0; i < chars.size(); ++i) utf16_before[i + 1] = utf16_before[i] + Utf16Units(chars[i]);
+  for (size_t i = 0; i < chars.size(); ++i)
+    utf16_before[i + 1] = utf16_before[i] + Utf16Units(chars[i]);
 
   std::vector<LineWord> words;
   WordWalker walker(story, 1);

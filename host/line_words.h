@@ -21,12 +21,12 @@ DecodedLine DecodeLine(std::string_view utf8);
 std::string EncodeUtf8(std::u32string_view chars);
 
 struct LineWord {
-  std::string text;          // Windows-1250, invisible characters left out: what is checked
-  std::string shown;         // UTF-8, exactly as it stands in the line
-  bool full_stop = false;    // a "." follows the word
-  size_t offset = 0;         // characters from the line start to the word's first character
-  size_t length = 0;         // characters, invisible ones included
-  size_t utf16_offset = 0;   // the same two in UTF-16 code units
+  std::string text;         // Windows-1250, invisible characters left out: what is checked
+  std::string shown;        // UTF-8, exactly as it stands in the line
+  bool full_stop = false;   // a "." follows the word
+  size_t offset = 0;        // characters from the line start to the word's first character
+  size_t length = 0;        // characters, invisible ones included
+  size_t utf16_offset = 0;  // the same two in UTF-16 code units
   size_t utf16_length = 0;
 };
 

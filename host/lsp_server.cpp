@@ -68,8 +68,7 @@ json PositionJson(size_t line, size_t character) {
 
 Markup MarkupOf(const std::string& language) {
   if (language == "markdown") return Markup::kMarkdown;
-  if (language == "latex" || language == "tex" || language == "plaintex" ||
-      language == "context")
+  if (language == "latex" || language == "tex" || language == "plaintex" || language == "context")
     return Markup::kTex;
   return Markup::kNone;
 }
@@ -114,13 +113,20 @@ std::string TexSpelling(const std::u32string& text) {
 // A character a message had better name than show; null for the others.
 const char* NameOf(char32_t c) {
   switch (c) {
-    case U' ': return "space";
-    case U'~': return "tie";
-    case 0xA0: return "no-break space";
-    case 0x2013: return "en dash";
-    case 0x2014: return "em dash";
-    case 0xAD: return "soft hyphen";
-    default: return nullptr;
+    case U' ':
+      return "space";
+    case U'~':
+      return "tie";
+    case 0xA0:
+      return "no-break space";
+    case 0x2013:
+      return "en dash";
+    case 0x2014:
+      return "em dash";
+    case 0xAD:
+      return "soft hyphen";
+    default:
+      return nullptr;
   }
 }
 
@@ -177,10 +183,10 @@ void LspServer::Receive(const std::vector<std::string>& bodies, int64_t now_ms,
 }
 
 void LspServer::Handle(const json& message, int64_t now_ms, std::vector<std::string>* out) {
-  const bool valid = message.is_object() && message.value("jsonrpc", json()) == "2.0" &&
-                     message.contains("method") && message["method"].is_string() &&
-                     (!message.contains("id") || message["id"].is_number_integer() ||
-                      message["id"].is_string());
+  const bool valid =
+      message.is_object() && message.value("jsonrpc", json()) == "2.0" &&
+      message.contains("method") && message["method"].is_string() &&
+      (!message.contains("id") || message["id"].is_number_integer() || message["id"].is_string());
   if (!valid) {
     // A response from the client (to a request this server never makes) is
     // not an error; anything else is.
@@ -327,8 +333,8 @@ void LspServer::DidChange(const json& params, int64_t now_ms) {
     }
     const json& range = change["range"];
     std::string error;
-    if (!open.document->Replace(PositionOf(Member(range, "start")), PositionOf(Member(range, "end")),
-                                text, &error))
+    if (!open.document->Replace(PositionOf(Member(range, "start")),
+                                PositionOf(Member(range, "end")), text, &error))
       throw ParamsError(error);
   }
   if (params["textDocument"].contains("version") &&
@@ -338,8 +344,8 @@ void LspServer::DidChange(const json& params, int64_t now_ms) {
 }
 
 std::shared_ptr<const LspServer::LineResult> LspServer::CheckLine(std::string_view line,
-                                                                 const MarkupState& before,
-                                                                 Markup markup) {
+                                                                  const MarkupState& before,
+                                                                  Markup markup) {
   std::string key = StateKey(before);
   key += static_cast<char>(markup);
   key.append(line);
@@ -364,7 +370,8 @@ std::shared_ptr<const LspServer::LineResult> LspServer::CheckLine(std::string_vi
   if (report_spelling_) {
     for (const LineWord& word : WordsOfLine(masked)) {
       if (speller_.Correct(word)) continue;
-      result.hits.push_back(WordHit{word.utf16_offset, word.utf16_length, word.shown, false, {}, {}, {}});
+      result.hits.push_back(
+          WordHit{word.utf16_offset, word.utf16_length, word.shown, false, {}, {}, {}});
     }
   }
   if (report_typography_ && typography_ && typography_->started()) {
@@ -422,27 +429,32 @@ json LspServer::DiagnosticOf(const WordHit& hit, size_t line) const {
   const json range = {{"start", PositionJson(line, hit.character)},
                       {"end", PositionJson(line, hit.character + hit.length)}};
   if (!hit.typographic) {
-    return {{"range", range},        {"severity", 2},
-            {"source", "wirsel"},    {"code", "spelling"},
-            {"message", "Unknown word: " + hit.shown}, {"data", {{"word", hit.shown}}}};
+    return {{"range", range},
+            {"severity", 2},
+            {"source", "wirsel"},
+            {"code", "spelling"},
+            {"message", "Unknown word: " + hit.shown},
+            {"data", {{"word", hit.shown}}}};
   }
   return {{"range", range},
           {"severity", 3},
           {"source", "wirsel"},
           {"code", "typography"},
-          {"message", "Typography: " + VisibleText(hit.shown) + " \u2192 " + VisibleText(hit.replacement)},
+          {"message",
+           "Typography: " + VisibleText(hit.shown) + " \u2192 " + VisibleText(hit.replacement)},
           {"data", {{"replacement", hit.replacement}}}};
 }
 
 // The notification is put together from each hit's JSON, rendered once
 // when its line was checked: a large document is published without
 // building its diagnostics again.
-void LspServer::Publish(const std::string& uri, OpenDocument& open,
-                        std::vector<std::string>* out) {
+void LspServer::Publish(const std::string& uri, OpenDocument& open, std::vector<std::string>* out) {
   Check(open);
-  std::string body = "{\"jsonrpc\":\"2.0\",\"method\":\"textDocument/publishDiagnostics\","
-                     "\"params\":{\"uri\":" + json(uri).dump(-1, ' ', false, json::error_handler_t::replace) +
-                     ",\"version\":" + std::to_string(open.version) + ",\"diagnostics\":[";
+  std::string body =
+      "{\"jsonrpc\":\"2.0\",\"method\":\"textDocument/publishDiagnostics\","
+      "\"params\":{\"uri\":" +
+      json(uri).dump(-1, ' ', false, json::error_handler_t::replace) +
+      ",\"version\":" + std::to_string(open.version) + ",\"diagnostics\":[";
   bool first = true;
   for (size_t line = 0; line < open.lines.size(); ++line) {
     const std::string number = std::to_string(line);
@@ -489,46 +501,46 @@ json LspServer::CodeAction(const json& params) {
   if (open.due_ms >= 0 || open.lines.size() != open.document->line_count()) Check(open);
   json actions = json::array();
   for (size_t line = start.line; line <= end.line && line < open.lines.size(); ++line) {
-  for (const WordHit& hit : open.lines[line]->hits) {
-    const bool overlaps =
-        (line > start.line || hit.character + hit.length >= start.character) &&
-        (line < end.line || hit.character <= end.character);
-    if (!overlaps) continue;
-    const json hit_range = {{"start", PositionJson(line, hit.character)},
-                            {"end", PositionJson(line, hit.character + hit.length)}};
-    json diagnostic = DiagnosticOf(hit, line);
-    diagnostic.erase("data");
-    if (hit.typographic) {
-      actions.push_back({{"title", "Typography: " + VisibleText(hit.shown) + " \u2192 " +
-                                       VisibleText(hit.replacement)},
-                         {"kind", "quickfix"},
-                         {"diagnostics", {diagnostic}},
-                         {"isPreferred", true},
-                         {"edit", {{"changes", {{uri, {{{"range", hit_range}, {"newText", hit.replacement}}}}}}}}});
-      continue;
+    for (const WordHit& hit : open.lines[line]->hits) {
+      const bool overlaps = (line > start.line || hit.character + hit.length >= start.character) &&
+                            (line < end.line || hit.character <= end.character);
+      if (!overlaps) continue;
+      const json hit_range = {{"start", PositionJson(line, hit.character)},
+                              {"end", PositionJson(line, hit.character + hit.length)}};
+      json diagnostic = DiagnosticOf(hit, line);
+      diagnostic.erase("data");
+      if (hit.typographic) {
+        actions.push_back(
+            {{"title",
+              "Typography: " + VisibleText(hit.shown) + " \u2192 " + VisibleText(hit.replacement)},
+             {"kind", "quickfix"},
+             {"diagnostics", {diagnostic}},
+             {"isPreferred", true},
+             {"edit",
+              {{"changes", {{uri, {{{"range", hit_range}, {"newText", hit.replacement}}}}}}}}});
+        continue;
+      }
+      // The word as checked: what WordsOfLine reads at this place.
+      std::string checked;
+      for (const LineWord& word : WordsOfLine(DecodeLine(hit.shown).chars)) checked += word.text;
+      bool first = true;
+      for (const std::string& suggestion : speller_.Suggest(checked)) {
+        actions.push_back(
+            {{"title", "Replace with " + suggestion},
+             {"kind", "quickfix"},
+             {"diagnostics", {diagnostic}},
+             {"isPreferred", first},
+             {"edit", {{"changes", {{uri, {{{"range", hit_range}, {"newText", suggestion}}}}}}}}});
+        first = false;
+      }
+      const std::string word = Win1250ToUtf8(checked);
+      actions.push_back(
+          {{"title", "Add \"" + word + "\" to dictionary"},
+           {"kind", "quickfix"},
+           {"diagnostics", {diagnostic}},
+           {"command",
+            {{"title", "Add to dictionary"}, {"command", kAddCommand}, {"arguments", {word}}}}});
     }
-    // The word as checked: what WordsOfLine reads at this place.
-    std::string checked;
-    for (const LineWord& word : WordsOfLine(DecodeLine(hit.shown).chars))
-      checked += word.text;
-    bool first = true;
-    for (const std::string& suggestion : speller_.Suggest(checked)) {
-      actions.push_back({{"title", "Replace with " + suggestion},
-                         {"kind", "quickfix"},
-                         {"diagnostics", {diagnostic}},
-                         {"isPreferred", first},
-                         {"edit", {{"changes", {{uri, {{{"range", hit_range}, {"newText", suggestion}}}}}}}}});
-      first = false;
-    }
-    const std::string word = Win1250ToUtf8(checked);
-    actions.push_back({{"title", "Add \"" + word + "\" to dictionary"},
-                       {"kind", "quickfix"},
-                       {"diagnostics", {diagnostic}},
-                       {"command",
-                        {{"title", "Add to dictionary"},
-                         {"command", kAddCommand},
-                         {"arguments", {word}}}}});
-  }
   }
   return actions;
 }

@@ -49,7 +49,7 @@ class LspServer {
   struct WordHit {
     size_t character = 0;  // UTF-16, in its line
     size_t length = 0;
-    std::string shown;        // the text of the range
+    std::string shown;  // the text of the range
     bool typographic = false;
     std::string replacement;  // what the typography pass puts there
     // The diagnostic as JSON around its two line numbers: after the first,
@@ -71,8 +71,8 @@ class LspServer {
   };
 
   void Handle(const nlohmann::json& message, int64_t now_ms, std::vector<std::string>* out);
-  nlohmann::json Dispatch(const std::string& method, const nlohmann::json& params,
-                          int64_t now_ms, std::vector<std::string>* out);
+  nlohmann::json Dispatch(const std::string& method, const nlohmann::json& params, int64_t now_ms,
+                          std::vector<std::string>* out);
   void Configure(const nlohmann::json& options, std::vector<std::string>* out);
   void DidOpen(const nlohmann::json& params, int64_t now_ms);
   void DidChange(const nlohmann::json& params, int64_t now_ms);

@@ -51,9 +51,9 @@ std::vector<TypographyEdit> TypographyPass::Changes(const std::u16string& line,
     const wirsel::model::Document* document = FrontDocument();
     if (chosen && document) {
       // As text, so that spaces the pass marked non-breaking read as U+00A0.
-      const std::string text = wirsel::io::RenderStory(
-          *document->story(document->StoryOfBox(document->FirstTextBox())),
-          wirsel::io::TextFlavor::kText, wirsel::io::LineEnd::kLf);
+      const std::string text =
+          wirsel::io::RenderStory(*document->story(document->StoryOfBox(document->FirstTextBox())),
+                                  wirsel::io::TextFlavor::kText, wirsel::io::LineEnd::kLf);
       after = wirsel::io::DecodeUtf8(text, "line");
     }
     workspace.Close(index);
@@ -80,7 +80,8 @@ std::vector<TypographyEdit> TypographyPass::Changes(const std::u16string& line,
 
 std::vector<TypographyEdit> DiffEdits(const std::u16string& before, const std::u16string& after) {
   size_t prefix = 0;
-  while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
+  while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
+    ++prefix;
   size_t suffix = 0;
   while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
          before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])

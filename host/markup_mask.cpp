@@ -14,13 +14,22 @@ bool IsAsciiLetter(char32_t c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c
 
 // Commands whose options and first argument are names, keys or code.
 bool SkipsArgument(std::u32string_view name) {
-  static constexpr std::u32string_view kNames[] = {
-      U"begin",  U"end",     U"cite",    U"citep",   U"citet",        U"nocite",
-      U"ref",    U"eqref",   U"pageref", U"autoref", U"cref",         U"Cref",
-      U"label",  U"usepackage", U"documentclass", U"includegraphics", U"url",
-      U"href",   U"input",   U"include", U"bibliography", U"bibliographystyle",
-      U"newcommand", U"renewcommand", U"setlength", U"hspace", U"vspace",
-      U"pagestyle", U"thispagestyle", U"color", U"textcolor"};
+  static constexpr std::u32string_view kNames[] = {U"begin",         U"end",
+                                                   U"cite",          U"citep",
+                                                   U"citet",         U"nocite",
+                                                   U"ref",           U"eqref",
+                                                   U"pageref",       U"autoref",
+                                                   U"cref",          U"Cref",
+                                                   U"label",         U"usepackage",
+                                                   U"documentclass", U"includegraphics",
+                                                   U"url",           U"href",
+                                                   U"input",         U"include",
+                                                   U"bibliography",  U"bibliographystyle",
+                                                   U"newcommand",    U"renewcommand",
+                                                   U"setlength",     U"hspace",
+                                                   U"vspace",        U"pagestyle",
+                                                   U"thispagestyle", U"color",
+                                                   U"textcolor"};
   return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
 }
 
@@ -148,7 +157,8 @@ void MaskNroff(std::u32string& line, char32_t fill) {
 void MaskMarkdown(std::u32string& line, MarkupState& state, char32_t fill) {
   size_t indent = 0;
   while (indent < line.size() && indent < 4 && line[indent] == U' ') ++indent;
-  const bool fence_line = line.size() >= indent + 3 && (line[indent] == U'`' || line[indent] == U'~') &&
+  const bool fence_line = line.size() >= indent + 3 &&
+                          (line[indent] == U'`' || line[indent] == U'~') &&
                           line[indent + 1] == line[indent] && line[indent + 2] == line[indent];
   if (state.fence || fence_line) {
     if (fence_line && (!state.fence || state.fence == line[indent])) {

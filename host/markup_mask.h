@@ -1,7 +1,7 @@
 // Markup hidden from the spelling of `wirsel spell` (TeX, HTML/XML, nroff
 // input) and `wirsel lsp` (Markdown, LaTeX): markup characters are replaced
-// by spaces, line by line, so every word keeps its offset. A stopgap kept to a few rules until the source
-// readers can hand over prose with positions.
+// by spaces, line by line, so every word keeps its offset. A stopgap kept to a few rules until the
+// source readers can hand over prose with positions.
 #pragma once
 
 #include <string>

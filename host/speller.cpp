@@ -51,8 +51,8 @@ bool LooksLikeUserDictionary(const std::string& path) {
   unsigned char length[4] = {};
   in.seekg(0);
   if (size < 4 || !in.read(reinterpret_cast<char*>(length), 4)) return false;
-  const uint64_t declared = length[0] | (length[1] << 8) | (length[2] << 16) |
-                            (uint64_t{length[3]} << 24);
+  const uint64_t declared =
+      length[0] | (length[1] << 8) | (length[2] << 16) | (uint64_t{length[3]} << 24);
   return declared + 4 == static_cast<uint64_t>(size);
 }
 

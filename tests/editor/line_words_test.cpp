@@ -24,9 +24,13 @@ TEST(LineWords, OffsetsCountCharactersAndUtf16Units) {
 }
 
 TEST(LineWords, InvisibleCharactersStayInTheShownWordOnly) {
-  const auto words = Words("x na\xc2\xadpraw\xe2\x80\x8d" "d\xc4\x99");
+  const auto words = Words(
+      "x na\xc2\xadpraw\xe2\x80\x8d"
+      "d\xc4\x99");
   ASSERT_EQ(words.size(), 2u);
-  EXPECT_EQ(words[1].shown, "na\xc2\xadpraw\xe2\x80\x8d" "d\xc4\x99");
+  EXPECT_EQ(words[1].shown,
+            "na\xc2\xadpraw\xe2\x80\x8d"
+            "d\xc4\x99");
   EXPECT_EQ(words[1].text, "naprawd\xea");  // Windows-1250
   EXPECT_EQ(words[1].offset, 2u);
   EXPECT_EQ(words[1].length, 10u);
@@ -40,7 +44,9 @@ TEST(LineWords, InvisibleCharactersAroundAWordAreNotPartOfIt) {
 }
 
 TEST(LineWords, BadBytesAreOneCharacterEachAndSplitWords) {
-  const DecodedLine line = DecodeLine("ab\xff" "cd \xe2\x82 ef \xc0\xaf");
+  const DecodedLine line = DecodeLine(
+      "ab\xff"
+      "cd \xe2\x82 ef \xc0\xaf");
   EXPECT_EQ(line.bad_bytes, 5u);  // a cut sequence: each of its bytes
   EXPECT_EQ(line.first_bad_byte, 2u);
   const auto words = WordsOfLine(line.chars);
