@@ -1,6 +1,7 @@
 // `wirsel run`: open a document, choose menu items, write the document; and
 // `wirsel menus`: the menu bar as the user would see it.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <iostream>
 #include <map>
@@ -11,6 +12,7 @@
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 #include "host/session.h"
+#include "host/text_stream.h"
 
 namespace {
 
@@ -32,9 +34,35 @@ bool SameFile(const std::string& a, const std::string& b) {
          sa.st_ino == sb.st_ino;
 }
 
+// Standard input to standard output (or -o OUT), a block of paragraphs at a
+// time, each block a document of its own.
+bool RunStream(const RunOptions& options, const DocumentAction& act) {
+  if (!StreamableFormat(options.format)) {
+    return Fail("standard input is worked on as a stream and written as text or TeX; --format " +
+                options.format + " needs a file");
+  }
+  if (options.in_place) return Fail("--in-place needs a file, not standard input");
+  HostRuntime runtime;
+  if (!StartSession(options.session, runtime)) return false;
+  StreamOutput out;
+  std::string error;
+  if (!out.Open(options.out, error)) return Fail(error);
+  const bool done = RunTextStream(
+      STDIN_FILENO, out.stream(), options.format, "-", StreamBlockBytes(),
+      [&](int64_t, std::string& block_error) {
+        return ApplyTargetOptions(options.session) && act(runtime, block_error) &&
+               CheckHostErrors(false);
+      },
+      error);
+  if (!done) return error.empty() ? false : Fail(error);
+  if (!CheckHostErrors(true)) return false;
+  return out.Commit(error) || Fail(error);
+}
+
 }  // namespace
 
 bool RunDocument(const RunOptions& options, const DocumentAction& act) {
+  if (options.streams && options.file == "-") return RunStream(options, act);
   if (!ValidOutputFormat(options.format)) {
     return Fail("--format must be text, tex, html or json, not \"" + options.format + "\"");
   }
