@@ -108,7 +108,12 @@ bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,
 }
 
 void AddRunOptions(CLI::App& command, RunOptions& options) {
-  command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json)")->required();
+  command
+      .add_option("FILE", options.file,
+                  options.streams ? "Document: UTF-8 text, or JSON (.json); - reads standard "
+                                    "input as a stream, a block of paragraphs at a time"
+                                  : "Document: UTF-8 text, or JSON (.json)")
+      ->required();
   command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
   command.add_option("--format", options.format, "Output: text, tex, html or json");
   command.add_flag("--in-place", options.in_place, "Write the document back over FILE");

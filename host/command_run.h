@@ -28,7 +28,8 @@ struct RunOptions {
   std::string command = "run";  // named in messages
 };
 
-// FILE, -o, --format, --in-place and the session options.
+// FILE, -o, --format, --in-place and the session options (set `streams`
+// first: FILE's help mentions "-").
 void AddRunOptions(CLI::App& command, RunOptions& options);
 
 // What a command does between opening the document and writing it: false
