@@ -24,7 +24,7 @@ trap 'rm -rf "$work"' EXIT
 # reported) is no failure.
 measure() {
   /usr/bin/time -f '%e %M' -o "$work/time" sh -c "$1" || [ $? -eq 1 ]
-  cat "$work/time"
+  tail -n 1 "$work/time"
 }
 ratio() { echo "scale=2; $1 / $2" | bc; }
 per_byte() { echo "scale=1; $1 * 1024 / $2" | bc; }
