@@ -26,7 +26,7 @@ measure() {
   /usr/bin/time -f '%e %M' -o "$work/time" sh -c "$1" || [ $? -eq 1 ]
   tail -n 1 "$work/time"
 }
-ratio() { echo "scale=2; $1 / $2" | bc; }
+ratio() { echo "scale=2; ($1) / ($2)" | bc; }
 per_byte() { echo "scale=1; $1 * 1024 / $2" | bc; }
 
 text() {  # SIZE_BYTES NAME [make_text options]
