@@ -4,9 +4,11 @@
 // first when both run); then it walks every story with the spelling engine,
 // reports each unknown word on standard error (or --report FILE) as
 // FILE:LINE:COLUMN: word -> suggestion, ... (or as JSON lines) and writes
-// the document. `-` proofs standard input as a stream, block by block;
-// several files are proofed by worker processes (-j).
-// Exit status: 0 no word reported, 1 some reported, 2 an error.
+// the document. Quotation marks the typography pass could not place are
+// reported before them as FILE:LINE:COLUMN: warning: ... `-` proofs
+// standard input as a stream, block by block; several files are proofed by
+// worker processes (-j).
+// Exit status: 0 nothing reported, 1 something reported, 2 an error.
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,6 +24,7 @@
 #include "host/commands.h"
 #include "host/cp1250.h"
 #include "host/document_files.h"
+#include "host/findings.h"
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 #include "host/progress.h"
@@ -391,6 +394,10 @@ bool ProofFrontDocument(const ProofOptions& options, HostRuntime& runtime, Proof
     const int32_t caret = std::min(carets[i], story.length());
     story.SetSelection(caret, caret);
   }
+  // Quotation marks the typography pass left unplaced come first.
+  std::vector<model::StoryId> order;
+  for (const ProofStory& s : stories) order.push_back(s.id);
+  if (ReportFindings(shown_name, order) > 0) run.reported = true;
   if (!options.no_spell) {
     CheckSpelling(stories, shown_name, first_line, run.speller, run.report, progress, run.reported);
   }
