@@ -25,6 +25,7 @@ void SetUp(CLI::App& command, RunOptions& options, const std::vector<std::string
 
 void SetUpHyphenate(CLI::App& command) {
   static RunOptions options;
+  options.streams = true;
   SetUp(command, options, kHyphenateTitles);
 }
 

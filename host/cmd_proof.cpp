@@ -2,17 +2,23 @@
 // plug-in's own menu commands it runs "Typography In Box", then "Hyphenate
 // Box" on every story of the document (old discretionary hyphens removed
 // first when both run); then it walks every story with the spelling engine,
-// reports each unknown word on standard error as
-// FILE:LINE:COLUMN: word -> suggestion, ... and writes the document.
-// Quotation marks the typography pass could not place are reported before
-// them as FILE:LINE:COLUMN: warning: ...
+// reports each unknown word on standard error (or --report FILE) as
+// FILE:LINE:COLUMN: word -> suggestion, ... (or as JSON lines) and writes
+// the document. Quotation marks the typography pass could not place are
+// reported before them as FILE:LINE:COLUMN: warning: ... `-` proofs
+// standard input as a stream, block by block; several files are proofed by
+// worker processes (-j).
 // Exit status: 0 nothing reported, 1 something reported, 2 an error.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
-#include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "host/commands.h"
@@ -22,10 +28,13 @@
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 #include "host/progress.h"
+#include "host/proof_jobs.h"
+#include "host/proof_report.h"
 #include "host/proof_words.h"
 #include "host/session.h"
 #include "host/session_options.h"
 #include "host/word_check.h"
+#include "host/text_stream.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
@@ -41,7 +50,7 @@ constexpr int kWordsReported = 1;
 constexpr int kError = 2;
 
 struct ProofOptions {
-  std::string file;
+  std::vector<std::string> files;
   std::string out;
   std::string format;
   std::string lang;
@@ -49,6 +58,11 @@ struct ProofOptions {
   bool no_typo = false;
   bool no_hyph = false;
   bool no_spell = false;
+  bool in_place = false;
+  std::string output_dir;
+  unsigned jobs = 0;  // 0: one per core
+  std::string report;
+  std::string report_format = "text";
 };
 
 // After a failure that was already reported.
@@ -237,45 +251,83 @@ class Speller {
     return true;
   }
 
+  // Each distinct word is looked up once per run (a word before a full stop
+  // is looked up as such: it may be an abbreviation).
   bool Correct(const StoryWord& word) {
-    const std::string key = word.text + (word.full_stop ? "." : "");
-    const auto known = verdicts_.find(key);
+    key_.assign(word.text);
+    if (word.full_stop) key_ += '.';
+    const auto known = verdicts_.find(key_);
     if (known != verdicts_.end()) return known->second;
     const bool correct = ProseWordCorrect(word, words_);
-    verdicts_.emplace(key, correct);
+    verdicts_.emplace(key_, correct);
     return correct;
   }
 
-  const std::string& Suggestions(const std::string& word) {
+  // Suggestions in UTF-8, best first; computed once per distinct word (the
+  // options that shape them are fixed for the run).
+  const std::vector<std::string>& Suggestions(const std::string& word) {
     const auto known = suggestions_.find(word);
     if (known != suggestions_.end()) return known->second;
-    std::string joined;
+    std::vector<std::string> found;
     SpellSuggestion* list = spell_suggest(word.c_str());
-    for (const SpellSuggestion* s = list; s; s = s->next) {
-      joined += (joined.empty() ? "" : ", ") + Win1250ToUtf8(s->word);
-    }
+    for (const SpellSuggestion* s = list; s; s = s->next) found.push_back(Win1250ToUtf8(s->word));
     spell_free_suggestions(list);
-    return suggestions_.emplace(word, joined).first->second;
+    return suggestions_.emplace(word, std::move(found)).first->second;
   }
 
  private:
   UserDict* user_ = nullptr;
   UserWordList words_;
-  std::map<std::string, bool> verdicts_;
-  std::map<std::string, std::string> suggestions_;
+  std::string key_;
+  std::unordered_map<std::string, bool> verdicts_;
+  std::unordered_map<std::string, std::vector<std::string>> suggestions_;
 };
 
-// Reports the unknown words of every story. False on an error, else
-// `reported` tells whether any word was reported.
-bool CheckSpelling(const std::vector<ProofStory>& stories, const std::string& shown_name,
-                   ProofProgress& progress, bool& reported) {
-  Speller speller;
-  if (!speller.Open()) return false;
+// Where the report goes: standard error, or the file --report names.
+class ReportStream {
+ public:
+  bool Open(const ProofOptions& options) {
+    if (!ParseReportFormat(options.report_format, format_)) {
+      return Error("--report-format must be text or json, not \"" + options.report_format + "\"");
+    }
+    if (options.report.empty() || options.report == "-") return true;
+    file_.open(options.report, std::ios::binary | std::ios::trunc);
+    if (!file_) return Error("cannot write the report " + options.report);
+    out_ = &file_;
+    return true;
+  }
+
+  void Write(const ReportEntry& entry) {
+    if (out_ == &std::cerr) HostProgress().Clear();
+    *out_ << FormatReportEntry(entry, format_);
+  }
+
+  std::ostream& stream() { return *out_; }
+
+  bool Close(const ProofOptions& options) {
+    out_->flush();
+    if (out_ == &file_) file_.close();
+    if (!*out_ && out_ == &file_) return Error("cannot write the report " + options.report);
+    return true;
+  }
+
+ private:
+  ReportFormat format_ = ReportFormat::kText;
+  std::ofstream file_;
+  std::ostream* out_ = &std::cerr;
+};
+
+// Reports the unknown words of every story, the first starting on line
+// `line`; `reported` tells whether any word was reported.
+void CheckSpelling(const std::vector<ProofStory>& stories, const std::string& shown_name,
+                   int64_t line, Speller& speller, ReportStream& report, ProofProgress& progress,
+                   bool& reported) {
   const SpellSettings settings = ReadSpellSettings();
   const model::Document& document = *FrontDocument();
   progress.BeginPass(TotalLength(document, stories, false));
   int64_t walked = 0;
-  int64_t line = 1;
+  ReportEntry entry;
+  entry.file = shown_name;
   for (const ProofStory& s : stories) {
     const std::u16string text = document.story(s.id)->Text();
     WordWalker walker(text, line);
@@ -287,49 +339,32 @@ bool CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
         continue;
       }
       reported = true;
-      const std::string suggestions =
-          settings.suggest && word.polish ? speller.Suggestions(word.win1250) : "";
-      HostProgress().Clear();
-      std::cerr << shown_name << ':' << word.line << ':' << word.column << ": "
-                << word.text << (suggestions.empty() ? "" : " -> ") << suggestions
-                << '\n';
+      entry.line = word.line;
+      entry.column = word.column;
+      entry.end_column = word.column + static_cast<int64_t>(word.end - word.start);
+      entry.word = word.text;
+      if (settings.suggest && word.polish) entry.suggestions = speller.Suggestions(word.win1250);
+      report.Write(entry);
     }
     line = walker.NextFreeLine();
     walked += static_cast<int64_t>(text.size());
   }
-  return true;
 }
 
-bool WriteDocument(const ProofOptions& options, const OpenedDocument& opened,
-                   const std::string& format) {
-  std::string bytes;
-  std::string error;
-  if (!RenderFrontDocument(opened, format, bytes, error)) return Error(error);
-  if (options.out.empty()) {
-    std::cout << bytes << std::flush;
-    return true;
-  }
-  try {
-    wirsel::io::WriteFileAtomically(options.out, bytes);
-  } catch (const wirsel::io::IoError& e) {
-    return Error(e.what());
-  }
-  return true;
-}
+// What a proof carries through a run, from one stream block to the next.
+struct ProofRun {
+  Speller speller;
+  ReportStream report;
+  bool reported = false;
+  // A stream: the typography pass stopped in an earlier block (at a
+  // quotation mark it cannot place), and, as in a file, does not go on.
+  bool typography_stopped = false;
+};
 
-bool Proof(const ProofOptions& options) {
-  const std::string format = options.format == "txt" ? "text" : options.format;
-  if (!ValidOutputFormat(format)) {
-    return Error("--format must be txt, tex, html or json, not \"" + options.format + "\"");
-  }
-  HostRuntime runtime;
-  if (!StartSession(SessionOptions{options.lang, "", "", options.dialogs}, runtime)) {
-    return Failed();
-  }
-  HostProgress().SetLabel("wirsel proof");
-  OpenedDocument opened;
-  std::string error;
-  if (!OpenDocumentFile(options.file, opened, error)) return Error(error);
+// Runs the passes and the spelling report on the front document; its first
+// story's first line is `first_line`.
+bool ProofFrontDocument(const ProofOptions& options, HostRuntime& runtime, ProofRun& run,
+                        const std::string& shown_name, int64_t first_line) {
   model::Document& document = *FrontDocument();
   const model::BoxId current_box = document.current_box();
   const int16_t tool = Session().workspace.tool();
@@ -342,13 +377,19 @@ bool Proof(const ProofOptions& options) {
   // preposition and be bound to the next word. Hyphenation sets every hyphen
   // again, so when it follows, the old hyphens go first.
   const bool remove_hyphens = !options.no_typo && !options.no_hyph;
-  ProofProgress progress((remove_hyphens ? 1 : 0) + (options.no_typo ? 0 : 1) +
+  const bool typography = !options.no_typo && !run.typography_stopped;
+  ProofProgress progress((remove_hyphens ? 1 : 0) + (typography ? 1 : 0) +
                          (options.no_hyph ? 0 : 1) + (options.no_spell ? 0 : 1));
   if (remove_hyphens && !RunMenuCommand(runtime, "Remove Hyphens From Box", stories, progress)) {
     return false;
   }
-  if (!options.no_typo && !RunMenuCommand(runtime, "Typography In Box", stories, progress)) {
+  if (typography && !RunMenuCommand(runtime, "Typography In Box", stories, progress)) {
     return false;
+  }
+  // A pass that stops leaves the quotation mark it stopped at selected.
+  for (const ProofStory& s : stories) {
+    const model::Selection& left = document.story(s.id)->selection();
+    if (typography && left.start != left.end) run.typography_stopped = true;
   }
   if (!options.no_hyph && !RunMenuCommand(runtime, "Hyphenate Box", stories, progress)) {
     return false;
@@ -360,33 +401,182 @@ bool Proof(const ProofOptions& options) {
     const int32_t caret = std::min(carets[i], story.length());
     story.SetSelection(caret, caret);
   }
+  // Quotation marks the typography pass left unplaced come first.
+  std::vector<model::StoryId> order;
+  for (const ProofStory& s : stories) order.push_back(s.id);
+  if (ReportFindings(shown_name, order) > 0) run.reported = true;
+  if (!options.no_spell) {
+    CheckSpelling(stories, shown_name, first_line, run.speller, run.report, progress, run.reported);
+  }
+  progress.Finish();
+  return CheckHostErrors(false) || Failed();
+}
 
+bool WriteDocument(const std::string& out, const OpenedDocument& opened,
+                   const std::string& format) {
+  std::string bytes;
+  std::string error;
+  if (!RenderFrontDocument(opened, format, bytes, error)) return Error(error);
+  if (out.empty() || out == "-") {
+    std::cout << bytes << std::flush;
+    return std::cout.good() || Error("cannot write the document to standard output");
+  }
+  try {
+    wirsel::io::WriteFileAtomically(out, bytes);
+  } catch (const wirsel::io::IoError& e) {
+    return Error(e.what());
+  }
+  return true;
+}
+
+// Starts the plug-ins, the speller and the report for one run.
+bool StartProof(const ProofOptions& options, HostRuntime& runtime, ProofRun& run) {
+  if (!StartSession(SessionOptions{options.lang, "", "", options.dialogs}, runtime)) {
+    return Failed();
+  }
+  HostProgress().SetLabel("wirsel proof");
+  return run.report.Open(options) && (options.no_spell || run.speller.Open());
+}
+
+bool FinishProof(const ProofOptions& options, ProofRun& run) {
+  if (!run.report.Close(options)) return false;
+  SetExitStatus(run.reported ? kWordsReported : kNothingReported);
+  return true;
+}
+
+bool ProofFile(const ProofOptions& options, const std::string& file, const std::string& out,
+               const std::string& format) {
+  HostRuntime runtime;
+  ProofRun run;
+  if (!StartProof(options, runtime, run)) return false;
+  OpenedDocument opened;
+  std::string error;
+  if (!OpenDocumentFile(file, opened, error)) return Error(error);
   // Positions count in the proofed text as `--format txt` writes it: name
   // the file that holds exactly that text when there is one.
   const bool text_out =
       format == "text" || (format.empty() && opened.format == DocumentFormat::kText);
-  const std::string shown_name = !options.out.empty() && text_out ? options.out : options.file;
-  // Quotation marks the typography pass left unplaced come first.
-  std::vector<model::StoryId> order;
-  for (const ProofStory& s : stories) order.push_back(s.id);
-  bool reported = ReportFindings(shown_name, order) > 0;
-  if (!options.no_spell && !CheckSpelling(stories, shown_name, progress, reported)) return false;
-  progress.Finish();
+  const std::string shown_name = !out.empty() && out != "-" && text_out ? out : file;
+  if (!ProofFrontDocument(options, runtime, run, shown_name, 1)) return false;
   if (!CheckHostErrors(true)) return Failed();
-  if (!WriteDocument(options, opened, format)) return false;
-  SetExitStatus(reported ? kWordsReported : kNothingReported);
-  return true;
+  if (!WriteDocument(out, opened, format)) return false;
+  return FinishProof(options, run);
+}
+
+// Standard input, a block of paragraphs at a time, to standard output (or
+// to -o OUT, which is replaced only once the whole stream is proofed).
+bool ProofStream(const ProofOptions& options, const std::string& format) {
+  if (!StreamableFormat(format)) {
+    return Error("standard input is proofed as a stream and written as text or TeX; --format " +
+                 format + " needs a file");
+  }
+  HostRuntime runtime;
+  ProofRun run;
+  if (!StartProof(options, runtime, run)) return false;
+  StreamOutput out;
+  std::string error;
+  if (!out.Open(options.out, error)) return Error(error);
+  const std::string shown_name = format == "tex" ? "-" : out.name();
+  const bool done = RunTextStream(
+      STDIN_FILENO, out.stream(), format, "-", StreamBlockBytes(),
+      [&](int64_t first_line, std::string&) {
+        return ProofFrontDocument(options, runtime, run, shown_name, first_line);
+      },
+      error);
+  if (!done) return error.empty() ? false : Error(error);
+  if (!CheckHostErrors(true)) return Failed();
+  if (!out.Commit(error)) return Error(error);
+  return FinishProof(options, run);
+}
+
+// The options a worker gets besides its file, its output and its report.
+std::vector<std::string> WorkerOptions(const ProofOptions& options) {
+  std::vector<std::string> args = {"--report-format", options.report_format};
+  if (!options.format.empty()) args.insert(args.end(), {"--format", options.format});
+  if (!options.lang.empty()) args.insert(args.end(), {"--lang", options.lang});
+  if (!options.dialogs.empty()) args.insert(args.end(), {"--dialogs", options.dialogs});
+  if (options.no_typo) args.push_back("--no-typo");
+  if (options.no_hyph) args.push_back("--no-hyph");
+  if (options.no_spell) args.push_back("--no-spell");
+  return args;
+}
+
+// Several files (or --output-dir): one worker process per file, at most
+// --jobs at a time; the reports in file order.
+bool ProofMany(const ProofOptions& options, const std::string& format) {
+  if (options.output_dir.empty() == !options.in_place) {
+    return Error(options.in_place ? "--in-place and --output-dir exclude each other"
+                                  : "several files need --output-dir DIR or --in-place");
+  }
+  std::vector<ProofJob> jobs;
+  std::set<std::string> targets;
+  for (const std::string& file : options.files) {
+    if (file == "-") return Error("- (standard input) cannot be one of several files");
+    const std::string target =
+        options.in_place ? file : OutputPathIn(options.output_dir, file, format);
+    if (!targets.insert(target).second) {
+      return Error("two files would be written to " + target + "; proof them apart");
+    }
+    jobs.push_back({file, target});
+  }
+  std::error_code made;
+  if (!options.output_dir.empty()) std::filesystem::create_directories(options.output_dir, made);
+  if (made) return Error("cannot make the folder " + options.output_dir + ": " + made.message());
+  ReportStream report;
+  if (!report.Open(options)) return false;
+  const unsigned workers = options.jobs > 0 ? options.jobs : DefaultJobCount();
+  std::string error;
+  int status = RunProofJobs(jobs, WorkerOptions(options), workers, report.stream(), error);
+  if (!error.empty()) {
+    Error(error);
+    status = kError;
+  }
+  if (!report.Close(options)) status = kError;
+  SetExitStatus(status);
+  return status != kError;
+}
+
+bool Proof(const ProofOptions& options) {
+  const std::string format = options.format == "txt" ? "text" : options.format;
+  if (!ValidOutputFormat(format)) {
+    return Error("--format must be txt, tex, html or json, not \"" + options.format + "\"");
+  }
+  if (options.files.size() > 1 || !options.output_dir.empty()) {
+    if (!options.out.empty()) return Error("-o names one output; for several files use --output-dir");
+    return ProofMany(options, format);
+  }
+  const std::string& file = options.files.front();
+  if (options.in_place && !options.out.empty()) {
+    return Error("--in-place and -o exclude each other");
+  }
+  if (file == "-") {
+    if (options.in_place) return Error("--in-place needs a file, not standard input");
+    return ProofStream(options, format);
+  }
+  return ProofFile(options, file, options.in_place ? file : options.out, format);
 }
 
 void SetUpProof(CLI::App& command) {
   static ProofOptions options;
-  command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json)")->required();
+  command
+      .add_option("FILE", options.files,
+                  "Documents: UTF-8 text, or JSON (.json); - reads standard input as a stream")
+      ->required();
   command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
   command.add_option("--format", options.format,
                      "Output: txt, tex, html or json (default: FILE's)");
   command.add_flag("--no-typo", options.no_typo, "Leave out \"Typography In Box\"");
   command.add_flag("--no-hyph", options.no_hyph, "Leave out \"Hyphenate Box\"");
   command.add_flag("--no-spell", options.no_spell, "Leave out the spelling report");
+  command.add_flag("--in-place", options.in_place, "Write each document back over its FILE");
+  command.add_option("--output-dir", options.output_dir,
+                     "Write each document into DIR under its own name");
+  command.add_option("-j,--jobs", options.jobs,
+                     "Worker processes for several files (default: one per core)");
+  command.add_option("--report", options.report,
+                     "Write the report to this file instead of standard error");
+  command.add_option("--report-format", options.report_format,
+                     "Report lines: text (FILE:LINE:COLUMN: word -> suggestions) or json");
   command.add_option("--lang", options.lang,
                      "Interface language: en or pl (default: pl when LANG starts with pl)");
   command.add_option("--dialogs", options.dialogs,

@@ -16,6 +16,7 @@ const std::vector<std::string> kTitles = {"Typography In Box", "Typography In Se
 void SetUpTypo(CLI::App& command) {
   static RunOptions options;
   options.command = "typo";
+  options.streams = true;
   AddRunOptions(command, options);
   command.callback([] {
     RunDocument(options, [](HostRuntime& runtime, std::string& error) {

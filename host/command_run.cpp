@@ -1,6 +1,7 @@
 // `wirsel run`: open a document, choose menu items, write the document; and
 // `wirsel menus`: the menu bar as the user would see it.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <iostream>
 #include <map>
@@ -12,6 +13,7 @@
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 #include "host/session.h"
+#include "host/text_stream.h"
 
 namespace {
 
@@ -49,9 +51,35 @@ bool SameFile(const std::string& a, const std::string& b) {
          sa.st_ino == sb.st_ino;
 }
 
+// Standard input to standard output (or -o OUT), a block of paragraphs at a
+// time, each block a document of its own.
+bool RunStream(const RunOptions& options, const DocumentAction& act) {
+  if (!StreamableFormat(options.format)) {
+    return Fail("standard input is worked on as a stream and written as text or TeX; --format " +
+                options.format + " needs a file");
+  }
+  if (options.in_place) return Fail("--in-place needs a file, not standard input");
+  HostRuntime runtime;
+  if (!StartSession(options.session, runtime)) return false;
+  StreamOutput out;
+  std::string error;
+  if (!out.Open(options.out, error)) return Fail(error);
+  const bool done = RunTextStream(
+      STDIN_FILENO, out.stream(), options.format, "-", StreamBlockBytes(),
+      [&](int64_t, std::string& block_error) {
+        return ApplyTargetOptions(options.session) && act(runtime, block_error) &&
+               CheckHostErrors(false);
+      },
+      error);
+  if (!done) return error.empty() ? false : Fail(error);
+  if (!CheckHostErrors(true)) return false;
+  return out.Commit(error) || Fail(error);
+}
+
 }  // namespace
 
 bool RunDocument(const RunOptions& options, const DocumentAction& act) {
+  if (options.streams && options.file == "-") return RunStream(options, act);
   if (!ValidOutputFormat(options.format)) {
     return Fail("--format must be text, tex, html or json, not \"" + options.format + "\"");
   }
@@ -99,7 +127,12 @@ bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,
 }
 
 void AddRunOptions(CLI::App& command, RunOptions& options) {
-  command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json)")->required();
+  command
+      .add_option("FILE", options.file,
+                  options.streams ? "Document: UTF-8 text, or JSON (.json); - reads standard "
+                                    "input as a stream, a block of paragraphs at a time"
+                                  : "Document: UTF-8 text, or JSON (.json)")
+      ->required();
   command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
   command.add_option("--format", options.format, "Output: text, tex, html or json");
   command.add_flag("--in-place", options.in_place, "Write the document back over FILE");

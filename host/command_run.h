@@ -22,10 +22,14 @@ struct RunOptions {
   // Write the document only when some story's text changed (and say so on
   // standard error when nothing did).
   bool only_when_changed = false;
+  // FILE "-" is standard input proofed as a stream, a block of paragraphs
+  // at a time, rather than read whole.
+  bool streams = false;
   std::string command = "run";  // named in messages
 };
 
-// FILE, -o, --format, --in-place and the session options.
+// FILE, -o, --format, --in-place and the session options (set `streams`
+// first: FILE's help mentions "-").
 void AddRunOptions(CLI::App& command, RunOptions& options);
 
 // What a command does between opening the document and writing it: false

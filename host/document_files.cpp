@@ -28,6 +28,9 @@ bool OpenDocumentFile(const std::string& path, OpenedDocument& opened, std::stri
       opened.line_end = text.line_end;
       document = std::move(text.document);
     }
+    // No command of this program undoes: a kept journal would only grow with
+    // every edit of a pass (a million hyphens, a million steps' worth).
+    document->SetUndoKept(false);
     if (document->current_box() == wirsel::model::kNoBox) {
       document->SetCurrentBox(document->FirstTextBox());
     }

@@ -17,7 +17,8 @@ struct OpenedDocument {
 
 // Reads the file (".json" is JSON, anything else text), opens it in front,
 // takes over a JSON document's tool and makes the first text box current
-// unless the document names its current box. False with `error` (file, line,
+// unless the document names its current box. The document keeps no undo
+// journal: no command of this program undoes. False with `error` (file, line,
 // reason) when the file cannot be read.
 bool OpenDocumentFile(const std::string& path, OpenedDocument& opened, std::string& error);
 

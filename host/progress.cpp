@@ -33,7 +33,7 @@ void ProgressLine::BeginCommand() {
 }
 
 void ProgressLine::ReportWithinSpan(int64_t done, int64_t total, int64_t source) {
-  if (!in_command_) return;
+  if (!in_command_ || !enabled_) return;
   const double fraction = span_start_ + span_width_ * Fraction(done, total);
   if (source == source_ && static_cast<int>(fraction * 100) < shown_) return;
   source_ = source;

@@ -541,25 +541,39 @@ std::string Quoted(const std::string& utf8) {
   return out + "\"";
 }
 
-std::string Inline(const ordered& value) {
-  if (value.is_string()) return Quoted(value.get<std::string>());
-  if (!value.is_structured()) return value.dump();
-  std::string out = value.is_object() ? "{" : "[";
+// The value on one line, appended to `out`; false (with `out` cut short) as
+// soon as `out` grows past `limit`, so that asking whether a large container
+// fits a line costs no more than the line.
+bool Inline(const ordered& value, std::string& out, std::size_t limit) {
+  if (value.is_string()) {
+    out += Quoted(value.get<std::string>());
+    return out.size() <= limit;
+  }
+  if (!value.is_structured()) {
+    out += value.dump();
+    return out.size() <= limit;
+  }
+  out += value.is_object() ? "{" : "[";
   bool first = true;
   for (auto it = value.begin(); it != value.end(); ++it) {
     if (!first) out += ", ";
     first = false;
     if (value.is_object()) out += Quoted(it.key()) + ": ";
-    out += Inline(*it);
+    if (!Inline(*it, out, limit)) return false;
   }
-  return out + (value.is_object() ? "}" : "]");
+  out += value.is_object() ? "}" : "]";
+  return out.size() <= limit;
 }
 
 // Containers that fit the line (starting at `column`) stay on it; others get
 // one member per line, indented one step more than their parent.
 void Pretty(const ordered& value, std::size_t indent, std::size_t column, std::string& out) {
-  std::string flat = Inline(value);
-  if (!value.is_structured() || column + flat.size() <= kLineWidth) {
+  if (!value.is_structured()) {
+    Inline(value, out, SIZE_MAX);
+    return;
+  }
+  std::string flat;
+  if (Inline(value, flat, kLineWidth - std::min(column, kLineWidth))) {
     out += flat;
     return;
   }

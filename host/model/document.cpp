@@ -15,6 +15,7 @@ Document::~Document() = default;
 
 int32_t Document::AddSpread(int32_t pages) {
   spreads_.push_back(Spread{std::max(pages, 1), {}});
+  pages_ += spreads_.back().pages;
   return spread_count();
 }
 
@@ -23,11 +24,7 @@ const Spread* Document::spread(int32_t number) const {
   return &spreads_[static_cast<std::size_t>(number - 1)];
 }
 
-int32_t Document::page_count() const {
-  int32_t count = 0;
-  for (const auto& spread : spreads_) count += spread.pages;
-  return count;
-}
+int32_t Document::page_count() const { return pages_; }
 
 BoxId Document::Fail(Result result) {
   last_result_ = result;
@@ -77,11 +74,10 @@ const Box* Document::box(BoxId id) const {
 
 std::vector<BoxId> Document::ChainOf(StoryId story) const {
   std::vector<BoxId> chain;
-  for (const auto& [id, box] : boxes_) {
-    if (box.story == story && box.previous_linked == kNoBox) {
-      for (BoxId at = id; at != kNoBox; at = boxes_.at(at).next_linked) chain.push_back(at);
-      break;
-    }
+  auto ends = chains_.find(story);
+  if (ends == chains_.end()) return chain;
+  for (BoxId at = ends->second.first; at != kNoBox; at = boxes_.at(at).next_linked) {
+    chain.push_back(at);
   }
   return chain;
 }
@@ -98,15 +94,19 @@ Result Document::SetChainOrder(StoryId id, const std::vector<BoxId>& order) {
     box.previous_linked = i > 0 ? order[i - 1] : kNoBox;
     box.next_linked = i + 1 < order.size() ? order[i + 1] : kNoBox;
   }
+  if (!order.empty()) chains_[id] = {order.front(), order.back()};
   return Result::kOk;
 }
 
 void Document::AppendToChain(Box& box, StoryId story) {
-  std::vector<BoxId> chain = ChainOf(story);
-  if (!chain.empty()) {
-    boxes_.at(chain.back()).next_linked = box.id;
-    box.previous_linked = chain.back();
+  ChainEnds& ends = chains_[story];
+  if (ends.last != kNoBox) {
+    boxes_.at(ends.last).next_linked = box.id;
+    box.previous_linked = ends.last;
+  } else {
+    ends.first = box.id;
   }
+  ends.last = box.id;
   box.story = story;
 }
 
@@ -137,7 +137,9 @@ BoxId Document::AddBox(BoxKind kind, int32_t spread, int32_t page, Bounds bounds
   box.spread = spread;
   box.page = page;
   box.bounds = bounds;
-  spreads_[static_cast<std::size_t>(spread - 1)].items.push_back(made);
+  auto& items = spreads_[static_cast<std::size_t>(spread - 1)].items;
+  box.slot = items.size();
+  items.push_back(made);
   return made;
 }
 
@@ -147,26 +149,37 @@ BoxId Document::AddGroup(const std::vector<BoxId>& items, BoxId id) {
   for (BoxId item : items) {
     const Box* member = box(item);
     if (!member) return Fail(Result::kNoSuchBox);
-    if (member->spread == 0 || member->spread != first->spread ||
-        std::count(items.begin(), items.end(), item) > 1) {
+    if (member->spread == 0 || member->spread != first->spread) {
       return Fail(Result::kWrongPlacement);
     }
+  }
+  std::vector<BoxId> sorted = items;
+  std::sort(sorted.begin(), sorted.end());
+  if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) {
+    return Fail(Result::kWrongPlacement);
   }
   int32_t spread_number = first->spread;
   int32_t page = first->page;
   BoxId made = NewBox(BoxKind::kGroup, id, kNoStory);
   if (made == kNoBox) return made;
+  // The group takes the first item's slot; the other items leave the list,
+  // which is compacted from the earliest of them on (readers group the
+  // boxes they have just added, so that is the list's tail).
   auto& spread_items = spreads_[static_cast<std::size_t>(spread_number - 1)].items;
-  auto slot = std::find(spread_items.begin(), spread_items.end(), items.front());
-  *slot = made;
-  for (BoxId item : items) {
-    if (item != items.front()) {
-      spread_items.erase(std::find(spread_items.begin(), spread_items.end(), item));
-    }
-    Box& member = boxes_.at(item);
+  std::size_t from = spread_items.size();
+  for (BoxId item : items) from = std::min(from, boxes_.at(item).slot);
+  spread_items[boxes_.at(items.front()).slot] = made;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    Box& member = boxes_.at(items[i]);
+    if (i > 0) spread_items[member.slot] = kNoBox;
     member.spread = 0;
     member.group = made;
+    member.slot = i;
   }
+  spread_items.erase(std::remove(spread_items.begin() + static_cast<std::ptrdiff_t>(from),
+                                 spread_items.end(), kNoBox),
+                     spread_items.end());
+  Renumber(spread_items, from);
   Box& group = boxes_.at(made);
   group.spread = spread_number;
   group.page = page;
@@ -216,6 +229,7 @@ Result Document::Link(BoxId previous, BoxId next) {
   }
   if (story(second->story)->length() != 0) return Result::kBadValue;
   stories_.erase(second->story);
+  chains_.erase(second->story);
   AppendToChain(*second, first->story);
   return Result::kOk;
 }
@@ -284,9 +298,12 @@ BoxId Document::NextSibling(const Box& of) const {
   const std::vector<BoxId>* list = nullptr;
   if (of.group != kNoBox) list = &boxes_.at(of.group).items;
   else if (const Spread* on = spread(of.spread)) list = &on->items;
-  if (!list) return kNoBox;
-  auto it = std::find(list->begin(), list->end(), of.id);
-  return it != list->end() && it + 1 != list->end() ? *(it + 1) : kNoBox;
+  if (!list || of.slot + 1 >= list->size()) return kNoBox;
+  return (*list)[of.slot + 1];
+}
+
+void Document::Renumber(const std::vector<BoxId>& list, std::size_t from) {
+  for (std::size_t i = from; i < list.size(); ++i) boxes_.at(list[i]).slot = i;
 }
 
 BoxId Document::NextBox(BoxId id, Walk walk) const {

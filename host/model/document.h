@@ -42,6 +42,9 @@ struct Box {
   BoxId next_linked = kNoBox;
   // Groups: their items, in order.
   std::vector<BoxId> items;
+  // Index in the list that holds the box (its spread's items or its group's),
+  // so that walks step to a sibling without searching.
+  std::size_t slot = 0;
 };
 
 struct HJSpec {
@@ -156,6 +159,10 @@ class Document {
   std::size_t undo_steps() const { return journal_.steps(); }
   // Undoes the last step; false when there is none or a bracket is open.
   bool Undo() { return journal_.Undo(*this); }
+  // Off: brackets are still counted but no step is kept (and the steps kept
+  // so far are dropped), for batch work that never undoes.
+  void SetUndoKept(bool on) { journal_.SetKeeping(on); }
+  bool undo_kept() const { return journal_.keeping(); }
 
   // Why the last Add*/Attach*/NewStory answered none.
   Result LastResult() const { return last_result_; }
@@ -175,11 +182,21 @@ class Document {
   // The whole document in spread order, group members included.
   BoxId FirstInDocument() const;
   BoxId WalkNext(BoxId box) const;
+  // Renumbers the slots of list[from..].
+  void Renumber(const std::vector<BoxId>& list, std::size_t from);
+
+  // First and last box of each story's chain.
+  struct ChainEnds {
+    BoxId first = kNoBox;
+    BoxId last = kNoBox;
+  };
 
   std::string name_;
   std::vector<Spread> spreads_;
   std::map<BoxId, Box> boxes_;
   std::map<StoryId, std::unique_ptr<Story>> stories_;
+  std::map<StoryId, ChainEnds> chains_;
+  int32_t pages_ = 0;
   std::vector<HJSpec> hjs_;
   BoxId current_box_ = kNoBox;
   BoxId next_box_id_ = 1;

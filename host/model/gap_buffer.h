@@ -77,12 +77,14 @@ class GapBuffer {
   }
 
   // Moves the gap to pos and makes it at least `needed` long, growing the
-  // storage geometrically so that a run of inserts stays linear.
+  // storage geometrically (by half) so that a run of inserts stays linear
+  // while a grown buffer holds little more than it needs.
   void MakeGap(std::size_t pos, std::size_t needed) {
     MoveGap(pos);
     if (gap_size() >= needed) return;
     std::size_t used = size();
-    std::size_t capacity = std::max({data_.size() * 2, used + needed + kMinGap, kMinGap});
+    std::size_t capacity =
+        std::max({data_.size() + data_.size() / 2, used + needed + kMinGap, kMinGap});
     std::size_t tail = data_.size() - gap_end_;
     std::vector<T> grown(capacity);
     std::copy(data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(gap_start_),

@@ -116,9 +116,17 @@ BoxId Story::AnchoredBoxAt(int32_t pos) const {
 Result Story::FindAnchored(int32_t start, int32_t end, int32_t n, int32_t* position,
                            BoxId* box) const {
   if (!ValidRange(start, end) || n < 0) return Result::kBadPosition;
-  for (int32_t i = start; anchors_ && i < end; ++i) {
+  int32_t from = start;
+  int32_t skip = n;
+  const AnchorCursor& last = anchor_cursor_;
+  if (last.changes == changes_ && last.start == start && last.end == end && last.n <= n) {
+    from = last.n == n ? last.position : last.position + 1;
+    skip = last.n == n ? 0 : n - last.n - 1;
+  }
+  for (int32_t i = from; anchors_ && i < end; ++i) {
     BoxId found = (*anchors_)[static_cast<std::size_t>(i)];
-    if (found == kNoBox || n-- > 0) continue;
+    if (found == kNoBox || skip-- > 0) continue;
+    anchor_cursor_ = {changes_, start, end, n, i};
     if (position) *position = i;
     if (box) *box = found;
     return Result::kOk;
@@ -178,7 +186,10 @@ Result Story::Insert(int32_t pos, const char16_t* chars, int32_t count,
   if (paragraph_hj_) paragraph_hj_->InsertFill(at, 0, n);
   // New paragraph ends split the paragraph they land in; each part keeps its
   // H&J specification.
-  if (paragraph_hj_ || last_paragraph_hj_ != 0) {
+  ++changes_;
+  const bool new_paragraph_end =
+      std::find(chars, chars + count, kParagraphEnd) != chars + count;
+  if (new_paragraph_end && (paragraph_hj_ || last_paragraph_hj_ != 0)) {
     int32_t hj = ParagraphHjAtEnd(ParagraphEndFrom(pos + count));
     for (int32_t i = 0; hj != 0 && i < count; ++i) {
       if (chars[i] == kParagraphEnd) ParagraphBuffer().Set(at + static_cast<std::size_t>(i), hj);
@@ -305,6 +316,7 @@ StoryFragment Story::Extract(int32_t start, int32_t end) const {
 void Story::RawErase(int32_t start, int32_t end) {
   const auto from = static_cast<std::size_t>(start);
   const auto to = static_cast<std::size_t>(end);
+  ++changes_;
   if (anchors_) {
     for (std::size_t i = from; i < to; ++i) {
       if ((*anchors_)[i] != kNoBox) owner_.SetAttached((*anchors_)[i], false);
@@ -322,6 +334,7 @@ void Story::RawErase(int32_t start, int32_t end) {
 void Story::RawInsert(int32_t pos, const StoryFragment& fragment) {
   const auto at = static_cast<std::size_t>(pos);
   const std::size_t n = fragment.chars.size();
+  ++changes_;
   // Buffers are made before the characters go in, at the old length.
   for (int kind = 0; kind < kAttributeKinds; ++kind) {
     if (!fragment.attributes[kind].empty()) KindBuffer(kind);
@@ -366,6 +379,7 @@ void Story::RawSetParagraphHj(int32_t end, int32_t hj) {
 void Story::SetAnchor(int32_t pos, BoxId box) {
   if (!anchors_) anchors_ = std::make_unique<GapBuffer<BoxId>>(chars_.size(), kNoBox);
   anchors_->Set(static_cast<std::size_t>(pos), box);
+  ++changes_;
 }
 
 }  // namespace wirsel::model

@@ -125,6 +125,16 @@ class Story {
   std::unique_ptr<GapBuffer<int32_t>> paragraph_hj_;
   int32_t last_paragraph_hj_ = 0;
   Selection selection_;
+  // Counts the changes to characters and anchors, so that a remembered
+  // search result is known to be still good.
+  uint64_t changes_ = 0;
+  // The last anchored box FindAnchored found: asking for the next one of the
+  // same range goes on from there, so a walk over all of them is linear.
+  struct AnchorCursor {
+    uint64_t changes = UINT64_MAX;
+    int32_t start = 0, end = 0, n = 0, position = 0;
+  };
+  mutable AnchorCursor anchor_cursor_;
 };
 
 }  // namespace wirsel::model

@@ -39,6 +39,14 @@ void Concatenate(StoryFragment& front, StoryFragment&& back) {
 
 }  // namespace
 
+void UndoJournal::SetKeeping(bool on) {
+  keeping_ = on;
+  if (on) return;
+  open_.clear();
+  selection_saved_.clear();
+  steps_.clear();
+}
+
 void UndoJournal::End() {
   if (depth_ == 0) return;
   if (--depth_ > 0) return;

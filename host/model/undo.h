@@ -46,7 +46,11 @@ class UndoJournal {
   std::size_t steps() const { return steps_.size(); }
   bool Undo(Document& document);
 
-  bool recording() const { return depth_ > 0 && !undoing_; }
+  bool recording() const { return depth_ > 0 && !undoing_ && keeping_; }
+  // A journal that keeps nothing still counts brackets; programs that never
+  // undo switch keeping off so that memory does not grow with the edits.
+  void SetKeeping(bool on);
+  bool keeping() const { return keeping_; }
   // Records an edit, merging it with the previous one of the bracket when
   // they continue each other (typing, backspacing, insert-then-erase).
   void Record(Edit edit);
@@ -60,6 +64,7 @@ class UndoJournal {
 
   int32_t depth_ = 0;
   bool undoing_ = false;
+  bool keeping_ = true;
   std::vector<Edit> open_;
   std::vector<StoryId> selection_saved_;  // stories whose selection open_ holds
   std::vector<std::vector<Edit>> steps_;

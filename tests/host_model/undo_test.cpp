@@ -121,6 +121,28 @@ TEST_F(UndoTest, AnchoredBoxIsInvalidWhileItsAnchorIsDeleted) {
   EXPECT_EQ(story->AnchoredBoxAt(4), inline_box);
 }
 
+TEST_F(UndoTest, ADocumentThatKeepsNoJournalStillEditsAndCountsBrackets) {
+  document.BeginChange();
+  story->Insert(0, u"x", kPlain);
+  document.EndChange();
+  ASSERT_EQ(document.undo_steps(), 1u);
+  document.SetUndoKept(false);  // drops what was kept
+  EXPECT_EQ(document.undo_steps(), 0u);
+  document.BeginChange();
+  document.BeginChange();
+  story->Insert(0, u"y", kPlain);
+  story->Erase(2, 5);
+  story->ToggleFlags(0, 3, kStyleKind, kNonBreakingFlag);
+  EXPECT_EQ(document.change_depth(), 2);
+  document.EndChange();
+  document.EndChange();
+  EXPECT_EQ(document.change_depth(), 0);
+  EXPECT_EQ(story->Text(), u"yx ma kota\ri psa");
+  EXPECT_EQ(story->Attribute(0, kStyleKind), kNonBreakingFlag);
+  EXPECT_EQ(document.undo_steps(), 0u);
+  EXPECT_FALSE(document.Undo());
+}
+
 TEST(WorkspaceBracket, BracketStaysWithTheDocumentItOpenedOn) {
   Workspace workspace;
   workspace.BeginUndoableChange();  // no document: only counted
