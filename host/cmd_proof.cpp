@@ -40,10 +40,12 @@ struct ProofOptions {
   std::string file;
   std::string out;
   std::string format;
+  std::string input_format;
   std::string lang;
   std::string dialogs;
   bool no_typo = false;
   bool no_hyph = false;
+  bool hyph = false;
   bool no_spell = false;
 };
 
@@ -257,8 +259,10 @@ class Speller {
 
 // Reports the unknown words of every story. False on an error, else
 // `reported` tells whether any word was reported.
+// With a source, positions are those of the source file.
 bool CheckSpelling(const std::vector<ProofStory>& stories, const std::string& shown_name,
-                   ProofProgress& progress, bool& reported) {
+                   const wirsel::source::SourceDocument* source, ProofProgress& progress,
+                   bool& reported) {
   Speller speller;
   if (!speller.Open()) return false;
   const SpellSettings settings = ReadSpellSettings();
@@ -279,6 +283,7 @@ bool CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
       reported = true;
       const std::string suggestions = settings.suggest ? speller.Suggestions(word.text) : "";
       HostProgress().Clear();
+      if (source && s.id == source->story_id()) source->Locate(word.start, word.line, word.column);
       std::cerr << shown_name << ':' << word.line << ':' << word.column << ": "
                 << Win1250ToUtf8(word.text) << (suggestions.empty() ? "" : " -> ") << suggestions
                 << '\n';
@@ -309,8 +314,10 @@ bool WriteDocument(const ProofOptions& options, const OpenedDocument& opened,
 bool Proof(const ProofOptions& options) {
   const std::string format = options.format == "txt" ? "text" : options.format;
   if (!ValidOutputFormat(format)) {
-    return Error("--format must be txt, tex, html or json, not \"" + options.format + "\"");
+    return Error("--format must be txt, tex, html, markdown or json, not \"" + options.format +
+                 "\"");
   }
+  if (options.hyph && options.no_hyph) return Error("--hyph and --no-hyph exclude each other");
   HostRuntime runtime;
   if (!StartSession(SessionOptions{options.lang, "", "", options.dialogs}, runtime)) {
     return Failed();
@@ -318,8 +325,13 @@ bool Proof(const ProofOptions& options) {
   HostProgress().SetLabel("wirsel proof");
   OpenedDocument opened;
   std::string error;
-  if (!OpenDocumentFile(options.file, opened, error)) return Error(error);
+  if (!OpenDocumentFile(options.file, opened, error, options.input_format)) return Error(error);
   model::Document& document = *FrontDocument();
+  // TeX hyphenates with the same patterns, and a \- in a word stops it from
+  // breaking the word anywhere else: LaTeX sources get hyphens only on
+  // request.
+  const bool latex = opened.source && opened.source->source().kind == wirsel::source::SourceKind::kLatex;
+  const bool no_hyph = options.no_hyph || (latex && !options.hyph);
   const model::BoxId current_box = document.current_box();
   const int16_t tool = Session().workspace.tool();
   const std::vector<ProofStory> stories = StoriesInOrder(document);
@@ -330,16 +342,16 @@ bool Proof(const ProofOptions& options) {
   // so the syllable after one can pass for a one-letter word or a
   // preposition and be bound to the next word. Hyphenation sets every hyphen
   // again, so when it follows, the old hyphens go first.
-  const bool remove_hyphens = !options.no_typo && !options.no_hyph;
+  const bool remove_hyphens = !options.no_typo && !no_hyph;
   ProofProgress progress((remove_hyphens ? 1 : 0) + (options.no_typo ? 0 : 1) +
-                         (options.no_hyph ? 0 : 1) + (options.no_spell ? 0 : 1));
+                         (no_hyph ? 0 : 1) + (options.no_spell ? 0 : 1));
   if (remove_hyphens && !RunMenuCommand(runtime, "Remove Hyphens From Box", stories, progress)) {
     return false;
   }
   if (!options.no_typo && !RunMenuCommand(runtime, "Typography In Box", stories, progress)) {
     return false;
   }
-  if (!options.no_hyph && !RunMenuCommand(runtime, "Hyphenate Box", stories, progress)) {
+  if (!no_hyph && !RunMenuCommand(runtime, "Hyphenate Box", stories, progress)) {
     return false;
   }
   document.SetCurrentBox(current_box);
@@ -351,12 +363,16 @@ bool Proof(const ProofOptions& options) {
   }
 
   // Positions count in the proofed text as `--format txt` writes it: name
-  // the file that holds exactly that text when there is one.
-  const bool text_out =
-      format == "text" || (format.empty() && opened.format == DocumentFormat::kText);
+  // the file that holds exactly that text when there is one. A source's
+  // positions are those of the source the user has open.
+  const bool text_out = !opened.source && (format == "text" ||
+                                           (format.empty() && opened.format == DocumentFormat::kText));
   const std::string shown_name = !options.out.empty() && text_out ? options.out : options.file;
   bool reported = false;
-  if (!options.no_spell && !CheckSpelling(stories, shown_name, progress, reported)) return false;
+  if (!options.no_spell &&
+      !CheckSpelling(stories, shown_name, opened.source.get(), progress, reported)) {
+    return false;
+  }
   progress.Finish();
   if (!CheckHostErrors(true)) return Failed();
   if (!WriteDocument(options, opened, format)) return false;
@@ -366,12 +382,20 @@ bool Proof(const ProofOptions& options) {
 
 void SetUpProof(CLI::App& command) {
   static ProofOptions options;
-  command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json)")->required();
+  command.add_option("FILE", options.file,
+                     "Document: UTF-8 text, JSON (.json), LaTeX (.tex), HTML (.html, .htm) or "
+                     "Markdown (.md, .markdown)")
+      ->required();
   command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
   command.add_option("--format", options.format,
-                     "Output: txt, tex, html or json (default: FILE's)");
+                     "Output: txt, tex, html, markdown or json (default: FILE's own kind)");
+  command.add_option("--input-format", options.input_format,
+                     "Read FILE as txt, json, tex, html or markdown (default: by its name)");
   command.add_flag("--no-typo", options.no_typo, "Leave out \"Typography In Box\"");
   command.add_flag("--no-hyph", options.no_hyph, "Leave out \"Hyphenate Box\"");
+  command.add_flag("--hyph", options.hyph,
+                   "Hyphenate a LaTeX source too (written as \\-; off by default, as TeX "
+                   "hyphenates itself)");
   command.add_flag("--no-spell", options.no_spell, "Leave out the spelling report");
   command.add_option("--lang", options.lang,
                      "Interface language: en or pl (default: pl when LANG starts with pl)");

@@ -36,7 +36,12 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   if (!ValidOutputFormat(options.format)) {
-    return Fail("--format must be text, tex, html or json, not \"" + options.format + "\"");
+    return Fail("--format must be text, tex, html, markdown or json, not \"" + options.format +
+                "\"");
+  }
+  if (!ValidInputFormat(options.input_format)) {
+    return Fail("--input-format must be txt, json, tex, html or markdown, not \"" +
+                options.input_format + "\"");
   }
   if (!options.out.empty() && (options.in_place || SameFile(options.out, options.file))) {
     return Fail(options.in_place ? "--in-place and -o exclude each other"
@@ -46,7 +51,7 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   if (!StartSession(options.session, runtime)) return false;
   OpenedDocument opened;
   std::string error;
-  if (!OpenDocumentFile(options.file, opened, error)) return Fail(error);
+  if (!OpenDocumentFile(options.file, opened, error, options.input_format)) return Fail(error);
   if (!ApplyTargetOptions(options.session)) return false;
   const auto before = options.only_when_changed ? StoryTexts() : decltype(StoryTexts()){};
   if (!act(runtime, error)) return error.empty() ? false : Fail(error);
@@ -80,9 +85,15 @@ bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,
 }
 
 void AddRunOptions(CLI::App& command, RunOptions& options) {
-  command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json)")->required();
+  command.add_option("FILE", options.file,
+                     "Document: UTF-8 text, JSON (.json), LaTeX (.tex), HTML (.html, .htm) or "
+                     "Markdown (.md, .markdown)")
+      ->required();
   command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
-  command.add_option("--format", options.format, "Output: text, tex, html or json");
+  command.add_option("--format", options.format,
+                     "Output: text, tex, html, markdown or json (default: FILE's own kind)");
+  command.add_option("--input-format", options.input_format,
+                     "Read FILE as txt, json, tex, html or markdown (default: by its name)");
   command.add_flag("--in-place", options.in_place, "Write the document back over FILE");
   AddSessionOptions(command, options.session);
 }

@@ -18,6 +18,7 @@ struct RunOptions {
   std::vector<std::string> items;
   std::string out;
   std::string format;
+  std::string input_format;  // "" (by FILE's name), txt, json, tex, html, markdown
   bool in_place = false;
   // Write the document only when some story's text changed (and say so on
   // standard error when nothing did).
@@ -25,7 +26,7 @@ struct RunOptions {
   std::string command = "run";  // named in messages
 };
 
-// FILE, -o, --format, --in-place and the session options.
+// FILE, -o, --format, --input-format, --in-place and the session options.
 void AddRunOptions(CLI::App& command, RunOptions& options);
 
 // What a command does between opening the document and writing it: false
