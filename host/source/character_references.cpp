@@ -39,7 +39,7 @@ bool IsAlnum(char c) {
 bool CharacterReference(std::string_view bytes, size_t pos, char32_t& code, uint32_t& length) {
   if (pos >= bytes.size() || bytes[pos] != '&') return false;
   size_t i = pos + 1;
-  constexpr size_t kLongest = 12;
+  constexpr size_t kLongest = 32;  // the longest HTML name has 31
   if (i < bytes.size() && bytes[i] == '#') {
     ++i;
     const bool hex = i < bytes.size() && (bytes[i] == 'x' || bytes[i] == 'X');

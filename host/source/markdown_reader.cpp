@@ -5,6 +5,7 @@
 // front matter ("---" lines at the top) is kept whole.
 #include <md4c.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "host/source/source_build.h"
@@ -82,7 +83,23 @@ class MarkdownReader {
   void LeaveSpan(MD_SPANTYPE type) {
     closed_ = true;
     if ((type == MD_SPAN_CODE || type == MD_SPAN_IMG) && kept_ > 0 && --kept_ == 0) {
-      build_.Object(build_.covered(), 0);  // the span's bytes follow as markup
+      if (type == MD_SPAN_CODE && code_end_ > code_start_) {
+        // The code span with its backticks is the object.
+        const std::string_view bytes = source_.bytes;
+        uint32_t start = code_start_;
+        while (start > build_.covered() && (bytes[start - 1] == '`' || bytes[start - 1] == ' ')) {
+          --start;
+        }
+        uint32_t end = code_end_;
+        while (end < bytes.size() && (bytes[end] == '`' || bytes[end] == ' ') &&
+               CountBackticks(start) > CountBackticks(code_end_, end)) {
+          ++end;
+        }
+        build_.Object(start, end - start);
+      } else {
+        build_.Object(build_.covered(), 0);  // the span's bytes follow as markup
+      }
+      code_start_ = code_end_ = 0;
     }
     if (type == MD_SPAN_A) href_.clear();
   }
@@ -105,6 +122,15 @@ class MarkdownReader {
       if (kept_ == 0) build_.Break(build_.covered(), 0);
       return;
     }
+    if (type == MD_TEXT_CODE && kept_ > 0 && text >= bytes.data() &&
+        text + size <= bytes.data() + bytes.size()) {
+      const auto start = static_cast<uint32_t>(text - bytes.data());
+      if (start >= build_.covered()) {
+        if (code_end_ == 0) code_start_ = start;
+        code_end_ = start + size;
+      }
+      return;
+    }
     if (type != MD_TEXT_NORMAL && type != MD_TEXT_ENTITY) return;  // code, raw HTML: markup
     if (kept_ > 0 || size == 0) return;
     // Only text that lies in the source after what is built is prose.
@@ -121,8 +147,21 @@ class MarkdownReader {
     build_.Prose(start, start + size, false, type == MD_TEXT_ENTITY);
   }
 
+  // Backticks in the run that opens at `start`, or in [from, to).
+  uint32_t CountBackticks(uint32_t start) const {
+    uint32_t n = 0;
+    while (start + n < source_.bytes.size() && source_.bytes[start + n] == ' ') ++start;
+    while (start + n < source_.bytes.size() && source_.bytes[start + n] == '`') ++n;
+    return n;
+  }
+  uint32_t CountBackticks(uint32_t from, uint32_t to) const {
+    return static_cast<uint32_t>(std::count(source_.bytes.begin() + from, source_.bytes.begin() + to, '`'));
+  }
+
   SourceText& source_;
   PieceBuilder build_;
+  uint32_t code_start_ = 0;  // the text of the code span being read
+  uint32_t code_end_ = 0;
   int kept_ = 0;  // depth of code spans and images
   bool opened_ = false;
   bool closed_ = false;
