@@ -152,6 +152,17 @@ class Writer {
         }
       }
     }
+    if (!plain_ && now == kNoBreakSpace && source_.kind == SourceKind::kLatex) {
+      // A space that held a line end keeps it: the comment sign makes TeX
+      // skip the line end and the next line's indentation.
+      const std::string_view bytes = Bytes(piece);
+      const size_t line_end = bytes.find_first_of("\r\n");
+      if (line_end != std::string_view::npos) {
+        out_ += "~%";
+        out_ += bytes.substr(line_end);
+        return;
+      }
+    }
     Encode(now);
     // A space that held a line end and turned non-breaking ahead of markup
     // that must start its line (a block quote's ">") keeps the line end.
