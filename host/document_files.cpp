@@ -106,7 +106,17 @@ bool RenderSource(const OpenedDocument& opened, const std::string& format, std::
     return true;
   }
   if (format == "html" && kind == wirsel::source::SourceKind::kMarkdown) {
-    const std::string markdown = opened.source->Write(*document);
+    std::string markdown = opened.source->Write(*document);
+    // YAML front matter is no part of the page.
+    if (markdown.rfind("---\n", 0) == 0) {
+      for (const char* end : {"\n---\n", "\n...\n"}) {
+        const size_t at = markdown.find(end, 3);
+        if (at != std::string::npos) {
+          markdown.erase(0, at + 5);
+          break;
+        }
+      }
+    }
     bytes.clear();
     md_html(markdown.data(), static_cast<MD_SIZE>(markdown.size()),
             [](const MD_CHAR* text, MD_SIZE size, void* out) {
