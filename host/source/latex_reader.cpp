@@ -179,7 +179,7 @@ class LatexReader {
       const char c = bytes_[i];
       if (c == '\\') {
         ++i;
-      } else if (c == '%') {
+      } else if (c == '%' && !verbatim_arguments_) {
         while (i < size() && bytes_[i] != '\n') ++i;
       } else if (c == '{') {
         ++depth;
@@ -386,6 +386,15 @@ class LatexReader {
     }
     const TexCommand command = rules_.Command(name);
     uint32_t at = At(j) == '*' ? j + 1 : j;
+    // A URL may hold "%" and "#": its argument is read as it stands.
+    verbatim_arguments_ = name == "url" || name == "href" || name == "nolinkurl" || name == "path";
+    const uint32_t end = CommandArguments(i, j, at, name, command);
+    verbatim_arguments_ = false;
+    return end;
+  }
+
+  uint32_t CommandArguments(uint32_t i, uint32_t j, uint32_t at, const std::string& name,
+                            const TexCommand& command) {
     switch (command.kind) {
       case TexCommand::kInline:
       case TexCommand::kBlock: {
@@ -531,6 +540,7 @@ class LatexReader {
 
   SourceText& source_;
   std::string_view bytes_;
+  bool verbatim_arguments_ = false;  // no comments inside the arguments being read
   const TexRules& rules_;
   PieceBuilder build_;
   std::vector<Frame> frames_;

@@ -103,6 +103,8 @@ TEST(LatexProse, CommentsLabelsAndVerbatimTakeNoRoom) {
   EXPECT_EQ(Prose(SourceKind::kLatex, "a\\label{w x} b"), "a b");
   EXPECT_EQ(Prose(SourceKind::kLatex, "a\n\\begin{verbatim}\nw - x\n\\end{verbatim}\nb"), "a|b");
   EXPECT_EQ(Prose(SourceKind::kLatex, "\\verb|w \"x\"| a"), "@ a");
+  EXPECT_EQ(Prose(SourceKind::kLatex, "\\url{http://x/a%20b#c} i \\href{http://x/%7E}{w} domu"),
+            "@ i w domu");
 }
 
 TEST(LatexProse, TiesLigaturesAndBlocks) {
