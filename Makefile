@@ -7,7 +7,7 @@ DEBIAN_PACKAGES := cmake make g++ clang-14 pkg-config libgtest-dev libgmock-dev 
   libbenchmark-dev nlohmann-json3-dev libcli11-dev hunspell-pl hyphen-pl \
   hunspell libhunspell-dev libhyphen-dev wpolish libfuzzer-14-dev \
   libmd4c-dev libmd4c-html0-dev libgumbo-dev libutf8proc-dev emacs-nox elpa-eglot neovim \
-  texlive-latex-base texlive-lang-polish pandoc parallel python3-distributed
+  texlive-latex-base texlive-lang-polish pandoc parallel python3-distributed poppler-utils
 JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
@@ -53,7 +53,8 @@ test: test-fast test-asan
 # The demo proofs the bundled sample: the words to look at are printed (exit
 # status 1 says there were some, which is the point here), the results are
 # written as text, TeX and HTML under build/demo/, and as PDF when pdflatex
-# is installed.
+# is installed. Then it proofs the bundled LaTeX article, HTML page and
+# Markdown file in place (markup untouched) and compiles the proofed article.
 SAMPLE := data/sample
 DEMO := $(BUILD)/demo
 demo: build
@@ -70,6 +71,16 @@ demo: build
 	  echo "PDF: $(DEMO)/probka-doc.pdf"; \
 	else echo "pdflatex is not installed: no PDF (apt-get install texlive-latex-base)"; fi
 	@echo "Results: $(DEMO)/probka.txt $(DEMO)/probka.tex $(DEMO)/probka.html"
+	@echo "== wirsel proof on sources: LaTeX, HTML and Markdown, markup untouched =="
+	@for f in artykul.tex strona.html probka.md; do \
+	  $(BUILD)/bin/wirsel proof $(SAMPLE)/$$f -o $(DEMO)/$$f; \
+	  status=$$?; [ $$status -le 1 ] || exit $$status; \
+	done
+	@if command -v pdflatex >/dev/null; then \
+	  (cd $(DEMO) && pdflatex -interaction=nonstopmode -halt-on-error artykul.tex >/dev/null 2>&1) && \
+	  echo "PDF: $(DEMO)/artykul.pdf"; \
+	fi
+	@echo "Results: $(DEMO)/artykul.tex $(DEMO)/strona.html $(DEMO)/probka.md"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -53,10 +53,12 @@ struct ProofOptions {
   std::vector<std::string> files;
   std::string out;
   std::string format;
+  std::string input_format;
   std::string lang;
   std::string dialogs;
   bool no_typo = false;
   bool no_hyph = false;
+  bool hyph = false;
   bool no_spell = false;
   bool in_place = false;
   std::string output_dir;
@@ -318,10 +320,11 @@ class ReportStream {
 };
 
 // Reports the unknown words of every story, the first starting on line
-// `line`; `reported` tells whether any word was reported.
+// `line`; `reported` tells whether any word was reported. With a source,
+// positions are those of the source file.
 void CheckSpelling(const std::vector<ProofStory>& stories, const std::string& shown_name,
-                   int64_t line, Speller& speller, ReportStream& report, ProofProgress& progress,
-                   bool& reported) {
+                   const wirsel::source::SourceDocument* source, int64_t line, Speller& speller,
+                   ReportStream& report, ProofProgress& progress, bool& reported) {
   const SpellSettings settings = ReadSpellSettings();
   const model::Document& document = *FrontDocument();
   progress.BeginPass(TotalLength(document, stories, false));
@@ -341,7 +344,10 @@ void CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
       reported = true;
       entry.line = word.line;
       entry.column = word.column;
-      entry.end_column = word.column + static_cast<int64_t>(word.end - word.start);
+      if (source && s.id == source->story_id()) {
+        source->Locate(static_cast<int32_t>(word.start16), entry.line, entry.column);
+      }
+      entry.end_column = entry.column + static_cast<int64_t>(word.end - word.start);
       entry.word = word.text;
       if (settings.suggest && word.polish) entry.suggestions = speller.Suggestions(word.win1250);
       report.Write(entry);
@@ -362,9 +368,11 @@ struct ProofRun {
 };
 
 // Runs the passes and the spelling report on the front document; its first
-// story's first line is `first_line`.
+// story's first line is `first_line`. `source` maps a LaTeX, HTML or Markdown
+// source's positions back into its file.
 bool ProofFrontDocument(const ProofOptions& options, HostRuntime& runtime, ProofRun& run,
-                        const std::string& shown_name, int64_t first_line) {
+                        const std::string& shown_name, int64_t first_line,
+                        const wirsel::source::SourceDocument* source = nullptr) {
   model::Document& document = *FrontDocument();
   const model::BoxId current_box = document.current_box();
   const int16_t tool = Session().workspace.tool();
@@ -376,10 +384,15 @@ bool ProofFrontDocument(const ProofOptions& options, HostRuntime& runtime, Proof
   // so the syllable after one can pass for a one-letter word or a
   // preposition and be bound to the next word. Hyphenation sets every hyphen
   // again, so when it follows, the old hyphens go first.
-  const bool remove_hyphens = !options.no_typo && !options.no_hyph;
+  // TeX hyphenates with the same patterns, and a \- in a word stops it from
+  // breaking the word anywhere else: LaTeX sources get hyphens only on
+  // request.
+  const bool latex = source && source->source().kind == wirsel::source::SourceKind::kLatex;
+  const bool no_hyph = options.no_hyph || (latex && !options.hyph);
+  const bool remove_hyphens = !options.no_typo && !no_hyph;
   const bool typography = !options.no_typo && !run.typography_stopped;
-  ProofProgress progress((remove_hyphens ? 1 : 0) + (typography ? 1 : 0) +
-                         (options.no_hyph ? 0 : 1) + (options.no_spell ? 0 : 1));
+  ProofProgress progress((remove_hyphens ? 1 : 0) + (typography ? 1 : 0) + (no_hyph ? 0 : 1) +
+                         (options.no_spell ? 0 : 1));
   if (remove_hyphens && !RunMenuCommand(runtime, "Remove Hyphens From Box", stories, progress)) {
     return false;
   }
@@ -391,7 +404,7 @@ bool ProofFrontDocument(const ProofOptions& options, HostRuntime& runtime, Proof
     const model::Selection& left = document.story(s.id)->selection();
     if (typography && left.start != left.end) run.typography_stopped = true;
   }
-  if (!options.no_hyph && !RunMenuCommand(runtime, "Hyphenate Box", stories, progress)) {
+  if (!no_hyph && !RunMenuCommand(runtime, "Hyphenate Box", stories, progress)) {
     return false;
   }
   document.SetCurrentBox(current_box);
@@ -406,7 +419,7 @@ bool ProofFrontDocument(const ProofOptions& options, HostRuntime& runtime, Proof
   for (const ProofStory& s : stories) order.push_back(s.id);
   if (ReportFindings(shown_name, order) > 0) run.reported = true;
   if (!options.no_spell) {
-    CheckSpelling(stories, shown_name, first_line, run.speller, run.report, progress, run.reported);
+    CheckSpelling(stories, shown_name, source, first_line, run.speller, run.report, progress, run.reported);
   }
   progress.Finish();
   return CheckHostErrors(false) || Failed();
@@ -451,13 +464,14 @@ bool ProofFile(const ProofOptions& options, const std::string& file, const std::
   if (!StartProof(options, runtime, run)) return false;
   OpenedDocument opened;
   std::string error;
-  if (!OpenDocumentFile(file, opened, error)) return Error(error);
+  if (!OpenDocumentFile(file, opened, error, options.input_format)) return Error(error);
   // Positions count in the proofed text as `--format txt` writes it: name
-  // the file that holds exactly that text when there is one.
-  const bool text_out =
-      format == "text" || (format.empty() && opened.format == DocumentFormat::kText);
+  // the file that holds exactly that text when there is one. A source's
+  // positions are those of the source the user has open.
+  const bool text_out = !opened.source && (format == "text" || (format.empty() &&
+                                                                opened.format == DocumentFormat::kText));
   const std::string shown_name = !out.empty() && out != "-" && text_out ? out : file;
-  if (!ProofFrontDocument(options, runtime, run, shown_name, 1)) return false;
+  if (!ProofFrontDocument(options, runtime, run, shown_name, 1, opened.source.get())) return false;
   if (!CheckHostErrors(true)) return Failed();
   if (!WriteDocument(out, opened, format)) return false;
   return FinishProof(options, run);
@@ -496,7 +510,11 @@ std::vector<std::string> WorkerOptions(const ProofOptions& options) {
   if (!options.lang.empty()) args.insert(args.end(), {"--lang", options.lang});
   if (!options.dialogs.empty()) args.insert(args.end(), {"--dialogs", options.dialogs});
   if (options.no_typo) args.push_back("--no-typo");
+  if (!options.input_format.empty()) {
+    args.insert(args.end(), {"--input-format", options.input_format});
+  }
   if (options.no_hyph) args.push_back("--no-hyph");
+  if (options.hyph) args.push_back("--hyph");
   if (options.no_spell) args.push_back("--no-spell");
   return args;
 }
@@ -539,8 +557,10 @@ bool ProofMany(const ProofOptions& options, const std::string& format) {
 bool Proof(const ProofOptions& options) {
   const std::string format = options.format == "txt" ? "text" : options.format;
   if (!ValidOutputFormat(format)) {
-    return Error("--format must be txt, tex, html or json, not \"" + options.format + "\"");
+    return Error("--format must be txt, tex, html, markdown or json, not \"" + options.format +
+                 "\"");
   }
+  if (options.hyph && options.no_hyph) return Error("--hyph and --no-hyph exclude each other");
   if (options.files.size() > 1 || !options.output_dir.empty()) {
     if (!options.out.empty()) return Error("-o names one output; for several files use --output-dir");
     return ProofMany(options, format);
@@ -551,6 +571,11 @@ bool Proof(const ProofOptions& options) {
   }
   if (file == "-") {
     if (options.in_place) return Error("--in-place needs a file, not standard input");
+    if (!options.input_format.empty() && options.input_format != "txt" &&
+        options.input_format != "text") {
+      return Error("standard input is proofed as plain text; give a " + options.input_format +
+                   " source as a file");
+    }
     return ProofStream(options, format);
   }
   return ProofFile(options, file, options.in_place ? file : options.out, format);
@@ -560,13 +585,19 @@ void SetUpProof(CLI::App& command) {
   static ProofOptions options;
   command
       .add_option("FILE", options.files,
-                  "Documents: UTF-8 text, or JSON (.json); - reads standard input as a stream")
+                  "Documents: UTF-8 text, JSON (.json), LaTeX (.tex), HTML (.html, .htm) or "
+                  "Markdown (.md, .markdown); - reads text from standard input as a stream")
       ->required();
   command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
   command.add_option("--format", options.format,
-                     "Output: txt, tex, html or json (default: FILE's)");
+                     "Output: txt, tex, html, markdown or json (default: FILE's own kind)");
+  command.add_option("--input-format", options.input_format,
+                     "Read FILE as txt, json, tex, html or markdown (default: by its name)");
   command.add_flag("--no-typo", options.no_typo, "Leave out \"Typography In Box\"");
   command.add_flag("--no-hyph", options.no_hyph, "Leave out \"Hyphenate Box\"");
+  command.add_flag("--hyph", options.hyph,
+                   "Hyphenate a LaTeX source too (written as \\-; off by default, as TeX "
+                   "hyphenates itself)");
   command.add_flag("--no-spell", options.no_spell, "Leave out the spelling report");
   command.add_flag("--in-place", options.in_place, "Write each document back over its FILE");
   command.add_option("--output-dir", options.output_dir,

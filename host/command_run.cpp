@@ -79,9 +79,21 @@ bool RunStream(const RunOptions& options, const DocumentAction& act) {
 }  // namespace
 
 bool RunDocument(const RunOptions& options, const DocumentAction& act) {
-  if (options.streams && options.file == "-") return RunStream(options, act);
+  if (options.streams && options.file == "-") {
+    if (!options.input_format.empty() && options.input_format != "txt" &&
+        options.input_format != "text") {
+      return Fail("standard input is read as plain text; give a " + options.input_format +
+                  " source as a file");
+    }
+    return RunStream(options, act);
+  }
   if (!ValidOutputFormat(options.format)) {
-    return Fail("--format must be text, tex, html or json, not \"" + options.format + "\"");
+    return Fail("--format must be text, tex, html, markdown or json, not \"" + options.format +
+                "\"");
+  }
+  if (!ValidInputFormat(options.input_format)) {
+    return Fail("--input-format must be txt, json, tex, html or markdown, not \"" +
+                options.input_format + "\"");
   }
   if (!options.out.empty() && (options.in_place || SameFile(options.out, options.file))) {
     return Fail(options.in_place ? "--in-place and -o exclude each other"
@@ -91,7 +103,7 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   if (!StartSession(options.session, runtime)) return false;
   OpenedDocument opened;
   std::string error;
-  if (!OpenDocumentFile(options.file, opened, error)) return Fail(error);
+  if (!OpenDocumentFile(options.file, opened, error, options.input_format)) return Fail(error);
   if (!ApplyTargetOptions(options.session)) return false;
   const auto before = options.only_when_changed ? StoryTexts() : decltype(StoryTexts()){};
   if (!act(runtime, error)) return error.empty() ? false : Fail(error);
@@ -129,12 +141,18 @@ bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,
 void AddRunOptions(CLI::App& command, RunOptions& options) {
   command
       .add_option("FILE", options.file,
-                  options.streams ? "Document: UTF-8 text, or JSON (.json); - reads standard "
-                                    "input as a stream, a block of paragraphs at a time"
-                                  : "Document: UTF-8 text, or JSON (.json)")
+                  options.streams
+                      ? "Document: UTF-8 text, JSON (.json), LaTeX (.tex), HTML (.html, .htm) or "
+                        "Markdown (.md, .markdown); - reads text from standard input as a "
+                        "stream, a block of paragraphs at a time"
+                      : "Document: UTF-8 text, JSON (.json), LaTeX (.tex), HTML (.html, .htm) or "
+                        "Markdown (.md, .markdown)")
       ->required();
   command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
-  command.add_option("--format", options.format, "Output: text, tex, html or json");
+  command.add_option("--format", options.format,
+                     "Output: text, tex, html, markdown or json (default: FILE's own kind)");
+  command.add_option("--input-format", options.input_format,
+                     "Read FILE as txt, json, tex, html or markdown (default: by its name)");
   command.add_flag("--in-place", options.in_place, "Write the document back over FILE");
   AddSessionOptions(command, options.session);
 }

@@ -18,6 +18,7 @@ struct RunOptions {
   std::vector<std::string> items;
   std::string out;
   std::string format;
+  std::string input_format;  // "" (by FILE's name), txt, json, tex, html, markdown
   bool in_place = false;
   // Write the document only when some story's text changed (and say so on
   // standard error when nothing did).
@@ -28,8 +29,8 @@ struct RunOptions {
   std::string command = "run";  // named in messages
 };
 
-// FILE, -o, --format, --in-place and the session options (set `streams`
-// first: FILE's help mentions "-").
+// FILE, -o, --format, --input-format, --in-place and the session options
+// (set `streams` first: FILE's help mentions "-").
 void AddRunOptions(CLI::App& command, RunOptions& options);
 
 // What a command does between opening the document and writing it: false

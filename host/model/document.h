@@ -64,6 +64,18 @@ enum class Walk : uint8_t {
   kWithMembers,   // also the members of every group, right after the group
 };
 
+// Told of every insertion and erasure of story characters made through the
+// public edits (not of undo): readers that keep something parallel to a
+// story's characters, such as the source map of a LaTeX, HTML or Markdown
+// file, follow the edits with it.
+class EditObserver {
+ public:
+  virtual ~EditObserver() = default;
+  virtual void Inserted(StoryId story, int32_t pos, int32_t count) = 0;
+  // [start, end) is about to be erased.
+  virtual void Erased(StoryId story, int32_t start, int32_t end) = 0;
+};
+
 class Document {
  public:
   // A document has at least one H&J specification; with none given it gets
@@ -164,6 +176,10 @@ class Document {
   void SetUndoKept(bool on) { journal_.SetKeeping(on); }
   bool undo_kept() const { return journal_.keeping(); }
 
+  // The observer of story edits (null: none); the document does not own it.
+  void set_edit_observer(EditObserver* observer) { edit_observer_ = observer; }
+  EditObserver* edit_observer() const { return edit_observer_; }
+
   // Why the last Add*/Attach*/NewStory answered none.
   Result LastResult() const { return last_result_; }
 
@@ -203,6 +219,7 @@ class Document {
   StoryId next_story_id_ = 1;
   Result last_result_ = Result::kOk;
   UndoJournal journal_;
+  EditObserver* edit_observer_ = nullptr;
 };
 
 }  // namespace wirsel::model

@@ -196,6 +196,7 @@ Result Story::Insert(int32_t pos, const char16_t* chars, int32_t count,
     }
   }
   ShiftSelectionForInsert(pos, count);
+  if (owner_.edit_observer_) owner_.edit_observer_->Inserted(id_, pos, count);
   if (owner_.journal_.recording()) {
     Edit edit;
     edit.type = Edit::Type::kInsert;
@@ -210,6 +211,7 @@ Result Story::Insert(int32_t pos, const char16_t* chars, int32_t count,
 Result Story::Erase(int32_t start, int32_t end) {
   if (!ValidRange(start, end)) return Result::kBadPosition;
   if (start == end) return Result::kOk;
+  if (owner_.edit_observer_) owner_.edit_observer_->Erased(id_, start, end);
   if (owner_.journal_.recording()) {
     auto collapses = [&](int32_t p) { return p > start && p <= end; };
     if (collapses(selection_.start) || collapses(selection_.end)) {

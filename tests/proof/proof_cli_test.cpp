@@ -97,7 +97,7 @@ TEST(ProofExitStatus, TwoOnEveryError) {
   const std::vector<Case> cases = {
       {host, {"/nonexistent/file.txt"}, "/nonexistent/file.txt"},
       {host, {broken}, "broken.json:2"},
-      {host, {text, "--format", "pdf"}, "--format must be txt, tex, html or json"},
+      {host, {text, "--format", "pdf"}, "--format must be txt, tex, html, markdown or json"},
       {host, {text, "--lang", "de"}, "--lang must be en or pl"},
       {host, {text, "-o", "/nonexistent/folder/out.txt"}, "/nonexistent/folder/out.txt"},
       {TempFolder(), {text}, "XTensions"},
