@@ -1,9 +1,11 @@
 // Movable memory blocks on the plain heap. Every block is on one list so that
-// the discardable ones can be dropped together.
+// the discardable ones can be dropped together; one mutex guards the list and
+// every block's lock count, so engines on several threads may share blocks.
 #include "container/block.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 struct EngBlock {
   uint8_t* data;
@@ -17,6 +19,7 @@ struct EngBlock {
 
 namespace {
 
+std::mutex g_mutex;
 EngBlock* g_blocks = nullptr;
 size_t g_live = 0;
 long g_fail_after = -1;
@@ -43,6 +46,7 @@ uint8_t* AllocBytes(size_t size, bool zero) {
 }  // namespace
 
 EngHandle eng_block_alloc(size_t size, uint32_t flags) {
+  const std::lock_guard<std::mutex> guard(g_mutex);
   if (!AllocationAllowed(size)) return nullptr;
   auto* block = static_cast<EngBlock*>(std::malloc(sizeof(EngBlock)));
   if (!block) return nullptr;
@@ -65,6 +69,7 @@ EngHandle eng_block_alloc(size_t size, uint32_t flags) {
 
 void eng_block_free(EngHandle block) {
   if (!block) return;
+  const std::lock_guard<std::mutex> guard(g_mutex);
   if (block->prev) block->prev->next = block->next;
   else g_blocks = block->next;
   if (block->next) block->next->prev = block->prev;
@@ -74,20 +79,24 @@ void eng_block_free(EngHandle block) {
 }
 
 uint8_t* eng_block_lock(EngHandle block) {
+  const std::lock_guard<std::mutex> guard(g_mutex);
   if (!block || block->discarded) return nullptr;
   ++block->locks;
   return block->data;
 }
 
 void eng_block_unlock(EngHandle block) {
+  const std::lock_guard<std::mutex> guard(g_mutex);
   if (block && block->locks > 0) --block->locks;
 }
 
 size_t eng_block_size(EngHandle block) {
+  const std::lock_guard<std::mutex> guard(g_mutex);
   return block && !block->discarded ? block->size : 0;
 }
 
 bool eng_block_resize(EngHandle block, size_t size) {
+  const std::lock_guard<std::mutex> guard(g_mutex);
   if (!block || block->locks > 0 || !AllocationAllowed(size)) return false;
   const bool zero = block->flags & kBlockZeroInit;
   if (block->discarded) {
@@ -106,9 +115,13 @@ bool eng_block_resize(EngHandle block, size_t size) {
   return true;
 }
 
-bool eng_block_discarded(EngHandle block) { return block && block->discarded; }
+bool eng_block_discarded(EngHandle block) {
+  const std::lock_guard<std::mutex> guard(g_mutex);
+  return block && block->discarded;
+}
 
 size_t eng_block_discard_all() {
+  const std::lock_guard<std::mutex> guard(g_mutex);
   size_t dropped = 0;
   for (EngBlock* b = g_blocks; b; b = b->next) {
     if (!(b->flags & kBlockDiscardable) || b->discarded || b->locks > 0) continue;
@@ -121,6 +134,12 @@ size_t eng_block_discard_all() {
   return dropped;
 }
 
-void eng_block_fail_after(long successes) { g_fail_after = successes; }
+void eng_block_fail_after(long successes) {
+  const std::lock_guard<std::mutex> guard(g_mutex);
+  g_fail_after = successes;
+}
 
-size_t eng_block_live_count() { return g_live; }
+size_t eng_block_live_count() {
+  const std::lock_guard<std::mutex> guard(g_mutex);
+  return g_live;
+}

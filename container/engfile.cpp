@@ -1,19 +1,24 @@
 // Raw file operations over C stdio streams, handed out as small integer
-// handles from a fixed table (handle = slot + 1, so 0 is never valid).
+// handles from a fixed table (handle = slot + 1, so 0 is never valid). The
+// table is guarded, so threads may open and close files at once; one handle
+// is used by one thread at a time.
 #include "container/engfile.h"
 
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
 #include <system_error>
 
 namespace {
 
 constexpr size_t kMaxFiles = 64;
+std::mutex g_mutex;
 std::FILE* g_files[kMaxFiles] = {};
 
 std::FILE* FileOf(uint16_t handle) {
   if (handle == 0 || handle > kMaxFiles) return nullptr;
+  const std::lock_guard<std::mutex> guard(g_mutex);
   return g_files[handle - 1];
 }
 
@@ -34,6 +39,7 @@ uint16_t eng_file_open(const char* path, int mode) {
   if (!path) return kEngBadHandle;
   const char* how = mode == kOpenRead ? "rb" : mode == kOpenReadWrite ? "r+b" : mode == kOpenCreate ? "w+b" : nullptr;
   if (!how) return kEngBadHandle;
+  const std::lock_guard<std::mutex> guard(g_mutex);
   size_t slot = 0;
   while (slot < kMaxFiles && g_files[slot]) ++slot;
   if (slot == kMaxFiles) return kEngBadHandle;
@@ -47,7 +53,10 @@ uint16_t eng_file_open(const char* path, int mode) {
 int eng_file_close(uint16_t handle) {
   std::FILE* f = FileOf(handle);
   if (!f) return 1;
-  g_files[handle - 1] = nullptr;
+  {
+    const std::lock_guard<std::mutex> guard(g_mutex);
+    g_files[handle - 1] = nullptr;
+  }
   return std::fclose(f) == 0 ? 0 : 1;
 }
 

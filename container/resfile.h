@@ -1,6 +1,8 @@
 // Read-only access to a resource container: a file of typed, numbered and
 // named resources (big-endian header and entry table), optionally followed by
-// a data part. One container is open at a time for the whole process.
+// a data part. A container is a value (ResContainer) with its own last
+// error; the res_* functions without a container are thin wrappers over one
+// default container and one last error for the whole process.
 //
 // Layout: u32 end of entry table (12 + 34 x capacity), u32 data-part marker,
 // u32 data-part offset, then 34-byte entries: 4-byte type, u32 size,
@@ -34,7 +36,24 @@ inline constexpr uint32_t kResHeaderSize = 12;
 inline constexpr uint32_t kResEntrySize = 34;
 inline constexpr uint32_t kResNameMax = 19;
 
-// Handle of the container, or -1 (the reason in res_last_error). Opening a
+// One open container: its file, header and entry table. Calls on one
+// container are not safe from several threads at once.
+struct ResContainer;
+
+// Opens the container at `path`; null on failure with the reason in *error.
+ResContainer* res_container_open(const char* path, int* error);
+// Closes its file and frees it; null is accepted.
+void res_container_close(ResContainer* container);
+// As the functions below, on `container` (errors recorded in its own last
+// error, read with res_container_last_error).
+EngHandle res_container_get_by_id(ResContainer* container, const char* type, uint16_t id);
+EngHandle res_container_get_by_name(ResContainer* container, const char* type, const char* name);
+int res_container_count_of_type(ResContainer* container, const char* type);
+EngHandle res_container_get_nth_of_type(ResContainer* container, const char* type, int n);
+int res_container_open_data_part(ResContainer* container, uint16_t* handle);
+int res_container_last_error(const ResContainer* container);
+
+// The default container. Handle of the container, or -1 (the reason in res_last_error). Opening a
 // second container replaces the first.
 int res_open_file(const char* path);
 // 0, kResCloseNotOpen or kResWrongHandle.

@@ -1,6 +1,6 @@
 // User dictionaries: loading with repair of damaged lists, the bounded list
 // search, insertion and removal by re-encoding the front-coded list, saving
-// through a temporary file, and the chain the engine consults.
+// through a temporary file.
 #include "spell/engine/userdict.h"
 
 #include <algorithm>
@@ -15,7 +15,6 @@
 #include "spell/engine/letters.h"
 
 struct UserDict {
-  UserDict* next = nullptr;
   char path[kUserDictPathMax + 1] = {};
   EngHandle list = nullptr;
   size_t length = 0;  // bytes of the list in use (the block may be larger)
@@ -24,8 +23,6 @@ struct UserDict {
 };
 
 namespace {
-
-UserDict* g_chain = nullptr;
 
 using Words = std::vector<std::string>;
 
@@ -109,7 +106,7 @@ bool ListHolds(const uint8_t* b, size_t size, const uint8_t* w) {
   return false;
 }
 
-bool ReadWords(UserDict* dict, Words* words) {
+bool ReadWords(const UserDict* dict, Words* words) {
   const uint8_t* bytes = eng_block_lock(dict->list);
   const bool whole = bytes && Decode(bytes, dict->length, words);
   if (bytes) eng_block_unlock(dict->list);
@@ -167,13 +164,6 @@ bool WordCodes(const char* word, std::string* codes) {
   return true;
 }
 
-bool InChain(const UserDict* dict) {
-  for (const UserDict* d = g_chain; d; d = d->next) {
-    if (d == dict) return true;
-  }
-  return false;
-}
-
 void Free(UserDict* dict) {
   if (dict->file) eng_file_close(dict->file);
   eng_block_free(dict->list);
@@ -188,10 +178,12 @@ int userdict_create(const char* path) {
   return WriteListFile(path, empty, sizeof empty) ? kUserDictOk : kUserDictCannotCreate;
 }
 
-int userdict_load(const char* path, UserDict** dict) {
+namespace {
+
+int Open(const char* path, UserDict** dict) {
   *dict = nullptr;
   if (!path || std::strlen(path) > kUserDictPathMax) return kUserDictCannotOpen;
-  const uint16_t file = eng_file_open(path, 1);
+  const uint16_t file = eng_file_open(path, kOpenReadWrite);
   if (file == kEngBadHandle) return kUserDictCannotOpen;
   UserDict* d = new (std::nothrow) UserDict;
   if (!d) {
@@ -224,31 +216,18 @@ int userdict_load(const char* path, UserDict** dict) {
     Free(d);
     return kUserDictUnreadable;
   }
-  d->next = g_chain;
-  g_chain = d;
   *dict = d;
   return kUserDictOk;
 }
 
-int userdict_unload(UserDict** dict) {
-  if (!g_chain) return kUserDictDamaged;
-  if (!dict || !*dict || !InChain(*dict)) return kUserDictNullHandle;
-  for (UserDict** link = &g_chain; *link; link = &(*link)->next) {
-    if (*link == *dict) {
-      *link = (*dict)->next;
-      break;
-    }
-  }
+}  // namespace
+
+int userdict_open(const char* path, UserDict** dict) { return Open(path, dict); }
+
+void userdict_close(UserDict** dict) {
+  if (!dict || !*dict) return;
   Free(*dict);
   *dict = nullptr;
-  return kUserDictOk;
-}
-
-void userdict_unload_all() {
-  while (g_chain) {
-    UserDict* d = g_chain;
-    userdict_unload(&d);
-  }
 }
 
 int userdict_add_word(UserDict* dict, const char* word) {
@@ -304,12 +283,10 @@ int userdict_next_word(UserDict* dict, char* buffer, size_t size, int restart) {
   return dict->cursor <= words.size() ? 1 : 0;
 }
 
-bool userdict_chain_holds(const uint8_t* codes) {
-  for (UserDict* d = g_chain; d; d = d->next) {
-    const uint8_t* bytes = eng_block_lock(d->list);
-    const bool held = bytes && ListHolds(bytes, d->length, codes);
-    if (bytes) eng_block_unlock(d->list);
-    if (held) return true;
-  }
-  return false;
+bool userdict_holds_codes(const UserDict* dict, const uint8_t* codes) {
+  if (!dict) return false;
+  const uint8_t* bytes = eng_block_lock(dict->list);
+  const bool held = bytes && ListHolds(bytes, dict->length, codes);
+  if (bytes) eng_block_unlock(dict->list);
+  return held;
 }

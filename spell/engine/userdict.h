@@ -1,7 +1,8 @@
 // User dictionaries: files of words the user declared correct, each a sorted
-// front-coded list of letter codes with their case. Every loaded dictionary
-// joins one chain that every check consults; every change is saved at once,
-// through a temporary file renamed over the old one.
+// front-coded list of letter codes with their case. A dictionary is a value;
+// attached to a spelling dictionary handle (spell.h) it is consulted by that
+// handle's checks. Every change is saved at once, through a temporary file
+// renamed over the old one.
 //
 // File: u32 little-endian L, then L bytes of list. Entry: shared count (1
 // byte), the new letters (1 or more), end mark 1. The list ends with a shared
@@ -16,12 +17,13 @@ struct UserDict;
 
 enum UserDictResult : int {
   kUserDictOk = 0,
-  kUserDictCannotCreate = 1,  // create: the file could not be written
-  kUserDictUnreadable = 1,    // load: no words could be read, or no memory
-  kUserDictCannotOpen = 2,    // load: the file cannot be opened
-  kUserDictNotSaved = 1,      // add/remove: the file could not be written
-  kUserDictDamaged = -50,     // add: the list is damaged; unload: none loaded
-  kUserDictNullHandle = -51,  // unload: null or unknown handle
+  kUserDictCannotCreate = 1,   // create: the file could not be written
+  kUserDictCannotOpen = 2,     // load: the file cannot be opened
+  kUserDictUnreadable = 3,     // load: no words could be read, or no memory
+  kUserDictNotSaved = 4,       // add/remove: the file could not be written
+  kUserDictDamaged = -50,      // add: the list is damaged
+  kUserDictNullHandle = -51,   // unload: null handle, or not loaded
+  kUserDictNoneLoaded = -52,   // unload: no user dictionary is loaded
 };
 
 // Longest word (in letters) a user dictionary stores.
@@ -31,10 +33,15 @@ inline constexpr size_t kUserDictPathMax = 512;
 
 // Writes an empty dictionary at `path` (created or replaced).
 int userdict_create(const char* path);
-// Loads the dictionary and links it at the head of the chain; *dict is null
-// on failure.
+// Loads the dictionary at `path` on its own; *dict is null on failure.
+int userdict_open(const char* path, UserDict** dict);
+// Closes and frees a dictionary attached to no handle; sets *dict to null.
+void userdict_close(UserDict** dict);
+// Loads the dictionary and attaches it to the default spelling handle, whose
+// checks then consult it first; *dict is null on failure.
 int userdict_load(const char* path, UserDict** dict);
-// Closes, unlinks and frees the dictionary and sets *dict to null.
+// Detaches a dictionary from the default handle, closes and frees it, and
+// sets *dict to null.
 int userdict_unload(UserDict** dict);
 // Inserts the word (no change when present or when it maps to no letters or
 // more than kUserWordMax) and saves.
@@ -47,7 +54,6 @@ int userdict_contains(UserDict* dict, const char* word);
 // first. Returns 1 while another word follows; at the end the buffer is empty.
 int userdict_next_word(UserDict* dict, char* buffer, size_t size, int restart);
 
-// For the engine: whether any loaded dictionary holds `codes` (closed by the
-// end code) exactly, and unloading every dictionary when it closes.
-bool userdict_chain_holds(const uint8_t* codes);
-void userdict_unload_all();
+// For the engine: whether the dictionary holds `codes` (closed by the end
+// code) exactly. Safe from several threads while nobody changes it.
+bool userdict_holds_codes(const UserDict* dict, const uint8_t* codes);

@@ -18,7 +18,6 @@ using Bytes = std::vector<uint8_t>;
 class UserDictTest : public ::testing::Test {
  protected:
   void TearDown() override {
-    userdict_unload_all();
     spell_close();
   }
   UserDict* Load() {
@@ -137,7 +136,7 @@ TEST_F(UserDictTest, EmptyOrMissingFilesFailToLoad) {
 
 TEST_F(UserDictTest, UnloadNamesWhatIsWrong) {
   UserDict* none = nullptr;
-  EXPECT_EQ(userdict_unload(&none), kUserDictDamaged);
+  EXPECT_EQ(userdict_unload(&none), kUserDictNoneLoaded);
   UserDict* dict = Fresh();
   EXPECT_EQ(userdict_unload(&none), kUserDictNullHandle);
   EXPECT_EQ(userdict_unload(&dict), 0);
