@@ -19,34 +19,26 @@ HyphXT::~HyphXT() { CloseHyphenation(); }
 int32_t HyphXT::InstallMenus(xt_menu_record* record) {
   LoadHyphenationOptions();
   EnsureHyphenationOpen(true);
-  gHyphMenu = AddMenu(record->menu_bar, MACCE("Polish Hyphenation"));
-  hyphenate_item = AddMenuItem(gHyphMenu, MACCE("Hyphenate Box"));
-  remove_item = AddMenuItem(gHyphMenu, MACCE("Remove Hyphens From Box"));
-  suggest_item = AddMenuItem(gHyphMenu, MACCE("Suggest Hyphenation..."));
-  remove_document_item = AddMenuItem(gHyphMenu, MACCE("Remove hyphens from document"));
-  AddSeparator(gHyphMenu);
-  preferences_item = AddMenuItem(gHyphMenu, MACCE("Hyphenation Preferences..."));
-  about_item = AddMenuItem(gHyphMenu, MACCE("About Wirsel..."));
+  gHyphMenu = AddModuleMenu(record->menu_bar, MACCE("Polish Hyphenation"), Entries());
   return 0;
 }
 
 int32_t HyphXT::DoMenuCommand(xt_menu_record* record) {
-  const uint16_t item = record->item;
-  if (item == 0) return 0;
-  if (item == hyphenate_item) {
-    HyphenateCommand();
-  } else if (item == remove_item) {
-    RemoveHyphensCommand();
-  } else if (item == suggest_item) {
-    SuggestCommand();
-  } else if (item == remove_document_item) {
-    RemoveHyphensFromDocument();
-  } else if (item == preferences_item) {
-    OpenHyphenationPreferences();
-  } else if (item == about_item) {
-    ShowAboutDialog();
-  }
+  RunMenuEntry(record->item, Entries());
   return 0;
+}
+
+MenuEntries HyphXT::Entries() {
+  return {
+      {MACCE("Hyphenate Box"), &hyphenate_item, HyphenateCommand},
+      {MACCE("Remove Hyphens From Box"), &remove_item, RemoveHyphensCommand},
+      {MACCE("Suggest Hyphenation..."), &suggest_item, SuggestCommand},
+      {MACCE("Remove hyphens from document"), &remove_document_item,
+       [] { RemoveHyphensFromDocument(); }},
+      {nullptr, nullptr, nullptr},
+      {MACCE("Hyphenation Preferences..."), &preferences_item, OpenHyphenationPreferences},
+      {MACCE("About Wirsel..."), &about_item, ShowAboutDialog},
+  };
 }
 
 void HyphXT::ApplyMenuState(const MenuState& state) {

@@ -27,6 +27,9 @@ class HyphXT : public ProofingModule {
   uint16_t remove_document_item = 0;
   uint16_t preferences_item = 0;
   uint16_t about_item = 0;
+
+ private:
+  MenuEntries Entries();
 };
 
 extern HyphXT* gHyphXT;

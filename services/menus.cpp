@@ -37,3 +37,22 @@ void SetMenuItemText(xt_menu menu, uint16_t item, const char* text) {
   char display[kMenuTextSize];
   gMenuSuite->set_item_text(menu, item, ToDisplay(text, display, sizeof display));
 }
+
+xt_menu AddModuleMenu(xt_menu menu_bar, const char* title, const MenuEntries& entries) {
+  const xt_menu menu = AddMenu(menu_bar, title);
+  for (const MenuEntry& entry : entries) {
+    if (entry.title == nullptr) {
+      AddSeparator(menu);
+    } else {
+      *entry.id = AddMenuItem(menu, entry.title);
+    }
+  }
+  return menu;
+}
+
+void RunMenuEntry(uint16_t item, const MenuEntries& entries) {
+  if (item == 0) return;
+  for (const MenuEntry& entry : entries) {
+    if (entry.id != nullptr && *entry.id == item) return entry.command();
+  }
+}

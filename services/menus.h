@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 #include "xtapi/xtapi.h"
 
@@ -40,3 +42,16 @@ uint16_t AddMenuItem(xt_menu menu, const char* text);
 void AddSeparator(xt_menu menu);
 void EnableMenuItem(xt_menu menu, uint16_t item, bool on);
 void SetMenuItemText(xt_menu menu, uint16_t item, const char* text);
+
+// One entry of a module's menu: its stored title (null for a separator), the
+// field that receives its host id, and what choosing it does.
+struct MenuEntry {
+  const char* title;
+  uint16_t* id;
+  std::function<void()> command;
+};
+using MenuEntries = std::vector<MenuEntry>;
+// Adds the menu `title` with `entries` to the menu bar; answers the menu.
+xt_menu AddModuleMenu(xt_menu menu_bar, const char* title, const MenuEntries& entries);
+// Runs the command of the entry whose host id is `item`; nothing for 0.
+void RunMenuEntry(uint16_t item, const MenuEntries& entries);

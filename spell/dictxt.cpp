@@ -15,33 +15,35 @@ int32_t DictXT::InstallMenus(xt_menu_record* record) {
   SpellSession probe;
   probe.Open();
   probe.Close();
-  gDictMenu = AddMenu(record->menu_bar, MACCE("Polish Spell Checker"));
-  check_word_item = AddMenuItem(gDictMenu, MACCE("Check Word..."));
-  check_story_item = AddMenuItem(gDictMenu, MACCE("Check Story..."));
-  check_document_item = AddMenuItem(gDictMenu, MACCE("Check Document..."));
-  AddSeparator(gDictMenu);
-  preferences_item = AddMenuItem(gDictMenu, MACCE("Dictionary Preferences..."));
-  about_item = AddMenuItem(gDictMenu, MACCE("About Wirsel..."));
+  gDictMenu = AddModuleMenu(record->menu_bar, MACCE("Polish Spell Checker"), Entries());
   return 0;
 }
 
 int32_t DictXT::DoMenuCommand(xt_menu_record* record) {
-  const uint16_t item = record->item;
-  if (item == 0) return 0;
-  if (item == check_word_item) {
-    if (DocumentOpen() && IsTextBox(GetCurrentBox()) && GetCurrentTool() == kContentTool) {
-      Check(CheckMode::kWord, false);
-    }
-  } else if (item == check_story_item) {
-    if (DocumentOpen() && IsTextBox(GetCurrentBox())) Check(CheckMode::kStory, true);
-  } else if (item == check_document_item) {
-    if (DocumentOpen()) Check(CheckMode::kDocument, true);
-  } else if (item == preferences_item) {
-    Preferences();
-  } else if (item == about_item) {
-    ShowAboutDialog();
-  }
+  RunMenuEntry(record->item, Entries());
   return 0;
+}
+
+MenuEntries DictXT::Entries() {
+  return {
+      {MACCE("Check Word..."), &check_word_item,
+       [this] {
+         if (DocumentOpen() && IsTextBox(GetCurrentBox()) && GetCurrentTool() == kContentTool) {
+           Check(CheckMode::kWord, false);
+         }
+       }},
+      {MACCE("Check Story..."), &check_story_item,
+       [this] {
+         if (DocumentOpen() && IsTextBox(GetCurrentBox())) Check(CheckMode::kStory, true);
+       }},
+      {MACCE("Check Document..."), &check_document_item,
+       [this] {
+         if (DocumentOpen()) Check(CheckMode::kDocument, true);
+       }},
+      {nullptr, nullptr, nullptr},
+      {MACCE("Dictionary Preferences..."), &preferences_item, [this] { Preferences(); }},
+      {MACCE("About Wirsel..."), &about_item, ShowAboutDialog},
+  };
 }
 
 void DictXT::ApplyMenuState(const MenuState& state) {

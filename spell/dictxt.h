@@ -26,6 +26,7 @@ class DictXT : public ProofingModule {
   // back afterwards when `switch_tool` is set.
   void Check(CheckMode mode, bool switch_tool);
   void Preferences();
+  MenuEntries Entries();
   // Read afresh at the start of every command.
   DictPrefs prefs_;
 };

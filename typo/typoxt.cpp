@@ -14,25 +14,22 @@ xt_menu gTypoMenu = 0;
 
 int32_t TypoXT::InstallMenus(xt_menu_record* record) {
   LoadTypographyOptions();
-  gTypoMenu = AddMenu(record->menu_bar, MACCE("Typography"));
-  typography_item = AddMenuItem(gTypoMenu, MACCE("Typography In Box"));
-  AddSeparator(gTypoMenu);
-  preferences_item = AddMenuItem(gTypoMenu, MACCE("Typography Preferences..."));
-  about_item = AddMenuItem(gTypoMenu, MACCE("About Wirsel..."));
+  gTypoMenu = AddModuleMenu(record->menu_bar, MACCE("Typography"), Entries());
   return 0;
 }
 
 int32_t TypoXT::DoMenuCommand(xt_menu_record* record) {
-  const uint16_t item = record->item;
-  if (item == 0) return 0;
-  if (item == typography_item) {
-    TypographyInBox();
-  } else if (item == preferences_item) {
-    TypographyPreferences();
-  } else if (item == about_item) {
-    ShowAboutDialog();
-  }
+  RunMenuEntry(record->item, Entries());
   return 0;
+}
+
+MenuEntries TypoXT::Entries() {
+  return {
+      {MACCE("Typography In Box"), &typography_item, TypographyInBox},
+      {nullptr, nullptr, nullptr},
+      {MACCE("Typography Preferences..."), &preferences_item, [] { TypographyPreferences(); }},
+      {MACCE("About Wirsel..."), &about_item, ShowAboutDialog},
+  };
 }
 
 void TypoXT::ApplyMenuState(const MenuState& state) {

@@ -16,6 +16,9 @@ class TypoXT : public ProofingModule {
   uint16_t typography_item = 0;
   uint16_t preferences_item = 0;
   uint16_t about_item = 0;
+
+ private:
+  MenuEntries Entries();
 };
 
 extern TypoXT* gTypoXT;
