@@ -228,9 +228,9 @@ TEST_F(UserList, RandomEditsAgreeWithASet) {
     const int length = 1 + int(random() % 4);
     for (int i = 0; i < length; ++i) word += alphabet[random() % alphabet.size()];
     if (random() % 3 != 0) {
-      EXPECT_EQ(hyph_exc_add(e_.engine, word.c_str()), model.insert(word).second ? 0 : 1);
+      EXPECT_EQ(hyph_exc_add(e_.engine, word.c_str()), model.insert(word).second ? kHyphOk : kHyphExcPresent);
     } else {
-      EXPECT_EQ(hyph_exc_remove(e_.engine, word.c_str()), model.erase(word) ? 0 : 1);
+      EXPECT_EQ(hyph_exc_remove(e_.engine, word.c_str()), model.erase(word) ? kHyphOk : kHyphExcNotFound);
     }
     EXPECT_EQ(hyph_exc_contains(e_.engine, word.c_str()), model.count(word) == 1);
   }
