@@ -73,6 +73,7 @@ struct SpellSettings {
   bool skip_capitals = true;
   bool skip_digits = true;
   bool suggest = true;
+  bool compounds = true;  // hyphenated words whose parts are correct
 };
 
 // A flag as the plug-in reads it: the leading number of the value, 0 when
@@ -90,6 +91,7 @@ SpellSettings ReadSpellSettings() {
   settings.skip_capitals = ReadFlag(file, "3PominWERSALIKI", true);
   settings.skip_digits = ReadFlag(file, "4PominCYFRY", true);
   settings.suggest = ReadFlag(file, "5ZawszeSugeruj", true);
+  settings.compounds = ReadFlag(file, "CAkceptujZLacznikiem", true);
   return settings;
 }
 
@@ -241,11 +243,9 @@ class Speller {
     const auto known = suggestions_.find(word);
     if (known != suggestions_.end()) return known->second;
     std::string joined;
-    SpellSuggestion* list = spell_suggest(word.c_str());
-    for (const SpellSuggestion* s = list; s; s = s->next) {
-      joined += (joined.empty() ? "" : ", ") + Win1250ToUtf8(s->word);
-    }
-    spell_free_suggestions(list);
+    std::vector<std::string> found;
+    spell_dict_suggest(spell_default_dict(), word.c_str(), SuggestOrder::kRanked, &found);
+    for (const std::string& s : found) joined += (joined.empty() ? "" : ", ") + Win1250ToUtf8(s);
     return suggestions_.emplace(word, joined).first->second;
   }
 
@@ -262,6 +262,7 @@ bool CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
   Speller speller;
   if (!speller.Open()) return false;
   const SpellSettings settings = ReadSpellSettings();
+  spell_dict_set_compounds(spell_default_dict(), settings.compounds);
   const model::Document& document = *FrontDocument();
   progress.BeginPass(TotalLength(document, stories, false));
   int64_t walked = 0;

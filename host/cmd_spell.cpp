@@ -75,9 +75,8 @@ class Speller {
   }
   std::vector<std::string> Suggest(const std::string& text) const {
     std::vector<std::string> out;
-    SpellSuggestion* list = spell_suggest(text.c_str());
-    for (SpellSuggestion* s = list; s; s = s->next) out.push_back(Win1250ToUtf8(s->word));
-    spell_free_suggestions(list);
+    spell_dict_suggest(spell_default_dict(), text.c_str(), SuggestOrder::kRanked, &out);
+    for (std::string& s : out) s = Win1250ToUtf8(s);
     return out;
   }
   void Accept(const std::string& text) { session_.insert(text); }

@@ -199,7 +199,9 @@ std::vector<Codes> RankCandidates(const SpellDict& dict, const Codes& typed, Cas
   }
   if (close < kFewFound) {
     std::vector<NearWord> near;
-    FindNearWords(dict.son, typed.data(), typed.size(), kWideBound, kWideVisits, &near);
+    // Two edits are too many for a word of a letter or two.
+    const int bound = std::min(kWideBound, int(typed.size()) * typo_cost::kNeighbourKey);
+    FindNearWords(dict.son, typed.data(), typed.size(), bound, kWideVisits, &near);
     for (const NearWord& w : near) {
       if (w.codes.size() <= kSuggestionMaxLetters) {
         ranked.push_back(Ranked{w.codes, RankCost(typed, cls, w.codes)});
@@ -236,7 +238,9 @@ bool SuggestForPart(const SpellDict* dict, const char* word, SuggestOrder order,
       wrong = i;
     }
   }
-  if (!some_correct || wrong == parts.size()) return false;
+  // A one-letter part is wrong only for want of a listing: no candidate
+  // for it makes sense.
+  if (!some_correct || wrong == parts.size() || parts[wrong].size() == 1) return false;
   std::vector<std::string> found;
   spell_dict_suggest(dict, parts[wrong].c_str(), order, &found);
   for (const std::string& candidate : found) {
