@@ -5,10 +5,15 @@
 #include "base/macce.h"
 #include "dialogs/resources.h"
 #include "dialogs/xdlog.h"
+#include "services/xt40shell.h"
 
 namespace {
 
-AlertDialogNumbers gNumbers;
+// The numbers the shell holds (the defaults before activation).
+const AlertDialogNumbers& Numbers() {
+  static const AlertDialogNumbers kDefaults;
+  return gShell != nullptr ? gShell->AlertDialogs() : kDefaults;
+}
 
 const xt_dialog_item_def kMessageItems[] = {
     {1, XT_ITEM_BUTTON, 0, 0, MACCE("OK")},
@@ -54,13 +59,13 @@ class CAlertDialog : public XT40xdlog {
 class CQuestionDialog : public CAlertDialog {
  public:
   CQuestionDialog(const char* stored, bool with_cancel)
-      : CAlertDialog(gNumbers.question, gNumbers.question_text, stored),
+      : CAlertDialog(Numbers().question, Numbers().question_text, stored),
         with_cancel_(with_cancel) {}
 
  protected:
   void InitItems() override {
     CAlertDialog::InitItems();
-    Enable(gNumbers.question_cancel, with_cancel_);
+    Enable(Numbers().question_cancel, with_cancel_);
   }
 
  private:
@@ -70,12 +75,12 @@ class CQuestionDialog : public CAlertDialog {
 class CInputDialog : public CAlertDialog {
  public:
   CInputDialog(const char* stored_prompt, std::string& value)
-      : CAlertDialog(gNumbers.input, gNumbers.input_prompt, stored_prompt), value_(value) {}
+      : CAlertDialog(Numbers().input, Numbers().input_prompt, stored_prompt), value_(value) {}
 
  protected:
-  void SetValues() override { SetText(gNumbers.input_field, value_.c_str()); }
+  void SetValues() override { SetText(Numbers().input_field, value_.c_str()); }
   bool Accept() override {
-    value_ = GetText(gNumbers.input_field);
+    value_ = GetText(Numbers().input_field);
     return true;
   }
 
@@ -85,18 +90,16 @@ class CInputDialog : public CAlertDialog {
 
 }  // namespace
 
-void SetAlertDialogNumbers(const AlertDialogNumbers& numbers) { gNumbers = numbers; }
-
 void MessageAlert(const char* stored) {
-  CAlertDialog dialog(gNumbers.message, gNumbers.message_text, stored);
+  CAlertDialog dialog(Numbers().message, Numbers().message_text, stored);
   dialog.Run();
 }
 
 int32_t QuestionAlert(const char* stored, bool with_cancel) {
   CQuestionDialog dialog(stored, with_cancel);
   const int16_t result = dialog.Run();
-  if (result == gNumbers.question_yes) return XT_ANSWER_YES;
-  if (result == gNumbers.question_no || !with_cancel) return XT_ANSWER_NO;
+  if (result == Numbers().question_yes) return XT_ANSWER_YES;
+  if (result == Numbers().question_no || !with_cancel) return XT_ANSWER_NO;
   return XT_ANSWER_CANCEL;
 }
 

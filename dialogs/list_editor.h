@@ -1,7 +1,6 @@
 // The list editor (resource 31119 "Edit list", Polish 31219): a list box of
 // words, a text field and Add, Remove, Change and Close. CdlgListEditor holds
-// the dialog's behaviour; CdlgTypoList edits the typography word list chosen
-// by gTypoListIndex, in place.
+// the dialog's behaviour; a subclass says which words it edits.
 #pragma once
 
 #include <cstdint>
@@ -50,18 +49,4 @@ class CdlgListEditor : public XT40xdlog {
  private:
   void Refresh();
   void UpdateButtons();
-};
-
-class CdlgTypoList : public CdlgListEditor {
- public:
-  CdlgTypoList() : CdlgListEditor(kListEditorDialog) {}
-
- protected:
-  bool ListContains(const char* word) override;
-  void AppendWords(int16_t list_box) override;
-  void AddWord(const char* word) override;
-  void RemoveWord(const char* word) override;
-  void ChangeWord(const char* old_word, const char* new_word) override;
-  void CommitList() override {}
-  bool Fits(const char* old_word, const char* new_word) override;
 };

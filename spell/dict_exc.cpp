@@ -1,5 +1,5 @@
 // The user dictionary editor's hooks over the engine's user dictionary.
-#include "dialogs/dict_exc.h"
+#include "spell/dict_exc.h"
 
 #include "spell/engine/userdict.h"
 

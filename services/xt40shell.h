@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/xt40root.h"
+#include "services/xt40root.h"
 #include "xtapi/xtapi.h"
 
 class XT40xdlog;
@@ -24,9 +24,18 @@ struct AlertDialogNumbers {
   int16_t input = 30006, input_prompt = 1068, input_field = 1069, input_cancel = 8;
 };
 
+// The host entries of the plug-in, defined by the shell above the modules:
+// the start-up and shut-down callbacks that activation registers, and the
+// handler of callbacks registered through RegisterCallback.
+struct ShellEntries {
+  xt_callback startup;
+  xt_callback shutdown;
+  xt_callback generic;
+};
+
 class XT40shell : public XT40Root {
  public:
-  XT40shell();
+  explicit XT40shell(const ShellEntries& entries);
   ~XT40shell() override;
 
   virtual void Init();
@@ -125,6 +134,7 @@ class XT40shell : public XT40Root {
   int64_t language_value64_;
   int16_t language_value16_;
   uint8_t flag8_;
+  ShellEntries entries_;
 };
 
 // The one shell of the plug-in (null before activation and after its end).

@@ -1,13 +1,13 @@
 // The typography preferences dialog: items, enabling rule, Default and Edit
 // buttons, and OK storing the options.
-#include "dialogs/typo_prefs.h"
+#include "typo/typo_prefs.h"
 
 #include <string>
 
 #include "base/macce.h"
 #include "dialogs/resources.h"
-#include "dialogs/typo_list.h"
-#include "dialogs/typo_resources.h"
+#include "typo/typo_list.h"
+#include "dialogs/bilingual.h"
 #include "typo/typooptions.h"
 
 namespace {

@@ -1,12 +1,11 @@
-// The list editor and its typography word-list specialisation.
-#include "dialogs/typo_list.h"
+// The list editor: its resource and the behaviour of its items.
+#include "dialogs/list_editor.h"
 
 #include <string>
 
 #include "base/macce.h"
+#include "dialogs/bilingual.h"
 #include "dialogs/resources.h"
-#include "dialogs/typo_resources.h"
-#include "typo/typooptions.h"
 
 namespace {
 
@@ -27,11 +26,6 @@ const xt_dialog_def kPolish = {kListEditorDialog + kPolishTwinOffset, kItemCount
                                MACCE("Edycja listy"), kPolishItems.data()};
 const DialogResourceRegistration kEnglishRegistration(kEnglish);
 const DialogResourceRegistration kPolishRegistration(kPolish);
-
-WordList& EditedList() {
-  const int16_t index = gTypoListIndex >= 0 && gTypoListIndex < kTypoListCount ? gTypoListIndex : 0;
-  return gTypoOptions.lists[index];
-}
 
 }  // namespace
 
@@ -112,24 +106,4 @@ void CdlgListEditor::FillListBox(int16_t list_box, int16_t word_field) {
 bool CdlgListEditor::Accept() {
   CommitList();
   return true;
-}
-
-bool CdlgTypoList::ListContains(const char* word) { return WordListContains(EditedList(), word); }
-
-void CdlgTypoList::AppendWords(int16_t list_box) {
-  ForEachListWord(EditedList(), [&](const char* word) { ListAppend(list_box, word); });
-}
-
-void CdlgTypoList::AddWord(const char* word) { WordListAdd(EditedList(), word); }
-
-void CdlgTypoList::RemoveWord(const char* word) { WordListRemove(EditedList(), word); }
-
-void CdlgTypoList::ChangeWord(const char* old_word, const char* new_word) {
-  WordListChange(EditedList(), old_word, new_word);
-}
-
-bool CdlgTypoList::Fits(const char* old_word, const char* new_word) {
-  WordList trial = EditedList();
-  return old_word == nullptr ? WordListAdd(trial, new_word)
-                             : WordListChange(trial, old_word, new_word);
 }

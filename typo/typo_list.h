@@ -1,14 +1,12 @@
-// The user dictionary editor: the list editor (resource 31119, Polish 31219)
-// over the words of the loaded user.dic. Every change is saved at once.
+// The typography word-list editor: the list editor over the typography word
+// list chosen by gTypoListIndex, edited in place.
 #pragma once
 
-#include "dialogs/typo_list.h"
+#include "dialogs/list_editor.h"
 
-struct UserDict;
-
-class CdlgDictExc : public CdlgListEditor {
+class CdlgTypoList : public CdlgListEditor {
  public:
-  explicit CdlgDictExc(UserDict* user) : CdlgListEditor(kListEditorDialog), user_(user) {}
+  CdlgTypoList() : CdlgListEditor(kListEditorDialog) {}
 
  protected:
   bool ListContains(const char* word) override;
@@ -18,7 +16,4 @@ class CdlgDictExc : public CdlgListEditor {
   void ChangeWord(const char* old_word, const char* new_word) override;
   void CommitList() override {}
   bool Fits(const char* old_word, const char* new_word) override;
-
- private:
-  UserDict* user_;
 };

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/charset.h"
-#include "dialogs/hyph_dialogs.h"
+#include "hyph/hyph_dialogs.h"
 #include "hyph/engine/hyph.h"
 #include "hyph/hyphmodule.h"
 

@@ -1,6 +1,6 @@
 // Binding of the host's suites at start-up, and the block allocator that puts
 // the plug-in's containers into the host's memory blocks.
-#include "shell/host.h"
+#include "services/host.h"
 
 #include "base/blockalloc.h"
 

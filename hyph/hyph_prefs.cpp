@@ -1,9 +1,9 @@
 // The hyphenation preferences dialog: five options and the button that opens
 // the exceptions editor; OK stores the options in the settings file.
 #include "base/macce.h"
-#include "dialogs/hyph_dialogs.h"
+#include "hyph/hyph_dialogs.h"
 #include "dialogs/resources.h"
-#include "dialogs/typo_resources.h"
+#include "dialogs/bilingual.h"
 #include "hyph/hyphoptions.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/typo_list.h"
+#include "dialogs/list_editor.h"
 #include "dialogs/xdlog.h"
 
 inline constexpr int16_t kHyphPrefsDialog = 31103;

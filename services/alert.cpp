@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/host.h"
-#include "shell/shell.h"
-#include "shell/translate.h"
-#include "shell/xt40shell.h"
+#include "services/host.h"
+#include "services/services.h"
+#include "services/translate.h"
+#include "services/xt40shell.h"
 
 namespace {
 

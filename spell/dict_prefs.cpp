@@ -1,10 +1,10 @@
 // The spelling preferences dialog and its resources.
-#include "dialogs/dict_prefs.h"
+#include "spell/dict_prefs.h"
 
 #include "base/macce.h"
-#include "dialogs/dict_exc.h"
+#include "spell/dict_exc.h"
 #include "dialogs/resources.h"
-#include "dialogs/typo_resources.h"
+#include "dialogs/bilingual.h"
 
 namespace {
 

@@ -1,16 +1,15 @@
 // The framework shell's state: construction, the dialog slots, the
 // wanted-callback set, identity strings and the first activation stage.
-#include "shell/xt40shell.h"
+#include "services/xt40shell.h"
 
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "base/profile.h"
-#include "dialogs/xdlog.h"
 #include "platform/paths.h"
-#include "shell/entry.h"
-#include "shell/host.h"
+#include "services/host.h"
 
 XT40shell* gShell = nullptr;
 
@@ -32,7 +31,7 @@ const char* CopyOut(const char* field, char* buffer, size_t size) {
 
 }  // namespace
 
-XT40shell::XT40shell() {
+XT40shell::XT40shell(const ShellEntries& entries) : entries_(entries) {
   Init();
   gShell = this;
   SetCreator("KMV:");
@@ -77,9 +76,8 @@ int32_t XT40shell::Activate(xt_activation* activation) {
     return XT_REFUSED;
   }
   activation->set_callback_param(activation->host, 200);
-  activation->register_startup(activation->host, StartupCallback, 5, 200, 0);
-  activation->register_shutdown(activation->host, ShutdownCallback, 5, 200, 0);
-  SetAlertDialogNumbers(alert_dialogs_);
+  activation->register_startup(activation->host, entries_.startup, 5, 200, 0);
+  activation->register_shutdown(activation->host, entries_.shutdown, 5, 200, 0);
   if (activation->size >= offsetof(xt_activation, describe) + sizeof activation->describe &&
       activation->describe != nullptr) {
     activation->describe(activation->host, product_name_, file_version_);
@@ -89,7 +87,7 @@ int32_t XT40shell::Activate(xt_activation* activation) {
 
 int32_t XT40shell::RegisterCallback(uint32_t id) {
   if (gRegistration == nullptr) return XT_REFUSED;
-  return gRegistration->register_callback(gRegistration->host, id, GenericCallback, 5, 200, 0);
+  return gRegistration->register_callback(gRegistration->host, id, entries_.generic, 5, 200, 0);
 }
 
 int32_t XT40shell::RegisterXdlog(XT40xdlog* dialog) {

@@ -2,9 +2,9 @@
 // discretionary hyphens, and as the engine would hyphenate it without and
 // with the user's exceptions.
 #include "base/macce.h"
-#include "dialogs/hyph_dialogs.h"
+#include "hyph/hyph_dialogs.h"
 #include "dialogs/resources.h"
-#include "dialogs/typo_resources.h"
+#include "dialogs/bilingual.h"
 
 namespace {
 

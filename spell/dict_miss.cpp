@@ -1,11 +1,11 @@
 // The misspelled-word dialog and its resources.
-#include "dialogs/dict_miss.h"
+#include "spell/dict_miss.h"
 
 #include "base/macce.h"
-#include "dialogs/dict_prefs.h"
+#include "spell/dict_prefs.h"
 #include "dialogs/resources.h"
-#include "dialogs/typo_resources.h"
-#include "shell/shell.h"
+#include "dialogs/bilingual.h"
+#include "services/services.h"
 #include "spell/checkrun.h"
 
 namespace {

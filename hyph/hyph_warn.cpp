@@ -2,9 +2,9 @@
 // hyphenates automatically: Continue, Cancel, or Fix (switch the host's
 // automatic hyphenation off in the listed H&J specifications).
 #include "base/macce.h"
-#include "dialogs/hyph_dialogs.h"
+#include "hyph/hyph_dialogs.h"
 #include "dialogs/resources.h"
-#include "dialogs/typo_resources.h"
+#include "dialogs/bilingual.h"
 
 namespace {
 

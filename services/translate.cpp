@@ -1,6 +1,6 @@
 // Text translation and dialog mapping tables on XTLArray, sorted by their
 // keys: (English text, language) and (dialog number, language).
-#include "shell/translate.h"
+#include "services/translate.h"
 
 #include <cstdio>
 #include <cstring>
@@ -8,8 +8,8 @@
 #include "base/charset.h"
 #include "base/macce.h"
 #include "base/xtlarray.h"
-#include "shell/shell.h"
-#include "shell/xt40shell.h"
+#include "services/services.h"
+#include "services/xt40shell.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
-// Services of the shell that the modules, dialogs and text layer call:
-// translation, dialog mapping, menus, alerts, file locations, About.
+// Services that the text layer, the dialogs and the modules call:
+// translation, dialog mapping, alerts, file locations, the hyphenation hooks.
+// Menu primitives are in services/menus.h, the host's suites in
+// services/host.h.
 // Texts named "stored" are Mac Central European (see base/macce.h).
 #pragma once
 
@@ -11,22 +13,11 @@
 inline constexpr int16_t kLanguageCurrent = -1;  // 0xFFFF
 inline constexpr int16_t kLanguagePolish = 42;
 
-// The shell's interface language.
-int16_t CurrentLanguage();
-
 // The translation of a stored English text for `language` (or the English
 // text). With a buffer the result is always copied into it, bounded by `size`.
 const char* Translate(const char* english, int16_t language = kLanguageCurrent,
                       char* buffer = nullptr, size_t size = 0);
 int16_t MapDialog(int16_t number, int16_t language = kLanguageCurrent);
-
-// Menus: the title and item texts are stored English keys, translated and
-// converted before they reach the host.
-xt_menu AddMenu(xt_menu host_menu, const char* title);
-uint16_t AddMenuItem(xt_menu menu, const char* text);
-void AddSeparator(xt_menu menu);
-void EnableMenuItem(xt_menu menu, uint16_t item, bool on);
-void SetMenuItemText(xt_menu menu, uint16_t item, const char* text);
 
 // The shared message box: title "Wirsel13 (version)-caption", text
 // "Error: %ld\r" when code is not 0, then the formatted message. Caption and
@@ -43,9 +34,6 @@ int32_t MakeWritablePath(char* path, size_t path_size, char* out = nullptr,
                          size_t out_size = 0);
 // Folder of the plug-in file, without a trailing '/'.
 const char* PluginFolder();
-
-// Opens the shared About dialog (created on first use).
-void ShowAboutDialog();
 
 // Alerts raised before the host's suites are bound are held and shown at the
 // end of start-up; when start-up fails they are dropped.
@@ -67,3 +55,6 @@ struct HyphenationHooks {
   int32_t (*register_method)();  // may be null
 };
 void SetHyphenationHooks(const HyphenationHooks* hooks);
+// Registers the installed hooks' callbacks with the host at start-up and
+// the module's method; nothing when no hooks are installed.
+void RegisterHyphenationHooks(xt_registration* record);

@@ -11,9 +11,8 @@
 #include "base/profile.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "shell/entry.h"
-#include "shell/shell.h"
-#include "shell/xt40shell.h"
+#include "services/services.h"
+#include "services/xt40shell.h"
 
 namespace {
 
@@ -92,7 +91,7 @@ int32_t MakeWritablePath(char* path, size_t path_size, char* out, size_t out_siz
 
 void StorePluginFolder() {
   char path[kPathSize];
-  if (!platform::ModulePathOf(reinterpret_cast<const void*>(&XTActivateCallback), path,
+  if (!platform::ModulePathOf(reinterpret_cast<const void*>(&PluginFolder), path,
                               sizeof path) ||
       !platform::FolderOf(path, gPluginFolder, sizeof gPluginFolder, false)) {
     gPluginFolder[0] = 0;

@@ -5,8 +5,8 @@
 
 #include "base/charset.h"
 #include "platform/clock.h"
-#include "shell/host.h"
-#include "shell/xt40shell.h"
+#include "services/host.h"
+#include "services/xt40shell.h"
 
 void XT40shell::WriteLogLine(const char* format, va_list args) {
   if (log_path_[0] == 0) return;
