@@ -7,9 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/block.h"
+#include "container/block.h"
 
-// The state of one open engine, held in a block (engine/block.h).
+// The state of one open engine, held in a block (container/block.h).
 using HyphHandle = EngHandle;
 
 // Result codes.
@@ -36,7 +36,7 @@ enum HyphResult : int {
   kHyphExcNotFound = 2,    // remove: not in the list, or no user file
   kHyphExcNoList = -128,   // add: no user file attached, or no memory
 };
-// Container-layer codes (engine/resfile.h) may also come back from hyph_open.
+// Container-layer codes (container/resfile.h) may also come back from hyph_open.
 
 // English text for a result of hyph_open or hyph_open_exceptions.
 const char* hyph_result_text(int code);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/engfile.h"
-#include "engine/resfile.h"
+#include "container/engfile.h"
+#include "container/resfile.h"
 #include "hyph/engine/exclist.h"
 #include "hyph/engine/hyph.h"
 #include "hyph/engine/state.h"

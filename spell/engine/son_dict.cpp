@@ -4,8 +4,8 @@
 
 #include <new>
 
-#include "engine/engfile.h"
-#include "engine/resfile.h"
+#include "container/engfile.h"
+#include "container/resfile.h"
 
 namespace {
 

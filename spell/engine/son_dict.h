@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <mutex>
 
-#include "engine/block.h"
-#include "engine/resfile.h"
+#include "container/block.h"
+#include "container/resfile.h"
 #include "spell/engine/letter_tree.h"
 
 enum class TreeKind : int { kMain = 0, kCapitalised = 1, kAbbreviation = 2 };

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/block.h"
-#include "engine/engfile.h"
+#include "container/block.h"
+#include "container/engfile.h"
 #include "spell/engine/letters.h"
 
 struct UserDict {
