@@ -10,7 +10,7 @@
 #include "container/block.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/userdict.h"
-#include "tests/spell/spell_test_util.h"
+#include "tests/spell/engine/spell_test_util.h"
 
 namespace {
 
