@@ -8,6 +8,7 @@
 #include "host/command_run.h"
 #include "host/commands.h"
 #include "host/document_files.h"
+#include "host/findings.h"
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 #include "host/session.h"
@@ -23,6 +24,22 @@ std::map<wirsel::model::StoryId, std::u16string> StoryTexts() {
     texts[id] = document->story(id)->Text();
   }
   return texts;
+}
+
+// Exit status of a run that reported findings (a quotation mark left
+// unplaced) and otherwise succeeded.
+constexpr int kFindingsReported = 1;
+
+// Prints what the plug-ins reported in a batch run, positions counted in the
+// document as `--format txt` writes it: in the output file when that is the
+// text, else in FILE.
+size_t ReportRunFindings(const RunOptions& options, const OpenedDocument& opened) {
+  const wirsel::model::Document* document = FrontDocument();
+  if (!document) return 0;
+  const bool text_out = options.format == "text" || options.format == "txt" ||
+                        (options.format.empty() && opened.format == DocumentFormat::kText);
+  const std::string shown_name = !options.out.empty() && text_out ? options.out : options.file;
+  return ReportFindings(shown_name, document->StoryIds());
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -51,6 +68,7 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   const auto before = options.only_when_changed ? StoryTexts() : decltype(StoryTexts()){};
   if (!act(runtime, error)) return error.empty() ? false : Fail(error);
   if (!CheckHostErrors(true)) return false;
+  const bool findings = ReportRunFindings(options, opened) > 0;
   if (options.only_when_changed && StoryTexts() == before) {
     std::cerr << "wirsel " << options.command << ": nothing changed, nothing written\n";
     return true;
@@ -60,13 +78,14 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   const std::string target = options.in_place ? options.file : options.out;
   if (target.empty()) {
     std::cout << bytes << std::flush;
-    return true;
+  } else {
+    try {
+      wirsel::io::WriteFileAtomically(target, bytes);
+    } catch (const wirsel::io::IoError& e) {
+      return Fail(e.what());
+    }
   }
-  try {
-    wirsel::io::WriteFileAtomically(target, bytes);
-  } catch (const wirsel::io::IoError& e) {
-    return Fail(e.what());
-  }
+  if (findings) SetExitStatus(kFindingsReported);
   return true;
 }
 
