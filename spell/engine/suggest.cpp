@@ -164,7 +164,7 @@ struct Ranked {
 
 // The wider search runs when the edits found fewer words than this within
 // kFewCost, and takes words up to kWideBound away.
-constexpr size_t kFewFound = 3;
+constexpr size_t kFewFound = 1;
 constexpr int kFewCost = typo_cost::kOther;
 constexpr int kWideBound = 2 * typo_cost::kOther;
 constexpr size_t kWideVisits = 400000;
