@@ -93,6 +93,7 @@ struct SpellSettings {
   bool skip_capitals = true;
   bool skip_digits = true;
   bool suggest = true;
+  bool compounds = true;  // hyphenated words whose parts are correct
 };
 
 // A flag as the plug-in reads it: the leading number of the value, 0 when
@@ -110,6 +111,7 @@ SpellSettings ReadSpellSettings() {
   settings.skip_capitals = ReadFlag(file, "3PominWERSALIKI", true);
   settings.skip_digits = ReadFlag(file, "4PominCYFRY", true);
   settings.suggest = ReadFlag(file, "5ZawszeSugeruj", true);
+  settings.compounds = ReadFlag(file, "CAkceptujZLacznikiem", true);
   return settings;
 }
 
@@ -270,10 +272,10 @@ class Speller {
   const std::vector<std::string>& Suggestions(const std::string& word) {
     const auto known = suggestions_.find(word);
     if (known != suggestions_.end()) return known->second;
+    std::vector<std::string> ranked;
+    spell_dict_suggest(spell_default_dict(), word.c_str(), SuggestOrder::kRanked, &ranked);
     std::vector<std::string> found;
-    SpellSuggestion* list = spell_suggest(word.c_str());
-    for (const SpellSuggestion* s = list; s; s = s->next) found.push_back(Win1250ToUtf8(s->word));
-    spell_free_suggestions(list);
+    for (const std::string& s : ranked) found.push_back(Win1250ToUtf8(s));
     return suggestions_.emplace(word, std::move(found)).first->second;
   }
 
@@ -326,6 +328,7 @@ void CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
                    const wirsel::source::SourceDocument* source, int64_t line, Speller& speller,
                    ReportStream& report, ProofProgress& progress, bool& reported) {
   const SpellSettings settings = ReadSpellSettings();
+  spell_dict_set_compounds(spell_default_dict(), settings.compounds);
   const model::Document& document = *FrontDocument();
   progress.BeginPass(TotalLength(document, stories, false));
   int64_t walked = 0;

@@ -111,7 +111,7 @@ bool Speller::Correct(const LineWord& word) const {
 std::vector<std::string> Speller::Suggest(const std::string& text) const {
   std::vector<std::string> out;
   if (!dict_) return out;
-  spell_dict_suggest(dict_, text.c_str(), SuggestOrder::kAlphabetical, &out);
+  spell_dict_suggest(dict_, text.c_str(), SuggestOrder::kRanked, &out);
   for (std::string& word : out) word = Win1250ToUtf8(word);
   return out;
 }

@@ -252,6 +252,8 @@ bool SpellCheckRun::CheckSegment() {
       continue;
     }
     const bool abbreviation = taken_end_ < end_ && ReadChar(story_, taken_end_) == '.';
+    // The options dialog may switch compounds in the middle of a run.
+    spell_dict_set_compounds(spell_default_dict(), prefs_.accept_compounds != 0);
     if (spell_check_word_ex(taken_.c_str(), abbreviation ? 1 : 0) != 0 ||
         userdict_contains(user_dictionary(), taken_.c_str()) != 0) {
       continue;

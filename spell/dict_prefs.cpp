@@ -15,6 +15,7 @@ enum : int16_t {
   kAlwaysSuggest = 1022,
   kUseUserDictionary = 1023,
   kEditUserDictionary = 1024,
+  kAcceptCompounds = 1025,
 };
 
 constexpr TwinItem kItems[] = {
@@ -25,6 +26,8 @@ constexpr TwinItem kItems[] = {
     {kAlwaysSuggest, XT_ITEM_CHECK, 0, MACCE("Always Suggest"), MACCE("Sugeruj poprawki")},
     {kUseUserDictionary, XT_ITEM_CHECK, 0, MACCE("Use user dictionary"),
      MACCE("Użyj słownika użytkownika")},
+    {kAcceptCompounds, XT_ITEM_CHECK, 0, MACCE("Accept hyphenated words whose parts are correct"),
+     MACCE("Uznawaj wyrazy z łącznikiem, których części są poprawne")},
     {kEditUserDictionary, XT_ITEM_BUTTON, 0, MACCE("Edit User Dictionary"),
      MACCE("Edycja słownika użytkownika")},
     {XT_DLG_OK, XT_ITEM_BUTTON, 0, MACCE("OK"), MACCE("OK")},
@@ -50,6 +53,7 @@ void CDictPrefsDialog::SetValues() {
   SetCheck(kSkipDigits, prefs_.skip_with_digits != 0);
   SetCheck(kAlwaysSuggest, prefs_.always_suggest != 0);
   SetCheck(kUseUserDictionary, prefs_.use_user_dictionary != 0);
+  SetCheck(kAcceptCompounds, prefs_.accept_compounds != 0);
 }
 
 void CDictPrefsDialog::ItemHit(int16_t item) {
@@ -63,6 +67,7 @@ bool CDictPrefsDialog::Accept() {
   prefs_.skip_with_digits = GetCheck(kSkipDigits) ? 1 : 0;
   prefs_.always_suggest = GetCheck(kAlwaysSuggest) ? 1 : 0;
   prefs_.use_user_dictionary = GetCheck(kUseUserDictionary) ? 1 : 0;
+  prefs_.accept_compounds = GetCheck(kAcceptCompounds) ? 1 : 0;
   SaveDictPrefs(prefs_);
   return true;
 }

@@ -37,6 +37,7 @@ DictPrefs LoadDictPrefs() {
     shortcut.active = ReadFlag(keys.active, 1);
     ReadProfileString(keys.key, "Brak", shortcut.key, sizeof shortcut.key);
   }
+  prefs.accept_compounds = ReadFlag(kAcceptCompoundsKey, 1);
   return prefs;
 }
 
@@ -51,5 +52,6 @@ bool SaveDictPrefs(const DictPrefs& prefs) {
     WriteProfileInt(keys.active, shortcut.active);
     WriteProfileString(keys.key, shortcut.key);
   }
+  WriteProfileInt(kAcceptCompoundsKey, prefs.accept_compounds);
   return FlushProfile() == 0;
 }

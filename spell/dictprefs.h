@@ -1,9 +1,12 @@
 // The spelling preferences, kept in section "1Slownik" of the settings file:
-// four switches that shape a check run and three command shortcut settings
+// five switches that shape a check run and three command shortcut settings
 // (stored and written back, not acted on here).
 #pragma once
 
 #include <cstdint>
+
+// Key of DictPrefs::accept_compounds (the host reads it too).
+inline constexpr char kAcceptCompoundsKey[] = "CAkceptujZLacznikiem";
 
 struct DictShortcut {
   int16_t active = 1;
@@ -15,6 +18,7 @@ struct DictPrefs {
   int16_t skip_all_capitals = 1;
   int16_t skip_with_digits = 1;
   int16_t always_suggest = 1;
+  int16_t accept_compounds = 1;  // hyphenated words whose parts are correct
   DictShortcut check_word;
   DictShortcut check_story;
   DictShortcut check_document;

@@ -2,6 +2,8 @@
 // word.
 #include <algorithm>
 #include <new>
+#include <string>
+#include <vector>
 
 #include "spell/engine/checker.h"
 #include "spell/engine/dictionary.h"
@@ -9,14 +11,24 @@
 #include "spell/engine/spell.h"
 #include "spell/engine/userdict.h"
 
+std::string spell_mixed_list_path(const std::string& son_path) {
+  const size_t slash = son_path.find_last_of('/');
+  const size_t dot = son_path.find_last_of('.');
+  const bool has_extension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  return (has_extension ? son_path.substr(0, dot) : son_path) + "-mixed.dic";
+}
+
 int OpenSpellDict(SpellDict* dict, const char* path, int* detail) {
   CloseSpellDict(dict);
-  return dict->son.Open(path, detail);
+  const int result = dict->son.Open(path, detail);
+  if (result == 0) userdict_open_read_only(spell_mixed_list_path(path).c_str(), &dict->mixed);
+  return result;
 }
 
 void CloseSpellDict(SpellDict* dict) {
   for (UserDict* user : dict->users) userdict_close(&user);
   dict->users.clear();
+  userdict_close(&dict->mixed);
   dict->son.Close();
 }
 
@@ -87,13 +99,20 @@ bool AcceptCapitalForm(const SpellDict& dict, const uint8_t* codes) {
   return dict.son.TreeHolds(TreeKind::kCapitalised, codes) || UsersHold(dict, codes);
 }
 
-int spell_dict_check(const SpellDict* dict, const char* word, int abbreviation_allowed) {
-  if (!word || !*word) return 1;
-  if (!dict) return 0;
+void spell_dict_set_compounds(SpellDict* dict, bool accept) {
+  if (dict) dict->compounds = accept;
+}
+
+namespace {
+
+int CheckWord(const SpellDict* dict, const char* word, int abbreviation_allowed) {
   const CaseClass cls = spell_case_class(word);
   uint8_t codes[kSpellMaxWord + 1];
   if (cls == CaseClass::kMixed) {
-    return MapWord(word, false, codes, sizeof codes) > 0 && UsersHold(*dict, codes) ? 1 : 0;
+    return MapWord(word, false, codes, sizeof codes) > 0 &&
+                   (userdict_holds_codes(dict->mixed, codes) || UsersHold(*dict, codes))
+               ? 1
+               : 0;
   }
   const int n = MapWord(word, true, codes, sizeof codes);
   if (n <= 0) return 0;
@@ -104,4 +123,47 @@ int spell_dict_check(const SpellDict* dict, const char* word, int abbreviation_a
   if (cls != CaseClass::kAllCapitals) return 0;
   for (int i = 1; i < n; ++i) codes[i] = ToCapitalCode(codes[i]);
   return AcceptCapitalForm(*dict, codes) ? 1 : 0;
+}
+
+// A part of a hyphenated word is correct by the rules of a whole word; one
+// letter long, it must be held with its hyphen ("e-").
+bool PartCorrect(const SpellDict* dict, const std::string& part, bool last,
+                 int abbreviation_allowed) {
+  if (part.size() == 1) return CheckWord(dict, (part + "-").c_str(), 0) != 0;
+  return CheckWord(dict, part.c_str(), last ? abbreviation_allowed : 0) != 0;
+}
+
+}  // namespace
+
+bool SplitCompound(const char* word, std::vector<std::string>* parts) {
+  parts->clear();
+  std::string part;
+  for (const char* p = word; ; ++p) {
+    if (*p == '-' || *p == 0) {
+      if (part.empty()) return false;
+      parts->push_back(part);
+      part.clear();
+      if (*p == 0) break;
+    } else {
+      part.push_back(*p);
+    }
+  }
+  return parts->size() > 1;
+}
+
+bool CompoundPartCorrect(const SpellDict* dict, const std::vector<std::string>& parts, size_t i,
+                         int abbreviation_allowed) {
+  return PartCorrect(dict, parts[i], i + 1 == parts.size(), abbreviation_allowed);
+}
+
+int spell_dict_check(const SpellDict* dict, const char* word, int abbreviation_allowed) {
+  if (!word || !*word) return 1;
+  if (!dict) return 0;
+  if (CheckWord(dict, word, abbreviation_allowed)) return 1;
+  std::vector<std::string> parts;
+  if (!dict->compounds || !SplitCompound(word, &parts)) return 0;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (!CompoundPartCorrect(dict, parts, i, abbreviation_allowed)) return 0;
+  }
+  return 1;
 }

@@ -35,23 +35,39 @@ struct SpellSuggestion {
   char word[kSuggestionMaxLetters + 1];
 };
 
-// Order of a suggestion list: alphabetical (the misspelled-word dialog).
-enum class SuggestOrder : int { kAlphabetical = 0 };
+// Order of a suggestion list: alphabetical (the misspelled-word dialog), or
+// likeliest first by how people mistype Polish, and at most
+// kRankedSuggestionsMax words.
+enum class SuggestOrder : int { kAlphabetical = 0, kRanked = 1 };
+inline constexpr size_t kRankedSuggestionsMax = 8;
 
 // Opens son.dic at `path` as a new handle in *dict. Returns 0; the container
 // layer's error when the file cannot be opened as a container; kSpellFailed
 // for any later failure. *dict is null on failure; *detail (when given)
 // receives the code inside the opening (505, 10050, 10051, 1 ...).
 int spell_dict_open(const char* path, SpellDict** dict, int* detail);
+// The list of mixed-case forms shipped beside the son.dic at `son_path`
+// ("x/son.dic" -> "x/son-mixed.dic"), in the user-dictionary format; opening
+// the dictionary loads it when it exists.
+std::string spell_mixed_list_path(const std::string& son_path);
 // Unloads the handle's user dictionaries, frees it and sets *dict to null.
 void spell_dict_close(SpellDict** dict);
 // 1 when the word is accepted, else 0; abbreviations are accepted when
 // `abbreviation_allowed` is set (a full stop follows the word in the text).
+// With compounds on, a word with hyphens is also accepted when each part
+// between them is (a one-letter part only when the dictionary holds it with
+// its hyphen, as "e-").
 int spell_dict_check(const SpellDict* dict, const char* word, int abbreviation_allowed);
 // Replaces *out with the correctly spelled candidates for `word`, in the
-// word's capitalisation and the given order.
+// word's capitalisation and the given order. With compounds on, a hyphenated
+// word some of whose parts are correct gets the candidates of its first wrong
+// part, each put in that part's place.
 void spell_dict_suggest(const SpellDict* dict, const char* word, SuggestOrder order,
                         std::vector<std::string>* out);
+// Whether hyphenated words whose parts are correct are accepted (on when
+// opened). Not to be called while another thread queries the handle.
+void spell_dict_set_compounds(SpellDict* dict, bool accept);
+
 // Makes the handle's checks consult `user` (first, before those attached
 // earlier); the handle owns it from now on. Not to be called while another
 // thread queries the handle.

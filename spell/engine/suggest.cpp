@@ -1,7 +1,9 @@
 // Suggestions: variants of a misspelled word by Polish spelling confusions
 // (one or two), transpositions, deletions, substitutions and insertions, kept
 // when the dictionary accepts them, then given the word's capitalisation and
-// sorted in Polish alphabetical order.
+// sorted in Polish alphabetical order. A ranked list also tries every way of
+// putting back left-out diacritics, falls back on the wider search over the
+// trees when the edits find little, and puts the likeliest word first.
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -12,6 +14,8 @@
 #include "spell/engine/checker.h"
 #include "spell/engine/dictionary.h"
 #include "spell/engine/letters.h"
+#include "spell/engine/near_words.h"
+#include "spell/engine/typo_cost.h"
 #include "spell/engine/spell.h"
 
 namespace {
@@ -40,6 +44,9 @@ const Confusion kConfusions[] = {
     {{106}, {107}},       // l - ł
     {{111}, {112}},       // o - ó
 };
+
+// Most diacritics a ranked list puts back into one word.
+constexpr int kMaxDiacriticFlips = 5;
 
 class Builder {
  public:
@@ -73,6 +80,21 @@ class Builder {
     }
   }
 
+  // Every way of putting diacritics on at most kMaxFlips plain letters of
+  // `word` from position `from` on, tested; stops after kMaxTests tests.
+  void Diacritics(Codes& word, size_t from, int flips_left) {
+    for (size_t i = from; i < word.size() && flips_left > 0; ++i) {
+      const uint8_t plain = word[i];
+      for (const uint8_t* alt = DiacriticsOf(plain); alt && *alt; ++alt) {
+        if (++tests_ > kMaxTests) return;
+        word[i] = *alt;
+        Test(word);
+        Diacritics(word, i + 1, flips_left - 1);
+        word[i] = plain;
+      }
+    }
+  }
+
   std::vector<Codes>& found() { return found_; }
 
  private:
@@ -86,7 +108,25 @@ class Builder {
           std::string_view(reinterpret_cast<const char*>(c.data()), c.size()));
     }
   };
+  static constexpr int kMaxTests = 600;
+  static const uint8_t* DiacriticsOf(uint8_t plain) {
+    static const uint8_t kA[] = {93, 0}, kC[] = {96, 0}, kE[] = {99, 0}, kL[] = {107, 0},
+                         kN[] = {110, 0}, kO[] = {112, 0}, kS[] = {117, 0}, kZ[] = {126, 125, 0};
+    switch (plain) {
+      case 92: return kA;
+      case 95: return kC;
+      case 98: return kE;
+      case 106: return kL;
+      case 109: return kN;
+      case 111: return kO;
+      case 116: return kS;
+      case 124: return kZ;
+      default: return nullptr;
+    }
+  }
+
   const SpellDict& dict_;
+  int tests_ = 0;
   Codes work_;
   std::vector<Codes> found_;
   std::unordered_set<Codes, Hash> seen_;
@@ -117,11 +157,108 @@ std::string TextOf(const Codes& codes) {
   return text;
 }
 
+struct Ranked {
+  Codes word;    // as the dictionary holds it
+  int cost = 0;  // typo_cost::Distance, plus one for a capital the typed word lacks
+};
+
+// The wider search runs when the edits found fewer words than this within
+// kFewCost, and takes words up to kWideBound away.
+constexpr size_t kFewFound = 1;
+constexpr int kFewCost = typo_cost::kOther;
+constexpr int kWideBound = 2 * typo_cost::kOther;
+constexpr size_t kWideVisits = 400000;
+// A ranked list keeps the words within kWindow of the best one.
+constexpr int kWindow = typo_cost::kOther;
+
+int RankCost(const Codes& typed, CaseClass cls, const Codes& word) {
+  Codes small(word);
+  bool capital = false;
+  for (uint8_t& c : small) {
+    capital = capital || IsCapitalCode(c);
+    c = ToSmallCode(c);
+  }
+  const int extra = capital && cls == CaseClass::kAllSmall ? 1 : 0;
+  return typo_cost::Distance(typed.data(), typed.size(), small.data(), small.size()) + extra;
+}
+
+bool RankedBefore(const Ranked& a, const Ranked& b) {
+  if (a.cost != b.cost) return a.cost < b.cost;
+  return AlphabeticalLess(a.word, b.word);
+}
+
+// The candidates likeliest first, the wider search added when they are few,
+// cut to the best kRankedSuggestionsMax within kWindow of the first.
+std::vector<Codes> RankCandidates(const SpellDict& dict, const Codes& typed, CaseClass cls,
+                                  const std::vector<Codes>& found) {
+  std::vector<Ranked> ranked;
+  size_t close = 0;
+  for (const Codes& word : found) {
+    ranked.push_back(Ranked{word, RankCost(typed, cls, word)});
+    close += ranked.back().cost <= kFewCost;
+  }
+  if (close < kFewFound) {
+    std::vector<NearWord> near;
+    // Two edits are too many for a word of a letter or two.
+    const int bound = std::min(kWideBound, int(typed.size()) * typo_cost::kNeighbourKey);
+    FindNearWords(dict.son, typed.data(), typed.size(), bound, kWideVisits, &near);
+    for (const NearWord& w : near) {
+      if (w.codes.size() <= kSuggestionMaxLetters) {
+        ranked.push_back(Ranked{w.codes, RankCost(typed, cls, w.codes)});
+      }
+    }
+  }
+  std::sort(ranked.begin(), ranked.end(), RankedBefore);
+  std::vector<Codes> out;
+  for (const Ranked& r : ranked) {
+    if (out.size() == kRankedSuggestionsMax || r.cost > ranked.front().cost + kWindow) break;
+    Codes cased = r.word;
+    ApplyCase(cls, &cased);
+    if (std::find(out.begin(), out.end(), cased) == out.end()) out.push_back(cased);
+  }
+  return out;
+}
+
+}  // namespace
+
+namespace {
+
+// The candidates of a hyphenated word's first wrong part, each put in its
+// place; false when the word is no compound or none of its parts is correct.
+bool SuggestForPart(const SpellDict* dict, const char* word, SuggestOrder order,
+                    std::vector<std::string>* out) {
+  std::vector<std::string> parts;
+  if (!dict->compounds || !SplitCompound(word, &parts)) return false;
+  size_t wrong = parts.size();
+  bool some_correct = false;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (CompoundPartCorrect(dict, parts, i, 0)) {
+      some_correct = true;
+    } else if (wrong == parts.size()) {
+      wrong = i;
+    }
+  }
+  // A one-letter part is wrong only for want of a listing: no candidate
+  // for it makes sense.
+  if (!some_correct || wrong == parts.size() || parts[wrong].size() == 1) return false;
+  std::vector<std::string> found;
+  spell_dict_suggest(dict, parts[wrong].c_str(), order, &found);
+  for (const std::string& candidate : found) {
+    std::string whole;
+    for (size_t i = 0; i < parts.size(); ++i) {
+      whole += (i ? "-" : "") + (i == wrong ? candidate : parts[i]);
+    }
+    out->push_back(whole);
+  }
+  return true;
+}
+
 }  // namespace
 
 void spell_dict_suggest(const SpellDict* dict, const char* word, SuggestOrder order,
                         std::vector<std::string>* out) {
   out->clear();
+  if (dict && word && SuggestForPart(dict, word, order, out)) return;
   uint8_t mapped[kSpellMaxWord + 1];
   const int length = dict && word ? MapWord(word, true, mapped, sizeof mapped) : -1;
   if (length <= 0) return;
@@ -156,7 +293,13 @@ void spell_dict_suggest(const SpellDict* dict, const char* word, SuggestOrder or
   }
 
   std::vector<Codes>& found = builder.found();
-  (void)order;  // alphabetical is the only order
+  if (order == SuggestOrder::kRanked) {
+    builder.Diacritics(w, 0, kMaxDiacriticFlips);
+    for (const Codes& candidate : RankCandidates(*dict, w, cls, found)) {
+      out->push_back(TextOf(candidate));
+    }
+    return;
+  }
   for (Codes& candidate : found) ApplyCase(cls, &candidate);
   std::sort(found.begin(), found.end(), AlphabeticalLess);
   found.erase(std::unique(found.begin(), found.end()), found.end());

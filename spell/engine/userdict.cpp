@@ -20,6 +20,7 @@ struct UserDict {
   size_t length = 0;  // bytes of the list in use (the block may be larger)
   uint16_t file = 0;
   uint32_t cursor = 1;
+  bool read_only = false;  // shipped with the dictionary: never written
 };
 
 namespace {
@@ -142,6 +143,7 @@ bool WriteListFile(const char* path, const uint8_t* bytes, size_t size) {
 }
 
 int Save(UserDict* dict) {
+  if (dict->read_only) return kUserDictNotSaved;
   const uint8_t* bytes = eng_block_lock(dict->list);
   if (!bytes) return kUserDictNotSaved;
   const bool ok = WriteListFile(dict->path, bytes, dict->length);
@@ -180,10 +182,10 @@ int userdict_create(const char* path) {
 
 namespace {
 
-int Open(const char* path, UserDict** dict) {
+int Open(const char* path, bool read_only, UserDict** dict) {
   *dict = nullptr;
   if (!path || std::strlen(path) > kUserDictPathMax) return kUserDictCannotOpen;
-  const uint16_t file = eng_file_open(path, kOpenReadWrite);
+  const uint16_t file = eng_file_open(path, read_only ? kOpenRead : kOpenReadWrite);
   if (file == kEngBadHandle) return kUserDictCannotOpen;
   UserDict* d = new (std::nothrow) UserDict;
   if (!d) {
@@ -192,6 +194,7 @@ int Open(const char* path, UserDict** dict) {
   }
   std::strcpy(d->path, path);
   d->file = file;
+  d->read_only = read_only;
   const uint64_t file_length = eng_file_length(file);
   uint8_t head[4];
   uint64_t length = file_length >= 4 ? file_length - 4 : 0;
@@ -216,13 +219,19 @@ int Open(const char* path, UserDict** dict) {
     Free(d);
     return kUserDictUnreadable;
   }
+  if (read_only) {
+    eng_file_close(d->file);
+    d->file = 0;
+  }
   *dict = d;
   return kUserDictOk;
 }
 
 }  // namespace
 
-int userdict_open(const char* path, UserDict** dict) { return Open(path, dict); }
+int userdict_open(const char* path, UserDict** dict) { return Open(path, false, dict); }
+
+int userdict_open_read_only(const char* path, UserDict** dict) { return Open(path, true, dict); }
 
 void userdict_close(UserDict** dict) {
   if (!dict || !*dict) return;

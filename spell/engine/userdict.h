@@ -35,6 +35,9 @@ inline constexpr size_t kUserDictPathMax = 512;
 int userdict_create(const char* path);
 // Loads the dictionary at `path` on its own; *dict is null on failure.
 int userdict_open(const char* path, UserDict** dict);
+// Loads a list that is only read (the file may be read-only); adding and
+// removing words answer kUserDictNotSaved.
+int userdict_open_read_only(const char* path, UserDict** dict);
 // Closes and frees a dictionary attached to no handle; sets *dict to null.
 void userdict_close(UserDict** dict);
 // Loads the dictionary and attaches it to the default spelling handle, whose

@@ -38,7 +38,7 @@ std::string MakeHost(const std::string& settings = "") {
   fs::create_directory(xtensions);
   const fs::path real = fs::path(REAL_HOST) / "XTensions";
   fs::copy_file(real / "Wirsel13.so", xtensions / "Wirsel13.so");
-  for (const char* data : {"son.dic", "PLHYPH.DAT"}) {
+  for (const char* data : {"son.dic", "son-mixed.dic", "PLHYPH.DAT"}) {
     fs::create_symlink(real / data, xtensions / data);
   }
   if (!settings.empty()) std::ofstream(xtensions / "Wirsel13.ini") << settings;

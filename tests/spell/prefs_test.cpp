@@ -57,10 +57,11 @@ TEST_F(DictPrefsFile, LongShortcutIsCutAndNonNumbersReadAsZero) {
   EXPECT_EQ(prefs.skip_all_capitals, 1);
 }
 
-TEST_F(DictPrefsFile, SaveWritesTheTenKeysInOrderAndReadsBack) {
+TEST_F(DictPrefsFile, SaveWritesTheElevenKeysInOrderAndReadsBack) {
   Write("");
   DictPrefs prefs;
   prefs.skip_with_digits = 0;
+  prefs.accept_compounds = 0;
   std::snprintf(prefs.check_story.key, sizeof prefs.check_story.key, "F7");
   prefs.check_story.active = 0;
   ASSERT_TRUE(SaveDictPrefs(prefs));
@@ -68,9 +69,11 @@ TEST_F(DictPrefsFile, SaveWritesTheTenKeysInOrderAndReadsBack) {
             "[1Slownik]\r\n2SlownikiUzytkownika=1\r\n3PominWERSALIKI=1\r\n4PominCYFRY=0\r\n"
             "5ZawszeSugeruj=1\r\n6SprawdzSlowoSkrotAktywny=1\r\n7SprawdzSlowoSkrot=Brak\r\n"
             "8SprawdzLancuchSkrotAktywny=0\r\n9SprawdzLancuchSkrot=F7\r\n"
-            "ASprawdzDokumentSkrotAktywny=1\r\nBSprawdzDokumentSkrot=Brak\r\n");
+            "ASprawdzDokumentSkrotAktywny=1\r\nBSprawdzDokumentSkrot=Brak\r\n"
+            "CAkceptujZLacznikiem=0\r\n");
   const DictPrefs read = LoadDictPrefs();
   EXPECT_EQ(read.skip_with_digits, 0);
+  EXPECT_EQ(read.accept_compounds, 0);
   EXPECT_EQ(read.check_story.active, 0);
   EXPECT_STREQ(read.check_story.key, "F7");
 }

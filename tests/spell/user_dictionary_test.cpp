@@ -135,13 +135,15 @@ TEST(DictionaryPreferences, OkWritesEveryKeyAndCancelNothing) {
   run = host.Run({"run", Document("x\n"), "--do", "Dictionary Preferences...", "--lang", "en",
                   "--dialogs",
                   Script("dialog \"Dictionary Preferences\"\nuncheck \"Skip CAPITALIZED words\"\n"
-                         "uncheck \"Always Suggest\"\nok\n")});
+                         "uncheck \"Always Suggest\"\n"
+                         "uncheck \"Accept hyphenated words whose parts are correct\"\nok\n")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ReadBytes(host.xtensions() + "/Wirsel13.ini"),
             "[1Slownik]\r\n2SlownikiUzytkownika=1\r\n3PominWERSALIKI=0\r\n4PominCYFRY=1\r\n"
             "5ZawszeSugeruj=0\r\n6SprawdzSlowoSkrotAktywny=1\r\n7SprawdzSlowoSkrot=Brak\r\n"
             "8SprawdzLancuchSkrotAktywny=1\r\n9SprawdzLancuchSkrot=Brak\r\n"
-            "ASprawdzDokumentSkrotAktywny=1\r\nBSprawdzDokumentSkrot=Brak\r\n");
+            "ASprawdzDokumentSkrotAktywny=1\r\nBSprawdzDokumentSkrot=Brak\r\n"
+            "CAkceptujZLacznikiem=0\r\n");
 }
 
 TEST(DictionaryPreferences, EditorAddsChangesAndRemovesUserWords) {

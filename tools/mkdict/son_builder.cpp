@@ -8,6 +8,8 @@
 #include <unordered_set>
 
 #include "spell/engine/letters.h"
+#include "spell/engine/spell.h"
+#include "spell/engine/userdict.h"
 #include "tools/container/container_writer.h"
 #include "tools/mkdict/hunspell_affix.h"
 
@@ -140,6 +142,27 @@ void GroupStems(std::vector<SourcedForm>& forms, std::vector<StemRef>* stems,
   }
 }
 
+// Writes the mixed-case forms (letter codes) as a user dictionary at `path`.
+bool WriteMixedList(const std::string& path, const std::vector<std::string>& forms,
+                    std::string* error) {
+  UserDict* list = nullptr;
+  if (userdict_create(path.c_str()) != kUserDictOk || userdict_open(path.c_str(), &list) != kUserDictOk) {
+    *error = "cannot write the mixed-case list " + path;
+    return false;
+  }
+  bool ok = true;
+  for (std::string codes : forms) {
+    char text[kUserWordMax + 2];
+    codes.push_back(char(kEndCode));
+    if (codes.size() > kUserWordMax + 1) continue;
+    CodesToText(reinterpret_cast<const uint8_t*>(codes.data()), text, sizeof text);
+    ok = ok && userdict_add_word(list, text) == kUserDictOk;
+  }
+  userdict_close(&list);
+  if (!ok) *error = "cannot write the mixed-case list " + path;
+  return ok;
+}
+
 }  // namespace
 
 bool CompileSonDic(const MkdictOptions& options, MkdictSummary* summary, PlacedForms* placed,
@@ -154,7 +177,7 @@ bool CompileSonDic(const MkdictOptions& options, MkdictSummary* summary, PlacedF
   summary->entries = entries.size();
 
   std::vector<SourcedForm> small_forms;
-  std::vector<std::string> capital_forms, forbidden;
+  std::vector<std::string> capital_forms, mixed_forms, forbidden;
   std::vector<WordForm> forms;
   std::string codes;
   for (uint32_t e = 0; e < entries.size(); ++e) {
@@ -175,10 +198,11 @@ bool CompileSonDic(const MkdictOptions& options, MkdictSummary* summary, PlacedF
           (banned ? forbidden : capital_forms).push_back(codes);
           break;
         case FormKind::kMixed:
-          // Accepted only as written in user dictionaries; the all-capital
-          // spelling is kept, as it is a correct way to write the word.
-          ++summary->skipped["mixed case (all-capital spelling kept)"];
+          // The trees cannot hold it: it goes to the mixed-case list, to
+          // be matched as written, and its all-capital spelling to the
+          // capitalised trees.
           if (!banned) {
+            mixed_forms.push_back(codes);
             for (char& c : codes) c = char(ToCapitalCode(uint8_t(c)));
             capital_forms.push_back(codes);
           }
@@ -197,7 +221,10 @@ bool CompileSonDic(const MkdictOptions& options, MkdictSummary* summary, PlacedF
   if (!forbidden.empty()) {
     std::erase_if(small_forms, [&](const SourcedForm& f) { return is_forbidden(f.codes); });
     std::erase_if(capital_forms, is_forbidden);
+    std::erase_if(mixed_forms, is_forbidden);
   }
+  SortUnique(&mixed_forms);
+  summary->mixed = mixed_forms.size();
 
   // Main trees take the small-letter forms in alphabetical order as far as
   // they reach; the stem store takes the rest.
@@ -276,9 +303,11 @@ bool CompileSonDic(const MkdictOptions& options, MkdictSummary* summary, PlacedF
   std::vector<uint8_t> file = writer.Build();
   summary->file_size = file.size();
   if (!writer.WriteFile(options.output_path, error)) return false;
+  if (!WriteMixedList(spell_mixed_list_path(options.output_path), mixed_forms, error)) return false;
 
   placed->small = std::move(small_sorted);
   placed->capitalised = std::move(capital_forms);
+  placed->mixed = std::move(mixed_forms);
   summary->seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   return true;
@@ -294,6 +323,7 @@ void PrintSummary(const MkdictSummary& s, const std::string& path) {
   kind("main", s.main);
   kind("capitalised", s.capitalised);
   kind("abbreviations", s.abbreviations);
+  std::printf("  mixed case     %9zu forms in the list beside it\n", s.mixed);
   std::printf(
       "  stem store     %9zu forms as %zu stems, %zu paradigm classes, ending tree %zu positions\n",
       s.stem_forms, s.stems, s.paradigm_classes, s.ending_positions);

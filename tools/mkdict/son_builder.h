@@ -42,6 +42,7 @@ struct MkdictSummary {
   StemStoreStats stem_store;
   std::map<std::string, size_t> skipped;  // reason -> forms
   size_t forbidden = 0;
+  size_t mixed = 0;  // mixed-case forms in the list beside son.dic
   size_t file_size = 0;
   size_t verified = 0;  // placed forms the engine accepted
   size_t verify_failures = 0;
@@ -54,9 +55,11 @@ struct MkdictSummary {
 struct PlacedForms {
   std::vector<std::string> small;        // letter codes
   std::vector<std::string> capitalised;  // letter codes as written
+  std::vector<std::string> mixed;        // letter codes as written
 };
 
-// Compiles; false with *error on any failure or broken limit.
+// Compiles; false with *error on any failure or broken limit. The mixed-case
+// forms go to a user-dictionary list at spell_mixed_list_path(output).
 bool CompileSonDic(const MkdictOptions& options, MkdictSummary* summary, PlacedForms* placed,
                    std::string* error);
 // Checks the written file with the spelling engine: every placed form must be

@@ -21,6 +21,8 @@ bool VerifySonDic(const std::string& path, const PlacedForms& placed, MkdictSumm
     *error = "the engine cannot open " + path + " (" + std::to_string(spell_open_detail()) + ")";
     return false;
   }
+  // The dictionary's own words, not compounds of them.
+  spell_dict_set_compounds(spell_default_dict(), false);
   std::string first_failure;
   auto expect = [&](const std::string& codes) {
     if (spell_check_word(ToText(codes).c_str())) {
@@ -32,6 +34,7 @@ bool VerifySonDic(const std::string& path, const PlacedForms& placed, MkdictSumm
   };
   for (const std::string& form : placed.small) expect(form);
   for (const std::string& form : placed.capitalised) expect(form);
+  for (const std::string& form : placed.mixed) expect(form);
 
   // One-letter deletions of every seventh small-letter form that are not
   // words themselves must be rejected.

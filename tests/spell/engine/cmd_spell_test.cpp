@@ -90,7 +90,7 @@ TEST_F(SpellCommand, ListModePrintsMisspelledWordsOnlyAndSucceeds) {
 TEST_F(SpellCommand, WordModePrintsOkOrSuggestions) {
   int status = 0;
   const std::string out = RunSpell(args_ + " kot kit qqqq", Input(""), &status);
-  EXPECT_EQ(out, "kot: ok\nkit: kat, kot\nqqqq: no suggestions\n");
+  EXPECT_EQ(out, "kot: ok\nkit: kot, kat\nqqqq: no suggestions\n");
   EXPECT_EQ(status, 1);
   EXPECT_EQ(RunSpell(args_ + " kot", Input(""), &status), "kot: ok\n");
   EXPECT_EQ(status, 0);

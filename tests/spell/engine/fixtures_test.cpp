@@ -1,8 +1,9 @@
 // One test per fixture in tests/data/spell: NAME.aff + NAME.dic compiled by
 // mkdict (options in NAME.args); every word of NAME.good must be accepted and
 // every word of NAME.bad rejected (a word written with a final "." is checked
-// as followed by a full stop); NAME.sugg lists "word: suggestions..." in the
-// exact order expected, "-" for none.
+// as followed by a full stop); NAME.sugg lists "word: suggestions..." of the
+// alphabetical list in the exact order expected, "-" for none, and NAME.ranked
+// the same of the ranked list.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -40,6 +41,23 @@ std::string Suggestions(const std::string& utf8) {
   return out.empty() ? "-" : out;
 }
 
+std::string Ranked(const std::string& utf8) {
+  std::vector<std::string> list;
+  spell_dict_suggest(spell_default_dict(), Cp1250(utf8).c_str(), SuggestOrder::kRanked, &list);
+  std::string out;
+  for (const std::string& s : list) out += (out.empty() ? "" : " ") + Utf8(s);
+  return out.empty() ? "-" : out;
+}
+
+// Each "word: expected" line of `file` against suggest(word).
+void ExpectLists(const std::string& file, std::string (*suggest)(const std::string&)) {
+  for (const std::string& line : ReadLines(FixturePath(file))) {
+    size_t colon = line.find(':');
+    ASSERT_NE(colon, std::string::npos) << line;
+    EXPECT_EQ(suggest(line.substr(0, colon)), line.substr(colon + 2)) << file << ": " << line;
+  }
+}
+
 class SpellFixture : public ::testing::TestWithParam<std::string> {
  protected:
   void SetUp() override {
@@ -59,11 +77,8 @@ TEST_P(SpellFixture, AcceptsGoodRejectsBadSuggestsExpected) {
   for (const std::string& word : ReadLines(FixturePath(GetParam() + ".bad"))) {
     EXPECT_EQ(Check(word), 0) << word;
   }
-  for (const std::string& line : ReadLines(FixturePath(GetParam() + ".sugg"))) {
-    size_t colon = line.find(':');
-    ASSERT_NE(colon, std::string::npos) << line;
-    EXPECT_EQ(Suggestions(line.substr(0, colon)), line.substr(colon + 2)) << line;
-  }
+  ExpectLists(GetParam() + ".sugg", Suggestions);
+  ExpectLists(GetParam() + ".ranked", Ranked);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, SpellFixture, ::testing::ValuesIn(FixtureNames()),

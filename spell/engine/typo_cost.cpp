@@ -1,0 +1,152 @@
+// The weights of Polish typing errors and the weighted edit distance (with
+// swaps and the two-letter spellings rz, ch, on, om, en, em) built on them.
+#include "spell/engine/typo_cost.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "spell/engine/letters.h"
+
+namespace typo_cost {
+namespace {
+
+// Small-letter codes used by the rules.
+constexpr uint8_t kA = 92, kAOgonek = 93, kC = 95, kCAcute = 96, kE = 98, kEOgonek = 99,
+                  kH = 102, kL = 106, kLStroke = 107, kM = 108, kN = 109, kNAcute = 110,
+                  kO = 111, kOAcute = 112, kR = 115, kS = 116, kSAcute = 117, kU = 119,
+                  kZ = 124, kZAcute = 125, kZDot = 126;
+
+// The plain letter of a letter with a diacritic, else the letter itself.
+uint8_t Plain(uint8_t c) {
+  switch (c) {
+    case kAOgonek: return kA;
+    case kCAcute: return kC;
+    case kEOgonek: return kE;
+    case kLStroke: return kL;
+    case kNAcute: return kN;
+    case kOAcute: return kO;
+    case kSAcute: return kS;
+    case kZAcute:
+    case kZDot: return kZ;
+    default: return c;
+  }
+}
+
+// Key positions on a Polish (QWERTY) keyboard, the letters with diacritics
+// on the key of their plain letter (typed with AltGr).
+struct Key {
+  int row = -1, column = 0;
+};
+
+Key KeyOf(uint8_t code) {
+  static const char* const kRows[] = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
+  const uint8_t letter = LetterChar(Plain(code));
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; kRows[r][c]; ++c) {
+      if (uint8_t(kRows[r][c]) == letter) return Key{r, c};
+    }
+  }
+  return Key{};
+}
+
+// Keys beside each other: on one row next to each other, or touching across
+// rows (each row sits half a key to the right of the row below it).
+bool Neighbours(uint8_t a, uint8_t b) {
+  const Key x = KeyOf(a), y = KeyOf(b);
+  if (x.row < 0 || y.row < 0) return false;
+  if (x.row == y.row) return x.column - y.column == 1 || y.column - x.column == 1;
+  if (x.row - y.row == 1) return x.column == y.column || x.column == y.column - 1;
+  if (y.row - x.row == 1) return y.column == x.column || y.column == x.column - 1;
+  return false;
+}
+
+struct NeighbourTable {
+  bool near[128][128] = {};
+  NeighbourTable() {
+    for (int a = kFirstSmall; a <= kLastSmall; ++a) {
+      for (int b = kFirstSmall; b <= kLastSmall; ++b) near[a][b] = Neighbours(uint8_t(a), uint8_t(b));
+    }
+  }
+};
+
+bool Near(uint8_t a, uint8_t b) {
+  static const NeighbourTable table;
+  return a < 128 && b < 128 && table.near[a][b];
+}
+
+bool Pair(const uint8_t* p, uint8_t a, uint8_t b) { return p[0] == a && p[1] == b; }
+
+// The cost of a letter the candidate has and the typed word lacks.
+int MissingCost(const uint8_t* cand, size_t j) {
+  return j >= 2 && cand[j - 1] == cand[j - 2] ? kDoubled : kMissing;
+}
+
+// The cost of the typed letter typed[i-1] that the candidate lacks.
+int ExtraCost(const uint8_t* typed, size_t n, size_t i) {
+  const uint8_t c = typed[i - 1];
+  const bool after = i >= 2, before = i < n;
+  if ((after && typed[i - 2] == c) || (before && typed[i] == c)) return kDoubled;
+  if ((after && Near(typed[i - 2], c)) || (before && Near(typed[i], c))) return kExtraNearKey;
+  return kExtra;
+}
+
+// A two-letter spelling `two` of the one letter `one`: the cost, else 0.
+int TwoForOne(const uint8_t* two, uint8_t one) {
+  if (one == kZDot && Pair(two, kR, kZ)) return kConfusion;
+  if (one == kH && Pair(two, kC, kH)) return kConfusion;
+  if (one == kAOgonek && (Pair(two, kO, kN) || Pair(two, kO, kM))) return kNasal;
+  if (one == kEOgonek && (Pair(two, kE, kN) || Pair(two, kE, kM))) return kNasal;
+  return 0;
+}
+
+}  // namespace
+
+int Substitution(uint8_t typed, uint8_t candidate) {
+  if (typed == candidate) return 0;
+  const uint8_t a = ToSmallCode(typed), b = ToSmallCode(candidate);
+  if (a == b) return 0;
+  if ((a == kU && b == kOAcute) || (a == kOAcute && b == kU)) return kConfusion;
+  if ((a == kZDot && b == kZAcute) || (a == kZAcute && b == kZDot)) return kConfusion;
+  if (Plain(a) == Plain(b)) return kDiacritic;
+  if (Near(a, b)) return kNeighbourKey;
+  return kOther;
+}
+
+void FirstRow(const uint8_t* typed, size_t n, int* row) {
+  row[0] = 0;
+  for (size_t i = 1; i <= n; ++i) row[i] = row[i - 1] + ExtraCost(typed, n, i);
+}
+
+void NextRow(const uint8_t* typed, size_t n, const uint8_t* cand, size_t j, const int* up2,
+             const int* up, int* row) {
+  const uint8_t v = cand[j - 1];
+  const int missing = MissingCost(cand, j);
+  row[0] = up[0] + missing;
+  for (size_t i = 1; i <= n; ++i) {
+    int best = up[i - 1] + Substitution(typed[i - 1], v);
+    best = std::min(best, up[i] + missing);
+    best = std::min(best, row[i - 1] + ExtraCost(typed, n, i));
+    if (i >= 2) {
+      if (j >= 2 && typed[i - 1] == cand[j - 2] && typed[i - 2] == v && typed[i - 1] != v) {
+        best = std::min(best, up2[i - 2] + kTransposed);
+      }
+      if (const int c = TwoForOne(typed + i - 2, v)) best = std::min(best, up[i - 2] + c);
+    }
+    if (j >= 2) {
+      if (const int c = TwoForOne(cand + j - 2, typed[i - 1])) best = std::min(best, up2[i - 1] + c);
+    }
+    row[i] = best;
+  }
+}
+
+int Distance(const uint8_t* typed, size_t n, const uint8_t* cand, size_t m) {
+  std::vector<int> rows(3 * (n + 1));
+  int* r[3] = {rows.data(), rows.data() + (n + 1), rows.data() + 2 * (n + 1)};
+  FirstRow(typed, n, r[0]);
+  for (size_t j = 1; j <= m; ++j) {
+    NextRow(typed, n, cand, j, r[(j + 1) % 3], r[(j - 1) % 3], r[j % 3]);
+  }
+  return r[m % 3][n];
+}
+
+}  // namespace typo_cost
