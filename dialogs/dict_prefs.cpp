@@ -63,6 +63,10 @@ bool CDictPrefsDialog::Accept() {
   prefs_.skip_with_digits = GetCheck(kSkipDigits) ? 1 : 0;
   prefs_.always_suggest = GetCheck(kAlwaysSuggest) ? 1 : 0;
   prefs_.use_user_dictionary = GetCheck(kUseUserDictionary) ? 1 : 0;
-  SaveDictPrefs(prefs_);
+  // A failed save keeps the dialog open with the user's values.
+  if (const int32_t error = SaveDictPrefs(prefs_); error != 0) {
+    SettingsSaveFailedAlert(error);
+    return false;
+  }
   return true;
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "host/command_run.h"
 #include "host/commands.h"
 #include "host/cp1250.h"
 #include "host/document_files.h"
@@ -22,6 +23,7 @@
 #include "host/proof_words.h"
 #include "host/session.h"
 #include "host/session_options.h"
+#include "host/user_words.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
@@ -32,9 +34,9 @@ namespace {
 
 namespace model = wirsel::model;
 
-constexpr int kNothingReported = 0;
-constexpr int kWordsReported = 1;
-constexpr int kError = 2;
+constexpr int kNothingReported = kExitSuccess;
+constexpr int kWordsReported = kExitFindings;
+constexpr int kError = kExitError;
 
 struct ProofOptions {
   std::string file;
@@ -56,16 +58,6 @@ bool Failed() {
 bool Error(const std::string& message) {
   Fail(message);
   return Failed();
-}
-
-// Where the plug-in keeps its settings file and user dictionary: its
-// XTensions folder, or the per-user data folder when that cannot be written.
-std::string PluginFilePath(const char* name) {
-  const std::string folder = XTensionsFolder();
-  if (platform::FolderWritable(folder.c_str())) return folder + "/" + name;
-  char user[4096];
-  if (!platform::UserDataFolder(user, sizeof user)) return "";
-  return std::string(user) + "/" + name;
 }
 
 // The spelling options of the menu commands (section "1Slownik").
@@ -215,8 +207,7 @@ class Speller {
   bool Open() {
     const std::string dictionary = XTensionsFolder() + "/son.dic";
     if (const int result = spell_open(dictionary.c_str()); result != 0) {
-      return Error("cannot open the spelling dictionary " + dictionary + " (error " +
-                   std::to_string(result) + ", " + std::to_string(spell_open_detail()) + ")");
+      return Error(SpellDictionaryError(dictionary, result));
     }
     const std::string personal = PluginFilePath("user.dic");
     if (!personal.empty() && platform::FileExists(personal.c_str()) &&
@@ -279,7 +270,7 @@ bool CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
       reported = true;
       const std::string suggestions = settings.suggest ? speller.Suggestions(word.text) : "";
       HostProgress().Clear();
-      std::cerr << shown_name << ':' << word.line << ':' << word.column << ": "
+      std::cerr << Printable(shown_name) << ':' << word.line << ':' << word.column << ": "
                 << Win1250ToUtf8(word.text) << (suggestions.empty() ? "" : " -> ") << suggestions
                 << '\n';
     }
@@ -294,16 +285,7 @@ bool WriteDocument(const ProofOptions& options, const OpenedDocument& opened,
   std::string bytes;
   std::string error;
   if (!RenderFrontDocument(opened, format, bytes, error)) return Error(error);
-  if (options.out.empty()) {
-    std::cout << bytes << std::flush;
-    return true;
-  }
-  try {
-    wirsel::io::WriteFileAtomically(options.out, bytes);
-  } catch (const wirsel::io::IoError& e) {
-    return Error(e.what());
-  }
-  return true;
+  return WriteOutput(options.out, bytes) || Failed();
 }
 
 bool Proof(const ProofOptions& options) {
@@ -311,6 +293,7 @@ bool Proof(const ProofOptions& options) {
   if (!ValidOutputFormat(format)) {
     return Error("--format must be txt, tex, html or json, not \"" + options.format + "\"");
   }
+  if (!CheckOutput(options.file, options.out, false)) return Failed();
   HostRuntime runtime;
   if (!StartSession(SessionOptions{options.lang, "", "", options.dialogs}, runtime)) {
     return Failed();
@@ -354,7 +337,10 @@ bool Proof(const ProofOptions& options) {
   // the file that holds exactly that text when there is one.
   const bool text_out =
       format == "text" || (format.empty() && opened.format == DocumentFormat::kText);
-  const std::string shown_name = !options.out.empty() && text_out ? options.out : options.file;
+  const bool out_named = !options.out.empty() && !wirsel::io::IsStandardStream(options.out);
+  const std::string shown_name = out_named && text_out ? options.out
+                                 : wirsel::io::IsStandardStream(options.file) ? "-"
+                                                                               : options.file;
   bool reported = false;
   if (!options.no_spell && !CheckSpelling(stories, shown_name, progress, reported)) return false;
   progress.Finish();
@@ -366,8 +352,9 @@ bool Proof(const ProofOptions& options) {
 
 void SetUpProof(CLI::App& command) {
   static ProofOptions options;
-  command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json)")->required();
-  command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
+  command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json); - reads stdin")
+      ->required();
+  command.add_option("-o,--output", options.out, "Write the document here (- or none: stdout)");
   command.add_option("--format", options.format,
                      "Output: txt, tex, html or json (default: FILE's)");
   command.add_flag("--no-typo", options.no_typo, "Leave out \"Typography In Box\"");

@@ -1,21 +1,25 @@
 // `wirsel spell`: the spelling engine for people and editors. With words,
 // prints each with "ok" or its suggestions; -l lists the misspelled words of
-// standard input, one a line; -a speaks the ispell pipe protocol (a banner,
+// the FILEs (standard input without any, or for "-"), one a line; -a speaks the ispell pipe protocol (a banner,
 // then per line "*", "& word n offset: suggestions" or "# word offset" for
 // each word and an empty line; "*word" adds to the user dictionary, "@word"
 // accepts a word for the session, "#" saves). Text is UTF-8; words are split
 // as the spell-check commands split them, and a word followed by a full stop
 // may be an abbreviation.
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <iostream>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "host/command_list.h"
 #include "host/commands.h"
+#include "host/user_words.h"
 #include "host/cp1250.h"
 #include "host/io/text_format.h"
 #include "host/proof_words.h"
-#include "platform/paths.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/userdict.h"
 
@@ -51,19 +55,15 @@ class Speller {
         options.dictionary.empty() ? XTensionsFolder() + "/son.dic" : options.dictionary;
     const int result = spell_open(dictionary.c_str());
     if (result != 0) {
-      std::cerr << "wirsel spell: cannot open " << dictionary << " (error " << result << ", "
-                << spell_open_detail() << ")\n";
+      std::cerr << "wirsel spell: " << SpellDictionaryError(dictionary, result) << "\n";
       return false;
     }
-    std::string personal = options.personal;
-    if (personal.empty()) {
-      char folder[1024];
-      if (platform::UserDataFolder(folder, sizeof folder))
-        personal = std::string(folder) + "/user.dic";
-    }
-    if (!personal.empty() && userdict_load(personal.c_str(), &user_) != 0 &&
-        (userdict_create(personal.c_str()) != 0 || userdict_load(personal.c_str(), &user_) != 0)) {
-      std::cerr << "wirsel spell: cannot load the user dictionary " << personal << "\n";
+    const std::string personal =
+        options.personal.empty() ? PluginFilePath("user.dic") : options.personal;
+    std::string error;
+    if (!personal.empty() && !OpenUserDictionary(personal, &user_, error)) {
+      std::cerr << "wirsel spell: " << error << "\n";
+      return false;
     }
     return true;
   }
@@ -82,7 +82,13 @@ class Speller {
   }
   void Accept(const std::string& text) { session_.insert(text); }
   void Add(const std::string& text) {
-    if (user_) userdict_add_word(user_, text.c_str());
+    if (user_ && userdict_add_word(user_, text.c_str()) != kUserDictOk) {
+      std::cerr << "wirsel spell: " << userdict_path(user_)
+                << ": cannot save the word: " << std::strerror(userdict_save_error(user_))
+                << "; it is accepted for this session only\n";
+      Accept(text);
+      SetExitStatus(kExitError);
+    }
   }
 
  private:
@@ -144,10 +150,23 @@ void PipeLine(Speller& speller, const std::string& utf8) {
   std::cout << '\n';
 }
 
+// Lists the misspelled words of one input; false when it cannot be read.
+bool ListMisspelled(Speller& speller, std::istream& in, bool& all_correct) {
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (const StoryWord& word : WordsOf(line)) {
+      if (speller.Correct(word)) continue;
+      all_correct = false;
+      std::cout << Win1250ToUtf8(word.text) << '\n';
+    }
+  }
+  return !in.bad();
+}
+
 void Spell(const SpellOptions& options) {
   Speller speller;
   if (!speller.Open(options)) {
-    SetExitStatus(2);
+    SetExitStatus(kExitError);
     return;
   }
   std::string line;
@@ -164,11 +183,15 @@ void Spell(const SpellOptions& options) {
   }
   bool all_correct = true;
   if (options.list) {
-    while (ReadLine(&line)) {
-      for (const StoryWord& word : WordsOf(line)) {
-        if (speller.Correct(word)) continue;
-        all_correct = false;
-        std::cout << Win1250ToUtf8(word.text) << '\n';
+    std::vector<std::string> files = options.words;
+    if (files.empty()) files.push_back("-");
+    for (const std::string& file : files) {
+      std::ifstream in;
+      if (file != "-") in.open(file, std::ios::binary);
+      if ((file != "-" && !in) || !ListMisspelled(speller, file == "-" ? std::cin : in, all_correct)) {
+        std::cerr << "wirsel spell: " << file << ": cannot read: " << std::strerror(errno) << "\n";
+        SetExitStatus(kExitError);
+        return;
       }
     }
   } else {
@@ -188,19 +211,21 @@ void Spell(const SpellOptions& options) {
                 << '\n';
     }
   }
-  SetExitStatus(all_correct ? 0 : 1);
+  if (CurrentExitStatus() != kExitError) SetExitStatus(all_correct ? kExitSuccess : kExitFindings);
 }
 
 void SetUpSpell(CLI::App& command) {
   static SpellOptions options;
-  command.add_option("WORD", options.words, "Words to check");
-  command.add_flag("-l,--list", options.list, "List the misspelled words of standard input");
+  command.add_option("WORD", options.words, "Words to check (with -l: files, - for stdin)");
+  command.add_flag("-l,--list", options.list,
+                   "List the misspelled words of the files (default: standard input)");
   command.add_flag("-a,--pipe", options.pipe,
                    "Speak the ispell pipe protocol on standard input and output");
   command.add_option("-d,--dictionary", options.dictionary,
                      "Main dictionary (default: XTensions/son.dic)");
   command.add_option("-p,--personal", options.personal,
-                     "User dictionary (default: user.dic in the per-user data folder)");
+                     "User dictionary: the binary user.dic or a plain word list, one word a "
+                     "line (default: the plug-in's user.dic)");
   command.callback([] { Spell(options); });
 }
 

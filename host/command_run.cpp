@@ -1,7 +1,5 @@
 // `wirsel run`: open a document, choose menu items, write the document; and
 // `wirsel menus`: the menu bar as the user would see it.
-#include <sys/stat.h>
-
 #include <iostream>
 #include <map>
 
@@ -11,6 +9,7 @@
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 #include "host/session.h"
+#include "platform/safefile.h"
 
 namespace {
 
@@ -25,23 +24,40 @@ std::map<wirsel::model::StoryId, std::u16string> StoryTexts() {
   return texts;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa {};
-  struct stat sb {};
-  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-         sa.st_ino == sb.st_ino;
+}  // namespace
+
+bool CheckOutput(const std::string& in, const std::string& out, bool in_place) {
+  namespace io = wirsel::io;
+  if (in_place && !out.empty()) return Fail("--in-place and -o exclude each other");
+  if (in_place && io::IsStandardStream(in)) {
+    return Fail("--in-place needs a file, not standard input");
+  }
+  if (!in_place && !io::IsStandardStream(in) && !io::IsStandardStream(out) &&
+      platform::SameFile(out.c_str(), in.c_str())) {
+    return Fail(out + ": -o names the input file; use --in-place to write over it");
+  }
+  try {
+    io::CheckOutputPath(in_place ? in : out.empty() ? "-" : out);
+  } catch (const io::IoError& e) {
+    return Fail(e.what());
+  }
+  return true;
 }
 
-}  // namespace
+bool WriteOutput(const std::string& target, const std::string& bytes) {
+  try {
+    wirsel::io::WriteFileAtomically(target.empty() ? "-" : target, bytes);
+  } catch (const wirsel::io::IoError& e) {
+    return Fail(e.what());
+  }
+  return true;
+}
 
 bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   if (!ValidOutputFormat(options.format)) {
     return Fail("--format must be text, tex, html or json, not \"" + options.format + "\"");
   }
-  if (!options.out.empty() && (options.in_place || SameFile(options.out, options.file))) {
-    return Fail(options.in_place ? "--in-place and -o exclude each other"
-                                 : "-o names the input file; use --in-place to write over it");
-  }
+  if (!CheckOutput(options.file, options.out, options.in_place)) return false;
   HostRuntime runtime;
   if (!StartSession(options.session, runtime)) return false;
   OpenedDocument opened;
@@ -57,17 +73,7 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   }
   std::string bytes;
   if (!RenderFrontDocument(opened, options.format, bytes, error)) return Fail(error);
-  const std::string target = options.in_place ? options.file : options.out;
-  if (target.empty()) {
-    std::cout << bytes << std::flush;
-    return true;
-  }
-  try {
-    wirsel::io::WriteFileAtomically(target, bytes);
-  } catch (const wirsel::io::IoError& e) {
-    return Fail(e.what());
-  }
-  return true;
+  return WriteOutput(options.in_place ? options.file : options.out, bytes);
 }
 
 bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,
@@ -75,13 +81,19 @@ bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,
   for (const std::string& title : titles) {
     if (runtime.Choose(title, error)) return true;
   }
+  // An empty story is a document too: the passes have nothing to do.
+  const wirsel::model::Document* document = FrontDocument();
+  const wirsel::model::Story* story =
+      document ? document->story(document->StoryOfBox(document->current_box())) : nullptr;
+  if (story && story->length() == 0) return true;
   error = "no text box or group to work on (\"" + titles.front() + "\" is not available)";
   return false;
 }
 
 void AddRunOptions(CLI::App& command, RunOptions& options) {
-  command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json)")->required();
-  command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
+  command.add_option("FILE", options.file, "Document: UTF-8 text, or JSON (.json); - reads stdin")
+      ->required();
+  command.add_option("-o,--output", options.out, "Write the document here (- or none: stdout)");
   command.add_option("--format", options.format, "Output: text, tex, html or json");
   command.add_flag("--in-place", options.in_place, "Write the document back over FILE");
   AddSessionOptions(command, options.session);

@@ -1,12 +1,14 @@
 // wirsel: a layout host on the command line. It loads the plug-ins of its
 // XTensions folder and runs one subcommand; `--version` lists the host and the
 // plug-ins.
+#include <cstring>
 #include <iostream>
 
 #include <CLI/CLI.hpp>
 
 #include "host/command_list.h"
 #include "host/runtime.h"
+#include "platform/safefile.h"
 
 namespace {
 
@@ -23,14 +25,24 @@ int PrintVersions() {
   }
   if (!loaded) {
     std::cerr << "wirsel: " << error << "\n";
-    return 1;
+    return kExitError;
   }
-  return 0;
+  return kExitSuccess;
 }
 
-}  // namespace
+// Standard output is checked as GNU tools check it: a write that failed
+// (a full disk, a closed pipe) is an error, never exit status 0.
+int CheckedExit(int status) {
+  std::cout.flush();
+  const bool stream_failed = !std::cout;
+  int error = platform::CloseStandardOutput();
+  if (stream_failed && error == 0) error = EIO;
+  if (error == 0) return status;
+  std::cerr << "wirsel: standard output: cannot write: " << std::strerror(error) << "\n";
+  return kExitError;
+}
 
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   CLI::App app{"wirsel: a layout host that loads proofing plug-ins and runs their menu commands"};
   bool version = false;
   app.add_flag("--version", version, "Print the host's and each plug-in's name and version");
@@ -43,12 +55,16 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     // A usage error ends with status 2, as a missing command does; --help is
     // no error.
-    return app.exit(e) == 0 ? 0 : 2;
+    return app.exit(e) == 0 ? kExitSuccess : kExitError;
   }
   if (version) return PrintVersions();
   if (app.get_subcommands().empty()) {
     std::cerr << app.help();
-    return 2;
+    return kExitError;
   }
   return CurrentExitStatus();
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { return CheckedExit(Run(argc, argv)); }

@@ -27,6 +27,10 @@ uint16_t AddMenuItem(xt_menu menu, const char* text);
 void AddSeparator(xt_menu menu);
 void EnableMenuItem(xt_menu menu, uint16_t item, bool on);
 void SetMenuItemText(xt_menu menu, uint16_t item, const char* text);
+// Shows every item's title again in the current interface language; menus
+// installed anew start with no titles remembered.
+void RetitleMenuItems();
+void ForgetMenuTitles();
 
 // The shared message box: title "Wirsel13 (version)-caption", text
 // "Error: %ld\r" when code is not 0, then the formatted message. Caption and

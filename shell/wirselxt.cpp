@@ -48,6 +48,7 @@ int32_t WirselXT::RegisterCallbacks(xt_registration* record) {
 
 int32_t WirselXT::InstallMenus(xt_menu_record* record) {
   RegisterTranslations();
+  ForgetMenuTitles();
   gHyphXT->InstallMenus(record);
   gDictXT->InstallMenus(record);
   gTypoXT->InstallMenus(record);
@@ -67,6 +68,7 @@ int32_t WirselXT::DoMenuCommand(xt_menu_record* record) {
 }
 
 int32_t WirselXT::Notify(xt_language_record* record) {
+  RetitleMenuItems();
   gHyphXT->Notify(record);
   gDictXT->Notify(record);
   gTypoXT->Notify(record);

@@ -40,8 +40,9 @@ DictPrefs LoadDictPrefs() {
   return prefs;
 }
 
-bool SaveDictPrefs(const DictPrefs& prefs) {
+int32_t SaveDictPrefs(const DictPrefs& prefs) {
   SetProfileTarget(nullptr, kSection);
+  BeginProfileBatch();
   WriteProfileInt("2SlownikiUzytkownika", prefs.use_user_dictionary);
   WriteProfileInt("3PominWERSALIKI", prefs.skip_all_capitals);
   WriteProfileInt("4PominCYFRY", prefs.skip_with_digits);
@@ -51,5 +52,5 @@ bool SaveDictPrefs(const DictPrefs& prefs) {
     WriteProfileInt(keys.active, shortcut.active);
     WriteProfileString(keys.key, shortcut.key);
   }
-  return FlushProfile() == 0;
+  return FlushProfile();
 }
