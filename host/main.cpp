@@ -1,6 +1,7 @@
 // wirsel: a layout host on the command line. It loads the plug-ins of its
 // XTensions folder and runs one subcommand; `--version` lists the host and the
 // plug-ins.
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 
@@ -33,10 +34,10 @@ int PrintVersions() {
 // Standard output is checked as GNU tools check it: a write that failed
 // (a full disk, a closed pipe) is an error, never exit status 0.
 int CheckedExit(int status) {
+  errno = 0;
   std::cout.flush();
-  const bool stream_failed = !std::cout;
-  int error = platform::CloseStandardOutput();
-  if (stream_failed && error == 0) error = EIO;
+  int error = std::cout ? 0 : errno != 0 ? errno : EIO;
+  if (const int closed = platform::CloseStandardOutput(); error == 0) error = closed;
   if (error == 0) return status;
   std::cerr << "wirsel: standard output: cannot write: " << std::strerror(error) << "\n";
   return kExitError;

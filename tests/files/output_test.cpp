@@ -78,7 +78,7 @@ TEST_F(Output, ModeOfTheReplacedFileIsKeptAndNewFilesHonourTheUmask) {
 TEST_F(Output, FullStandardOutputIsAnError) {
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"typo", Input()}, {"hyph", "konstantynopolitańczyk"},
-        {"proof", Input()}, {"dict", "list"}}) {
+        {"proof", Input()}, {"spell", "kot"}}) {
     const WirselRun run = host_.Run(args, {{"<stdout>", "/dev/full"}});
     EXPECT_EQ(run.status, 2) << args[0];
     EXPECT_THAT(run.err, HasSubstr("standard output: cannot write: No space left on device"))
@@ -129,7 +129,7 @@ TEST_F(Output, EmptyDocumentRoundTrips) {
   for (const char* command : {"typo", "hyphenate", "dehyphenate", "proof", "check", "run"}) {
     const WirselRun run = host_.Run({command, empty});
     EXPECT_EQ(run.status, 0) << command << ": " << run.err;
-    EXPECT_EQ(run.out, "") << command;
+    EXPECT_EQ(run.out, "") << command << ": " << run.err;
   }
 }
 

@@ -131,7 +131,9 @@ std::string Words(char writer, int count, const std::string& prefix) {
 TEST_F(PersonalDictionary, TwoProcessesAddingAtOnceKeepEveryWord) {
   for (const bool plain : {false, true}) {
     const std::string dic = plain ? File("plain.dic", "") : folder_ + "/binary.dic";
-    if (!plain) ASSERT_EQ(host_.Run({"dict", "-p", dic, "list"}).status, 0);
+    if (!plain) {
+      ASSERT_EQ(host_.Run({"dict", "-p", dic, "list"}).status, 0);
+    }
     const std::string a = File("a.txt", Words('a', 300, "*slowo"));
     const std::string b = File("b.txt", Words('b', 300, "*slowo"));
     const std::string env = "WIRSEL_HOST_DIR=" + host_.folder() + " XDG_DATA_HOME=" +
@@ -154,10 +156,10 @@ TEST_F(PersonalDictionary, PlantedLinksNeverRedirectAWrite) {
   const std::string victim = folder_ + "/victim";
   WriteBytes(victim, "precious\n");
   const std::string x = host_.xtensions();
-  for (const std::string& name :
+  for (const char* name :
        {"user.dic.tmp", "PLHYPH.USR.tmp", "Wirsel13.ini.tmp", ".user.dic.tmp", ".wirsel-temp.1.0.tmp",
         ".wirsel-1-aaaaaaaaaa.tmp"}) {
-    fs::create_symlink(victim, x + "/" + name);
+    fs::create_symlink(victim, x + "/" + std::string(name));
   }
   const std::string script = File("prefs.dlg",
                                   "dialog \"Hyphenation Preferences\"\n"

@@ -143,6 +143,7 @@ TEST(LockForUpdate, SecondProcessWaitsUntilTheFirstUnlocks) {
   ASSERT_EQ(platform::LockForUpdate((dir / "user.dic").c_str(), &lock), 0);
   const pid_t child = fork();
   if (child == 0) {
+    close(lock.fd);  // the parent's lock is not the child's to hold
     platform::UpdateLock second;
     platform::LockForUpdate((dir / "user.dic").c_str(), &second);
     WriteFile(dir / "order", ReadFile(dir / "order") + "child");
