@@ -37,31 +37,18 @@ bool Rebuild(HyphState& s, size_t at, size_t length, const uint8_t* entry) {
 }
 
 // Runs `edit` on the list as it is on disk, under the update lock, and saves
-// the result. When the save fails the list goes back to what it was, so
-// nothing unsaved is shown; kHyphExcNotSaved.
+// the result. When the save fails the list is read back from the file it
+// could not replace, so nothing unsaved is shown; kHyphExcNotSaved.
 template <typename Edit>
 int EditSaved(HyphState& s, Edit edit) {
   platform::UpdateLock file_lock;
   if (platform::LockForUpdate(s.user_path, &file_lock) != 0) return kHyphExcNotSaved;
   hyph_reload_user_list(s);
-  const size_t old_size = eng_block_size(s.user_exc);
-  EngHandle before = eng_block_alloc(old_size, kBlockMovable);
-  if (before) {
-    BlockLock from(s.user_exc);
-    BlockLock to(before);
-    std::memcpy(to.bytes(), from.bytes(), old_size);
-  }
   int result = edit();
   if (result == kHyphOk && hyph_save_user_list(s) != kHyphOk) {
     result = kHyphExcNotSaved;
-    if (before) {
-      eng_block_free(s.user_exc);
-      s.user_exc = before;
-      s.enum_cursor = 0;
-      before = nullptr;
-    }
+    hyph_reload_user_list(s);
   }
-  eng_block_free(before);
   platform::Unlock(&file_lock);
   return result;
 }

@@ -152,11 +152,17 @@ bool MissingOrEmpty(const char* path) {
 
 int hyph_save_error() { return g_save_error; }
 
-int hyph_save_user_list(const HyphState& s) {
+// The user list as its file holds it: the size, then the list.
+static std::string UserFileBytes(const HyphState& s) {
   BlockLock lock(s.user_exc);
   const size_t size = eng_block_size(s.user_exc);
   std::string bytes = {char(size), char(size >> 8), char(size >> 16), char(size >> 24)};
   bytes.append(reinterpret_cast<const char*>(lock.bytes()), size);
+  return bytes;
+}
+
+int hyph_save_user_list(const HyphState& s) {
+  const std::string bytes = UserFileBytes(s);
   const int error = platform::WriteFileReplacing(s.user_path, bytes.data(), bytes.size(),
                                                  platform::kNewUserFileMode);
   g_save_error = error;
@@ -165,6 +171,11 @@ int hyph_save_user_list(const HyphState& s) {
 }
 
 void hyph_reload_user_list(HyphState& s) {
+  std::string on_disk;
+  if (platform::ReadWholeFile(s.user_path, size_t{1} << 24, &on_disk) != 0 ||
+      on_disk == UserFileBytes(s)) {
+    return;
+  }
   EngHandle list = nullptr;
   if (LoadUserList(s.user_path, &list) == kHyphOk && list) {
     eng_block_free(s.user_exc);

@@ -255,9 +255,11 @@ int ReadFileWords(const char* path, FileWords* out) {
   const auto* b = reinterpret_cast<const uint8_t*>(bytes.data());
   if (bytes.size() >= 4) {
     const uint32_t stored = LittleEndian32(b);
+    // A list cut short or damaged still counts when words come before the
+    // damage; a text file gives none.
     Words words;
     const bool whole = Decode(b + 4, bytes.size() - 4, &words);
-    if (stored <= bytes.size() - 4 || whole) {
+    if (stored <= bytes.size() - 4 || whole || !words.empty()) {
       out->format = UserDictFormat::kBinary;
       out->words.clear();
       Decode(b + 4, std::min<size_t>(stored, bytes.size() - 4), &out->words);
