@@ -205,6 +205,20 @@ struct ReverseTable {
   }
 };
 
+uint16_t Win1250ReadingOf(uint8_t code) {
+  const uint16_t value = Win1250ToUnicode(code);
+  return value == kNoChar ? code : value;
+}
+
+int32_t Win1250ByteOf(char32_t value) {
+  if (value > 0xFFFF) return -1;
+  const int32_t code = Win1250CodeOf(static_cast<uint16_t>(value));
+  if (code >= 0) return code;
+  return value >= 0x80 && value <= 0xFF && Win1250ToUnicode(static_cast<uint8_t>(value)) == kNoChar
+             ? static_cast<int32_t>(value)
+             : -1;
+}
+
 int32_t Win1250CodeOf(uint16_t value) {
   if (value < 0x80 || value == 0x00AC) return value;
   static const ReverseTable table;

@@ -89,6 +89,12 @@ uint16_t Win1250ToUnicode(uint8_t code);
 // (U+00AC counts as 0xAC).
 int32_t Win1250CodeOf(uint16_t value);
 
+// The reading of every Windows-1250 byte: a table hole (0x81 0x83 0x88 0x90
+// 0x98) and 0xAC read as the code point of the same value.
+uint16_t Win1250ReadingOf(uint8_t code);
+// The byte whose reading is `value` (see Win1250ReadingOf), or -1.
+int32_t Win1250ByteOf(char32_t value);
+
 // Converts `count` bytes (count < 0: up to the NUL) into `out`, at most
 // out_count-1 values, and appends a 0 value; returns the values written.
 size_t Win1250ToUnicodeString(const char* text, ptrdiff_t count, uint16_t* out,

@@ -6,8 +6,7 @@
 
 #include "base/macce.h"
 #include "dialogs/resources.h"
-#include "shell/shell.h"
-#include "shell/xt40shell.h"
+#include "services/xt40shell.h"
 
 CShellAboutDialog* gAboutDialog = nullptr;
 

@@ -17,5 +17,8 @@ class CShellAboutDialog : public XT40xdlog {
 // shell has destroyed it).
 extern CShellAboutDialog* gAboutDialog;
 
+// Opens the shared About dialog (created on first use).
+void ShowAboutDialog();
+
 // Deletes the About dialog.
 void ReleaseAboutDialog();

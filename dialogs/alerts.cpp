@@ -7,11 +7,16 @@
 #include "base/profile.h"
 #include "dialogs/resources.h"
 #include "dialogs/xdlog.h"
-#include "shell/shell.h"
+#include "services/services.h"
+#include "services/xt40shell.h"
 
 namespace {
 
-AlertDialogNumbers gNumbers;
+// The numbers the shell holds (the defaults before activation).
+const AlertDialogNumbers& Numbers() {
+  static const AlertDialogNumbers kDefaults;
+  return gShell != nullptr ? gShell->AlertDialogs() : kDefaults;
+}
 
 const xt_dialog_item_def kMessageItems[] = {
     {1, XT_ITEM_BUTTON, 0, 0, MACCE("OK")},
@@ -57,13 +62,13 @@ class CAlertDialog : public XT40xdlog {
 class CQuestionDialog : public CAlertDialog {
  public:
   CQuestionDialog(const char* stored, bool with_cancel)
-      : CAlertDialog(gNumbers.question, gNumbers.question_text, stored),
+      : CAlertDialog(Numbers().question, Numbers().question_text, stored),
         with_cancel_(with_cancel) {}
 
  protected:
   void InitItems() override {
     CAlertDialog::InitItems();
-    Enable(gNumbers.question_cancel, with_cancel_);
+    Enable(Numbers().question_cancel, with_cancel_);
   }
 
  private:
@@ -73,12 +78,12 @@ class CQuestionDialog : public CAlertDialog {
 class CInputDialog : public CAlertDialog {
  public:
   CInputDialog(const char* stored_prompt, std::string& value)
-      : CAlertDialog(gNumbers.input, gNumbers.input_prompt, stored_prompt), value_(value) {}
+      : CAlertDialog(Numbers().input, Numbers().input_prompt, stored_prompt), value_(value) {}
 
  protected:
-  void SetValues() override { SetText(gNumbers.input_field, value_.c_str()); }
+  void SetValues() override { SetText(Numbers().input_field, value_.c_str()); }
   bool Accept() override {
-    value_ = GetText(gNumbers.input_field);
+    value_ = GetText(Numbers().input_field);
     return true;
   }
 
@@ -87,8 +92,6 @@ class CInputDialog : public CAlertDialog {
 };
 
 }  // namespace
-
-void SetAlertDialogNumbers(const AlertDialogNumbers& numbers) { gNumbers = numbers; }
 
 void SaveFailedAlert(const char* path, int32_t error) {
   Alert(error, "", MACCE("Can't save %s: %s. Nothing was changed; try again or cancel."), path,
@@ -102,15 +105,15 @@ void SettingsSaveFailedAlert(int32_t error) {
 }
 
 void MessageAlert(const char* stored) {
-  CAlertDialog dialog(gNumbers.message, gNumbers.message_text, stored);
+  CAlertDialog dialog(Numbers().message, Numbers().message_text, stored);
   dialog.Run();
 }
 
 int32_t QuestionAlert(const char* stored, bool with_cancel) {
   CQuestionDialog dialog(stored, with_cancel);
   const int16_t result = dialog.Run();
-  if (result == gNumbers.question_yes) return XT_ANSWER_YES;
-  if (result == gNumbers.question_no || !with_cancel) return XT_ANSWER_NO;
+  if (result == Numbers().question_yes) return XT_ANSWER_YES;
+  if (result == Numbers().question_no || !with_cancel) return XT_ANSWER_NO;
   return XT_ANSWER_CANCEL;
 }
 

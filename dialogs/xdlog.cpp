@@ -8,10 +8,10 @@
 
 #include "base/macce.h"
 #include "dialogs/resources.h"
-#include "shell/entry.h"
-#include "shell/host.h"
-#include "shell/shell.h"
-#include "shell/translate.h"
+#include "services/guard.h"
+#include "services/host.h"
+#include "services/services.h"
+#include "services/translate.h"
 
 namespace {
 

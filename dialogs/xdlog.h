@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/xt40root.h"
-#include "shell/xt40shell.h"
+#include "services/xt40root.h"
+#include "services/xt40shell.h"
 #include "xtapi/xtapi.h"
 
 class XT40xdlog : public XT40Root {
@@ -72,10 +72,6 @@ class XT40xdlog : public XT40Root {
 // A registered dialog that is still alive when the host closes is deleted by
 // the shell, so a dialog object that outlives one command must be made with
 // new and must clear its own references in its destructor.
-
-// The numbers of the alert dialogs and their items, handed over at
-// activation.
-void SetAlertDialogNumbers(const AlertDialogNumbers& numbers);
 
 // The alert dialogs. Texts are stored (Mac Central European) and translated.
 void MessageAlert(const char* stored);                         // 30004

@@ -1,68 +1,15 @@
-// Windows-1250 <-> UTF-8 through one table of the upper half.
+// Windows-1250 <-> UTF-8 through the one Windows-1250 table (base/charset)
+// and the one UTF-8 codec (base/utf8.h).
 #include "host/cp1250.h"
 
-#include <array>
-#include <cstdint>
+#include "base/charset.h"
+#include "base/utf8.h"
 
 namespace {
 
-constexpr std::array<char16_t, 128> kUpperHalf = {
-    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,
-    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,
-    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
-    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,
-    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C,
-    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
-    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E,
-    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7,
-    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
-    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
-    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,
-    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
-    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
-};
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 char ToWin1250(char32_t c) {
-  if (c < 0x80) return static_cast<char>(c);
-  for (size_t i = 0; i < kUpperHalf.size(); ++i) {
-    if (kUpperHalf[i] == c) return static_cast<char>(0x80 + i);
-  }
-  return '?';
-}
-
-// Decodes one UTF-8 sequence at text[i] and advances i past it; a malformed
-// sequence yields U+FFFD and advances by one byte.
-char32_t NextCodePoint(std::string_view text, size_t& i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2
-            : (lead & 0xF8) == 0xF0 ? 3 : -1;
-  ++i;
-  if (extra == 0) return lead;
-  if (extra < 0 || i + extra > text.size()) return 0xFFFD;
-  char32_t c = lead & (0x3F >> extra);
-  for (int k = 0; k < extra; ++k) {
-    const auto b = static_cast<unsigned char>(text[i + k]);
-    if ((b & 0xC0) != 0x80) return 0xFFFD;
-    c = (c << 6) | (b & 0x3F);
-  }
-  i += extra;
-  return c;
+  const int32_t code = Win1250ByteOf(c);
+  return code < 0 ? '?' : static_cast<char>(code);
 }
 
 }  // namespace
@@ -70,17 +17,14 @@ char32_t NextCodePoint(std::string_view text, size_t& i) {
 std::string Win1250ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (const char ch : text) {
-    const auto b = static_cast<unsigned char>(ch);
-    AppendUtf8(out, b < 0x80 ? b : kUpperHalf[b - 0x80]);
-  }
+  for (const char ch : text) AppendUtf8(out, Win1250ReadingOf(static_cast<unsigned char>(ch)));
   return out;
 }
 
 std::string Utf8ToWin1250(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (size_t i = 0; i < text.size();) out += ToWin1250(NextCodePoint(text, i));
+  for (size_t i = 0; i < text.size();) out += ToWin1250(NextUtf8(text, i));
   return out;
 }
 

@@ -20,6 +20,8 @@ target_link_libraries(wirsel_host_runtime PUBLIC wirsel_hyph_engine)
 # `wirsel spell` (cmd_spell.cpp) and `wirsel proof` (cmd_proof.cpp) check
 # with the spelling engine.
 target_link_libraries(wirsel_host_runtime PUBLIC wirsel_spell_engine wirsel_platform)
+# Windows-1250 and UTF-8 conversions (host/cp1250.cpp) use base/charset.
+target_link_libraries(wirsel_host_runtime PUBLIC wirsel_base)
 
 add_executable(wirsel main.cpp)
 target_link_libraries(wirsel PRIVATE wirsel_host_runtime)

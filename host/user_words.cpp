@@ -1,7 +1,7 @@
 // Opening the spelling engine's files with messages a user can act on.
 #include "host/user_words.h"
 
-#include "engine/resfile.h"
+#include "container/resfile.h"
 #include "platform/files.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/userdict.h"

@@ -8,8 +8,8 @@
 #include "base/charset.h"
 #include "hyph/hyphmodule.h"
 #include "hyph/hyphoptions.h"
-#include "shell/host.h"
-#include "shell/shell.h"
+#include "services/host.h"
+#include "services/services.h"
 
 namespace {
 

@@ -3,13 +3,11 @@
 // word at the caret, and the preferences.
 #include "hyph/hyphcommands.h"
 
-
 #include "base/macce.h"
 #include "hyph/hyphmodule.h"
 #include "hyph/hyphoptions.h"
 #include "hyph/hyphwalk.h"
-#include "shell/host.h"
-#include "shell/shell.h"
+#include "text/boxwalk.h"
 #include "text/storytext.h"
 #include "typo/typoxt.h"
 
@@ -25,12 +23,19 @@ uint16_t SuggestClass(uint16_t value) {
   return (StoryCharClass(value) & (kCharCapital | kCharSmall)) ? kSuggestLetter : 0;
 }
 
+// A current box that the box commands work on: a text box or a group.
+xt_box CommandBox() {
+  if (!DocumentOpen()) return 0;
+  const xt_box box = GetCurrentBox();
+  return box != 0 && (IsGroup(box) || IsTextBox(box)) ? box : 0;
+}
+
 // Restores the current box when a walk is done with it.
 class CurrentBoxScope {
  public:
   CurrentBoxScope() : box_(GetCurrentBox()) {}
   ~CurrentBoxScope() {
-    if (box_ != 0) gDocumentSuite->set_current_box(box_);
+    if (box_ != 0) SetCurrentBox(box_);
   }
   CurrentBoxScope(const CurrentBoxScope&) = delete;
   CurrentBoxScope& operator=(const CurrentBoxScope&) = delete;
@@ -39,51 +44,8 @@ class CurrentBoxScope {
   xt_box box_;
 };
 
-int32_t WalkTextBox(xt_box box, BoxWorker worker) {
-  gDocumentSuite->set_current_box(box);
-  if (const int32_t result = worker(box); result != 0) return result;
-  xt_story story = 0;
-  int32_t start = 0, end = 0, length = 0;
-  if (GetStorySelection(box, &story, &start, &end, &length) != 0) return 0;
-  if (start == end) {
-    start = 0;
-    end = length;
-  }
-  int32_t position = 0;
-  xt_box anchored = 0;
-  for (int32_t n = 0; gStorySuite->anchored_item(story, start, end, n, &position, &anchored) == 0;
-       ++n) {
-    if (!IsTextBox(anchored)) continue;
-    gDocumentSuite->set_current_box(anchored);
-    const int32_t result = worker(anchored);
-    gDocumentSuite->set_current_box(box);
-    if (result != 0) return result;
-  }
-  return 0;
-}
-
-int32_t WalkGroup(xt_box group, BoxWorker worker) {
-  const int16_t tool = GetCurrentTool();
-  if (tool != kContentTool) SetCurrentTool(kContentTool);
-  int32_t result = 0;
-  const int32_t count = gDocumentSuite->group_item_count(group);
-  for (int32_t i = 1; i <= count && result == 0; ++i) {
-    const xt_box item = gDocumentSuite->group_item(group, i);
-    if (item != 0) result = ForEachTextBoxInSelection(item, worker);
-  }
-  if (tool != kContentTool) SetCurrentTool(tool);
-  return result;
-}
-
-// A current box that the box commands work on: a text box or a group.
-xt_box CommandBox() {
-  if (!DocumentOpen()) return 0;
-  const xt_box box = GetCurrentBox();
-  return box != 0 && (IsGroup(box) || IsTextBox(box)) ? box : 0;
-}
-
 int16_t RemoveFromFirstBoxOfChain(xt_box box, void*) {
-  if (!IsTextBox(box) || gDocumentSuite->previous_linked_box(box) != 0) return 0;
+  if (!IsTextBox(box) || PreviousLinkedBox(box) != 0) return 0;
   return static_cast<int16_t>(ForEachTextBoxInSelection(box, RemoveHyphensFromStory));
 }
 
@@ -91,8 +53,11 @@ int16_t RemoveFromFirstBoxOfChain(xt_box box, void*) {
 
 int32_t ForEachTextBoxInSelection(xt_box box, BoxWorker worker) {
   CurrentBoxScope keep_current;
-  if (IsTextBox(box)) return WalkTextBox(box, worker);
-  if (IsGroup(box)) return WalkGroup(box, worker);
+  BoxWalk walk(box);
+  for (xt_box current = walk.Next(); current != 0; current = walk.Next()) {
+    if (const int32_t result = worker(current); result != 0) return result;
+    walk.CoverSelection();
+  }
   return 0;
 }
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "dialogs/hyph_dialogs.h"
+#include "hyph/hyph_dialogs.h"
 #include "xtapi/xtapi.h"
 
 using BoxWorker = int32_t (*)(xt_box box);

@@ -4,8 +4,8 @@
 #include "base/macce.h"
 #include "hyph/hyphmodule.h"
 #include "platform/files.h"
-#include "shell/shell.h"
-#include "shell/xt40shell.h"
+#include "services/services.h"
+#include "services/xt40shell.h"
 
 HyphHandle gHyphEngine = nullptr;
 

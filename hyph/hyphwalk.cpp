@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "base/charset.h"
-#include "dialogs/hyph_dialogs.h"
+#include "hyph/hyph_dialogs.h"
 #include "hyph/hyphmodule.h"
 #include "hyph/hyphoptions.h"
-#include "shell/host.h"
+#include "services/host.h"
 #include "text/storytext.h"
 
 namespace {
@@ -27,10 +27,8 @@ bool IsWordChar(uint16_t value) {
   return StoryCharClass(value) != 0 || value == kDiscretionaryHyphen;
 }
 
-int32_t StoryLength(xt_story story) { return gStorySuite->story_length(story); }
-
 void Select(xt_story story, int32_t start, int32_t end) {
-  gStorySuite->set_selection(story, start, end, 0);
+  SetStorySelection(story, start, end, 0);
 }
 
 // The class of one character for WordCaseClass.
@@ -68,7 +66,7 @@ std::vector<HyphenationSpec> CollectAutoHyphenated(xt_story story, int32_t start
   int32_t position = start;
   do {
     int32_t paragraph_start = 0, paragraph_end = 0, index = 0;
-    if (gStorySuite->paragraph_at(story, position, &paragraph_start, &paragraph_end, &index) != 0) {
+    if (ParagraphAt(story, position, &paragraph_start, &paragraph_end, &index) != 0) {
       break;
     }
     char name[256] = {};
@@ -108,9 +106,9 @@ int32_t RemoveHyphens(xt_box box, bool whole_story) {
       continue;
     }
     if (c == kHardHyphen &&
-        (gStorySuite->char_attribute(story, position, XT_ATTR_KIND_STYLE) & XT_ATTR_NONBREAKING)) {
+        (CharAttribute(story, position, XT_ATTR_KIND_STYLE) & XT_ATTR_NONBREAKING)) {
       Select(story, position, position + 1);
-      gStorySuite->toggle_style(story, XT_STYLE_TOGGLE, XT_ATTR_NONBREAKING);
+      ToggleStyle(story, XT_STYLE_TOGGLE, XT_ATTR_NONBREAKING);
     }
     ++position;
   }
@@ -161,7 +159,7 @@ bool NextWord(StoryWalk& walk, WalkWord& word) {
         stopper = c;
         break;
       }
-      const int32_t next = gStorySuite->next_position(walk.story, position);
+      const int32_t next = NextPosition(walk.story, position);
       if (next != position + 1) {
         position = next > position ? std::min(next, walk.end) : walk.end;
         break;
@@ -215,9 +213,9 @@ int32_t InsertHyphensForWord(xt_box box, xt_story story, int32_t start, int32_t 
   if (!followed_by_hyphen || end >= StoryLength(story) || ReadChar(story, end) != kHardHyphen) {
     return change;
   }
-  if (!(gStorySuite->char_attribute(story, end, XT_ATTR_KIND_STYLE) & XT_ATTR_NONBREAKING)) {
+  if (!(CharAttribute(story, end, XT_ATTR_KIND_STYLE) & XT_ATTR_NONBREAKING)) {
     Select(story, end, end + 1);
-    gStorySuite->toggle_style(story, XT_STYLE_TOGGLE, XT_ATTR_NONBREAKING);
+    ToggleStyle(story, XT_STYLE_TOGGLE, XT_ATTR_NONBREAKING);
   }
   const int32_t after = std::min(end + 2, StoryLength(story));
   Select(story, std::min(end + 1, after), after);

@@ -1,13 +1,13 @@
-// The hyphenation module's menu, its enabling rule and command dispatch.
+// The hyphenation module's menu, the state of its items and command dispatch.
 #include "hyph/hyphxt.h"
 
 #include "base/macce.h"
+#include "dialogs/about.h"
 #include "hyph/hyphcallbacks.h"
 #include "hyph/hyphcommands.h"
 #include "hyph/hyphmodule.h"
 #include "hyph/hyphoptions.h"
-#include "shell/menus.h"
-#include "shell/shell.h"
+#include "services/menus.h"
 
 HyphXT* gHyphXT = nullptr;
 xt_menu gHyphMenu = 0;
@@ -30,36 +30,6 @@ int32_t HyphXT::InstallMenus(xt_menu_record* record) {
   return 0;
 }
 
-int32_t HyphXT::UpdateMenus() {
-  const MenuState state = ComputeMenuState(GetTextRange());
-  EnableMenuItem(gHyphMenu, hyphenate_item, state.box_items);
-  EnableMenuItem(gHyphMenu, remove_item, state.box_items);
-  EnableMenuItem(gHyphMenu, suggest_item, state.word_items);
-  EnableMenuItem(gHyphMenu, remove_document_item, state.document_items);
-  const char* hyphenate = nullptr;
-  const char* remove = nullptr;
-  switch (state.titles) {
-    case MenuState::kKeepTitles:
-      return 0;
-    case MenuState::kBoxes:
-      hyphenate = MACCE("Hyphenate Boxes");
-      remove = MACCE("Remove Hyphens From Boxes");
-      break;
-    case MenuState::kSelection:
-      hyphenate = MACCE("Hyphenate Selection");
-      remove = MACCE("Remove Hyphens From Selection");
-      break;
-    case MenuState::kBox:
-    case MenuState::kInsertion:
-      hyphenate = MACCE("Hyphenate Box");
-      remove = MACCE("Remove Hyphens From Box");
-      break;
-  }
-  SetMenuItemText(gHyphMenu, hyphenate_item, hyphenate);
-  SetMenuItemText(gHyphMenu, remove_item, remove);
-  return 0;
-}
-
 int32_t HyphXT::DoMenuCommand(xt_menu_record* record) {
   const uint16_t item = record->item;
   if (item == 0) return 0;
@@ -79,4 +49,30 @@ int32_t HyphXT::DoMenuCommand(xt_menu_record* record) {
   return 0;
 }
 
-int32_t HyphXT::Notify(xt_language_record*) { return 0; }
+void HyphXT::ApplyMenuState(const MenuState& state) {
+  EnableMenuItem(gHyphMenu, hyphenate_item, state.box_items);
+  EnableMenuItem(gHyphMenu, remove_item, state.box_items);
+  EnableMenuItem(gHyphMenu, suggest_item, state.word_items);
+  EnableMenuItem(gHyphMenu, remove_document_item, state.document_items);
+  const char* hyphenate = nullptr;
+  const char* remove = nullptr;
+  switch (state.titles) {
+    case MenuState::kKeepTitles:
+      return;
+    case MenuState::kBoxes:
+      hyphenate = MACCE("Hyphenate Boxes");
+      remove = MACCE("Remove Hyphens From Boxes");
+      break;
+    case MenuState::kSelection:
+      hyphenate = MACCE("Hyphenate Selection");
+      remove = MACCE("Remove Hyphens From Selection");
+      break;
+    case MenuState::kBox:
+    case MenuState::kInsertion:
+      hyphenate = MACCE("Hyphenate Box");
+      remove = MACCE("Remove Hyphens From Box");
+      break;
+  }
+  SetMenuItemText(gHyphMenu, hyphenate_item, hyphenate);
+  SetMenuItemText(gHyphMenu, remove_item, remove);
+}

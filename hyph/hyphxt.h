@@ -4,21 +4,21 @@
 
 #include <cstdint>
 
+#include "services/menus.h"
 #include "xtapi/xtapi.h"
 
-class HyphXT {
+class HyphXT : public ProofingModule {
  public:
   // Hands the module's hyphenation callbacks to the shell.
   HyphXT();
   // Closes the engine.
-  virtual ~HyphXT();
+  ~HyphXT() override;
   HyphXT(const HyphXT&) = delete;
   HyphXT& operator=(const HyphXT&) = delete;
 
-  virtual int32_t InstallMenus(xt_menu_record* record);
-  virtual int32_t UpdateMenus();
-  virtual int32_t DoMenuCommand(xt_menu_record* record);
-  virtual int32_t Notify(xt_language_record* record);
+  int32_t InstallMenus(xt_menu_record* record) override;
+  int32_t DoMenuCommand(xt_menu_record* record) override;
+  void ApplyMenuState(const MenuState& state) override;
 
   // Host ids of the module's items (0 = absent), in this order.
   uint16_t hyphenate_item = 0;

@@ -5,13 +5,13 @@
 
 #include <new>
 
-#include "base/blockalloc.h"
 #include "dialogs/about.h"
 #include "dialogs/xdlog.h"
 #include "hyph/hyphxt.h"
-#include "shell/host.h"
-#include "shell/shell.h"
-#include "shell/translate.h"
+#include "services/guard.h"
+#include "services/host.h"
+#include "services/services.h"
+#include "services/translate.h"
 #include "shell/wirselxt.h"
 #include "spell/dictxt.h"
 #include "typo/typoxt.h"
@@ -112,15 +112,7 @@ int32_t Dispatch(void* raw) {
 
 }  // namespace
 
-int32_t StatusOfCurrentException() noexcept {
-  try {
-    throw;
-  } catch (const BlockError& error) {
-    return static_cast<int32_t>(error.error());
-  } catch (...) {
-    return kBlockErrorNoMemory;
-  }
-}
+std::array<ProofingModule*, 3> Modules() { return {gHyphXT, gDictXT, gTypoXT}; }
 
 int32_t DispatchCallback(void* record) {
   if (gShell == nullptr || record == nullptr) return 0;
@@ -186,7 +178,7 @@ extern "C" __attribute__((visibility("default"))) int32_t XTActivateCallback(
     gHyphXT = new HyphXT();
     gDictXT = new DictXT();
     gTypoXT = new TypoXT();
-    new WirselXT();  // becomes gShell
+    new WirselXT(ShellEntries{StartupCallback, ShutdownCallback, GenericCallback});  // gShell
     StorePluginFolder();
     gPluginId = activation->plugin_id;
     return gShell->Activate(activation);

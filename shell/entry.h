@@ -1,24 +1,12 @@
-// Entries the host calls: the start-up and shut-down callbacks, the callback
-// dispatch table, and the guard that keeps exceptions from reaching the host.
+// Entries the host calls: activation, the start-up and shut-down callbacks
+// and the callback dispatch table; and the list of the plug-in's modules.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
+#include "services/menus.h"
 #include "xtapi/xtapi.h"
-
-// Status for an exception caught at a host entry: the error number a memory
-// block failure carries, -108 for any other failure.
-int32_t StatusOfCurrentException() noexcept;
-
-// Runs `body` and answers its status; an exception becomes a non-zero status.
-template <typename Body>
-int32_t GuardedEntry(Body&& body) noexcept {
-  try {
-    return body();
-  } catch (...) {
-    return StatusOfCurrentException();
-  }
-}
 
 int32_t StartupCallback(void* record);
 int32_t ShutdownCallback(void* record);
@@ -26,6 +14,10 @@ int32_t ShutdownCallback(void* record);
 int32_t GenericCallback(void* record);
 // The handler of every wanted host callback (3, 4, 5, 6, 7, 10, 12, 20, 618).
 int32_t DispatchCallback(void* record);
+
+// The proofing modules in forwarding order: hyphenation, spelling,
+// typography.
+std::array<ProofingModule*, 3> Modules();
 
 // Destroys the plug-in's objects and forgets the host's suites; a second
 // activation starts from a clean state.

@@ -1,76 +1,43 @@
-// WirselXT: registration of the hyphenation callbacks and forwarding to the
-// modules.
+// WirselXT: registration of the hyphenation callbacks, the menu state rule
+// and forwarding to the modules.
 #include "shell/wirselxt.h"
 
-#include "hyph/hyphxt.h"
+#include "services/menus.h"
+#include "services/services.h"
+#include "services/translate.h"
 #include "shell/entry.h"
-#include "shell/menus.h"
-#include "shell/shell.h"
-#include "shell/translate.h"
-#include "spell/dictxt.h"
-#include "typo/typoxt.h"
+#include "shell/menustate.h"
+#include "text/storytext.h"
 
-namespace {
-
-const HyphenationHooks* gHyphenationHooks = nullptr;
-
-int32_t HyphenateWordCallback(void* record) {
-  if (gShell == nullptr || record == nullptr || gHyphenationHooks == nullptr) return 0;
-  return GuardedEntry(
-      [&] { return gHyphenationHooks->hyphenate_word(static_cast<xt_hyph_record*>(record)); });
-}
-
-int32_t HyphenationMethodsCallback(void* record) {
-  if (gShell == nullptr || record == nullptr || gHyphenationHooks == nullptr) return 0;
-  return GuardedEntry([&] {
-    return gHyphenationHooks->list_methods(static_cast<xt_hyph_methods_record*>(record));
-  });
-}
-
-}  // namespace
-
-void SetHyphenationHooks(const HyphenationHooks* hooks) { gHyphenationHooks = hooks; }
-
-WirselXT::WirselXT() {
+WirselXT::WirselXT(const ShellEntries& entries) : XT40shell(entries) {
   SetProductName("Wirsel13");
   SetCreator("WSLr");
 }
 
 int32_t WirselXT::RegisterCallbacks(xt_registration* record) {
-  if (gHyphenationHooks == nullptr) return 0;
-  record->register_callback(record->host, XT_CB_HYPHENATE_WORD, HyphenateWordCallback, 5, 200,
-                            0);
-  record->register_callback(record->host, XT_CB_HYPH_METHODS, HyphenationMethodsCallback, 5,
-                            200, 0);
-  if (gHyphenationHooks->register_method) gHyphenationHooks->register_method();
+  RegisterHyphenationHooks(record);
   return 0;
 }
 
 int32_t WirselXT::InstallMenus(xt_menu_record* record) {
   RegisterTranslations();
   ForgetMenuTitles();
-  gHyphXT->InstallMenus(record);
-  gDictXT->InstallMenus(record);
-  gTypoXT->InstallMenus(record);
+  for (ProofingModule* module : Modules()) module->InstallMenus(record);
   return 0;
 }
 
 int32_t WirselXT::UpdateMenus(xt_menu_record*) {
-  ApplyMenuState(ComputeMenuState(GetTextRange()));
+  const MenuState state = ComputeMenuState(GetTextRange());
+  for (ProofingModule* module : Modules()) module->ApplyMenuState(state);
   return 0;
 }
 
 int32_t WirselXT::DoMenuCommand(xt_menu_record* record) {
-  gHyphXT->DoMenuCommand(record);
-  gDictXT->DoMenuCommand(record);
-  gTypoXT->DoMenuCommand(record);
+  for (ProofingModule* module : Modules()) module->DoMenuCommand(record);
   return 0;
 }
 
-int32_t WirselXT::Notify(xt_language_record* record) {
+int32_t WirselXT::Notify(xt_language_record*) {
   RetitleMenuItems();
-  gHyphXT->Notify(record);
-  gDictXT->Notify(record);
-  gTypoXT->Notify(record);
   return 0;
 }

@@ -5,10 +5,10 @@
 #include <algorithm>
 
 #include "base/macce.h"
-#include "dialogs/dict_miss.h"
+#include "spell/dict_miss.h"
 #include "dialogs/xdlog.h"
-#include "shell/host.h"
-#include "shell/shell.h"
+#include "services/host.h"
+#include "services/services.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/userdict.h"
 #include "spell/wordscan.h"
@@ -20,18 +20,18 @@ inline constexpr uint16_t kParagraphEnd = 13;
 inline constexpr int kContextReach = 30;
 
 void MakeCurrent(xt_box box) {
-  if (GetCurrentBox() != box) gDocumentSuite->set_current_box(box);
+  if (GetCurrentBox() != box) SetCurrentBox(box);
 }
 
 // The host's next position after `position`, never beyond `limit`; a host
 // that does not move on ends the walk.
 int32_t StepIn(xt_story story, int32_t position, int32_t limit) {
-  const int32_t next = gStorySuite->next_position(story, position);
+  const int32_t next = NextPosition(story, position);
   return next <= position || next > limit ? limit : next;
 }
 
 int32_t StepBackIn(xt_story story, int32_t position) {
-  const int32_t previous = gStorySuite->previous_position(story, position);
+  const int32_t previous = PreviousPosition(story, position);
   return previous < 0 || previous >= position ? -1 : previous;
 }
 
@@ -68,10 +68,10 @@ void SpellCheckRun::SavedSelection::Shift(xt_story changed, int32_t from, int32_
 
 void SpellCheckRun::SavedSelection::Restore() const {
   if (story == 0) return;
-  const int32_t length = gStorySuite->story_length(story);
+  const int32_t length = StoryLength(story);
   const int32_t s = std::clamp(start, 0, std::max(length, 0));
   const int32_t e = std::clamp(end, s, std::max(length, 0));
-  gStorySuite->set_selection(story, s, e, 0);
+  SetStorySelection(story, s, e, 0);
 }
 
 SpellCheckRun::SpellCheckRun(CheckMode mode, DictPrefs& prefs) : mode_(mode), prefs_(prefs) {}
@@ -187,15 +187,14 @@ bool SpellCheckRun::NextVisit() {
 }
 
 bool SpellCheckRun::NextDocumentBox() {
-  const int32_t pages = gDocumentSuite->page_count();
+  const int32_t pages = PageCount();
   while (!stop_) {
-    if (page_box_ != 0) page_box_ = gDocumentSuite->next_box_on_page(page_box_);
+    if (page_box_ != 0) page_box_ = NextBoxOnPage(page_box_);
     while (page_box_ == 0) {
       if (++page_ > pages) return false;
-      page_box_ = gDocumentSuite->first_box_of_page(page_);
+      page_box_ = FirstBoxOfPage(page_);
     }
-    if (IsTextBox(page_box_) && gDocumentSuite->previous_linked_box(page_box_) == 0 &&
-        gDocumentSuite->story_query(gDocumentSuite->story_of_box(page_box_)) == 0) {
+    if (IsTextBox(page_box_) && PreviousLinkedBox(page_box_) == 0 && StoryWanted(page_box_)) {
       return true;
     }
   }
@@ -207,23 +206,15 @@ bool SpellCheckRun::NextDocumentBox() {
 bool SpellCheckRun::NextInlineBox() {
   if (!in_inline_) {
     in_inline_ = true;
-    inline_story_ = story_;
-    inline_start_ = segment_start_;
-    inline_end_ = end_;
-    inline_next_ = 0;
+    walk_->CoverAnchors(segment_start_, end_);
   }
-  int32_t position = 0;
-  xt_box box = 0;
-  while (!stop_ && gStorySuite->anchored_item(inline_story_, inline_start_, inline_end_,
-                                              inline_next_, &position, &box) == 0) {
-    ++inline_next_;
-    if (!IsTextBox(box)) continue;
-    MakeCurrent(box);
-    StartSegment(box, 0, -1);
-    return true;
+  const xt_box box = stop_ ? 0 : walk_->Next();
+  if (box == 0) {
+    walk_->Rewind();
+    return false;
   }
-  MakeCurrent(visit_box_);
-  return false;
+  StartSegment(box, 0, -1);
+  return true;
 }
 
 void SpellCheckRun::StartVisit(xt_box box, int32_t start, int32_t end, bool with_inline) {
@@ -231,8 +222,9 @@ void SpellCheckRun::StartVisit(xt_box box, int32_t start, int32_t end, bool with
   in_visit_ = true;
   visit_inline_ = with_inline;
   in_inline_ = false;
-  visit_box_ = box;
-  MakeCurrent(box);
+  walk_.reset();
+  walk_.emplace(box);
+  walk_->Next();
   StartSegment(box, start, end);
 }
 
@@ -383,7 +375,7 @@ std::vector<std::string> SpellCheckRun::SuggestionsFor(const std::string& word) 
 
 std::string SpellCheckRun::Context() const {
   if (story_ == 0) return {};
-  const int32_t length = gStorySuite->story_length(story_);
+  const int32_t length = StoryLength(story_);
   std::string before;
   int32_t at = taken_start_;
   for (int i = 0; i < kContextReach; ++i) {

@@ -6,11 +6,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "spell/dictopen.h"
 #include "spell/dictprefs.h"
+#include "text/boxwalk.h"
 #include "xtapi/xtapi.h"
 
 enum class CheckMode { kWord = 0, kStory = 1, kDocument = 2 };
@@ -123,11 +125,7 @@ class SpellCheckRun {
   bool in_visit_ = false;
   bool visit_inline_ = false;
   bool in_inline_ = false;
-  xt_box visit_box_ = 0;
-  xt_story inline_story_ = 0;
-  int32_t inline_start_ = 0;
-  int32_t inline_end_ = 0;
-  int32_t inline_next_ = 0;
+  std::optional<BoxWalk> walk_;
   int32_t visits_ = 0;
   // Check Word: the widened range. Document: the page and box reached.
   int32_t word_start_ = 0;

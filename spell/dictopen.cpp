@@ -6,8 +6,8 @@
 
 #include "base/macce.h"
 #include "platform/files.h"
-#include "shell/shell.h"
-#include "shell/translate.h"
+#include "services/services.h"
+#include "services/translate.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/userdict.h"
 

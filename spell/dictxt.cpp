@@ -1,9 +1,9 @@
-// The spelling module's menu and command dispatch.
+// The spelling module's menu, the state of its items and command dispatch.
 #include "spell/dictxt.h"
 
 #include "base/macce.h"
-#include "dialogs/dict_prefs.h"
-#include "shell/shell.h"
+#include "dialogs/about.h"
+#include "spell/dict_prefs.h"
 #include "spell/dictopen.h"
 #include "text/storytext.h"
 
@@ -25,8 +25,6 @@ int32_t DictXT::InstallMenus(xt_menu_record* record) {
   return 0;
 }
 
-int32_t DictXT::UpdateMenus() { return 0; }
-
 int32_t DictXT::DoMenuCommand(xt_menu_record* record) {
   const uint16_t item = record->item;
   if (item == 0) return 0;
@@ -46,7 +44,16 @@ int32_t DictXT::DoMenuCommand(xt_menu_record* record) {
   return 0;
 }
 
-int32_t DictXT::Notify(xt_language_record*) { return 0; }
+void DictXT::ApplyMenuState(const MenuState& state) {
+  EnableMenuItem(gDictMenu, check_word_item, state.word_items);
+  EnableMenuItem(gDictMenu, check_story_item, state.story_item);
+  EnableMenuItem(gDictMenu, check_document_item, state.document_items);
+  if (state.titles == MenuState::kSelection) {
+    SetMenuItemText(gDictMenu, check_word_item, MACCE("Check Selection..."));
+  } else if (state.titles == MenuState::kInsertion) {
+    SetMenuItemText(gDictMenu, check_word_item, MACCE("Check Word..."));
+  }
+}
 
 void DictXT::Check(CheckMode mode, bool switch_tool) {
   prefs_ = LoadDictPrefs();

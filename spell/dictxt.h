@@ -5,15 +5,14 @@
 
 #include "spell/checkrun.h"
 #include "spell/dictprefs.h"
+#include "services/menus.h"
 #include "xtapi/xtapi.h"
 
-class DictXT {
+class DictXT : public ProofingModule {
  public:
-  virtual ~DictXT() = default;
-  virtual int32_t InstallMenus(xt_menu_record* record);
-  virtual int32_t UpdateMenus();
-  virtual int32_t DoMenuCommand(xt_menu_record* record);
-  virtual int32_t Notify(xt_language_record* record);
+  int32_t InstallMenus(xt_menu_record* record) override;
+  int32_t DoMenuCommand(xt_menu_record* record) override;
+  void ApplyMenuState(const MenuState& state) override;
 
   // Host ids of the module's items (0 = absent), in this order.
   uint16_t check_word_item = 0;

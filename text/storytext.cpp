@@ -6,7 +6,7 @@
 
 #include "base/blockalloc.h"
 #include "base/charset.h"
-#include "shell/host.h"
+#include "services/host.h"
 
 namespace {
 
@@ -59,6 +59,47 @@ bool IsGroup(xt_box box) { return box != 0 && gDocumentSuite->box_is_group(box) 
 int16_t GetCurrentTool() { return gEnvironmentSuite->current_tool(); }
 
 void SetCurrentTool(int16_t tool) { gEnvironmentSuite->set_current_tool(tool); }
+
+void SetCurrentBox(xt_box box) { gDocumentSuite->set_current_box(box); }
+
+xt_box PreviousLinkedBox(xt_box box) { return gDocumentSuite->previous_linked_box(box); }
+
+int32_t PageCount() { return gDocumentSuite->page_count(); }
+
+xt_box FirstBoxOfPage(int32_t page) { return gDocumentSuite->first_box_of_page(page); }
+
+xt_box NextBoxOnPage(xt_box box) { return gDocumentSuite->next_box_on_page(box); }
+
+bool StoryWanted(xt_box box) {
+  return gDocumentSuite->story_query(gDocumentSuite->story_of_box(box)) == 0;
+}
+
+int32_t NextPosition(xt_story story, int32_t position) {
+  return gStorySuite->next_position(story, position);
+}
+
+int32_t PreviousPosition(xt_story story, int32_t position) {
+  return gStorySuite->previous_position(story, position);
+}
+
+int32_t StoryLength(xt_story story) { return gStorySuite->story_length(story); }
+
+int32_t SetStorySelection(xt_story story, int32_t start, int32_t end, int32_t show) {
+  return gStorySuite->set_selection(story, start, end, show);
+}
+
+uint32_t CharAttribute(xt_story story, int32_t position, int32_t kind) {
+  return gStorySuite->char_attribute(story, position, kind);
+}
+
+int32_t ToggleStyle(xt_story story, int32_t selector, uint32_t value) {
+  return gStorySuite->toggle_style(story, selector, value);
+}
+
+int32_t ParagraphAt(xt_story story, int32_t position, int32_t* start, int32_t* end,
+                    int32_t* hj_index) {
+  return gStorySuite->paragraph_at(story, position, start, end, hj_index);
+}
 
 int32_t GetStorySelection(xt_box box, xt_story* story, int32_t* start, int32_t* end,
                           int32_t* length) {
@@ -134,11 +175,7 @@ int32_t ReadChars(xt_story story, int32_t start, int32_t count, uint8_t* buffer)
   return count;
 }
 
-uint16_t HostCodeOf(uint8_t character) {
-  if (character < 0x80) return character;
-  const uint16_t code = Win1250ToUnicode(character);
-  return code == kNoCharacter ? character : code;
-}
+uint16_t HostCodeOf(uint8_t character) { return Win1250ReadingOf(character); }
 
 int32_t WriteChar(xt_story story, int32_t position, uint8_t character) {
   const uint16_t code = HostCodeOf(character);

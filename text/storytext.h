@@ -1,5 +1,6 @@
-// Story text access: the text-target rule and the character operations
-// through which every module reads and changes story text. Characters cross
+// Story text access: the text-target rule, the document and story
+// operations and the character operations through which every module reads
+// and changes story text (the box walk is in text/boxwalk.h). Characters cross
 // as one byte of Windows-1250 (soft hyphen reads as 31); host codes outside
 // Windows-1250 keep their 16-bit value in ReadChar and read as
 // kForeignCharPlaceholder wherever text is narrowed to 8 bits.
@@ -35,6 +36,28 @@ bool IsTextBox(xt_box box);
 bool IsGroup(xt_box box);
 int16_t GetCurrentTool();
 void SetCurrentTool(int16_t tool);
+void SetCurrentBox(xt_box box);
+// The box before `box` in its text chain; 0 for the first.
+xt_box PreviousLinkedBox(xt_box box);
+// Pages 1..PageCount(); the boxes of a page in the host's order (0 at the end).
+int32_t PageCount();
+xt_box FirstBoxOfPage(int32_t page);
+xt_box NextBoxOnPage(xt_box box);
+// The host wants the story of this text box checked.
+bool StoryWanted(xt_box box);
+
+// Story positions: the neighbouring position (-1 when there is none), the
+// text length, the selection and the attribute of `kind` at a position.
+int32_t NextPosition(xt_story story, int32_t position);
+int32_t PreviousPosition(xt_story story, int32_t position);
+int32_t StoryLength(xt_story story);
+int32_t SetStorySelection(xt_story story, int32_t start, int32_t end, int32_t show);
+uint32_t CharAttribute(xt_story story, int32_t position, int32_t kind);
+// Toggles `value` on the story's selection (see xt_story_suite).
+int32_t ToggleStyle(xt_story story, int32_t selector, uint32_t value);
+// The paragraph around `position` and its H&J index.
+int32_t ParagraphAt(xt_story story, int32_t position, int32_t* start, int32_t* end,
+                    int32_t* hj_index);
 
 // box 0 = current box. Any output may be null. Non-zero status (outputs 0)
 // when there is no such box or it is no text box.

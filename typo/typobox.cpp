@@ -1,9 +1,9 @@
 // Binds the typography pass to the host: the story of a box through the text
-// layer and the story suite, anchored boxes, groups and the current tool.
+// layer, walked with its anchored boxes or a group's items by the box walk.
 #include "typo/typobox.h"
 
-#include "shell/host.h"
-#include "shell/shell.h"
+#include "services/services.h"
+#include "text/boxwalk.h"
 #include "text/storytext.h"
 #include "typo/typooptions.h"
 #include "typo/typorules.h"
@@ -23,25 +23,22 @@ class HostStory : public TypoStory {
   void GetSelection(int32_t* start, int32_t* end, int32_t* length) override {
     GetStorySelection(box_, nullptr, start, end, length);
   }
-  int32_t Next(int32_t position) override { return gStorySuite->next_position(story_, position); }
-  int32_t Previous(int32_t position) override {
-    return gStorySuite->previous_position(story_, position);
-  }
+  int32_t Next(int32_t position) override { return NextPosition(story_, position); }
+  int32_t Previous(int32_t position) override { return PreviousPosition(story_, position); }
   uint16_t Read(int32_t position) override { return ReadChar(story_, position); }
   bool Insert(int32_t position, uint8_t character) override {
     return WriteChar(story_, position, character) == 0;
   }
   bool Delete(int32_t start, int32_t end) override { return DeleteChars(box_, start, end) == 0; }
   void Select(int32_t start, int32_t end, int32_t show) override {
-    gStorySuite->set_selection(story_, start, end, show);
+    SetStorySelection(story_, start, end, show);
   }
   bool IsNonBreaking(int32_t position) override {
-    return (gStorySuite->char_attribute(story_, position, XT_ATTR_KIND_STYLE) &
-            XT_ATTR_NONBREAKING) != 0;
+    return (CharAttribute(story_, position, XT_ATTR_KIND_STYLE) & XT_ATTR_NONBREAKING) != 0;
   }
   void ToggleNonBreaking(int32_t start, int32_t end) override {
     Select(start, end, 0);
-    gStorySuite->toggle_style(story_, XT_STYLE_TOGGLE, XT_ATTR_NONBREAKING);
+    ToggleStyle(story_, XT_STYLE_TOGGLE, XT_ATTR_NONBREAKING);
   }
   void SetRedraw(bool on) override { ::SetRedraw(on); }
   void Alert(const char* stored) override { ::Alert(0, "", stored); }
@@ -51,67 +48,21 @@ class HostStory : public TypoStory {
   xt_story story_ = 0;
 };
 
-bool InBox(xt_box box);
-
-// One pass over a text box, then over each text box anchored in the part of
-// its story that was processed, each made current for its pass.
-bool InTextBox(xt_box box) {
-  const bool use_selection = GetCurrentTool() == kContentTool;
-  HostStory story(box);
-  if (RunTypography(story, gTypoOptions, gTypoTable, use_selection) == TypoResult::kStopped) {
-    return false;
-  }
-  xt_story text = 0;
-  int32_t start = 0, end = 0, length = 0;
-  GetStorySelection(box, &text, &start, &end, &length);
-  if (!use_selection || start == end) {
-    start = 0;
-    end = length;
-  }
-  int32_t position = 0;
-  xt_box anchored = 0;
-  for (int32_t n = 0; gStorySuite->anchored_item(text, start, end, n, &position, &anchored) == 0;
-       ++n) {
-    if (!IsTextBox(anchored)) continue;
-    gDocumentSuite->set_current_box(anchored);
-    SetSelection(anchored, 0, 0, 0);
-    HostStory inner(anchored);
-    if (RunTypography(inner, gTypoOptions, gTypoTable, true) == TypoResult::kStopped) {
-      return false;
-    }
-    gDocumentSuite->set_current_box(box);
-  }
-  return true;
-}
-
-// Each item of a group in order, with the content tool; the group is made
-// current again afterwards.
-bool InGroup(xt_box group) {
-  const int16_t tool = GetCurrentTool();
-  if (tool != kContentTool) SetCurrentTool(kContentTool);
-  bool go_on = true;
-  const int32_t count = gDocumentSuite->group_item_count(group);
-  for (int32_t i = 1; i <= count && go_on; ++i) {
-    const xt_box item = gDocumentSuite->group_item(group, i);
-    if (item == 0) continue;
-    gDocumentSuite->set_current_box(item);
-    go_on = InBox(item);
-  }
-  if (go_on) gDocumentSuite->set_current_box(group);
-  if (tool != kContentTool) SetCurrentTool(tool);
-  return go_on;
-}
-
-bool InBox(xt_box box) {
-  if (box == 0) return true;
-  if (IsTextBox(box)) return InTextBox(box);
-  if (IsGroup(box)) return InGroup(box);
-  return true;
-}
-
 }  // namespace
 
 bool TypographyInCurrentBox() {
   BuildTypoCharTable(gTypoTable, gTypoOptions);
-  return InBox(GetCurrentBox());
+  BoxWalk walk(GetCurrentBox());
+  for (xt_box box = walk.Next(); box != 0; box = walk.Next()) {
+    // An anchored box is processed whole, from an insertion point at its
+    // start; any other box by its selection with the content tool.
+    const bool use_selection = walk.anchored() || GetCurrentTool() == kContentTool;
+    if (walk.anchored()) SetSelection(box, 0, 0, 0);
+    HostStory story(box);
+    if (RunTypography(story, gTypoOptions, gTypoTable, use_selection) == TypoResult::kStopped) {
+      return false;
+    }
+    walk.CoverSelection(use_selection);
+  }
+  return true;
 }

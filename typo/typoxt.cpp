@@ -3,8 +3,8 @@
 #include "typo/typoxt.h"
 
 #include "base/macce.h"
-#include "dialogs/typo_prefs.h"
-#include "shell/shell.h"
+#include "dialogs/about.h"
+#include "typo/typo_prefs.h"
 #include "text/storytext.h"
 #include "typo/typobox.h"
 #include "typo/typooptions.h"
@@ -22,28 +22,6 @@ int32_t TypoXT::InstallMenus(xt_menu_record* record) {
   return 0;
 }
 
-int32_t TypoXT::UpdateMenus() {
-  if (typography_item == 0) return 0;
-  EnableMenuItem(gTypoMenu, typography_item, false);
-  const xt_box box = DocumentOpen() ? GetCurrentBox() : 0;
-  const char* title = nullptr;
-  if (box != 0 && IsGroup(box)) {
-    title = MACCE("Typography In Boxes");
-  } else if (box != 0 && IsTextBox(box)) {
-    int32_t start = 0, end = 0, length = 0;
-    GetStorySelection(box, nullptr, &start, &end, &length);
-    if (length > 0) {
-      const bool selection = GetCurrentTool() == kContentTool && start != end;
-      title = selection ? MACCE("Typography In Selection") : MACCE("Typography In Box");
-    }
-  }
-  if (title != nullptr) {
-    EnableMenuItem(gTypoMenu, typography_item, true);
-    SetMenuItemText(gTypoMenu, typography_item, title);
-  }
-  return 0;
-}
-
 int32_t TypoXT::DoMenuCommand(xt_menu_record* record) {
   const uint16_t item = record->item;
   if (item == 0) return 0;
@@ -57,7 +35,25 @@ int32_t TypoXT::DoMenuCommand(xt_menu_record* record) {
   return 0;
 }
 
-int32_t TypoXT::Notify(xt_language_record*) { return 0; }
+void TypoXT::ApplyMenuState(const MenuState& state) {
+  EnableMenuItem(gTypoMenu, typography_item, state.box_items);
+  const char* title = nullptr;
+  switch (state.titles) {
+    case MenuState::kKeepTitles:
+      return;
+    case MenuState::kBoxes:
+      title = MACCE("Typography In Boxes");
+      break;
+    case MenuState::kSelection:
+      title = MACCE("Typography In Selection");
+      break;
+    case MenuState::kBox:
+    case MenuState::kInsertion:
+      title = MACCE("Typography In Box");
+      break;
+  }
+  SetMenuItemText(gTypoMenu, typography_item, title);
+}
 
 void TypographyInBox() {
   if (!DocumentOpen()) return;

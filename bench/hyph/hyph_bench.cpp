@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "hyph/engine/hyph.h"
-#include "tests/hyph/wordlist.h"
+#include "tests/hyph/engine/wordlist.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // Text files as one-box documents, and a story rendered as text, TeX or HTML.
 #include "host/io/text_format.h"
 
+#include "base/utf8.h"
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 
@@ -10,25 +11,7 @@ using model::kParagraphEnd;
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
+constexpr char32_t kReplacement = kUtf8Replacement;
 
 bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
@@ -199,32 +182,28 @@ std::u16string DecodeUtf8(std::string_view bytes, const std::string& name,
       ++i;
       continue;
     }
-    int extra = lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2
-              : lead >= 0xF0 && lead <= 0xF4 ? 3 : 0;
-    if (extra == 0) throw IoError(name, line, "invalid UTF-8: byte " + HexByte(lead));
-    if (i + static_cast<std::size_t>(extra) >= n) {
-      throw IoError(name, line, "invalid UTF-8: sequence cut short at the end of the file");
-    }
-    char32_t c = lead & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80) {
+    const Utf8Decoded decoded = DecodeUtf8At(bytes, i);
+    switch (decoded.fault) {
+      case Utf8Fault::kNone:
+        break;
+      case Utf8Fault::kBadLead:
+        throw IoError(name, line, "invalid UTF-8: byte " + HexByte(lead));
+      case Utf8Fault::kCut:
+        throw IoError(name, line, "invalid UTF-8: sequence cut short at the end of the file");
+      case Utf8Fault::kBadContinuation:
         throw IoError(name, line, "invalid UTF-8: byte " + HexByte(lead) + " followed by " +
-                                      HexByte(next));
-      }
-      c = (c << 6) | (next & 0x3F);
+                                      HexByte(decoded.bad));
+      case Utf8Fault::kOutOfRange:
+        throw IoError(name, line, "invalid UTF-8: encoded value out of range");
     }
-    bool overlong = (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000);
-    if (overlong || c > 0x10FFFF || IsHighSurrogate(c) || IsLowSurrogate(c)) {
-      throw IoError(name, line, "invalid UTF-8: encoded value out of range");
-    }
+    const char32_t c = decoded.c;
     if (c >= 0x10000) {
       units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
       units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
     } else {
       units += static_cast<char16_t>(c);
     }
-    i += static_cast<std::size_t>(extra) + 1;
+    i += decoded.length;
   }
   return units;
 }

@@ -7,9 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/block.h"
+#include "container/block.h"
 
-// The state of one open engine, held in a block (engine/block.h).
+// The state of one open engine, held in a block (container/block.h).
 using HyphHandle = EngHandle;
 
 // Result codes.
@@ -23,9 +23,9 @@ enum HyphResult : int {
   kHyphNoStateMemory = 300,  // hyph_open: no memory for the state
   // Saving PLHYPH.USR: the file could not be created, its size or its
   // content not written.
-  kHyphSaveCreate = 100,
-  kHyphSaveSize = 101,
-  kHyphSaveContent = 102,
+  kHyphSaveCreate = 110,
+  kHyphSaveSize = 111,
+  kHyphSaveContent = 112,
   // Loading PLHYPH.USR.
   kHyphUserOpen = 200,      // the file exists but cannot be opened
   kHyphUserShort = 201,     // shorter than its 4-byte size field
@@ -33,11 +33,11 @@ enum HyphResult : int {
   kHyphUserDamaged = 203,   // nothing read, or not a valid exception list
   // Exception edits.
   kHyphExcPresent = 1,     // add: the letters are already there, or refused
-  kHyphExcNotFound = 1,    // remove: not in the list, or no user file
+  kHyphExcNotFound = 2,    // remove: not in the list, or no user file
   kHyphExcNoList = -128,   // add: no user file attached, or no memory
   kHyphExcNotSaved = 2,    // add/remove: the file could not be written; unchanged
 };
-// Container-layer codes (engine/resfile.h) may also come back from hyph_open.
+// Container-layer codes (container/resfile.h) may also come back from hyph_open.
 
 // English text for a result of hyph_open or hyph_open_exceptions.
 const char* hyph_result_text(int code);

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/engfile.h"
-#include "engine/resfile.h"
+#include "container/engfile.h"
+#include "container/resfile.h"
 #include "hyph/engine/exclist.h"
 #include "hyph/engine/hyph.h"
 #include "hyph/engine/state.h"
@@ -277,8 +277,10 @@ void hyph_user_path(HyphHandle engine, char* out, size_t out_size) {
 const char* hyph_result_text(int code) {
   switch (code) {
     case kHyphOk: return "success";
-    case kHyphBadTrie: return "the pattern trie is missing or damaged (or the file could not be created)";
-    case kHyphBadOps: return "the pattern operations are missing or damaged (or the size could not be written)";
+    case kHyphBadTrie: return "the pattern trie is missing or damaged";
+    case kHyphBadOps: return "the pattern operations are missing or damaged";
+    case kHyphSaveCreate: return "the exceptions file could not be created";
+    case kHyphSaveSize: return "the size of the exceptions could not be written";
     case kHyphSaveContent: return "the exceptions could not be written";
     case kHyphBadBuiltin: return "the built-in exceptions are missing or damaged";
     case kHyphBadDefaultUser: return "the default user exceptions are missing or damaged";

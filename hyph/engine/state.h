@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "engine/block.h"
+#include "container/block.h"
 
 // Trie node and operation, converted to host order when the engine opens.
 struct HyphNode {

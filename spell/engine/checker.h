@@ -5,8 +5,10 @@
 
 #include <cstdint>
 
+struct SpellDict;
+
 // Small-letter form: main trees, abbreviation trees when allowed, user
 // dictionaries (exact), then the stem and ending store.
-bool AcceptSmallForm(const uint8_t* codes, bool abbreviations);
+bool AcceptSmallForm(const SpellDict& dict, const uint8_t* codes, bool abbreviations);
 // A form with capitals: capitalised trees, then user dictionaries (exact).
-bool AcceptCapitalForm(const uint8_t* codes);
+bool AcceptCapitalForm(const SpellDict& dict, const uint8_t* codes);

@@ -4,8 +4,8 @@
 
 #include <new>
 
-#include "engine/engfile.h"
-#include "engine/resfile.h"
+#include "container/engfile.h"
+#include "container/resfile.h"
 
 namespace {
 
@@ -33,10 +33,10 @@ inline bool AtBlockEnd(const uint8_t* block, size_t size, size_t pos) {
   return pos + 1 >= size || block[pos + 1] == 0;
 }
 
-// The layer's error for a resource that could not be loaded, or `absent`
+// The container's error for a resource that could not be loaded, or `absent`
 // when it simply is not there (a full entry table reports that as 510).
-int MissingResourceError(int absent) {
-  const int error = res_last_error();
+int MissingResourceError(const ResContainer* container, int absent) {
+  const int error = res_container_last_error(container);
   return error != 0 && error != kResNotFoundFull ? error : absent;
 }
 
@@ -49,14 +49,10 @@ TreeView ViewOf(EngHandle letters, const uint8_t* letter_bytes, EngHandle links,
 
 int SonDictionary::Open(const char* path, int* detail) {
   Close();
-  container_ = res_open_file(path);
-  if (container_ < 0) {
-    *detail = res_last_error();
-    container_ = -1;
-    return *detail;
-  }
+  container_ = res_container_open(path, detail);
+  if (!container_) return *detail;
   open_ = true;
-  *detail = OpenStemStore(path);
+  *detail = OpenStemStore();
   if (*detail == 0) *detail = OpenTrees(TreeKind::kMain, "szli", "szch");
   if (*detail == 0) *detail = OpenTrees(TreeKind::kCapitalised, "wlli", "wlch");
   if (*detail == 0) *detail = OpenTrees(TreeKind::kAbbreviation, "skli", "skch");
@@ -67,8 +63,8 @@ int SonDictionary::Open(const char* path, int* detail) {
   return 0;
 }
 
-int SonDictionary::OpenStemStore(const char* path) {
-  int error = res_open_data_part(path, &file_);
+int SonDictionary::OpenStemStore() {
+  int error = res_container_open_data_part(container_, &file_);
   if (error != 0) return error;
   uint8_t head[8];
   if (!eng_read_all(file_, head, sizeof head)) return kOpenFailed;
@@ -92,24 +88,26 @@ int SonDictionary::OpenStemStore(const char* path) {
     record.offset = eng_be32(r + 2);
     record.size = eng_be32(r + 6);
   }
-  ending_links_ = res_get_by_name("BAZA", "lodmiany");
-  if (!ending_links_) return MissingResourceError(kNoEndingLinks);
-  ending_letters_ = res_get_by_name("BAZA", "codmiany");
-  if (!ending_letters_) return MissingResourceError(kNoEndingLetters);
+  ending_links_ = res_container_get_by_name(container_, "BAZA", "lodmiany");
+  if (!ending_links_) return MissingResourceError(container_, kNoEndingLinks);
+  ending_letters_ = res_container_get_by_name(container_, "BAZA", "codmiany");
+  if (!ending_letters_) return MissingResourceError(container_, kNoEndingLetters);
   ending_tree_ = ViewOf(ending_letters_, eng_block_lock(ending_letters_), ending_links_,
                         eng_block_lock(ending_links_));
   return 0;
 }
 
 int SonDictionary::OpenTrees(TreeKind kind, const char* link_type, const char* letter_type) {
-  const int count = res_count_of_type(link_type);
-  if (count != res_count_of_type(letter_type)) return kOpenFailed;
+  const int count = res_container_count_of_type(container_, link_type);
+  if (count != res_container_count_of_type(container_, letter_type)) return kOpenFailed;
   int& loaded = tree_count_[int(kind)];
   for (int n = 1; n <= count && n <= kMaxTreesPerKind; ++n) {
-    EngHandle links = res_get_nth_of_type(link_type, n);
-    EngHandle letters = res_get_nth_of_type(letter_type, n);
+    EngHandle links = res_container_get_nth_of_type(container_, link_type, n);
+    EngHandle letters = res_container_get_nth_of_type(container_, letter_type, n);
     if (links && letters) {
-      trees_[int(kind)][loaded++] = TreePair{links, letters};
+      trees_[int(kind)][loaded++] = TreePair{
+          links, letters,
+          ViewOf(letters, eng_block_lock(letters), links, eng_block_lock(links))};
     } else {
       eng_block_free(links);
       eng_block_free(letters);
@@ -121,6 +119,8 @@ int SonDictionary::OpenTrees(TreeKind kind, const char* link_type, const char* l
 void SonDictionary::Close() {
   for (int k = 0; k < 3; ++k) {
     for (int i = 0; i < tree_count_[k]; ++i) {
+      eng_block_unlock(trees_[k][i].links);
+      eng_block_unlock(trees_[k][i].letters);
       eng_block_free(trees_[k][i].links);
       eng_block_free(trees_[k][i].letters);
       trees_[k][i] = TreePair{};
@@ -137,21 +137,16 @@ void SonDictionary::Close() {
   delete[] records_;
   records_ = nullptr;
   record_count_ = 0;
-  if (container_ >= 0) res_close_file(container_);
-  container_ = -1;
+  res_container_close(container_);
+  container_ = nullptr;
   file_ = 0;
   open_ = false;
 }
 
 bool SonDictionary::TreeHolds(TreeKind kind, const uint8_t* codes) const {
   for (int i = 0; i < tree_count_[int(kind)]; ++i) {
-    const TreePair& pair = trees_[int(kind)][i];
-    TreeView view =
-        ViewOf(pair.letters, eng_block_lock(pair.letters), pair.links, eng_block_lock(pair.links));
-    const bool held = view.letters && view.links && view.Holds(codes);
-    eng_block_unlock(pair.links);
-    eng_block_unlock(pair.letters);
-    if (held) return true;
+    const TreeView& view = trees_[int(kind)][i].view;
+    if (view.letters && view.links && view.Holds(codes)) return true;
   }
   return false;
 }
@@ -166,9 +161,12 @@ bool SonDictionary::EndingAllowed(uint8_t paradigm, uint8_t variant, const uint8
 // The record's block, locked, read from the file on first use or after the
 // system dropped it; null when it cannot be had (the caller unlocks only a
 // non-null result).
-const uint8_t* SonDictionary::LockBlock(StemRecord& record) {
+const uint8_t* SonDictionary::LockBlock(StemRecord& record) const {
   if (record.size == 0 || record.size > kEngMaxChunk) return nullptr;
-  if (record.loaded && !eng_block_discarded(record.block)) return eng_block_lock(record.block);
+  if (record.loaded) {
+    // Locking fails only when the system dropped the block meanwhile.
+    if (const uint8_t* bytes = eng_block_lock(record.block)) return bytes;
+  }
   record.loaded = false;
   if (!record.block) {
     record.block = eng_block_alloc(record.size, kBlockDiscardable | kBlockZeroInit);
@@ -229,7 +227,7 @@ bool SonDictionary::LetterlessSearch(const uint8_t* block, size_t size, const ui
   return false;
 }
 
-bool SonDictionary::StemStoreHolds(const uint8_t* codes) {
+bool SonDictionary::StemStoreHolds(const uint8_t* codes) const {
   if (!records_ || record_count_ == 0 || codes[0] == kEndCode) return false;
   uint32_t path[kSpellMaxPath];
   size_t depth = 0;
@@ -242,6 +240,7 @@ bool SonDictionary::StemStoreHolds(const uint8_t* codes) {
     base = records_[index].child_base;
   }
   bool full_done = false;
+  const std::lock_guard<std::mutex> guard(stem_mutex_);
   for (size_t d = depth; d-- > 0;) {
     StemRecord& record = records_[path[d]];
     if (record.size == 0) continue;

@@ -1,12 +1,19 @@
 // The opened main dictionary son.dic: letter trees of three kinds, the ending
 // tree, and the stem store (prefix records over stem blocks that are read on
 // demand into discardable blocks). Internal to the spelling engine.
+//
+// The trees and the ending tree stay locked while the dictionary is open, so
+// lookups in them only read; the stem blocks are read and cached under the
+// dictionary's own mutex. Every const member may be called from several
+// threads at once.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 
-#include "engine/block.h"
+#include "container/block.h"
+#include "container/resfile.h"
 #include "spell/engine/letter_tree.h"
 
 enum class TreeKind : int { kMain = 0, kCapitalised = 1, kAbbreviation = 2 };
@@ -24,9 +31,12 @@ struct StemRecord {
   bool loaded = false;  // block holds the record's bytes (unless discarded)
 };
 
+// A loaded tree: its two blocks, locked for the dictionary's life, and the
+// view over their bytes.
 struct TreePair {
   EngHandle links = nullptr;
   EngHandle letters = nullptr;
+  TreeView view;
 };
 
 class SonDictionary {
@@ -40,22 +50,26 @@ class SonDictionary {
   // Whether a tree of `kind` holds `codes` (closed by the end code).
   bool TreeHolds(TreeKind kind, const uint8_t* codes) const;
   // Whether the stem and ending store holds small-letter `codes`.
-  bool StemStoreHolds(const uint8_t* codes);
+  bool StemStoreHolds(const uint8_t* codes) const;
 
   int TreeCount(TreeKind kind) const { return tree_count_[int(kind)]; }
+  // The n-th tree of `kind` (n below TreeCount).
+  const TreeView& Tree(TreeKind kind, int n) const { return trees_[int(kind)][n].view; }
   uint32_t RecordCount() const { return record_count_; }
 
  private:
-  int OpenStemStore(const char* path);
+  int OpenStemStore();
   int OpenTrees(TreeKind kind, const char* link_type, const char* letter_type);
-  const uint8_t* LockBlock(StemRecord& record);
+  const uint8_t* LockBlock(StemRecord& record) const;
   bool EndingAllowed(uint8_t paradigm, uint8_t variant, const uint8_t* ending) const;
   bool FullSearch(const uint8_t* block, size_t size, const uint8_t* rest) const;
   bool LetterlessSearch(const uint8_t* block, size_t size, const uint8_t* rest) const;
 
   bool open_ = false;
-  int container_ = -1;
+  ResContainer* container_ = nullptr;
   uint16_t file_ = 0;
+  // Guards the stem blocks and the file position while a block is read.
+  mutable std::mutex stem_mutex_;
   StemRecord* records_ = nullptr;
   uint32_t record_count_ = 0;
   EngHandle ending_links_ = nullptr;

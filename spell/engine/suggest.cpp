@@ -3,12 +3,14 @@
 // when the dictionary accepts them, then given the word's capitalisation and
 // sorted in Polish alphabetical order.
 #include <algorithm>
+#include <cstring>
 #include <new>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
 #include "spell/engine/checker.h"
+#include "spell/engine/dictionary.h"
 #include "spell/engine/letters.h"
 #include "spell/engine/spell.h"
 
@@ -41,15 +43,17 @@ const Confusion kConfusions[] = {
 
 class Builder {
  public:
+  explicit Builder(const SpellDict& dict) : dict_(dict) {}
+
   // Tests one candidate (small letters, no end code) and keeps what the
   // dictionary accepts: the form itself, or with a capital first letter.
   void Test(const Codes& candidate) {
     if (candidate.empty() || candidate.size() > kSuggestionMaxLetters) return;
     work_.assign(candidate);
     work_.push_back(kEndCode);
-    if (AcceptSmallForm(work_.data(), false)) Add(candidate);
+    if (AcceptSmallForm(dict_, work_.data(), false)) Add(candidate);
     work_[0] = ToCapitalCode(work_[0]);
-    if (AcceptCapitalForm(work_.data())) Add(Codes(work_.data(), candidate.size()));
+    if (AcceptCapitalForm(dict_, work_.data())) Add(Codes(work_.data(), candidate.size()));
   }
 
   // Every single replacement of `from` by `to` in `word`, left to right;
@@ -82,6 +86,7 @@ class Builder {
           std::string_view(reinterpret_cast<const char*>(c.data()), c.size()));
     }
   };
+  const SpellDict& dict_;
   Codes work_;
   std::vector<Codes> found_;
   std::unordered_set<Codes, Hash> seen_;
@@ -97,16 +102,33 @@ bool AlphabeticalLess(const Codes& a, const Codes& b) {
   return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
+// Gives a small-letter candidate the case class of the misspelled word.
+void ApplyCase(CaseClass cls, Codes* candidate) {
+  if (cls == CaseClass::kCapitalised) {
+    (*candidate)[0] = ToCapitalCode((*candidate)[0]);
+  } else if (cls == CaseClass::kAllCapitals) {
+    for (uint8_t& c : *candidate) c = ToCapitalCode(c);
+  }
+}
+
+std::string TextOf(const Codes& codes) {
+  std::string text;
+  for (uint8_t c : codes) text.push_back(char(LetterChar(c)));
+  return text;
+}
+
 }  // namespace
 
-SpellSuggestion* spell_suggest(const char* word) {
+void spell_dict_suggest(const SpellDict* dict, const char* word, SuggestOrder order,
+                        std::vector<std::string>* out) {
+  out->clear();
   uint8_t mapped[kSpellMaxWord + 1];
-  const int length = word ? MapWord(word, true, mapped, sizeof mapped) : -1;
-  if (length <= 0) return nullptr;
+  const int length = dict && word ? MapWord(word, true, mapped, sizeof mapped) : -1;
+  if (length <= 0) return;
   const CaseClass cls = spell_case_class(word);
   Codes w(mapped, size_t(length));
   const size_t n = w.size();
-  Builder builder;
+  Builder builder(*dict);
 
   builder.AllConfusions(w, true);
   for (size_t i = 0; i + 1 < n; ++i) {
@@ -134,22 +156,22 @@ SpellSuggestion* spell_suggest(const char* word) {
   }
 
   std::vector<Codes>& found = builder.found();
-  for (Codes& candidate : found) {
-    if (cls == CaseClass::kCapitalised) {
-      candidate[0] = ToCapitalCode(candidate[0]);
-    } else if (cls == CaseClass::kAllCapitals) {
-      for (uint8_t& c : candidate) c = ToCapitalCode(c);
-    }
-  }
+  (void)order;  // alphabetical is the only order
+  for (Codes& candidate : found) ApplyCase(cls, &candidate);
   std::sort(found.begin(), found.end(), AlphabeticalLess);
   found.erase(std::unique(found.begin(), found.end()), found.end());
+  for (Codes& candidate : found) out->push_back(TextOf(candidate));
+}
 
+SpellSuggestion* spell_suggest(const char* word) {
+  std::vector<std::string> found;
+  spell_dict_suggest(spell_default_dict(), word, SuggestOrder::kAlphabetical, &found);
   SpellSuggestion* head = nullptr;
   for (size_t i = found.size(); i-- > 0;) {
+    if (found[i].size() > kSuggestionMaxLetters) continue;
     SpellSuggestion* node = new (std::nothrow) SpellSuggestion;
     if (!node) break;
-    found[i].push_back(kEndCode);
-    CodesToText(found[i].data(), node->word, sizeof node->word);
+    std::memcpy(node->word, found[i].c_str(), found[i].size() + 1);
     node->next = head;
     head = node;
   }

@@ -13,12 +13,11 @@
 #include <vector>
 
 #include "base/charset.h"
-#include "engine/block.h"
+#include "container/block.h"
 #include "platform/safefile.h"
 #include "spell/engine/letters.h"
 
 struct UserDict {
-  UserDict* next = nullptr;
   char path[kUserDictPathMax + 1] = {};
   EngHandle list = nullptr;
   size_t length = 0;  // bytes of the list in use (the block may be larger)
@@ -28,8 +27,6 @@ struct UserDict {
 };
 
 namespace {
-
-UserDict* g_chain = nullptr;
 
 // Larger files are not user dictionaries.
 constexpr size_t kMaxFileBytes = size_t{64} << 20;
@@ -371,13 +368,6 @@ int Save(UserDict* dict, const Change& change) {
   return StoreWords(dict, merged) ? kUserDictOk : kUserDictNotSaved;
 }
 
-bool InChain(const UserDict* dict) {
-  for (const UserDict* d = g_chain; d; d = d->next) {
-    if (d == dict) return true;
-  }
-  return false;
-}
-
 void Free(UserDict* dict) {
   eng_block_free(dict->list);
   delete dict;
@@ -390,7 +380,7 @@ int userdict_create(const char* path) {
   return WriteFile(path, BinaryFile({})) == 0 ? kUserDictOk : kUserDictCannotCreate;
 }
 
-int userdict_load(const char* path, UserDict** dict) {
+int userdict_open(const char* path, UserDict** dict) {
   *dict = nullptr;
   if (!path || std::strlen(path) > kUserDictPathMax) return kUserDictCannotOpen;
   FileWords file;
@@ -405,31 +395,14 @@ int userdict_load(const char* path, UserDict** dict) {
     Free(d);
     return kUserDictUnreadable;
   }
-  d->next = g_chain;
-  g_chain = d;
   *dict = d;
   return kUserDictOk;
 }
 
-int userdict_unload(UserDict** dict) {
-  if (!g_chain) return kUserDictDamaged;
-  if (!dict || !*dict || !InChain(*dict)) return kUserDictNullHandle;
-  for (UserDict** link = &g_chain; *link; link = &(*link)->next) {
-    if (*link == *dict) {
-      *link = (*dict)->next;
-      break;
-    }
-  }
+void userdict_close(UserDict** dict) {
+  if (!dict || !*dict) return;
   Free(*dict);
   *dict = nullptr;
-  return kUserDictOk;
-}
-
-void userdict_unload_all() {
-  while (g_chain) {
-    UserDict* d = g_chain;
-    userdict_unload(&d);
-  }
 }
 
 int userdict_add_words(UserDict* dict, const char* const* words, size_t count) {
@@ -490,12 +463,10 @@ int userdict_next_word(UserDict* dict, char* buffer, size_t size, int restart) {
   return dict->cursor <= words.size() ? 1 : 0;
 }
 
-bool userdict_chain_holds(const uint8_t* codes) {
-  for (UserDict* d = g_chain; d; d = d->next) {
-    const uint8_t* bytes = eng_block_lock(d->list);
-    const bool held = bytes && ListHolds(bytes, d->length, codes);
-    if (bytes) eng_block_unlock(d->list);
-    if (held) return true;
-  }
-  return false;
+bool userdict_holds_codes(const UserDict* dict, const uint8_t* codes) {
+  if (!dict) return false;
+  const uint8_t* bytes = eng_block_lock(dict->list);
+  const bool held = bytes && ListHolds(bytes, dict->length, codes);
+  if (bytes) eng_block_unlock(dict->list);
+  return held;
 }

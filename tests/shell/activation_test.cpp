@@ -9,8 +9,8 @@
 #include "dialogs/xdlog.h"
 #include "hyph/hyphxt.h"
 #include "shell/entry.h"
-#include "shell/host.h"
-#include "shell/shell.h"
+#include "services/host.h"
+#include "services/services.h"
 #include "shell/wirselxt.h"
 #include "spell/dictxt.h"
 #include "tests/shell/fake_host.h"
@@ -29,7 +29,6 @@ class Recording : public Module {
     if (record->item == 999) throw BlockError(-34);
     return Note("command");
   }
-  int32_t Notify(xt_language_record*) override { return Note("notify"); }
 
  private:
   int32_t Note(const char* what) {
@@ -105,7 +104,7 @@ TEST_F(ActivationTest, ForwardsToModulesInFixedOrder) {
   SendCallback(XT_CB_LANGUAGE, &language);
   const std::vector<std::string> expected = {
       "hyph install", "dict install", "typo install", "hyph command", "dict command",
-      "typo command", "hyph notify",  "dict notify",  "typo notify"};
+      "typo command"};
   EXPECT_EQ(gCalls, expected);
   EXPECT_EQ(gShell->InterfaceLanguage(), 42);
 }
@@ -210,8 +209,10 @@ TEST_F(ActivationTest, GenericAndHyphenationCallbacksAreGuarded) {
 
 class WantedSetTest : public PluginTest {};
 
+const ShellEntries kEntries{StartupCallback, ShutdownCallback, GenericCallback};
+
 TEST_F(WantedSetTest, IdsAtOrAboveTheLimitAreNeverWanted) {
-  WirselXT shell;
+  WirselXT shell(kEntries);
   shell.SetWanted(1407, true);
   EXPECT_TRUE(shell.IsWanted(1407));
   shell.SetWanted(1408, true);
@@ -225,7 +226,7 @@ TEST_F(WantedSetTest, IdsAtOrAboveTheLimitAreNeverWanted) {
 }
 
 TEST_F(WantedSetTest, CreatorCodeAndDialogSlots) {
-  WirselXT shell;
+  WirselXT shell(kEntries);
   shell.SetCreator("ABCDEFGHIJKL");  // 12 characters: refused
   EXPECT_STREQ(shell.GetCreator(nullptr, 0), "WSLr");
   shell.SetCreator("ABCDEFGHIJK");
@@ -242,7 +243,7 @@ TEST_F(WantedSetTest, CreatorCodeAndDialogSlots) {
 }
 
 TEST_F(WantedSetTest, LongProductNamesAreCutNotOverrun) {
-  WirselXT shell;
+  WirselXT shell(kEntries);
   const std::string name(70, 'n');
   shell.SetProductName(name.c_str());
   EXPECT_EQ(std::string(shell.GetProductName(nullptr, 0)), name.substr(0, 60));
@@ -257,7 +258,7 @@ TEST_F(WantedSetTest, LongProductNamesAreCutNotOverrun) {
 TEST_F(WantedSetTest, LivenessMarker) {
   EXPECT_FALSE(XT40Root::IsValid(nullptr));
   alignas(WirselXT) unsigned char storage[sizeof(WirselXT)];
-  auto* shell = new (storage) WirselXT;
+  auto* shell = new (storage) WirselXT(kEntries);
   EXPECT_TRUE(XT40Root::IsValid(shell));
   EXPECT_EQ(gShell, shell);
   shell->~WirselXT();

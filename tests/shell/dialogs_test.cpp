@@ -6,8 +6,8 @@
 #include "base/macce.h"
 #include "dialogs/about.h"
 #include "dialogs/xdlog.h"
-#include "shell/shell.h"
-#include "shell/translate.h"
+#include "services/services.h"
+#include "services/translate.h"
 #include "tests/shell/fake_host.h"
 
 namespace {

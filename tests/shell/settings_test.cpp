@@ -6,8 +6,8 @@
 #include <string>
 
 #include "base/profile.h"
-#include "shell/shell.h"
-#include "shell/xt40shell.h"
+#include "services/services.h"
+#include "services/xt40shell.h"
 #include "tests/shell/fake_host.h"
 
 namespace {

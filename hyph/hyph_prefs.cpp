@@ -1,0 +1,71 @@
+// The hyphenation preferences dialog: five options and the button that opens
+// the exceptions editor; OK stores the options in the settings file.
+#include "base/macce.h"
+#include "hyph/hyph_dialogs.h"
+#include "dialogs/resources.h"
+#include "dialogs/bilingual.h"
+#include "hyph/hyphoptions.h"
+
+namespace {
+
+enum : int16_t { kEditExceptions = 1019 };
+
+constexpr TwinItem kPrefsItems[] = {
+    {1, XT_ITEM_BUTTON, 0, MACCE("OK"), MACCE("OK")},
+    {2, XT_ITEM_BUTTON, 0, MACCE("Cancel"), MACCE("Anuluj")},
+    {1014, XT_ITEM_CHECK, 0, MACCE("Use Typography First"), MACCE("Najpierw zastosuj typografię")},
+    {1015, XT_ITEM_CHECK, 0, MACCE("Don't hyphenate CAPITALIZED words"),
+     MACCE("Nie dziel wyrazów pisanych wersalikami")},
+    {1016, XT_ITEM_CHECK, 0, MACCE("Don't Hyphenate words like XPress"),
+     MACCE("Nie dziel wyrazów typu PeKaO")},
+    {1017, XT_ITEM_CHECK, 0, MACCE("Turn Off Auto Hyphenation"),
+     MACCE("Wyłącz automatyczne dzielenie wyrazów")},
+    {1018, XT_ITEM_CHECK, 0, MACCE("Use Hyph Exceptions"),
+     MACCE("Użyj wyjątków dzielenia wyrazów")},
+    {kEditExceptions, XT_ITEM_BUTTON, 0, MACCE("Edit Hyph Exceptions"),
+     MACCE("Edycja wyjątków dzielenia wyrazów")},
+};
+constexpr auto kEnglishItems = TwinItems(kPrefsItems, false);
+constexpr auto kPolishItems = TwinItems(kPrefsItems, true);
+constexpr int16_t kItemCount = static_cast<int16_t>(std::size(kPrefsItems));
+const xt_dialog_def kEnglish = {kHyphPrefsDialog, kItemCount, MACCE("Hyphenation Preferences"),
+                                kEnglishItems.data()};
+const xt_dialog_def kPolish = {kHyphPrefsDialog + kPolishTwinOffset, kItemCount,
+                               MACCE("Preferencje dzielenia wyrazów"), kPolishItems.data()};
+const DialogResourceRegistration kEnglishRegistration(kEnglish);
+const DialogResourceRegistration kPolishRegistration(kPolish);
+
+// Each check box and the option it shows.
+struct CheckOption {
+  int16_t item;
+  int16_t HyphOptions::*option;
+};
+constexpr CheckOption kChecks[] = {
+    {1014, &HyphOptions::typography_first}, {1015, &HyphOptions::skip_all_caps},
+    {1016, &HyphOptions::skip_mixed_case},  {1017, &HyphOptions::auto_disable},
+    {1018, &HyphOptions::use_exceptions},
+};
+
+}  // namespace
+
+void CHyphPrefsDialog::SetValues() {
+  for (const CheckOption& check : kChecks) SetCheck(check.item, gHyphOptions.*check.option != 0);
+}
+
+void CHyphPrefsDialog::ItemHit(int16_t item) {
+  if (item != kEditExceptions) return;
+  CdlgHyphExc editor;
+  editor.Run();
+}
+
+bool CHyphPrefsDialog::Accept() {
+  for (const CheckOption& check : kChecks) {
+    gHyphOptions.*check.option = GetCheck(check.item) ? 1 : 0;
+  }
+  // A failed save keeps the dialog open with the user's values.
+  if (const int32_t error = SaveHyphenationOptions(); error != 0) {
+    SettingsSaveFailedAlert(error);
+    return false;
+  }
+  return true;
+}

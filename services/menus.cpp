@@ -1,0 +1,73 @@
+// The menu primitives: menus and items made and changed through the host's
+// menu suite with translated texts.
+#include "services/menus.h"
+
+#include "services/host.h"
+#include "services/services.h"
+#include "services/translate.h"
+
+#include <vector>
+
+namespace {
+
+inline constexpr size_t kMenuTextSize = 512;
+
+// Every item's stored (untranslated) title, so that a change of the
+// interface language can show all of them in the new language.
+struct StoredTitle {
+  xt_menu menu;
+  uint16_t item;
+  const char* text;
+};
+std::vector<StoredTitle> gTitles;
+
+void RememberTitle(xt_menu menu, uint16_t item, const char* text) {
+  for (StoredTitle& title : gTitles) {
+    if (title.menu == menu && title.item == item) {
+      title.text = text;
+      return;
+    }
+  }
+  gTitles.push_back({menu, item, text});
+}
+
+}  // namespace
+
+xt_menu AddMenu(xt_menu host_menu, const char* title) {
+  char text[kMenuTextSize];
+  ToDisplay(title, text, sizeof text);
+  const xt_menu menu = gMenuSuite->new_menu(text);
+  gMenuSuite->append_submenu(host_menu, text, menu);
+  return menu;
+}
+
+uint16_t AddMenuItem(xt_menu menu, const char* text) {
+  char display[kMenuTextSize];
+  const uint16_t item = gMenuSuite->append_item(menu, ToDisplay(text, display, sizeof display));
+  RememberTitle(menu, item, text);
+  return item;
+}
+
+void ForgetMenuTitles() { gTitles.clear(); }
+
+void RetitleMenuItems() {
+  char display[kMenuTextSize];
+  for (const StoredTitle& title : gTitles) {
+    gMenuSuite->set_item_text(title.menu, title.item,
+                              ToDisplay(title.text, display, sizeof display));
+  }
+}
+
+void AddSeparator(xt_menu menu) { gMenuSuite->append_separator(menu); }
+
+void EnableMenuItem(xt_menu menu, uint16_t item, bool on) {
+  if (item == 0) return;
+  gMenuSuite->enable_item(menu, item, on ? 1 : 0);
+}
+
+void SetMenuItemText(xt_menu menu, uint16_t item, const char* text) {
+  if (item == 0) return;
+  char display[kMenuTextSize];
+  gMenuSuite->set_item_text(menu, item, ToDisplay(text, display, sizeof display));
+  RememberTitle(menu, item, text);
+}

@@ -1,0 +1,46 @@
+// What the shell knows of a proofing module: its menu, its commands and the
+// state of its items after a menu update. The shell computes the state once
+// from the text target; each module enables and retitles its own items.
+#pragma once
+
+#include <cstdint>
+
+#include "xtapi/xtapi.h"
+
+struct MenuState {
+  bool box_items = false;       // Hyphenate, Remove Hyphens, Typography (box forms)
+  bool word_items = false;      // Suggest Hyphenation..., Check Word...
+  bool story_item = false;      // Check Story...
+  bool document_items = false;  // Remove hyphens from document, Check Document...
+  enum Titles {
+    kKeepTitles,  // titles stay as they are
+    kBoxes,       // a group: the "Boxes" forms
+    kBox,         // a text box with another tool: the "Box" forms
+    kInsertion,   // content tool, insertion point: "Box" forms and "Check Word..."
+    kSelection    // content tool, a range: the "Selection" forms
+  };
+  Titles titles = kKeepTitles;
+};
+
+class ProofingModule {
+ public:
+  virtual ~ProofingModule() = default;
+  // Adds the module's menu to the host's menu bar.
+  virtual int32_t InstallMenus(xt_menu_record* record) = 0;
+  // Runs the command of the chosen item when it is one of the module's.
+  virtual int32_t DoMenuCommand(xt_menu_record* record) = 0;
+  // Enables and retitles the module's items (items with id 0 are skipped).
+  virtual void ApplyMenuState(const MenuState& state) = 0;
+};
+
+// Menus: the title and item texts are stored English keys, translated and
+// converted before they reach the host.
+xt_menu AddMenu(xt_menu host_menu, const char* title);
+uint16_t AddMenuItem(xt_menu menu, const char* text);
+void AddSeparator(xt_menu menu);
+void EnableMenuItem(xt_menu menu, uint16_t item, bool on);
+void SetMenuItemText(xt_menu menu, uint16_t item, const char* text);
+// Shows every item's title again in the current interface language; menus
+// installed anew start with no titles remembered.
+void RetitleMenuItems();
+void ForgetMenuTitles();

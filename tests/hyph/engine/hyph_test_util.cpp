@@ -1,0 +1,87 @@
+// Helpers shared by the hyphenation tests.
+#include "tests/hyph/engine/hyph_test_util.h"
+
+#include <iconv.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "tools/mkhyph/compile.h"
+
+std::string Convert(const std::string& text, const char* from, const char* to) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == iconv_t(-1)) throw std::runtime_error("iconv_open");
+  std::string out(text.size() * 4 + 4, '\0');
+  char* in = const_cast<char*>(text.data());
+  size_t in_left = text.size();
+  char* o = out.data();
+  size_t out_left = out.size();
+  const size_t r = iconv(cd, &in, &in_left, &o, &out_left);
+  iconv_close(cd);
+  if (r == size_t(-1)) throw std::runtime_error("unconvertible text: " + text);
+  out.resize(out.size() - out_left);
+  return out;
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream all;
+  all << file.rdbuf();
+  return all.str();
+}
+
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+ScratchDir::ScratchDir() {
+  static std::atomic<int> counter{0};
+  path_ = std::filesystem::temp_directory_path() /
+          ("wirsel_hyph_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+  std::filesystem::remove_all(path_);
+  std::filesystem::create_directories(path_);
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ignored;
+  std::filesystem::permissions(path_, std::filesystem::perms::all, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<uint8_t> CompileHyphData(const std::string& patterns_utf8,
+                                     const std::string& builtin_utf8,
+                                     const std::string& default_user_utf8) {
+  std::vector<Pattern> patterns;
+  std::string error;
+  if (!ParsePatterns("ISO8859-2\n" + Convert(patterns_utf8, "UTF-8", "ISO-8859-2"), &patterns,
+                     &error)) {
+    throw std::runtime_error(error);
+  }
+  HyphData data;
+  if (!CompilePatterns(patterns, &data, &error) ||
+      !CompileExceptions(builtin_utf8, &data.builtin_exceptions, &error) ||
+      !CompileExceptions(default_user_utf8, &data.default_user_exceptions, &error)) {
+    throw std::runtime_error(error);
+  }
+  return BuildHyphContainer(data);
+}
+
+std::filesystem::path WriteHyphData(const std::filesystem::path& path,
+                                    const std::string& patterns_utf8,
+                                    const std::string& builtin_utf8,
+                                    const std::string& default_user_utf8) {
+  const std::vector<uint8_t> bytes = CompileHyphData(patterns_utf8, builtin_utf8, default_user_utf8);
+  WriteBytes(path, std::string(bytes.begin(), bytes.end()));
+  return path;
+}
+
+std::string Hyphenate(HyphHandle engine, const std::string& utf8, bool user_exceptions) {
+  const std::string word = Cp1250(utf8);
+  char out[600];
+  hyph_word(engine, word.c_str(), out, sizeof out, user_exceptions);
+  return Utf8(out);
+}

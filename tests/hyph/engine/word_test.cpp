@@ -1,0 +1,134 @@
+// hyph_word with the shipped PLHYPH.DAT and with small compiled pattern sets:
+// digit placement, raw bytes next to the trie's edge, long words, buffers.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "container/engfile.h"
+#include "tests/hyph/engine/hyph_test_util.h"
+
+namespace {
+
+class ShippedData : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(hyph_open(WIRSEL_PLHYPH_DAT, &e_.engine), kHyphOk); }
+  EngineCloser e_;
+};
+
+TEST_F(ShippedData, LeadingDigitsOfPatternsApply) {
+  EXPECT_EQ(Hyphenate(e_.engine, "dziewczyna"), "dziew-czy-na");
+  EXPECT_EQ(Hyphenate(e_.engine, "kontrast"), "kon-trast");
+  EXPECT_EQ(Hyphenate(e_.engine, "odżywka"), "od-żyw-ka");
+  EXPECT_EQ(Hyphenate(e_.engine, "gwiaździsty"), "gwiaź-dzi-sty");
+}
+
+TEST_F(ShippedData, CapitalsFoldButAreKept) {
+  EXPECT_EQ(Hyphenate(e_.engine, "WARSZAWA"), "WAR-SZA-WA");
+  EXPECT_EQ(Hyphenate(e_.engine, "Gwiaździsty"), "Gwiaź-dzi-sty");
+  EXPECT_EQ(Hyphenate(e_.engine, "wszczepić"), "wszcze-pić");
+}
+
+TEST_F(ShippedData, HardHyphenIsAPlainCharacter) {
+  EXPECT_EQ(Hyphenate(e_.engine, "biało-czerwony"), "bia-ło--czer-wo-ny");
+}
+
+// Every byte without a pattern code, put before, inside and after a word,
+// must neither read outside the trie nor change the breaks of the letters
+// around it beyond what the boundary rules allow.
+TEST_F(ShippedData, RawBytesNeverLeaveTheTrie) {
+  for (int c = 0x80; c <= 0xFF; ++c) {
+    const std::string raw(1, char(c));
+    char out[64];
+    for (const std::string& word : {raw + "kot", "ko" + raw + "t", "kot" + raw,
+                                    "zaokrą" + raw + "glenie"}) {
+      hyph_word(e_.engine, word.c_str(), out, sizeof out, true);
+      std::string letters;
+      for (const char* p = out; *p; ++p) {
+        if (*p != '-') letters += *p;
+      }
+      EXPECT_EQ(letters, word) << "byte " << c;
+    }
+  }
+}
+
+TEST_F(ShippedData, LongWordsAreHyphenatedUpToTheLimitAndRefusedBeyond) {
+  std::string word;
+  while (word.size() < kHyphMaxWord) word += "ka";
+  word.resize(kHyphMaxWord);
+  std::string out(2 * word.size(), 'x');
+  hyph_word(e_.engine, word.c_str(), out.data(), out.size(), true);
+  EXPECT_GT(std::strlen(out.c_str()), word.size()) << "a 254-letter word gets breaks";
+
+  const std::string longer = word + "a";
+  hyph_word(e_.engine, longer.c_str(), out.data(), out.size(), true);
+  EXPECT_EQ(std::string(out.c_str()), longer) << "refused words come back unchanged";
+
+  const std::string huge(1000, 'a');
+  hyph_word(e_.engine, huge.c_str(), out.data(), out.size(), true);
+  EXPECT_EQ(std::string(out.c_str()), "") << "a refused word that does not fit gives \"\"";
+
+  const std::string digits_then_long = "ab1" + std::string(2000, 'x');
+  hyph_word(e_.engine, digits_then_long.c_str(), out.data(), out.size(), true);
+  EXPECT_EQ(std::string(out.c_str()), "ab");
+}
+
+TEST_F(ShippedData, OutputThatDoesNotFitIsNotWritten) {
+  char small[6];
+  std::memset(small, '#', sizeof small);
+  hyph_word(e_.engine, "kot", small, sizeof small, true);
+  EXPECT_STREQ(small, "kot");
+  hyph_word(e_.engine, "dziewczyna", small, sizeof small, true);
+  EXPECT_STREQ(small, "");
+  char exact[13];
+  hyph_word(e_.engine, "dziewczyna", exact, sizeof exact, true);
+  EXPECT_STREQ(exact, "dziew-czy-na");
+}
+
+TEST(HyphWord, NullEngineGivesTheWordUnchanged) {
+  char out[16];
+  hyph_word(nullptr, "dziewczyna", out, sizeof out, true);
+  EXPECT_STREQ(out, "dziewczyna");
+}
+
+TEST(HyphWord, RightmostFamilyIsWalkedWithoutReadingPastTheTrie) {
+  // Letters with the highest codes lead to the families placed last.
+  ScratchDir dir;
+  const auto dat = WriteHyphData(dir / "PLHYPH.DAT", "ż1ż\nżż1żż\nzż1\n.ż1\n");
+  EngineCloser e;
+  ASSERT_EQ(hyph_open(dat.c_str(), &e.engine), kHyphOk);
+  EXPECT_EQ(Hyphenate(e.engine, "żżżżżż"), "żż-ż-ż-żż");
+  char out[600];
+  std::string word(254, char(0xBF));
+  word[100] = char(0xFF);
+  hyph_word(e.engine, word.c_str(), out, sizeof out, true);
+  EXPECT_GT(std::strlen(out), word.size());
+}
+
+// The compiled file keeps every reachable node's children inside the array
+// and leaves unused slots with code 0.
+TEST(CompiledData, EveryBasePlusAnyByteStaysInside) {
+  const std::string bytes = ReadBytes(WIRSEL_PLHYPH_DAT);
+  ASSERT_GT(bytes.size(), 12u);
+  const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
+  const uint32_t offset = eng_be32(p + 12 + 8);
+  const uint32_t size = eng_be32(p + 12 + 4);
+  ASSERT_EQ(eng_be16(p + 12 + 12), 100);
+  ASSERT_LE(uint64_t(offset) + size, bytes.size());
+  const uint32_t count = size / 6;
+  size_t used = 0;
+  for (uint32_t i = 0; i < count; ++i) {
+    const uint8_t* node = p + offset + 6 * i;
+    if (node[4] == 0) {
+      EXPECT_EQ(eng_be16(node), 0) << i;
+      EXPECT_EQ(eng_be16(node + 2), 0) << i;
+      continue;
+    }
+    ++used;
+    EXPECT_LT(eng_be16(node) + 255u, count) << i;
+    EXPECT_NE(node[4], 0x80) << i;
+  }
+  EXPECT_GT(used * 100 / count, 90u) << "the trie is packed loosely: " << used << " of " << count;
+}
+
+}  // namespace
