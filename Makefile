@@ -5,7 +5,7 @@
 
 DEBIAN_PACKAGES := cmake make g++ clang-14 pkg-config libgtest-dev libgmock-dev \
   libbenchmark-dev nlohmann-json3-dev libcli11-dev hunspell-pl hyphen-pl \
-  libhunspell-dev libhyphen-dev wpolish libfuzzer-14-dev \
+  hunspell libhunspell-dev libhyphen-dev wpolish libfuzzer-14-dev \
   libmd4c-dev libmd4c-html0-dev libgumbo-dev libutf8proc-dev emacs-nox elpa-eglot neovim \
   texlive-latex-base texlive-lang-polish pandoc parallel python3-distributed
 JOBS ?= $(shell nproc)

@@ -4,7 +4,9 @@
 // first when both run); then it walks every story with the spelling engine,
 // reports each unknown word on standard error as
 // FILE:LINE:COLUMN: word -> suggestion, ... and writes the document.
-// Exit status: 0 no word reported, 1 some reported, 2 an error.
+// Quotation marks the typography pass could not place are reported before
+// them as FILE:LINE:COLUMN: warning: ...
+// Exit status: 0 nothing reported, 1 something reported, 2 an error.
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
@@ -17,6 +19,7 @@
 #include "host/commands.h"
 #include "host/cp1250.h"
 #include "host/document_files.h"
+#include "host/findings.h"
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 #include "host/progress.h"
@@ -341,7 +344,10 @@ bool Proof(const ProofOptions& options) {
   const std::string shown_name = out_named && text_out ? options.out
                                  : wirsel::io::IsStandardStream(options.file) ? "-"
                                                                                : options.file;
-  bool reported = false;
+  // Quotation marks the typography pass left unplaced come first.
+  std::vector<model::StoryId> order;
+  for (const ProofStory& s : stories) order.push_back(s.id);
+  bool reported = ReportFindings(shown_name, order) > 0;
   if (!options.no_spell && !CheckSpelling(stories, shown_name, progress, reported)) return false;
   progress.Finish();
   if (!CheckHostErrors(true)) return Failed();

@@ -1,100 +1,216 @@
-// `wirsel spell`: the spelling engine for people and editors. With words,
-// prints each with "ok" or its suggestions; -l lists the misspelled words of
-// the FILEs (standard input without any, or for "-"), one a line; -a speaks the ispell pipe protocol (a banner,
-// then per line "*", "& word n offset: suggestions" or "# word offset" for
-// each word and an empty line; "*word" adds to the user dictionary, "@word"
-// accepts a word for the session, "#" saves). Text is UTF-8; words are split
-// as the spell-check commands split them, and a word followed by a full stop
-// may be an abbreviation.
-#include <cerrno>
-#include <cstring>
+// `wirsel spell` (also run as `wirsel-spell`): hunspell's command line as
+// editors and scripts call it. -a speaks the ispell pipe protocol; -l, -L, -w
+// and -G list words or lines; with neither, arguments are words to check and
+// each gets "ok" or its suggestions. Text is UTF-8, words are split by
+// line_words.h and offsets count characters.
+#include <sys/stat.h>
+
+#include <cctype>
 #include <fstream>
 #include <iostream>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "host/command_list.h"
 #include "host/commands.h"
-#include "host/user_words.h"
 #include "host/cp1250.h"
-#include "host/io/text_format.h"
-#include "host/proof_words.h"
-#include "spell/engine/spell.h"
-#include "spell/engine/userdict.h"
+#include "host/line_words.h"
+#include "host/markup_mask.h"
+#include "host/speller.h"
+#include "platform/paths.h"
 
 namespace {
 
+// The hunspell release whose command line and pipe protocol this follows;
+// ispell.el talks UTF-8 to a program that names it. Its pattern would take a
+// word after the number, but then fails to compare versions, so this
+// program's own name follows the parenthesis.
+constexpr const char* kBanner =
+    "@(#) International Ispell Version 3.2.06 (but really Hunspell 1.7.1) Wirsel13 "
+    "spell " WIRSEL_VERSION;
+constexpr const char* kDictionaryName = "pl_PL";
+
+constexpr const char* kUsage =
+    "Usage: wirsel spell [OPTION]... [FILE | WORD]...\n"
+    "       wirsel-spell [OPTION]... [FILE]...\n"
+    "Check Polish spelling as hunspell does, for editors and scripts.\n"
+    "\n"
+    "  -a            ispell pipe protocol on standard input (or the FILEs)\n"
+    "  -l            print the misspelled words of the FILEs or standard input\n"
+    "  -L            print the lines with misspelled words\n"
+    "  -w            print the misspelled lines of one-word-a-line input\n"
+    "  -G            print the correct words or lines instead (with -l, -L, -w)\n"
+    "  -d DICT       dictionary: pl_PL, pl, polish, polski, or a son.dic path\n"
+    "  -p FILE       user dictionary read and added to (default: user.dic in the\n"
+    "                per-user data folder)\n"
+    "  -i ENC        input encoding; only UTF-8 is supported\n"
+    "  -t, -H, -X, -n  TeX/LaTeX, HTML, XML, nroff input: markup is not checked\n"
+    "  -D            list the dictionaries (on standard error)\n"
+    "  -v, -vv       version; -vv as ispell clients read it\n"
+    "  -m, -B, -C, -S, -P  accepted for ispell clients, no effect\n"
+    "  -h, --help    this help\n"
+    "\n"
+    "A FILE of - is standard input. Without -a, -l, -L, -w or -G, arguments are\n"
+    "words, each answered with \"ok\" or its suggestions (exit status 1 when one is\n"
+    "misspelled), and without arguments standard input is read as with -a.\n";
+
+enum class Mode { kWords, kPipe, kList, kLines, kOneWordLines };
+
 struct SpellOptions {
-  std::vector<std::string> words;
-  bool list = false;
-  bool pipe = false;
+  Mode mode = Mode::kWords;
+  bool mode_given = false;
+  bool print_correct = false;  // -G
+  bool list_dictionaries = false;
+  int version = 0;  // 1: -v, 2: -vv
+  bool help = false;
+  Markup markup = Markup::kNone;
   std::string dictionary;
   std::string personal;
+  std::vector<std::string> operands;
 };
 
-// The words of one line of UTF-8 text, split as the spell-check commands
-// split story text; a line that is not UTF-8 has none.
-std::vector<StoryWord> WordsOf(std::string_view utf8) {
-  std::vector<StoryWord> words;
-  std::u16string text;
-  try {
-    text = wirsel::io::DecodeUtf8(utf8, "standard input");
-  } catch (...) {
-    return words;
-  }
-  WordWalker walker(text, 1);
-  for (StoryWord word; walker.Next(word);) words.push_back(word);
-  return words;
+bool IsUtf8Name(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name == "utf-8" || name == "utf8";
 }
 
-class Speller {
- public:
-  bool Open(const SpellOptions& options) {
-    const std::string dictionary =
-        options.dictionary.empty() ? XTensionsFolder() + "/son.dic" : options.dictionary;
-    const int result = spell_open(dictionary.c_str());
-    if (result != 0) {
-      std::cerr << "wirsel spell: " << SpellDictionaryError(dictionary, result) << "\n";
+// Reads hunspell's options. False with a message in `error`.
+bool ParseArguments(const std::vector<std::string>& args, SpellOptions* options,
+                    std::string* error) {
+  auto set_mode = [&](Mode mode) {
+    options->mode = mode;
+    options->mode_given = true;
+  };
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    // ispell.el passes an empty argument where ispell would get -m.
+    if (arg.empty()) continue;
+    if (arg == "-" || arg[0] != '-') {
+      options->operands.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      options->operands.insert(options->operands.end(), args.begin() + long(i) + 1, args.end());
+      break;
+    }
+    if (arg == "-h" || arg == "--help") {
+      options->help = true;
+    } else if (arg == "-v" || arg == "--version") {
+      options->version = 1;
+    } else if (arg == "-vv") {
+      options->version = 2;
+    } else if (arg == "-a") {
+      set_mode(Mode::kPipe);
+    } else if (arg == "-l") {
+      set_mode(Mode::kList);
+    } else if (arg == "-L") {
+      set_mode(Mode::kLines);
+    } else if (arg == "-w") {
+      set_mode(Mode::kOneWordLines);
+    } else if (arg == "-G") {
+      options->print_correct = true;
+    } else if (arg == "-D") {
+      options->list_dictionaries = true;
+    } else if (arg == "-t") {
+      options->markup = Markup::kTex;
+    } else if (arg == "-H" || arg == "-X") {
+      options->markup = Markup::kHtml;
+    } else if (arg == "-n") {
+      options->markup = Markup::kNroff;
+    } else if (arg == "-m" || arg == "-B" || arg == "-C" || arg == "-S" || arg == "-P") {
+      // ispell's root/affix and run-together switches: this engine has no
+      // such modes, and clients send them by habit.
+    } else if (arg == "--check-url" || arg == "--check-apostrophe") {
+      // hunspell's switches for URLs and typographic apostrophes: words are
+      // read the same way either way.
+    } else if (arg[1] == 'd' || arg[1] == 'p' || arg[1] == 'i') {
+      std::string value;
+      if (arg.size() > 2) {
+        value = arg.substr(2);
+      } else if (i + 1 < args.size()) {
+        value = args[++i];
+      } else {
+        *error = "option " + arg + " needs a value";
+        return false;
+      }
+      if (arg[1] == 'd') options->dictionary = value;
+      if (arg[1] == 'p') options->personal = value;
+      if (arg[1] == 'i' && !IsUtf8Name(value)) {
+        *error = "input encoding " + value +
+                 " is not supported: text must be UTF-8 (-i UTF-8); convert it first, "
+                 "for example with iconv -f " +
+                 value + " -t UTF-8";
+        return false;
+      }
+    } else {
+      *error = "unknown option " + arg + " (see wirsel spell --help)";
       return false;
     }
-    const std::string personal =
-        options.personal.empty() ? PluginFilePath("user.dic") : options.personal;
-    std::string error;
-    if (!personal.empty() && !OpenUserDictionary(personal, &user_, error)) {
-      std::cerr << "wirsel spell: " << error << "\n";
-      return false;
-    }
+  }
+  if (options->print_correct && !options->mode_given) set_mode(Mode::kList);
+  if (!options->mode_given && options->operands.empty() && !options->list_dictionaries)
+    options->mode = Mode::kPipe;
+  return true;
+}
+
+bool IsFile(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The son.dic file a -d argument names. False with a message.
+bool ResolveDictionary(const std::string& name, std::string* path, std::string* error) {
+  const std::string bundled = XTensionsFolder() + "/son.dic";
+  std::string lower = name;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (lower.empty() || lower == "pl_pl" || lower == "pl-pl" || lower == "pl" || lower == "polish" ||
+      lower == "polski" || lower == "pl_pl.utf-8" || lower == "pl_pl.utf8") {
+    *path = bundled;
     return true;
   }
-  ~Speller() { spell_close(); }
-
-  bool Correct(const StoryWord& word) const {
-    return session_.count(word.text) ||
-           spell_check_word_ex(word.text.c_str(), word.full_stop ? 1 : 0);
+  if (name.find(',') != std::string::npos) {
+    *error = "dictionary " + name + ": only one dictionary can be used (pl_PL)";
+    return false;
   }
-  std::vector<std::string> Suggest(const std::string& text) const {
-    std::vector<std::string> out;
-    SpellSuggestion* list = spell_suggest(text.c_str());
-    for (SpellSuggestion* s = list; s; s = s->next) out.push_back(Win1250ToUtf8(s->word));
-    spell_free_suggestions(list);
-    return out;
-  }
-  void Accept(const std::string& text) { session_.insert(text); }
-  void Add(const std::string& text) {
-    if (user_ && userdict_add_word(user_, text.c_str()) != kUserDictOk) {
-      std::cerr << "wirsel spell: " << userdict_path(user_)
-                << ": cannot save the word: " << std::strerror(userdict_save_error(user_))
-                << "; it is accepted for this session only\n";
-      Accept(text);
-      SetExitStatus(kExitError);
+  if (name.find('/') != std::string::npos) {
+    // A son.dic file, a folder holding one, or the name -D lists (an .aff
+    // file's path without the extension).
+    const std::string beside_aff = DirectoryOf(name) + "/son.dic";
+    if (IsFile(name)) {
+      *path = name;
+      return true;
+    }
+    if (IsFile(name + "/son.dic")) {
+      *path = name + "/son.dic";
+      return true;
+    }
+    if (IsFile(name + ".aff") && IsFile(beside_aff)) {
+      *path = beside_aff;
+      return true;
     }
   }
+  *error = "no dictionary " + name +
+           ": this program checks Polish; use -d pl_PL (or pl, polish, polski) or the path "
+           "of a son.dic file";
+  return false;
+}
 
- private:
-  UserDict* user_ = nullptr;
-  std::set<std::string> session_;
-};
+void ListDictionaries(const std::string& loaded) {
+  const std::string folder = XTensionsFolder();
+  std::cerr << "SEARCH PATH:\n.:" << folder << "\n"
+            << "AVAILABLE DICTIONARIES (path is not mandatory for -d option):\n"
+            << folder << "/" << kDictionaryName << "\n"
+            << "LOADED DICTIONARY:\n"
+            << folder << "/" << kDictionaryName << ".aff\n"
+            << loaded << "\n";
+}
+
+// The plug-in's own user dictionary, found by the rule every command shares.
+std::string DefaultUserDictionary() { return PluginFilePath("user.dic"); }
 
 std::string Join(const std::vector<std::string>& items) {
   std::string out;
@@ -102,134 +218,251 @@ std::string Join(const std::vector<std::string>& items) {
   return out;
 }
 
-bool ReadLine(std::string* line) {
-  if (!std::getline(std::cin, *line)) return false;
-  if (!line->empty() && line->back() == '\r') line->pop_back();
-  return true;
-}
+// Lines from each FILE operand in turn (standard input for "-" or none).
+class LineSource {
+ public:
+  explicit LineSource(const std::vector<std::string>& files) : files_(files) {
+    if (files_.empty()) files_.push_back("-");
+  }
+  bool Next(std::string* line) {
+    for (;;) {
+      if (current_ && std::getline(*current_, *line)) {
+        ++line_number_;
+        if (!line->empty() && line->back() == '\r') line->pop_back();
+        return true;
+      }
+      if (next_ >= files_.size()) return false;
+      name_ = files_[next_++];
+      line_number_ = 0;
+      if (name_ == "-") {
+        current_ = &std::cin;
+        name_ = "standard input";
+        continue;
+      }
+      file_ = std::ifstream(name_, std::ios::binary);
+      if (!file_) {
+        std::cerr << "wirsel spell: cannot read " << name_ << "\n";
+        failed_ = true;
+        current_ = nullptr;
+        continue;
+      }
+      current_ = &file_;
+    }
+  }
+  const std::string& name() const { return name_; }
+  size_t line_number() const { return line_number_; }
+  bool failed() const { return failed_; }
 
-void PipeLine(Speller& speller, const std::string& utf8) {
-  const std::string line = Utf8ToWin1250(utf8);
+ private:
+  std::vector<std::string> files_;
+  size_t next_ = 0;
+  std::istream* current_ = nullptr;
+  std::ifstream file_;
+  std::string name_;
+  size_t line_number_ = 0;
+  bool failed_ = false;
+};
+
+// Decodes, masks and splits input lines; says once when input is not UTF-8.
+class LineReader {
+ public:
+  explicit LineReader(Markup markup) : markup_(markup) {}
+  std::vector<LineWord> Words(std::string_view utf8, const LineSource& source) {
+    DecodedLine line = DecodeLine(utf8);
+    if (line.bad_bytes && !warned_) {
+      warned_ = true;
+      std::cerr << "wirsel spell: " << source.name() << ", line " << source.line_number()
+                << ": not valid UTF-8 (first bad byte at byte " << line.first_bad_byte + 1
+                << "); the words around the bad bytes are still checked. Send UTF-8 text.\n";
+    }
+    MaskMarkup(markup_, line.chars, state_);
+    return WordsOfLine(line.chars);
+  }
+  void set_markup(Markup markup) {
+    markup_ = markup;
+    state_ = MarkupState{};
+  }
+  Markup markup() const { return markup_; }
+
+ private:
+  Markup markup_;
+  MarkupState state_;
+  bool warned_ = false;
+};
+
+// One input line of the pipe: a command, or text to check.
+void PipeLine(Speller& speller, LineReader& reader, const LineSource& source,
+              const std::string& line, bool* terse, Markup text_markup) {
   const char command = line.empty() ? 0 : line[0];
   const std::string rest = line.empty() ? "" : line.substr(1);
   switch (command) {
     case '*':
-      speller.Add(rest);
+      speller.AddToUserDictionary(rest);
+      speller.Accept(rest);
       return;
+    case '&': {
+      const std::string lower = Win1250ToUtf8(LowercaseWin1250(Utf8ToWin1250(rest)));
+      speller.AddToUserDictionary(lower);
+      speller.Accept(lower);
+      return;
+    }
     case '@':
       speller.Accept(rest);
       return;
     case '#':
       return;  // every addition is saved at once
     case '!':
+      *terse = true;
+      return;
     case '%':
+      *terse = false;
+      return;
     case '+':
+      reader.set_markup(Markup::kTex);
+      return;
     case '-':
+      reader.set_markup(text_markup == Markup::kTex ? Markup::kNone : text_markup);
+      return;
     case '~':
-    case '`':
+      if (rest == "tex" || rest == "latex") reader.set_markup(Markup::kTex);
+      if (rest == "html" || rest == "sgml" || rest == "xml") reader.set_markup(Markup::kHtml);
+      if (rest == "nroff" || rest == "troff") reader.set_markup(Markup::kNroff);
       return;
     default:
       break;
   }
   const size_t skip = command == '^' ? 1 : 0;
-  for (const StoryWord& word : WordsOf(std::string_view(utf8).substr(skip))) {
+  for (const LineWord& word : reader.Words(std::string_view(line).substr(skip), source)) {
     if (speller.Correct(word)) {
-      std::cout << "*\n";
+      if (!*terse) std::cout << "*\n";
       continue;
     }
-    const std::string shown = Win1250ToUtf8(word.text);
-    const int64_t offset = word.column - 1 + int64_t(skip);
+    const size_t offset = word.offset + skip;
     const std::vector<std::string> suggestions = speller.Suggest(word.text);
     if (suggestions.empty()) {
-      std::cout << "# " << shown << ' ' << offset << '\n';
+      std::cout << "# " << word.shown << ' ' << offset << '\n';
     } else {
-      std::cout << "& " << shown << ' ' << suggestions.size() << ' ' << offset << ": "
+      std::cout << "& " << word.shown << ' ' << suggestions.size() << ' ' << offset << ": "
                 << Join(suggestions) << '\n';
     }
   }
   std::cout << '\n';
 }
 
-// Lists the misspelled words of one input; false when it cannot be read.
-bool ListMisspelled(Speller& speller, std::istream& in, bool& all_correct) {
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    for (const StoryWord& word : WordsOf(line)) {
-      if (speller.Correct(word)) continue;
-      all_correct = false;
-      std::cout << Win1250ToUtf8(word.text) << '\n';
-    }
+int RunPipe(Speller& speller, const SpellOptions& options) {
+  std::cout << kBanner << "\n" << std::flush;
+  LineSource source(options.operands);
+  LineReader reader(options.markup);
+  bool terse = false;
+  for (std::string line; source.Next(&line);) {
+    PipeLine(speller, reader, source, line, &terse, options.markup);
+    std::cout << std::flush;
   }
-  return !in.bad();
+  return source.failed() ? 2 : 0;
 }
 
-void Spell(const SpellOptions& options) {
-  Speller speller;
-  if (!speller.Open(options)) {
-    SetExitStatus(kExitError);
-    return;
-  }
-  std::string line;
-  if (options.pipe) {
-    std::cout
-        << "@(#) International Ispell Version 3.1.20 (but really Wirsel13 spell " WIRSEL_VERSION
-           ")\n"
-        << std::flush;
-    while (ReadLine(&line)) {
-      PipeLine(speller, line);
-      std::cout << std::flush;
+// -l, -L, -w and -G. Exit status 0 whatever is found, as hunspell's, which
+// flyspell requires.
+int RunListing(Speller& speller, const SpellOptions& options) {
+  LineSource source(options.operands);
+  LineReader reader(options.markup);
+  for (std::string line; source.Next(&line);) {
+    const std::vector<LineWord> words = reader.Words(line, source);
+    if (options.mode == Mode::kList) {
+      for (const LineWord& word : words) {
+        if (speller.Correct(word) == options.print_correct) std::cout << word.shown << '\n';
+      }
+      continue;
     }
-    return;
+    bool misspelled = options.mode == Mode::kOneWordLines && words.size() != 1;
+    for (const LineWord& word : words) misspelled = misspelled || !speller.Correct(word);
+    if (misspelled != options.print_correct) std::cout << line << '\n';
   }
+  return source.failed() ? 2 : 0;
+}
+
+int RunWords(Speller& speller, const SpellOptions& options) {
   bool all_correct = true;
-  if (options.list) {
-    std::vector<std::string> files = options.words;
-    if (files.empty()) files.push_back("-");
-    for (const std::string& file : files) {
-      std::ifstream in;
-      if (file != "-") in.open(file, std::ios::binary);
-      if ((file != "-" && !in) || !ListMisspelled(speller, file == "-" ? std::cin : in, all_correct)) {
-        std::cerr << "wirsel spell: " << file << ": cannot read: " << std::strerror(errno) << "\n";
-        SetExitStatus(kExitError);
-        return;
-      }
+  for (const std::string& arg : options.operands) {
+    const std::vector<LineWord> words = WordsOfLine(DecodeLine(arg).chars);
+    // One word filling the argument (a full stop may follow it).
+    const bool whole = words.size() == 1 && words[0].offset == 0 &&
+                       words[0].shown.size() + (words[0].full_stop ? 1 : 0) == arg.size();
+    const bool correct = whole && speller.Correct(words[0]);
+    if (correct) {
+      std::cout << arg << ": ok\n";
+      continue;
     }
-  } else {
-    for (const std::string& arg : options.words) {
-      const bool full_stop = arg.size() > 1 && arg.back() == '.';
-      const std::string text = Utf8ToWin1250(full_stop ? arg.substr(0, arg.size() - 1) : arg);
-      StoryWord word;
-      word.text = text;
-      word.full_stop = full_stop;
-      if (speller.Correct(word)) {
-        std::cout << arg << ": ok\n";
-        continue;
-      }
-      all_correct = false;
-      const std::vector<std::string> suggestions = speller.Suggest(text);
-      std::cout << arg << ": " << (suggestions.empty() ? "no suggestions" : Join(suggestions))
-                << '\n';
-    }
+    all_correct = false;
+    const std::vector<std::string> suggestions =
+        speller.Suggest(words.empty() ? Utf8ToWin1250(arg) : words[0].text);
+    std::cout << arg << ": " << (suggestions.empty() ? "no suggestions" : Join(suggestions))
+              << '\n';
   }
-  if (CurrentExitStatus() != kExitError) SetExitStatus(all_correct ? kExitSuccess : kExitFindings);
+  return all_correct ? 0 : 1;
+}
+
+int Spell(const std::vector<std::string>& args) {
+  SpellOptions options;
+  std::string error;
+  if (!ParseArguments(args, &options, &error)) {
+    std::cerr << "wirsel spell: " << error << "\n";
+    return 2;
+  }
+  if (options.help) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (options.version) {
+    std::cout << kBanner << "\n";
+    if (options.version == 1)
+      std::cout << "\nWirsel13 spell " WIRSEL_VERSION
+                   ": Polish spelling from hunspell-pl's "
+                   "words, with the ispell pipe protocol of hunspell.\n";
+    return 0;
+  }
+  std::string dictionary;
+  if (!ResolveDictionary(options.dictionary, &dictionary, &error)) {
+    std::cerr << "wirsel spell: " << error << "\n";
+    return 2;
+  }
+  if (options.list_dictionaries) {
+    ListDictionaries(dictionary);
+    if (!options.mode_given && options.operands.empty()) return 0;
+  }
+  Speller speller;
+  std::string warning;
+  const std::string personal =
+      options.personal.empty() ? DefaultUserDictionary() : options.personal;
+  if (!speller.Open(dictionary, personal, &error, &warning)) {
+    std::cerr << "wirsel spell: " << error << "\n";
+    return 2;
+  }
+  if (!warning.empty()) std::cerr << "wirsel spell: " << warning << "\n";
+  switch (options.mode) {
+    case Mode::kPipe:
+      return RunPipe(speller, options);
+    case Mode::kList:
+    case Mode::kLines:
+    case Mode::kOneWordLines:
+      return RunListing(speller, options);
+    case Mode::kWords:
+      break;
+  }
+  return RunWords(speller, options);
 }
 
 void SetUpSpell(CLI::App& command) {
-  static SpellOptions options;
-  command.add_option("WORD", options.words, "Words to check (with -l: files, - for stdin)");
-  command.add_flag("-l,--list", options.list,
-                   "List the misspelled words of the files (default: standard input)");
-  command.add_flag("-a,--pipe", options.pipe,
-                   "Speak the ispell pipe protocol on standard input and output");
-  command.add_option("-d,--dictionary", options.dictionary,
-                     "Main dictionary (default: XTensions/son.dic)");
-  command.add_option("-p,--personal", options.personal,
-                     "User dictionary: the binary user.dic or a plain word list, one word a "
-                     "line (default: the plug-in's user.dic)");
-  command.callback([] { Spell(options); });
+  // hunspell's options (-vv, -d DICT, an empty argument ...) are read here,
+  // not by the command-line parser.
+  command.prefix_command();
+  command.set_help_flag();
+  command.allow_extras();
+  command.callback([&command] { SetExitStatus(Spell(command.remaining())); });
 }
 
-const CommandRegistration kSpell("spell", "Check Polish words, or serve editors as an ispell pipe",
+const CommandRegistration kSpell("spell",
+                                 "Check Polish words as hunspell does (ispell pipe for editors)",
                                  SetUpSpell);
 
 }  // namespace

@@ -4,8 +4,10 @@
 #include <map>
 
 #include "host/command_run.h"
+#include "host/command_list.h"
 #include "host/commands.h"
 #include "host/document_files.h"
+#include "host/findings.h"
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 #include "host/session.h"
@@ -22,6 +24,18 @@ std::map<wirsel::model::StoryId, std::u16string> StoryTexts() {
     texts[id] = document->story(id)->Text();
   }
   return texts;
+}
+
+// Prints what the plug-ins reported in a batch run, positions counted in the
+// document as `--format txt` writes it: in the output file when that is the
+// text, else in FILE.
+size_t ReportRunFindings(const RunOptions& options, const OpenedDocument& opened) {
+  const wirsel::model::Document* document = FrontDocument();
+  if (!document) return 0;
+  const bool text_out = options.format == "text" || options.format == "txt" ||
+                        (options.format.empty() && opened.format == DocumentFormat::kText);
+  const std::string shown_name = !options.out.empty() && text_out ? options.out : options.file;
+  return ReportFindings(shown_name, document->StoryIds());
 }
 
 }  // namespace
@@ -67,13 +81,16 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   const auto before = options.only_when_changed ? StoryTexts() : decltype(StoryTexts()){};
   if (!act(runtime, error)) return error.empty() ? false : Fail(error);
   if (!CheckHostErrors(true)) return false;
+  const bool findings = ReportRunFindings(options, opened) > 0;
   if (options.only_when_changed && StoryTexts() == before) {
     std::cerr << "wirsel " << options.command << ": nothing changed, nothing written\n";
     return true;
   }
   std::string bytes;
   if (!RenderFrontDocument(opened, options.format, bytes, error)) return Fail(error);
-  return WriteOutput(options.in_place ? options.file : options.out, bytes);
+  if (!WriteOutput(options.in_place ? options.file : options.out, bytes)) return false;
+  if (findings && CurrentExitStatus() == kExitSuccess) SetExitStatus(kExitFindings);
+  return true;
 }
 
 bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,

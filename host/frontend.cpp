@@ -44,6 +44,8 @@ class DefaultFrontEnd : public FrontEnd {
     return answer;
   }
 
+  bool Attended() const override { return false; }
+
  private:
   std::ostream& err_;
 };

@@ -22,6 +22,9 @@ class FrontEnd {
   // Called once the command is done: a complaint about script lines that were
   // never used, or an empty string.
   virtual std::string Finish() { return {}; }
+  // False when nobody answers (the documented defaults are taken): a batch
+  // run, where findings are reported rather than shown.
+  virtual bool Attended() const { return true; }
 };
 
 std::unique_ptr<FrontEnd> MakeTerminalFrontEnd(std::istream& in, std::ostream& out);

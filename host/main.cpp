@@ -1,9 +1,10 @@
 // wirsel: a layout host on the command line. It loads the plug-ins of its
 // XTensions folder and runs one subcommand; `--version` lists the host and the
-// plug-ins.
+// plug-ins. Run as `wirsel-spell` it is `wirsel spell`.
 #include <cerrno>
 #include <cstring>
 #include <iostream>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
@@ -44,6 +45,14 @@ int CheckedExit(int status) {
 }
 
 int Run(int argc, char** argv) {
+  // Editors call `wirsel-spell` (a link to this program) as they call hunspell.
+  std::vector<char*> args(argv, argv + argc);
+  const char* slash = argc > 0 ? std::strrchr(argv[0], '/') : nullptr;
+  const char* run_as = slash ? slash + 1 : argc > 0 ? argv[0] : "";
+  char spell[] = "spell";
+  if (std::strcmp(run_as, "wirsel-spell") == 0) args.insert(args.begin() + 1, spell);
+  argc = static_cast<int>(args.size());
+  argv = args.data();
   CLI::App app{"wirsel: a layout host that loads proofing plug-ins and runs their menu commands"};
   bool version = false;
   app.add_flag("--version", version, "Print the host's and each plug-in's name and version");

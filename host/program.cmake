@@ -26,3 +26,11 @@ target_link_libraries(wirsel_host_runtime PUBLIC wirsel_base)
 add_executable(wirsel main.cpp)
 target_link_libraries(wirsel PRIVATE wirsel_host_runtime)
 wirsel_strict(wirsel)
+
+# `wirsel-spell`: the same program under the name editors call as they call
+# hunspell, and the affix file from which ispell.el learns the dictionary's
+# character set and word characters (its words are son.dic's).
+add_custom_command(TARGET wirsel POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E create_symlink wirsel $<TARGET_FILE_DIR:wirsel>/wirsel-spell
+  VERBATIM)
+configure_file(${CMAKE_SOURCE_DIR}/data/editor/pl_PL.aff ${WIRSEL_XTENSIONS_DIR}/pl_PL.aff COPYONLY)

@@ -1,8 +1,10 @@
 // The environment suite: tools, interface language, the undoable-change
-// bracket, busy cursor, message boxes, hyphenation methods and progress.
+// bracket, busy cursor, message boxes, hyphenation methods, progress and
+// the findings of batch runs.
 #include <algorithm>
 
 #include "host/cp1250.h"
+#include "host/findings.h"
 #include "host/frontend.h"
 #include "host/progress.h"
 #include "host/session.h"
@@ -54,12 +56,16 @@ xt_status RegisterHyphenationMethod(uint32_t plugin_id, const char* name,
 
 void Progress(int64_t done, int64_t total) { HostProgress().ReportWithinSpan(done, total); }
 
+xt_status ReportFinding(xt_story story, int32_t position, const char* text) {
+  return RecordFinding(story, position, Win1250ToUtf8(text ? text : "")) ? 0 : -1;
+}
+
 const xt_fn kEnvironment[] = {
     Entry<CurrentTool>(),       Entry<SetCurrentTool>(),    Entry<InterfaceLanguage>(),
     Entry<BeginUndoableChange>(), Entry<EndUndoableChange>(), Entry<BusyCursor>(),
     Entry<MainWindow>(),        Entry<EnvironmentFlags>(),  Entry<ActivateStoryWindow>(),
     Entry<ModalState>(),        Entry<MessageBox>(),        Entry<RegisterHyphenationMethod>(),
-    Entry<Progress>()};
+    Entry<Progress>(),          Entry<ReportFinding>()};
 static_assert(std::size(kEnvironment) == XT_ENVIRONMENT_SUITE_COUNT);
 
 }  // namespace

@@ -1,13 +1,15 @@
 // The shared message box. Title: product name, the file version in
 // parentheses, "-" and the caption; text: "Error: <code>" and a carriage
 // return when a code is given, then the message. Before the host's suites are
-// bound an alert is held and shown at the end of start-up.
+// bound an alert is held and shown at the end of start-up. A finding goes to
+// the host without a message box when nobody answers one.
 #include <cinttypes>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "base/charset.h"
 #include "services/host.h"
 #include "services/services.h"
 #include "services/translate.h"
@@ -69,3 +71,10 @@ void ShowPendingAlerts() {
 }
 
 void DiscardPendingAlerts() { gHeldAlerts.clear(); }
+
+bool ReportFinding(xt_story story, int32_t position, const char* stored) {
+  if (!HostSuitesBound()) return false;
+  char text[kAlertSize];
+  ToWindowsText(stored, text, sizeof text);
+  return gEnvironmentSuite->report_finding(story, position, text) == 0;
+}

@@ -25,6 +25,13 @@ int16_t MapDialog(int16_t number, int16_t language = kLanguageCurrent);
 // as they are.
 void Alert(int32_t code, const char* caption, const char* format, ...);
 
+// Reports a stored text about a story position as a finding when nobody
+// answers message boxes (a batch run): true, and the caller goes on. False
+// when someone does; the caller then shows its alert. Findings read the same
+// whatever the interface language, as the host's other reports do, so the
+// text goes out untranslated.
+bool ReportFinding(xt_story story, int32_t position, const char* stored);
+
 // Where settings and user files live (paths are POSIX, at most PATH_MAX).
 inline constexpr int32_t kFileNotFound = 65493;
 int32_t LocateFile(const char* name, char* out, size_t out_size, int where);

@@ -42,6 +42,9 @@ class HostStory : public TypoStory {
   }
   void SetRedraw(bool on) override { ::SetRedraw(on); }
   void Alert(const char* stored) override { ::Alert(0, "", stored); }
+  bool Warn(int32_t position, const char* stored) override {
+    return ReportFinding(story_, position, stored);
+  }
 
  private:
   xt_box box_;

@@ -18,6 +18,38 @@ constexpr int32_t kKeyWordMax = 253;
 // byte, and NUL, become a byte that no list holds.
 uint8_t WordByte(uint16_t code) { return code == 0 || code >= 256 ? 0x7F : uint8_t(code); }
 
+// Quotation marks and apostrophes of every kind, also those the pass never
+// changes.
+bool IsQuotationCharacter(uint16_t c) {
+  switch (c) {
+    case '"': case '\'': case kCodeLowQuote: case kCodeRightQuote: case kCodeLeftQuote:
+    case kCodeSingleLowQuote: case kCodeLeftSingleQuote: case kCodeApostrophe:
+    case kCodeGuillemetLeft: case kCodeGuillemetRight:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A Roman numeral of I, V and X in its usual form, I to XXXIX: the numerals
+// of centuries, chapters, volumes and monarchs.
+bool IsSmallRomanNumeral(const uint8_t* word, int32_t k) {
+  int32_t i = 0;
+  auto run = [&](uint8_t letter, int32_t most) {
+    int32_t n = 0;
+    while (i < k && word[i] == letter && n < most) ++i, ++n;
+    return n;
+  };
+  run('X', 3);
+  if (i + 1 < k && word[i] == 'I' && (word[i + 1] == 'X' || word[i + 1] == 'V')) {
+    i += 2;
+  } else {
+    run('V', 1);
+    run('I', 3);
+  }
+  return k > 0 && i == k;
+}
+
 bool InList(const WordList& list, const uint8_t* word, int32_t k) {
   if (k < 1 || k > kKeyWordMax) return false;
   char key[kWordListSize];
@@ -28,12 +60,17 @@ bool InList(const WordList& list, const uint8_t* word, int32_t k) {
   return std::strstr(list.padded, key) != nullptr;
 }
 
-// The URL test for the word around a position. What is known of that word
-// is kept and moved along with the pass's edits, so a long word is read
-// once rather than once for every punctuation mark in it: [start_,
-// scanned_) holds no Blank, start_ is the word's first character when
-// exact_, last_at_ is the last '@' in it (-1: none), and closed_ says the
-// character at scanned_ is a Blank or the story's end.
+// The URL test for the word around a position: a word that is an address
+// or markup rather than prose gets no space inserted anywhere in it. Such a
+// word begins (after opening brackets and quotation marks) with "www.",
+// "ftp." or a scheme without slashes such as "mailto:", or holds a marker:
+// "://" (any scheme), an at sign (e-mail), a backslash (a TeX command), or
+// one of "<>&=" (HTML markup and entities, assignments).
+// What is known of that word is kept and moved along with the pass's edits,
+// so a long word is read once rather than once for every punctuation mark in
+// it: [start_, scanned_) holds no Blank, start_ is the word's first
+// character when exact_, last_at_ is the last marker in it (-1: none), and
+// closed_ says the character at scanned_ is a Blank or the story's end.
 class UrlWords {
  public:
   UrlWords(TypoStory& story, const TypoCharTable& table, const int32_t& length)
@@ -49,7 +86,7 @@ class UrlWords {
           break;
         }
         StartWordAt(scanned_ + 1);
-      } else if (c == '@') {
+      } else if (MarkerAt(scanned_, c)) {
         last_at_ = scanned_;
       }
       ++scanned_;
@@ -62,9 +99,10 @@ class UrlWords {
       if (table_.Is(c, kTypoBlank)) {
         closed_ = true;
       } else {
-        if (c == '@') last_at_ = scanned_;
+        const bool marker = MarkerAt(scanned_, c);
+        if (marker) last_at_ = scanned_;
         ++scanned_;
-        if (c == '@') return true;
+        if (marker) return true;
       }
     }
     closed_ = true;
@@ -80,9 +118,10 @@ class UrlWords {
       if (last_at_ >= q) ++last_at_;
       if (blank) {
         StartWordAt(q + 1);
-      } else if (q == start_) {
+      } else if (q <= start_ + kPrefixMax) {
         prefix_known_ = false;
       }
+      CheckMarker(q);
     }
   }
 
@@ -101,13 +140,37 @@ class UrlWords {
       }
       --scanned_;
       if (last_at_ > q) --last_at_;
-      if (q == start_) prefix_known_ = false;
+      if (q <= start_ + kPrefixMax) prefix_known_ = false;
+      CheckMarker(q);
     } else if (q == scanned_) {
       closed_ = false;
     }
   }
 
  private:
+  // Characters of the longest prefix looked at.
+  static constexpr int32_t kPrefixMax = 16;
+
+  // The character c at q makes its word an address or markup.
+  bool MarkerAt(int32_t q, uint16_t c) {
+    switch (c) {
+      case '@': case '\\': case '<': case '>': case '&': case '=':
+        return true;
+      case ':':
+        return q + 2 < length_ && story_.Read(q + 1) == '/' && story_.Read(q + 2) == '/';
+      default:
+        return false;
+    }
+  }
+
+  // An edit at q, just after a "://" marker, may have broken it.
+  void CheckMarker(int32_t q) {
+    if (last_at_ >= 0 && q > last_at_ && q <= last_at_ + 2 &&
+        !MarkerAt(last_at_, story_.Read(last_at_))) {
+      valid_ = false;
+    }
+  }
+
   void StartWordAt(int32_t p) {
     start_ = p;
     exact_ = true;
@@ -130,7 +193,7 @@ class UrlWords {
     while (start_ > 0 && pos - start_ < kWordAroundMax) {
       const uint16_t c = story_.Read(start_ - 1);
       if (table_.Is(c, kTypoBlank)) break;
-      if (c == '@' && last_at_ == kNone) last_at_ = start_ - 1;
+      if (last_at_ == kNone && MarkerAt(start_ - 1, c)) last_at_ = start_ - 1;
       --start_;
     }
     exact_ = start_ == 0 || table_.Is(story_.Read(start_ - 1), kTypoBlank);
@@ -140,13 +203,21 @@ class UrlWords {
     valid_ = true;
   }
 
+  // The word begins, after opening brackets and quotation marks, with an
+  // address prefix.
   bool HasUrlPrefix() {
     if (!exact_) return false;
     if (!prefix_known_) {
-      static constexpr const char* kPrefixes[] = {"ftp://", "http://", "ftp.", "www."};
-      char head[8] = {};
-      for (int32_t i = 0; i < 7 && start_ + i < length_; ++i) {
-        head[i] = static_cast<char>(WordByte(story_.Read(start_ + i)));
+      static constexpr const char* kPrefixes[] = {"www.", "ftp.",   "mailto:", "news:",
+                                                  "urn:", "file:", "tel:"};
+      char head[kPrefixMax + 1] = {};
+      int32_t n = 0;
+      for (int32_t q = start_; n < kPrefixMax && q < length_ && q < start_ + 2 * kPrefixMax;
+           ++q) {
+        const uint16_t c = story_.Read(q);
+        if (table_.Is(c, kTypoBlank)) break;
+        if (n == 0 && (table_.Is(c, kTypoOpenBracket) || IsQuotationCharacter(c))) continue;
+        head[n++] = static_cast<char>(WordByte(c));
       }
       prefix_ = std::any_of(std::begin(kPrefixes), std::end(kPrefixes), [&](const char* p) {
         return std::strncmp(head, p, std::strlen(p)) == 0;
@@ -309,7 +380,10 @@ class Pass {
   // Continue in place after an edit, or advance when the host refused it.
   static Outcome InPlaceIf(bool done) { return done ? kInPlace : kAdvance; }
 
+  // A quotation mark the pass cannot place: in a batch run it is reported and
+  // left as it is; otherwise it is selected for the user and the pass stops.
   Outcome StopAt(const char* stored) {
+    if (s_.Warn(cur_, stored)) return kAdvance;
     s_.Select(cur_, cur_ + 1, 1);
     s_.Alert(stored);
     return kStop;
@@ -345,6 +419,21 @@ class Pass {
       return InPlaceIf(DeleteAt(cur_));
     }
     if (ch_ >= 256) return kAdvance;
+    if (ch_ == kCodeParagraphEnd) {
+      // A quotation left open does not reach into the next paragraph.
+      depth_ = 0;
+      single_depth_ = 0;
+      in_attribute_ = false;
+    }
+    if (ch_ == ',' && cur_ == comma_left_) {
+      comma_left_ = kNone;
+      return kAdvance;
+    }
+    if (ch_ == ',' && n_ == ',') {
+      const Outcome outcome = AsciiOpening();
+      if (outcome != kNotApplied) return outcome;
+    }
+    if (ch_ == '\'' && n_ == '\'') return AsciiClosing();
     if (Has(ch_, kTypoSpaceRules)) return SpacesAroundPunctuation();
     Outcome outcome = kNotApplied;
     for (auto rule : {&Pass::Dash, &Pass::AfterWords, &Pass::AfterDigits, &Pass::BeforeWords,
@@ -358,9 +447,39 @@ class Pass {
   // --- C. Spaces around listed punctuation ------------------------------
   bool Exception() { return o_.space_exceptions && IsExceptionWord(cur_); }
 
+  // A number with separators or a time: 3,14 1.000,50 8.30 12:30.
   bool DigitsAround() const {
-    return (ch_ == ',' || ch_ == '-' || ch_ == '.') && IsTypoDigit(p_) && IsTypoDigit(n_);
+    return (ch_ == ',' || ch_ == '-' || ch_ == '.' || ch_ == ':') && IsTypoDigit(p_) &&
+           IsTypoDigit(n_);
   }
+
+  // A full stop written inside a word: a file name or domain (texmf.cnf,
+  // gust.org.pl), a dotted abbreviation (p.n.e., m.in.) or a file extension
+  // after a bracket or quotation mark ((.odp)). Only a full stop after
+  // sentence punctuation or a closing bracket ends a sentence there.
+  bool FullStopInWord() const {
+    return ch_ == '.' && IsTypoAlnum(n_) &&
+           (!HasPrev() || !Has(p_, kTypoSentencePunct | kTypoCloseBracket));
+  }
+
+  // A full stop that begins a word after a space: an extension or a hidden
+  // file's name (.tex, .bashrc).
+  bool FullStopStartsWord() const { return ch_ == '.' && IsTypoAlnum(n_); }
+
+  // An ending or argument in brackets glued to a word, with no blank inside:
+  // poziomem(ami), żyjący(a), słowni(cze)k, sizeof(Elf32_Word), f(x,y).
+  bool GluedBrackets() {
+    if (!(ch_ == '(' || ch_ == '[')) return false;
+    const uint16_t close = ch_ == '(' ? ')' : ']';
+    int32_t q = cur_ + 1;
+    for (int32_t n = 0; n <= kGluedMax && q < length_; ++n, ++q) {
+      const uint16_t c = s_.Read(q);
+      if (c == close) return true;
+      if (Has(c, kTypoBlank | kTypoOpenBracket | kTypoCloseBracket)) return false;
+    }
+    return false;
+  }
+  static constexpr int32_t kGluedMax = 24;
 
   Outcome SpacesAroundPunctuation() {
     const uint16_t c = t_.Of(ch_);
@@ -368,12 +487,12 @@ class Pass {
       if (!Exception() && Has(n_, kTypoSpace)) return InPlaceIf(DeleteAt(next_pos_));
     }
     if ((c & kTypoInsertSpaceAfter) && HasNext() && IsTypoAlnum(n_) && !DigitsAround() &&
-        !urls_.IsUrl(cur_) && !Exception()) {
+        !FullStopInWord() && !urls_.IsUrl(cur_) && !Exception()) {
       s_.Select(cur_, cur_ + 1, 0);
       return InPlaceIf(InsertAt(cur_ + 1, ' '));
     }
     if ((c & kTypoRemoveSpaceBefore) && HasPrev()) {
-      if (!Exception() && Has(p_, kTypoSpace)) {
+      if (!Exception() && Has(p_, kTypoSpace) && !FullStopStartsWord()) {
         const int32_t at = prev_pos_;
         if (!DeleteAt(at)) return kAdvance;
         cur_ = at;
@@ -381,7 +500,7 @@ class Pass {
       }
     }
     if ((c & kTypoInsertSpaceBefore) && HasPrev() && IsTypoAlnum(p_) && !DigitsAround() &&
-        !urls_.IsUrl(cur_) && !Exception()) {
+        !GluedBrackets() && !urls_.IsUrl(cur_) && !Exception()) {
       s_.Select(prev_pos_, prev_pos_ + 1, 0);
       if (!InsertAt(cur_, ' ')) return kAdvance;
       ++cur_;
@@ -390,20 +509,33 @@ class Pass {
     return kAdvance;
   }
 
-  // The word around pos, with a blank before and after, is a listed
-  // exception. Words longer than the longest exception are not read whole.
+  // The word around pos is a listed exception. Brackets and quotation marks
+  // before the word and punctuation after it are not part of it ("(m.in.,"
+  // is "m.in."), so they are no exception themselves. Words longer than the
+  // longest exception are not read whole.
   bool IsExceptionWord(int32_t pos) {
     const WordList& list = o_.lists[kListExceptions];
-    const int32_t max = std::min<int32_t>(list.longest, kKeyWordMax);
+    const int32_t max = std::min<int32_t>(list.longest + kWrapMax, kKeyWordMax);
     int32_t a = pos;
     while (a > 0 && pos - a <= max && !Has(s_.Read(a - 1), kTypoBlank)) --a;
     int32_t b = pos;
     while (b < length_ && b - a <= max && !Has(s_.Read(b), kTypoBlank)) ++b;
+    if (b - a > max) return false;
+    while (a < pos && WrapsBefore(s_.Read(a))) ++a;
+    while (b - 1 > pos && WrapsAfter(s_.Read(b - 1))) --b;
     const int32_t k = b - a;
-    if (k < 1 || k > max) return false;
+    if (k < 1 || k > list.longest) return false;
     uint8_t word[kWordListSize];
     for (int32_t i = 0; i < k; ++i) word[i] = WordByte(s_.Read(a + i));
     return InList(list, word, k);
+  }
+
+  static constexpr int32_t kWrapMax = 4;
+  bool WrapsBefore(uint16_t c) const {
+    return Has(c, kTypoOpenBracket) || IsQuotationCharacter(c);
+  }
+  bool WrapsAfter(uint16_t c) const {
+    return c != '.' && (Has(c, kTypoSentencePunct | kTypoCloseBracket) || IsQuotationCharacter(c));
   }
 
   // --- D. Space-hyphen-space ---------------------------------------------
@@ -453,6 +585,12 @@ class Pass {
     // A word that follows a discretionary hyphen is the rest of a hyphenated
     // word ("zło-żo-na"), not a word of its own.
     if (HasPrev() && (IsTypoAlnum(p_) || p_ == kCodeDiscretionaryHyphen)) return kNotApplied;
+    // Nor is one glued to a word by a hyphen or an apostrophe (TeX-a,
+    // O'Neill), or one inside markup (<a href, </a>, \a).
+    if (HasPrev() && (p_ == '-' || p_ == '\'' || p_ == kCodeApostrophe || p_ == '<' || p_ == '/' ||
+                      p_ == '\\')) {
+      return kNotApplied;
+    }
     const int32_t max = std::min<int32_t>(list.longest + 1, kKeyWordMax);
     uint8_t word[kWordListSize];
     word[0] = WordByte(ch_);
@@ -523,8 +661,23 @@ class Pass {
         word, &t, &at_end);
     if (k < 1 || k > kKeyWordMax) return kNotApplied;
     if (!at_end && !Has(t, kTypoBlank | kTypoSentencePunct | kTypoDash)) return kNotApplied;
+    if (!ReadsAsNumeral(word, k)) return kNotApplied;
     Mark(cur_);
     return kAdvance;
+  }
+
+  // Roman letters after this space read as a numeral only where one can
+  // stand: not opening a sentence (I wtedy...), and only a single I, V or X,
+  // a numeral of I, V and X in its usual form (XIX, III) or one the list of
+  // words followed by a non-breaking space holds. Abbreviations that merely
+  // consist of Roman letters (CD, XML, CM) are no numerals.
+  bool ReadsAsNumeral(const uint8_t* word, int32_t k) const {
+    if (!HasPrev() || Has(p_, kTypoBreak) || p_ == '.' || p_ == '!' || p_ == '?' ||
+        p_ == kCodeEllipsis) {
+      return false;
+    }
+    return IsSmallRomanNumeral(word, k) ||
+           (k >= 2 && InList(o_.lists[kListAfterWords], word, k));
   }
 
   // --- J. Quotation marks --------------------------------------------------
@@ -540,7 +693,39 @@ class Pass {
     return kAdvance;
   }
 
-  bool SpaceAfter() const { return !HasNext() || Has(n_, kTypoBlank | kTypoDash); }
+  // A markup tag (<b>, </a>) next to a quotation mark stands for a blank.
+  bool SpaceAfter() const { return !HasNext() || Has(n_, kTypoBlank | kTypoDash) || n_ == '<'; }
+
+  // Something other than a blank follows the pair at cur_ and next_pos_.
+  bool WordFollowsPair() {
+    const int32_t after = s_.Next(next_pos_);
+    return after > next_pos_ && !Has(s_.Read(after), kTypoBlank);
+  }
+
+  // ",," as typed for „ on a keyboard opens a quotation when it stands before
+  // a word (,,tak'' ,,%s''); it never counts as two commas. Left alone when
+  // quotation marks are not corrected, and before a blank (two commas typed).
+  Outcome AsciiOpening() {
+    const int32_t after = s_.Next(next_pos_);
+    // ",,," is a comma and then the pair.
+    if (after > next_pos_ && s_.Read(after) == ',') return kNotApplied;
+    if (!o_.quotes || !WordFollowsPair()) {
+      comma_left_ = next_pos_;
+      return kAdvance;
+    }
+    if (!DeleteAt(next_pos_)) return kAdvance;
+    return Open();
+  }
+
+  // "''" after a word closes a quotation; anywhere else (an empty argument:
+  // -t '', or spaced out: ,, X '') it is left as it is.
+  Outcome AsciiClosing() {
+    if (!o_.quotes || !HasPrev() || Has(p_, kTypoBlank | kTypoOpenBracket | kTypoDash)) {
+      return kAdvance;
+    }
+    if (!DeleteAt(next_pos_)) return kAdvance;
+    return Close();
+  }
 
   Outcome CloseOrOpen(bool closing_context) {
     const bool space_after = SpaceAfter();
@@ -552,7 +737,18 @@ class Pass {
   }
 
   Outcome Quotation() {
+    if (ch_ == kCodeSingleLowQuote) ++single_depth_;
     if (!(o_.quotes && Has(ch_, kTypoQuote))) return kNotApplied;
+    // The value of a markup attribute (href="x.html") is no quotation.
+    if (ch_ == '"' && (in_attribute_ || p_ == '=')) {
+      in_attribute_ = !in_attribute_;
+      return kAdvance;
+    }
+    // The ’ that closes a single quotation ‚…’ stays as it is.
+    if (ch_ == kCodeApostrophe && single_depth_ > 0 && !(IsTypoAlnum(p_) && IsTypoAlnum(n_))) {
+      --single_depth_;
+      return kAdvance;
+    }
     const bool guess = o_.guess_quotes != 0;
     const bool spaces = o_.quote_spaces != 0;
     if (Has(p_, kTypoBlank) && Has(n_, kTypoBlank)) {
@@ -587,7 +783,7 @@ class Pass {
       return InPlaceIf(InsertAt(next_pos_, ' '));
     }
     if (!HasPrev() || Has(p_, kTypoBlank | kTypoDash) || Has(p_, kTypoOpenBracket) ||
-        Has(n_, kTypoOpenBracket)) {
+        Has(n_, kTypoOpenBracket) || (p_ == '>' && IsTypoAlnum(n_))) {
       return Open();
     }
     return CloseOrOpen(Has(p_, kTypoCloseBracket | kTypoSentencePunct) ||
@@ -602,6 +798,9 @@ class Pass {
   int32_t sel_start_ = 0, sel_end_ = 0;
   int32_t start_ = 0, end_ = 0, cur_ = 0;
   int32_t depth_ = 0;
+  int32_t single_depth_ = 0;  // single quotations ‚ opened and not closed by ’
+  bool in_attribute_ = false;  // after the " that opens a markup attribute's value
+  int32_t comma_left_ = kNone;  // the second comma of a ",," left as it is
   uint16_t ch_ = 0, p_ = kNoCharacter, n_ = kNoCharacter;
   int32_t prev_pos_ = kNone, next_pos_ = kNone;
   bool prev_known_ = false;

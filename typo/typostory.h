@@ -30,4 +30,9 @@ class TypoStory {
   virtual void SetRedraw(bool on) = 0;
   // Tells the user `stored` (a Mac Central European message, translated).
   virtual void Alert(const char* stored) = 0;
+  // Reports `stored` about the character at `position` as a warning when
+  // nobody is there to answer an alert (a batch run): true, and the pass
+  // leaves the character and goes on. False when someone is: the pass then
+  // selects the character, alerts and stops.
+  virtual bool Warn(int32_t position, const char* stored) = 0;
 };

@@ -31,9 +31,14 @@ enum TypoClass : uint16_t {
 // Windows-1250 codes the pass writes or tests by value.
 inline constexpr uint8_t kCodeEmDash = 151;
 inline constexpr uint8_t kCodeEnDash = 150;
-inline constexpr uint8_t kCodeLowQuote = 132;        // „
-inline constexpr uint8_t kCodeRightQuote = 148;      // ”
-inline constexpr uint8_t kCodeApostrophe = 146;      // ’
+inline constexpr uint8_t kCodeLowQuote = 132;         // „
+inline constexpr uint8_t kCodeRightQuote = 148;       // ”
+inline constexpr uint8_t kCodeApostrophe = 146;       // ’
+inline constexpr uint8_t kCodeLeftQuote = 147;        // “
+inline constexpr uint8_t kCodeSingleLowQuote = 130;   // ‚
+inline constexpr uint8_t kCodeLeftSingleQuote = 145;  // ‘
+inline constexpr uint8_t kCodeEllipsis = 133;         // …
+inline constexpr uint8_t kCodeParagraphEnd = 13;
 inline constexpr uint8_t kCodeGuillemetLeft = 171;   // «
 inline constexpr uint8_t kCodeGuillemetRight = 187;  // »
 inline constexpr uint8_t kCodePerMille = 137;

@@ -282,8 +282,13 @@ typedef struct xt_environment_suite {
                                                  const uint32_t languages[4], int32_t a,
                                                  int32_t b);
   /* 13 */ void (*progress)(int64_t done, int64_t total);  /* long commands report here */
+  /* 14 */ xt_status (*report_finding)(xt_story story, int32_t position, const char *text);
+                                    /* a finding at a story position (text: Windows-1250,
+                                    copied). 0: nobody answers message boxes (a batch run);
+                                    the host reports it and the plug-in goes on. Otherwise
+                                    someone does, and the plug-in shows a message box. */
 } xt_environment_suite;
-enum { XT_ENVIRONMENT_SUITE_COUNT = 13 };
+enum { XT_ENVIRONMENT_SUITE_COUNT = 14 };
 
 /* Menus. Item ids are handed out by the host, never below 101. */
 #define XT_SUITE_MENU XT_FOURCC('X', 'M', 'N', 'U')

@@ -145,6 +145,7 @@ const xt_environment_suite kEnvironment = {
     },
     [](uint32_t, const char*, const uint32_t*, int32_t, int32_t) -> xt_status { return 0; },
     [](int64_t, int64_t) {},
+    [](xt_story, int32_t, const char*) -> xt_status { return -1; },
 };
 
 const xt_menu_suite kMenu = {

@@ -42,7 +42,8 @@ TEST(TypoRules, SpacesAroundPunctuation) {
   EXPECT_EQ(Typeset("tak ,nie"), "tak, nie");
   EXPECT_EQ(Typeset("( tekst )"), "(tekst)");
   EXPECT_EQ(Typeset("a(b"), "a (b");
-  EXPECT_EQ(Typeset("ala.ma"), "ala. ma");
+  EXPECT_EQ(Typeset("koniec!nowe"), "koniec! nowe");
+  EXPECT_EQ(Typeset("(tak).Nie"), "(tak). Nie");
   EXPECT_EQ(Typeset("koniec !"), "koniec!");
 }
 
@@ -55,7 +56,36 @@ TEST(TypoRules, NoSpaceBetweenDigitsInUrlsOrExceptions) {
   EXPECT_EQ(Typeset("jan.kowalski@x.pl"), "jan.kowalski@x.pl");
   EXPECT_EQ(Typeset("patrz m.in."), "patrz m.in.");
   EXPECT_EQ(Typeset("firma S.A. jest"), "firma~S.A. jest");
-  EXPECT_EQ(Typeset("np.tak"), "np. tak");
+}
+
+TEST(TypoRules, WordsWrittenWithoutBlanksKeepTheirPunctuation) {
+  // File names, domains, extensions and dotted abbreviations.
+  EXPECT_EQ(Typeset("texmf.cnf (.odp) gust.org.pl .bashrc"),
+            "texmf.cnf (.odp) gust.org.pl .bashrc");
+  EXPECT_EQ(Typeset("(m.in. p.n.e., D.E.:"), "(m.in. p.n.e., D.E.:");
+  // Addresses of any scheme, and markup.
+  EXPECT_EQ(Typeset("https://a.b/c,d (mailto:x.y) file:///a.b,c"),
+            "https://a.b/c,d (mailto:x.y) file:///a.b,c");
+  EXPECT_EQ(Typeset("\\cite{a:B} &nbsp;x a=b,c"), "\\cite{a:B} &nbsp;x a=b,c");
+  EXPECT_EQ(Typeset("<a href=\"x.html\">\"tak\"</a>"), "<a href=\"x.html\">„tak”</a>");
+  // Times, numbers and endings in brackets.
+  EXPECT_EQ(Typeset("12:30 8.30 1.000,50"), "12:30~8.30~1.000,50");
+  EXPECT_EQ(Typeset("poziomem(ami) f() a(b c)"), "poziomem(ami) f() a (b c)");
+  // Punctuation between words is still spaced.
+  EXPECT_EQ(Typeset("tak,nie:tak;nie .Tak"), "tak, nie: tak; nie .Tak");
+}
+
+TEST(TypoRules, ExceptionsHoldInsideBracketsAndBeforePunctuation) {
+  TypographyOptions o = DefaultTypographyOptions();
+  PadWordList(o.lists[kListExceptions], "x,y");
+  EXPECT_EQ(Typeset("(x,y), a,b", o).text, "(x,y), a, b");
+  EXPECT_EQ(Typeset("\"x,y\": a,b", o).text, "„x,y”: a, b");
+}
+
+TEST(TypoRules, AddressBrokenByADeletionIsReadAgain) {
+  TypographyOptions o = DefaultTypographyOptions();
+  std::strcpy(o.deleted_chars, "/");
+  EXPECT_EQ(Typeset("zob. http://a.b,c", o).text, "zob. http:a.b, c");
 }
 
 TEST(TypoRules, SpaceHyphenSpaceBecomesDash) {
@@ -132,6 +162,52 @@ TEST(TypoRules, NestedStyleOutOfRangeNeverWritesNul) {
 TEST(TypoRules, ApostrophesAreLeftAlone) {
   EXPECT_EQ(Typeset("rock’n’roll"), "rock’n’roll");
   EXPECT_EQ(Typeset("don't"), "don't");
+  EXPECT_EQ(Typeset("‚wewnętrzny’ i ‚rock’n’roll’ oraz \"tak\""),
+            "‚wewnętrzny’ i~‚rock’n’roll’ oraz „tak”");
+}
+
+TEST(TypoRules, KeyboardQuotationMarksBecomePolish) {
+  EXPECT_EQ(Typeset("napis ,,Ala'' i ,,kot'',"), "napis „Ala” i~„kot”,");
+  EXPECT_EQ(Typeset(",,a ,,b'' c''"), "„a~„b” c”");
+  EXPECT_EQ(Typeset("tak ,, nie"), "tak ,, nie");  // two commas typed, left alone
+  EXPECT_EQ(Typeset("x '' y"), "x '' y");
+  EXPECT_EQ(Typeset("Shakespeare'a"), "Shakespeare'a");
+  TypographyOptions off = DefaultTypographyOptions();
+  off.quotes = 0;
+  EXPECT_EQ(Typeset("napis ,,Ala'' ,tak", off).text, "napis ,,Ala'', tak");
+}
+
+TEST(TypoRules, QuotationLeftOpenEndsWithItsParagraph) {
+  TypographyOptions o = DefaultTypographyOptions();
+  o.nested_style = 2;
+  EXPECT_EQ(Typeset("\"Ala\r\"ma\" kota", o).text, "„Ala\r„ma” kota");
+}
+
+TEST(TypoRules, RomanNumeralsOnlyWhereANumeralCanStand) {
+  EXPECT_EQ(Typeset("Koniec. I wtedy"), "Koniec. I~wtedy");
+  EXPECT_EQ(Typeset("Jan III Sobieski, XIX wiek, w XX w."), "Jan~III~Sobieski,~XIX~wiek, w~XX~w.");
+  EXPECT_EQ(Typeset("płyta CD, format XML, CM, Henryk V"), "płyta CD, format XML, CM, Henryk~V");
+  EXPECT_EQ(Typeset("tom XXXIX i tom IIII"), "tom~XXXIX i~tom IIII");
+}
+
+TEST(TypoRules, NoTieAfterALetterGluedToItsWord) {
+  EXPECT_EQ(Typeset("TeX-a wraz O'Neill-a o x’a w"), "TeX-a wraz O'Neill-a o~x’a w");
+}
+
+TEST(TypoRules, BatchRunReportsUnplacedMarksAndGoesOn) {
+  MemoryStory story("a \" b ab\"cd \"c\"");
+  story.batch = true;
+  const TypographyOptions o = DefaultTypographyOptions();
+  TypoCharTable table;
+  BuildTypoCharTable(table, o);
+  EXPECT_EQ(RunTypography(story, o, table, true), TypoResult::kDone);
+  EXPECT_EQ(story.Utf8(), "a~\" b ab\"cd „c”");
+  EXPECT_TRUE(story.alerts.empty());
+  ASSERT_EQ(story.warnings.size(), 2u);
+  EXPECT_EQ(story.warnings[0].first, 2);
+  EXPECT_EQ(story.warnings[0].second, "Quotation mark between two spaces");
+  EXPECT_EQ(story.warnings[1].first, 8);
+  EXPECT_EQ(story.warnings[1].second, "Quotation mark between two non-spaces");
 }
 
 TEST(TypoRules, QuotationMarkBetweenSpacesStopsWithAlert) {

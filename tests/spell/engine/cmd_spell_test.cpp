@@ -52,7 +52,7 @@ TEST_F(SpellCommand, IspellSessionIsAnsweredAndAdditionsPersist) {
   EXPECT_EQ(status, 0);
   const size_t banner_end = out.find('\n');
   ASSERT_NE(banner_end, std::string::npos);
-  EXPECT_EQ(out.rfind("@(#) International Ispell Version 3.1.20", 0), 0u) << out;
+  EXPECT_EQ(out.rfind("@(#) International Ispell Version 3.2.06 (but really Hunspell", 0), 0u) << out;
   std::string expected;
   for (const std::string& line :
        spelltest::ReadLines(spelltest::FixturePath("ispell_session.expected"))) {
@@ -76,14 +76,14 @@ TEST_F(SpellCommand, IspellSessionIsAnsweredAndAdditionsPersist) {
   EXPECT_NE(again.find("\n*\n\n"), std::string::npos) << again;
 }
 
-TEST_F(SpellCommand, ListModePrintsMisspelledWordsOnly) {
+TEST_F(SpellCommand, ListModePrintsMisspelledWordsOnlyAndSucceeds) {
   int status = 0;
   const std::string run_on(400, 'q');  // longer than a word can be: passed over
   const std::string out =
       RunSpell("-l " + args_,
                Input("kot kit, \xc5\xbc\xc3\xb3\xc5\x82ty 5kot kot5 qq " + run_on + "\n"), &status);
   EXPECT_EQ(out, "kit\nqq\n");
-  EXPECT_EQ(status, 1);
+  EXPECT_EQ(status, 0) << "as hunspell's -l, which flyspell requires";
 }
 
 TEST_F(SpellCommand, WordModePrintsOkOrSuggestions) {
@@ -93,6 +93,33 @@ TEST_F(SpellCommand, WordModePrintsOkOrSuggestions) {
   EXPECT_EQ(status, 1);
   EXPECT_EQ(RunSpell(args_ + " kot", Input(""), &status), "kot: ok\n");
   EXPECT_EQ(status, 0);
+}
+
+TEST_F(SpellCommand, WordListGivenAsUserDictionaryIsNeverWrittenOver) {
+  const std::string list = folder_ + "/words.txt";
+  std::FILE* f = std::fopen(list.c_str(), "wb");
+  std::fputs("kit\nqqqq\n", f);
+  std::fclose(f);
+  int status = 0;
+  RunSpell("-a -d " + Quote(dictionary_) + " -p " + Quote(list), Input("*zzz\n#\nkit\n"), &status);
+  EXPECT_EQ(status, 0);
+  std::FILE* back = std::fopen(list.c_str(), "rb");
+  char buffer[64] = {};
+  const size_t got = std::fread(buffer, 1, sizeof buffer, back);
+  std::fclose(back);
+  EXPECT_EQ(std::string(buffer, got), "kit\nqqqq\n");
+}
+
+TEST_F(SpellCommand, DictionaryNamedByPathOrLanguage) {
+  int status = 0;
+  for (const std::string& name : {dictionary_, std::string("pl_PL")}) {
+    RunSpell("-l -d " + Quote(name), Input("kot\n"), &status);
+    EXPECT_EQ(status, 0) << name;
+  }
+  RunSpell("-l -d en_US", Input("kot\n"), &status);
+  EXPECT_EQ(status, 2);
+  RunSpell("-l -d " + Quote(folder_), Input("kot\n"), &status);
+  EXPECT_EQ(status, 2) << "a folder without son.dic";
 }
 
 }  // namespace

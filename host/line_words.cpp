@@ -1,0 +1,120 @@
+// Splitting one line into words: invisible characters are taken out, the
+// host's word walker runs over the rest, and each word is mapped back onto
+// the characters of the line.
+#include "host/line_words.h"
+
+#include "host/proof_words.h"
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+size_t Utf16Units(char32_t c) { return c >= 0x10000 ? 2 : 1; }
+
+}  // namespace
+
+DecodedLine DecodeLine(std::string_view utf8) {
+  DecodedLine line;
+  line.chars.reserve(utf8.size());
+  size_t i = 0;
+  while (i < utf8.size()) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    size_t length = 0;
+    char32_t c = 0;
+    char32_t least = 0;
+    if (lead < 0x80) {
+      length = 1;
+      c = lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+      c = lead & 0x1F;
+      least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      c = lead & 0x0F;
+      least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      c = lead & 0x07;
+      least = 0x10000;
+    }
+    bool valid = length > 0 && i + length <= utf8.size();
+    for (size_t k = 1; valid && k < length; ++k) {
+      const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
+      if ((next & 0xC0) != 0x80) valid = false;
+      c = (c << 6) | (next & 0x3F);
+    }
+    if (valid && (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))) valid = false;
+    if (!valid) {
+      if (line.bad_bytes++ == 0) line.first_bad_byte = i;
+      line.chars.push_back(kReplacement);
+      ++i;
+      continue;
+    }
+    line.chars.push_back(c);
+    i += length;
+  }
+  return line;
+}
+
+std::string EncodeUtf8(std::u32string_view chars) {
+  std::string out;
+  out.reserve(chars.size());
+  for (const char32_t c : chars) {
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
+bool IsInvisibleInWord(char32_t c) {
+  return c == 0x00AD || c == 0x200B || c == 0x200C || c == 0x200D || c == 0x2060 || c == 0xFEFF;
+}
+
+std::vector<LineWord> WordsOfLine(std::u32string_view chars) {
+  // The walker reads story characters (UTF-16); each visible character of
+  // the line becomes exactly one of them, so walker positions index `kept`.
+  std::u16string story;
+  std::vector<size_t> kept;  // line index of each story character
+  story.reserve(chars.size());
+  kept.reserve(chars.size());
+  for (size_t i = 0; i < chars.size(); ++i) {
+    const char32_t c = chars[i];
+    if (IsInvisibleInWord(c)) continue;
+    story.push_back(c >= 0x10000 ? char16_t{0xFFFD} : static_cast<char16_t>(c));
+    kept.push_back(i);
+  }
+  std::vector<size_t> utf16_before(chars.size() + 1, 0);
+  for (size_t i = 0; i < chars.size(); ++i)
+    utf16_before[i + 1] = utf16_before[i] + Utf16Units(chars[i]);
+
+  std::vector<LineWord> words;
+  WordWalker walker(story, 1);
+  for (StoryWord word; walker.Next(word);) {
+    const size_t first = kept[static_cast<size_t>(word.start)];
+    const size_t end = kept[static_cast<size_t>(word.end) - 1] + 1;
+    LineWord out;
+    out.text = word.text;
+    out.shown = EncodeUtf8(chars.substr(first, end - first));
+    out.full_stop = word.full_stop;
+    out.offset = first;
+    out.length = end - first;
+    out.utf16_offset = utf16_before[first];
+    out.utf16_length = utf16_before[end] - utf16_before[first];
+    words.push_back(std::move(out));
+  }
+  return words;
+}

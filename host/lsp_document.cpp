@@ -1,0 +1,55 @@
+// Lines end at "\n", "\r\n" or "\r", as the protocol says.
+#include "host/lsp_document.h"
+
+void LspDocument::IndexLines() {
+  line_starts_.assign(1, 0);
+  for (size_t i = 0; i < text_.size(); ++i) {
+    if (text_[i] == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') ++i;
+    if (text_[i] == '\n' || text_[i] == '\r') line_starts_.push_back(i + 1);
+  }
+}
+
+std::string_view LspDocument::Line(size_t line) const {
+  const size_t start = line_starts_[line];
+  size_t end = line + 1 < line_starts_.size() ? line_starts_[line + 1] : text_.size();
+  while (end > start && (text_[end - 1] == '\n' || text_[end - 1] == '\r')) --end;
+  return std::string_view(text_).substr(start, end - start);
+}
+
+bool LspDocument::Offset(LspPosition position, size_t* offset) const {
+  if (position.line >= line_starts_.size()) return false;
+  const std::string_view line = Line(position.line);
+  size_t units = 0;
+  size_t i = 0;
+  while (i < line.size() && units < position.character) {
+    const unsigned char lead = static_cast<unsigned char>(line[i]);
+    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    units += length == 4 ? 2 : 1;
+    i = std::min(line.size(), i + length);
+  }
+  *offset = line_starts_[position.line] + i;
+  return true;
+}
+
+bool LspDocument::Replace(LspPosition start, LspPosition end, std::string_view text,
+                          std::string* error) {
+  size_t from = 0;
+  size_t to = 0;
+  if (!Offset(start, &from) || !Offset(end, &to)) {
+    *error = "position past the end of the document (it has " +
+             std::to_string(line_starts_.size()) + " lines)";
+    return false;
+  }
+  if (to < from) {
+    *error = "range ends before it starts";
+    return false;
+  }
+  text_.replace(from, to - from, text);
+  IndexLines();
+  return true;
+}
+
+void LspDocument::ReplaceAll(std::string text) {
+  text_ = std::move(text);
+  IndexLines();
+}

@@ -1,0 +1,100 @@
+// The language server behind `wirsel lsp`: JSON-RPC requests and
+// notifications in, responses and notifications out, no input or output of
+// its own (cmd_lsp.cpp moves the bytes). It keeps the open documents,
+// publishes a diagnostic for every unknown word and for every change the
+// typography pass would make, offers the suggestions, "Add to dictionary" and
+// the typographic edit as code actions, and answers every malformed message
+// with the protocol's error.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "host/lsp_document.h"
+#include "host/lsp_typography.h"
+#include "host/speller.h"
+
+class LspServer {
+ public:
+  // `typography` may be null (no plug-in): only spelling is reported then.
+  LspServer(Speller& speller, TypographyPass* typography)
+      : speller_(speller), typography_(typography) {}
+
+  // Handles the message bodies that arrived together, in order; a
+  // `$/cancelRequest` among them cancels the requests it names that are not
+  // yet answered. `now_ms` schedules the debounced diagnostics. Messages to
+  // send are appended to `out`.
+  void Receive(const std::vector<std::string>& bodies, int64_t now_ms,
+               std::vector<std::string>* out);
+  // Publishes the diagnostics that are due by `now_ms`.
+  void Tick(int64_t now_ms, std::vector<std::string>* out);
+  // Milliseconds from `now_ms` until diagnostics are due; -1 when none wait.
+  int64_t WaitMs(int64_t now_ms) const;
+
+  bool exited() const { return exited_; }
+  // 0 after shutdown then exit, 1 for an exit without shutdown.
+  int exit_status() const { return shutdown_ ? 0 : 1; }
+  // A parse error reply for a frame the transport could not read.
+  static std::string FrameError(const std::string& message);
+
+ private:
+  // An unknown word (empty `replacement`, not typographic) or a typographic
+  // edit.
+  struct WordHit {
+    size_t character = 0;  // UTF-16, in its line
+    size_t length = 0;
+    std::string shown;  // the text of the range
+    bool typographic = false;
+    std::string replacement;  // what the typography pass puts there
+    // The diagnostic as JSON around its two line numbers: after the first,
+    // then after the second.
+    std::string json_middle;
+    std::string json_end;
+  };
+  // The result for one line (its hits at line 0), shared by every line of
+  // the same text and markup state, in any document.
+  struct LineResult {
+    MarkupState after;
+    std::vector<WordHit> hits;
+  };
+  struct OpenDocument {
+    std::unique_ptr<LspDocument> document;
+    int64_t version = 0;
+    int64_t due_ms = -1;  // when its diagnostics are to be published
+    std::vector<std::shared_ptr<const LineResult>> lines;
+  };
+
+  void Handle(const nlohmann::json& message, int64_t now_ms, std::vector<std::string>* out);
+  nlohmann::json Dispatch(const std::string& method, const nlohmann::json& params, int64_t now_ms,
+                          std::vector<std::string>* out);
+  void Configure(const nlohmann::json& options, std::vector<std::string>* out);
+  void DidOpen(const nlohmann::json& params, int64_t now_ms);
+  void DidChange(const nlohmann::json& params, int64_t now_ms);
+  nlohmann::json CodeAction(const nlohmann::json& params);
+  nlohmann::json ExecuteCommand(const nlohmann::json& params, int64_t now_ms);
+  OpenDocument& Find(const nlohmann::json& params);
+  void Publish(const std::string& uri, OpenDocument& open, std::vector<std::string>* out);
+  void Check(OpenDocument& open);
+  std::shared_ptr<const LineResult> CheckLine(std::string_view line, const MarkupState& before,
+                                              Markup markup);
+
+  // `line` stands in for the hit's own line number.
+  nlohmann::json DiagnosticOf(const WordHit& hit, size_t line) const;
+
+  Speller& speller_;
+  TypographyPass* typography_;
+  std::map<std::string, OpenDocument> documents_;
+  std::unordered_map<std::string, std::shared_ptr<const LineResult>> line_cache_;
+  bool initialized_ = false;
+  bool shutdown_ = false;
+  bool exited_ = false;
+  bool report_spelling_ = true;
+  bool report_typography_ = true;
+  int64_t debounce_ms_ = 50;
+};
