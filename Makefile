@@ -12,7 +12,7 @@ JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
 
-.PHONY: all deps configure build test test-fast test-asan demo clean
+.PHONY: all deps configure build test test-fast test-asan demo clean fuzz-build fuzz-smoke fuzz
 
 all: build
 
@@ -49,6 +49,25 @@ test-asan: build
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -LE slow
 
 test: test-fast test-asan
+
+# Fuzzing: a clang tree with every library instrumented. fuzz-smoke runs each
+# target briefly on its seed corpus (as CI does); fuzz runs each for 10^6
+# executions.
+FUZZ_BUILD := build-fuzz
+FUZZ_RUNS := 1000000
+fuzz-build: build
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DWIRSEL_FUZZ=ON -DWIRSEL_BENCHMARKS=OFF -DWIRSEL_PREBUILT_DATA=$(CURDIR)/$(BUILD)/bin/XTensions
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target json_reader_fuzz dialog_script_fuzz ini_fuzz \
+	  spell_fuzz hyph_fuzzer latex_reader_fuzz html_reader_fuzz markdown_reader_fuzz lsp_fuzz \
+	  prose_words_fuzz
+
+fuzz-smoke: fuzz-build
+	ctest --test-dir $(FUZZ_BUILD) --output-on-failure -L fuzz
+
+fuzz: fuzz-build
+	cmake -S . -B $(FUZZ_BUILD) -DWIRSEL_FUZZ_RUNS=$(FUZZ_RUNS)
+	ctest --test-dir $(FUZZ_BUILD) --output-on-failure -L fuzz
 
 # The demo proofs the bundled sample: the words to look at are printed (exit
 # status 1 says there were some, which is the point here), the results are

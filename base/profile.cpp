@@ -1,5 +1,6 @@
 // The profile settings store over platform INI files: one shared target,
-// value escapes for characters and hexadecimal text for byte blocks.
+// value escapes for characters, hexadecimal text for byte blocks, batches of
+// writes, and the file's UTF-8 (values are Windows-1250 in memory).
 #include "base/profile.h"
 
 #include <cerrno>
@@ -7,8 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "base/charset.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
@@ -18,6 +22,15 @@ namespace {
 char gFile[kProfilePathSize];
 char gSection[kProfileSectionSize];
 int32_t gWriteStatus = 0;
+
+// Writes collected between BeginProfileBatch and FlushProfile.
+struct PendingWrite {
+  std::string section;
+  std::string key;
+  std::optional<std::string> value;
+};
+bool gBatch = false;
+std::vector<PendingWrite> gPending;
 
 constexpr size_t kReadSize = 255;
 
@@ -38,9 +51,106 @@ bool CopyOut(char* out, size_t size, const char* value) {
   return Store(out, size, value);
 }
 
-bool Write(const char* key, const char* value) {
-  int error = gFile[0] && gSection[0] ? platform::IniWrite(gFile, gSection, key, value) : ENOENT;
+// The length of the UTF-8 sequence at text[0], or 0 when it is none.
+size_t Utf8Length(const unsigned char* text) {
+  const unsigned char b = text[0];
+  const size_t extra = b >= 0xC2 && b < 0xE0 ? 1 : b >= 0xE0 && b < 0xF0 ? 2 : b >= 0xF0 && b < 0xF5 ? 3 : 0;
+  if (extra == 0) return 0;
+  for (size_t k = 1; k <= extra; ++k) {
+    if ((text[k] & 0xC0) != 0x80) return 0;
+  }
+  return extra + 1;
+}
+
+bool IsUtf8(const std::string& text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.c_str());
+  while (*p) {
+    if (*p < 0x80) {
+      ++p;
+      continue;
+    }
+    const size_t length = Utf8Length(p);
+    if (length == 0) return false;
+    p += length;
+  }
+  return true;
+}
+
+std::string Win1250ToUtf8(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    const uint8_t byte = static_cast<uint8_t>(c);
+    uint16_t v = Win1250ToUnicode(byte);
+    if (v == 0xEFEF) v = byte;
+    if (v < 0x80) {
+      out.push_back(static_cast<char>(v));
+    } else if (v < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | v >> 6));
+      out.push_back(static_cast<char>(0x80 | (v & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xE0 | v >> 12));
+      out.push_back(static_cast<char>(0x80 | (v >> 6 & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (v & 0x3F)));
+    }
+  }
+  return out;
+}
+
+// A value as read: UTF-8 turned into Windows-1250 ('?' for a character the
+// code page lacks); a value that is not UTF-8 comes from an earlier
+// installation's Windows-1250 file and is taken as it is.
+std::string FromFile(const std::string& text) {
+  if (!IsUtf8(text)) return text;
+  std::string out;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.c_str());
+  while (*p) {
+    if (*p < 0x80) {
+      out.push_back(static_cast<char>(*p++));
+      continue;
+    }
+    const size_t length = Utf8Length(p);
+    uint32_t value = *p & (0x3F >> (length - 1));
+    for (size_t k = 1; k < length; ++k) value = value << 6 | (p[k] & 0x3F);
+    p += length;
+    const int32_t code = value < 0x10000 ? Win1250CodeOf(static_cast<uint16_t>(value)) : -1;
+    out.push_back(code > 0 ? static_cast<char>(code) : '?');
+  }
+  return out;
+}
+
+// A file that is not UTF-8 is an earlier installation's Windows-1250 one:
+// the first write turns all of it into UTF-8.
+void UpgradeLegacyFile(std::string* data) {
+  if (!IsUtf8(*data)) *data = Win1250ToUtf8(*data);
+}
+
+void NoteStatus(int error) {
   if (error != 0 && gWriteStatus == 0) gWriteStatus = error;
+}
+
+int WritePending() {
+  std::vector<platform::IniChange> changes;
+  for (const PendingWrite& w : gPending) {
+    changes.push_back({w.section.c_str(), w.key.c_str(), w.value ? w.value->c_str() : nullptr});
+  }
+  const int error = gPending.empty() ? 0
+                                     : platform::IniWriteMany(gFile, changes.data(), changes.size(),
+                                                              UpgradeLegacyFile);
+  gPending.clear();
+  return error;
+}
+
+bool Write(const char* key, const char* value) {
+  if (!gFile[0] || !gSection[0] || !key) {
+    NoteStatus(ENOENT);
+    return false;
+  }
+  PendingWrite write{gSection, key, std::nullopt};
+  if (value) write.value = Win1250ToUtf8(value);
+  gPending.push_back(std::move(write));
+  if (gBatch) return true;
+  const int error = WritePending();
+  NoteStatus(error);
   return error == 0;
 }
 
@@ -68,6 +178,7 @@ bool GetProfileTarget(char* file, size_t file_size, char* section, size_t sectio
 }
 
 bool SetProfileTarget(const char* file, const char* section) {
+  if (file && !gPending.empty()) NoteStatus(WritePending());
   bool ok = true;
   if (file) ok = Store(gFile, sizeof gFile, file) && ok;
   if (section) ok = Store(gSection, sizeof gSection, section) && ok;
@@ -75,8 +186,20 @@ bool SetProfileTarget(const char* file, const char* section) {
 }
 
 size_t ReadProfileString(const char* key, const char* def, char* buffer, size_t size) {
+  if (!gPending.empty()) NoteStatus(WritePending());
   const char* file = gFile[0] && gSection[0] ? gFile : "";
-  return platform::IniRead(file, gSection, key, def, buffer, size);
+  // A UTF-8 value takes up to three bytes a character; the sentinel tells a
+  // missing key from one that holds the default's text.
+  static constexpr char kMissing[] = "\x01";
+  std::vector<char> raw(size * 3 + 4);
+  platform::IniRead(file, gSection, key, kMissing, raw.data(), raw.size());
+  const bool missing = strcmp(raw.data(), kMissing) == 0;
+  const std::string value = missing ? std::string(def ? def : "") : FromFile(raw.data());
+  if (!buffer || size == 0) return 0;
+  const size_t length = value.size() < size - 1 ? value.size() : size - 1;
+  memcpy(buffer, value.data(), length);
+  buffer[length] = 0;
+  return length;
 }
 
 int32_t ReadProfileInt(const char* key, int32_t def) {
@@ -161,7 +284,11 @@ bool WriteProfileBytes(const char* key, const void* source, size_t n) {
   return Write(key, text.data());
 }
 
+void BeginProfileBatch() { gBatch = true; }
+
 int32_t FlushProfile() {
+  gBatch = false;
+  NoteStatus(WritePending());
   int32_t status = gWriteStatus;
   gWriteStatus = 0;
   return status;

@@ -1,5 +1,7 @@
 // The profile settings store: one process-wide target (settings file and
-// section) and plain key operations on it. Every module selects its target
+// section) and plain key operations on it. The file is UTF-8; values are
+// Windows-1250 in memory, and a file that is not UTF-8 (from an earlier
+// installation) is read as Windows-1250 and turned into UTF-8 when written. Every module selects its target
 // before it loads or saves, since the target is shared.
 #pragma once
 
@@ -47,8 +49,13 @@ bool WriteProfileByte(const char* key, char character);
 // Stores n bytes as 2n upper-case hexadecimal digits.
 bool WriteProfileBytes(const char* key, const void* source, size_t n);
 
-// Writes are on disk when they return; answers 0 when every write since the
-// previous flush succeeded, otherwise the first failure's errno.
+// Collects the following writes, which then answer true when taken, until
+// FlushProfile writes the file once with all of them (a read or a change of
+// file writes them earlier). Without a batch, writes are on disk when they
+// return.
+void BeginProfileBatch();
+// Ends a batch and writes it; answers 0 when every write since the previous
+// flush succeeded, otherwise the first failure's errno.
 int32_t FlushProfile();
 
 // Builds the full path of a settings file (an absolute name is used as is; a

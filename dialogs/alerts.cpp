@@ -1,10 +1,13 @@
 // The framework's alert dialogs: a message (30004), a question with Yes, No
 // and optionally Cancel (30005) and a one-line text input (30006).
+#include <cstring>
 #include <string>
 
 #include "base/macce.h"
+#include "base/profile.h"
 #include "dialogs/resources.h"
 #include "dialogs/xdlog.h"
+#include "services/services.h"
 #include "services/xt40shell.h"
 
 namespace {
@@ -89,6 +92,17 @@ class CInputDialog : public CAlertDialog {
 };
 
 }  // namespace
+
+void SaveFailedAlert(const char* path, int32_t error) {
+  Alert(error, "", MACCE("Can't save %s: %s. Nothing was changed; try again or cancel."), path,
+        std::strerror(error));
+}
+
+void SettingsSaveFailedAlert(int32_t error) {
+  char file[kProfilePathSize];
+  GetProfileTarget(file, sizeof file, nullptr, 0);
+  SaveFailedAlert(file, error);
+}
 
 void MessageAlert(const char* stored) {
   CAlertDialog dialog(Numbers().message, Numbers().message_text, stored);

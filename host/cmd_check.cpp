@@ -39,6 +39,11 @@ void SetUpCheck(CLI::App& command) {
       if (!options.document && options.run.session.select.empty() && !StartOfStory(error)) {
         return false;
       }
+      // An empty story is a document too: there is nothing to check.
+      const wirsel::model::Document* document = FrontDocument();
+      const wirsel::model::Story* story =
+          document ? document->story(document->StoryOfBox(document->current_box())) : nullptr;
+      if (!options.document && story && story->length() == 0) return true;
       return runtime.Choose(options.document ? "Check Document..." : "Check Story...", error);
     });
   });

@@ -32,7 +32,7 @@ void Hyph(const HyphOptions& options) {
   if (result != kHyphOk) {
     std::cerr << "wirsel hyph: " << data << ": " << hyph_result_text(result) << " (" << result
               << ")\n";
-    SetExitStatus(1);
+    SetExitStatus(kExitError);
     return;
   }
   if (options.words.empty()) {

@@ -21,6 +21,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/command_run.h"
 #include "host/commands.h"
 #include "host/cp1250.h"
 #include "host/document_files.h"
@@ -35,6 +36,7 @@
 #include "host/session_options.h"
 #include "host/word_check.h"
 #include "host/text_stream.h"
+#include "host/user_words.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
@@ -45,9 +47,9 @@ namespace {
 
 namespace model = wirsel::model;
 
-constexpr int kNothingReported = 0;
-constexpr int kWordsReported = 1;
-constexpr int kError = 2;
+constexpr int kNothingReported = kExitSuccess;
+constexpr int kWordsReported = kExitFindings;
+constexpr int kError = kExitError;
 
 struct ProofOptions {
   std::vector<std::string> files;
@@ -76,16 +78,6 @@ bool Failed() {
 bool Error(const std::string& message) {
   Fail(message);
   return Failed();
-}
-
-// Where the plug-in keeps its settings file and user dictionary: its
-// XTensions folder, or the per-user data folder when that cannot be written.
-std::string PluginFilePath(const char* name) {
-  const std::string folder = XTensionsFolder();
-  if (platform::FolderWritable(folder.c_str())) return folder + "/" + name;
-  char user[4096];
-  if (!platform::UserDataFolder(user, sizeof user)) return "";
-  return std::string(user) + "/" + name;
 }
 
 // The spelling options of the menu commands (section "1Slownik").
@@ -237,8 +229,7 @@ class Speller {
   bool Open() {
     const std::string dictionary = XTensionsFolder() + "/son.dic";
     if (const int result = spell_open(dictionary.c_str()); result != 0) {
-      return Error("cannot open the spelling dictionary " + dictionary + " (error " +
-                   std::to_string(result) + ", " + std::to_string(spell_open_detail()) + ")");
+      return Error(SpellDictionaryError(dictionary, result));
     }
     const std::string personal = PluginFilePath("user.dic");
     if (!personal.empty() && platform::FileExists(personal.c_str()) &&
@@ -433,16 +424,7 @@ bool WriteDocument(const std::string& out, const OpenedDocument& opened,
   std::string bytes;
   std::string error;
   if (!RenderFrontDocument(opened, format, bytes, error)) return Error(error);
-  if (out.empty() || out == "-") {
-    std::cout << bytes << std::flush;
-    return std::cout.good() || Error("cannot write the document to standard output");
-  }
-  try {
-    wirsel::io::WriteFileAtomically(out, bytes);
-  } catch (const wirsel::io::IoError& e) {
-    return Error(e.what());
-  }
-  return true;
+  return WriteOutput(out, bytes) || Failed();
 }
 
 // Starts the plug-ins, the speller and the report for one run.
@@ -579,8 +561,10 @@ bool Proof(const ProofOptions& options) {
       return Error("standard input is proofed as plain text; give a " + options.input_format +
                    " source as a file");
     }
+    if (!CheckOutput(file, options.out, false)) return Failed();
     return ProofStream(options, format);
   }
+  if (!CheckOutput(file, options.out, options.in_place)) return Failed();
   return ProofFile(options, file, options.in_place ? file : options.out, format);
 }
 
@@ -591,7 +575,7 @@ void SetUpProof(CLI::App& command) {
                   "Documents: UTF-8 text, JSON (.json), LaTeX (.tex), HTML (.html, .htm) or "
                   "Markdown (.md, .markdown); - reads text from standard input as a stream")
       ->required();
-  command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
+  command.add_option("-o,--output", options.out, "Write the document here (- or none: stdout)");
   command.add_option("--format", options.format,
                      "Output: txt, tex, html, markdown or json (default: FILE's own kind)");
   command.add_option("--input-format", options.input_format,

@@ -209,11 +209,8 @@ void ListDictionaries(const std::string& loaded) {
             << loaded << "\n";
 }
 
-std::string DefaultUserDictionary() {
-  char folder[1024];
-  if (platform::UserDataFolder(folder, sizeof folder)) return std::string(folder) + "/user.dic";
-  return "";
-}
+// The plug-in's own user dictionary, found by the rule every command shares.
+std::string DefaultUserDictionary() { return PluginFilePath("user.dic"); }
 
 std::string Join(const std::vector<std::string>& items) {
   std::string out;

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "host/command_run.h"
+#include "host/command_list.h"
 #include "host/commands.h"
 #include "host/document_files.h"
 #include "host/findings.h"
@@ -14,6 +15,7 @@
 #include "host/io/io_error.h"
 #include "host/session.h"
 #include "host/text_stream.h"
+#include "platform/safefile.h"
 
 namespace {
 
@@ -28,10 +30,6 @@ std::map<wirsel::model::StoryId, std::u16string> StoryTexts() {
   return texts;
 }
 
-// Exit status of a run that reported findings (a quotation mark left
-// unplaced) and otherwise succeeded.
-constexpr int kFindingsReported = 1;
-
 // Prints what the plug-ins reported in a batch run, positions counted in the
 // document as `--format txt` writes it: in the output file when that is the
 // text, else in FILE.
@@ -44,12 +42,27 @@ size_t ReportRunFindings(const RunOptions& options, const OpenedDocument& opened
   return ReportFindings(shown_name, document->StoryIds());
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa {};
-  struct stat sb {};
-  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-         sa.st_ino == sb.st_ino;
+}  // namespace
+
+bool CheckOutput(const std::string& in, const std::string& out, bool in_place) {
+  namespace io = wirsel::io;
+  if (in_place && !out.empty()) return Fail("--in-place and -o exclude each other");
+  if (in_place && io::IsStandardStream(in)) {
+    return Fail("--in-place needs a file, not standard input");
+  }
+  if (!in_place && !io::IsStandardStream(in) && !io::IsStandardStream(out) &&
+      platform::SameFile(out.c_str(), in.c_str())) {
+    return Fail(out + ": -o names the input file; use --in-place to write over it");
+  }
+  try {
+    io::CheckOutputPath(in_place ? in : out.empty() ? "-" : out);
+  } catch (const io::IoError& e) {
+    return Fail(e.what());
+  }
+  return true;
 }
+
+namespace {
 
 // Standard input to standard output (or -o OUT), a block of paragraphs at a
 // time, each block a document of its own.
@@ -78,6 +91,15 @@ bool RunStream(const RunOptions& options, const DocumentAction& act) {
 
 }  // namespace
 
+bool WriteOutput(const std::string& target, const std::string& bytes) {
+  try {
+    wirsel::io::WriteFileAtomically(target.empty() ? "-" : target, bytes);
+  } catch (const wirsel::io::IoError& e) {
+    return Fail(e.what());
+  }
+  return true;
+}
+
 bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   if (options.streams && options.file == "-") {
     if (!options.input_format.empty() && options.input_format != "txt" &&
@@ -95,10 +117,7 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
     return Fail("--input-format must be txt, json, tex, html or markdown, not \"" +
                 options.input_format + "\"");
   }
-  if (!options.out.empty() && (options.in_place || SameFile(options.out, options.file))) {
-    return Fail(options.in_place ? "--in-place and -o exclude each other"
-                                 : "-o names the input file; use --in-place to write over it");
-  }
+  if (!CheckOutput(options.file, options.out, options.in_place)) return false;
   HostRuntime runtime;
   if (!StartSession(options.session, runtime)) return false;
   OpenedDocument opened;
@@ -115,17 +134,8 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   }
   std::string bytes;
   if (!RenderFrontDocument(opened, options.format, bytes, error)) return Fail(error);
-  const std::string target = options.in_place ? options.file : options.out;
-  if (target.empty()) {
-    std::cout << bytes << std::flush;
-  } else {
-    try {
-      wirsel::io::WriteFileAtomically(target, bytes);
-    } catch (const wirsel::io::IoError& e) {
-      return Fail(e.what());
-    }
-  }
-  if (findings) SetExitStatus(kFindingsReported);
+  if (!WriteOutput(options.in_place ? options.file : options.out, bytes)) return false;
+  if (findings && CurrentExitStatus() == kExitSuccess) SetExitStatus(kExitFindings);
   return true;
 }
 
@@ -134,6 +144,11 @@ bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,
   for (const std::string& title : titles) {
     if (runtime.Choose(title, error)) return true;
   }
+  // An empty story is a document too: the passes have nothing to do.
+  const wirsel::model::Document* document = FrontDocument();
+  const wirsel::model::Story* story =
+      document ? document->story(document->StoryOfBox(document->current_box())) : nullptr;
+  if (story && story->length() == 0) return true;
   error = "no text box or group to work on (\"" + titles.front() + "\" is not available)";
   return false;
 }
@@ -148,7 +163,7 @@ void AddRunOptions(CLI::App& command, RunOptions& options) {
                       : "Document: UTF-8 text, JSON (.json), LaTeX (.tex), HTML (.html, .htm) or "
                         "Markdown (.md, .markdown)")
       ->required();
-  command.add_option("-o,--output", options.out, "Write the document here instead of stdout");
+  command.add_option("-o,--output", options.out, "Write the document here (- or none: stdout)");
   command.add_option("--format", options.format,
                      "Output: text, tex, html, markdown or json (default: FILE's own kind)");
   command.add_option("--input-format", options.input_format,

@@ -37,9 +37,17 @@ void AddRunOptions(CLI::App& command, RunOptions& options);
 // (with `error` set) stops the command.
 using DocumentAction = std::function<bool(HostRuntime& runtime, std::string& error)>;
 
+// Refuses an output that names the input (also through a link) unless
+// --in-place is given, and checks that the output can be written, before any
+// work. Prints the reason and sets exit status 2 when not.
+bool CheckOutput(const std::string& in, const std::string& out, bool in_place);
+// Writes the bytes to `target` through the one safe writer ("" or "-":
+// standard output); prints the reason and sets exit status 2 on failure.
+bool WriteOutput(const std::string& target, const std::string& bytes);
+
 // Starts the plug-ins, opens options.file, applies the target options, runs
 // `act`, checks the host's errors and writes the document. Failures are
-// printed and set exit status 1.
+// printed and set exit status 2.
 bool RunDocument(const RunOptions& options, const DocumentAction& act);
 
 // Chooses the first of `titles` the menus show enabled: one item under the

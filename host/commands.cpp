@@ -1,13 +1,14 @@
 // The registry of subcommands, the exit status and the host's folders.
 #include "host/commands.h"
 
-#include <unistd.h>
-
 #include <climits>
 #include <cstdlib>
 #include <vector>
 
 #include "host/command_list.h"
+#include "host/frontend.h"
+#include "platform/files.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -29,16 +30,22 @@ CommandRegistration::CommandRegistration(const char* name, const char* descripti
 }
 
 void SetExitStatus(int status) { ExitStatus() = status; }
-int CurrentExitStatus() { return ExitStatus(); }
+int CurrentExitStatus() { return ErrorAlertShown() ? kExitError : ExitStatus(); }
 
 std::string HostFolder() {
-  if (const char* dir = std::getenv("WIRSEL_HOST_DIR"); dir && *dir) return dir;
   char path[PATH_MAX];
-  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (length <= 0) return ".";
-  const std::string exe(path, static_cast<size_t>(length));
-  const size_t slash = exe.rfind('/');
-  return slash == std::string::npos ? "." : exe.substr(0, slash);
+  if (!platform::HostFolder(path, sizeof path)) return ".";
+  std::string folder(path);
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
 }
 
 std::string XTensionsFolder() { return HostFolder() + "/XTensions"; }
+
+std::string PluginFilePath(const char* name) {
+  const std::string folder = XTensionsFolder();
+  if (platform::FolderWritable(folder.c_str())) return folder + "/" + name;
+  char user[PATH_MAX];
+  if (!platform::UserDataFolder(user, sizeof user)) return "";
+  return std::string(user) + "/" + name;
+}

@@ -149,6 +149,13 @@ FrontEnd& CurrentFrontEnd() {
 
 void ReportHostError(const std::string& message) { Errors().push_back(message); }
 
+namespace {
+bool gErrorAlertShown = false;
+}  // namespace
+
+void NoteErrorAlert() { gErrorAlertShown = true; }
+bool ErrorAlertShown() { return gErrorAlertShown; }
+
 std::vector<std::string> TakeHostErrors() {
   std::vector<std::string> taken;
   taken.swap(Errors());

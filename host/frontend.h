@@ -41,6 +41,10 @@ FrontEnd& CurrentFrontEnd();
 // exits non-zero.
 void ReportHostError(const std::string& message);
 std::vector<std::string> TakeHostErrors();
+// A message box the plug-in showed as an error (a file it cannot open or
+// save): the command ends with the error status, whoever answered it.
+void NoteErrorAlert();
+bool ErrorAlertShown();
 
 // The default answer of a message box: its first button.
 int32_t DefaultAnswer(int32_t buttons);

@@ -1,6 +1,7 @@
 // wirsel: a layout host on the command line. It loads the plug-ins of its
 // XTensions folder and runs one subcommand; `--version` lists the host and the
 // plug-ins. Run as `wirsel-spell` it is `wirsel spell`.
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <vector>
@@ -9,6 +10,7 @@
 
 #include "host/command_list.h"
 #include "host/runtime.h"
+#include "platform/safefile.h"
 
 namespace {
 
@@ -25,14 +27,24 @@ int PrintVersions() {
   }
   if (!loaded) {
     std::cerr << "wirsel: " << error << "\n";
-    return 1;
+    return kExitError;
   }
-  return 0;
+  return kExitSuccess;
 }
 
-}  // namespace
+// Standard output is checked as GNU tools check it: a write that failed
+// (a full disk, a closed pipe) is an error, never exit status 0.
+int CheckedExit(int status) {
+  errno = 0;
+  std::cout.flush();
+  int error = std::cout ? 0 : errno != 0 ? errno : EIO;
+  if (const int closed = platform::CloseStandardOutput(); error == 0) error = closed;
+  if (error == 0) return status;
+  std::cerr << "wirsel: standard output: cannot write: " << std::strerror(error) << "\n";
+  return kExitError;
+}
 
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   // Editors call `wirsel-spell` (a link to this program) as they call hunspell.
   std::vector<char*> args(argv, argv + argc);
   const char* slash = argc > 0 ? std::strrchr(argv[0], '/') : nullptr;
@@ -53,12 +65,16 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     // A usage error ends with status 2, as a missing command does; --help is
     // no error.
-    return app.exit(e) == 0 ? 0 : 2;
+    return app.exit(e) == 0 ? kExitSuccess : kExitError;
   }
   if (version) return PrintVersions();
   if (app.get_subcommands().empty()) {
     std::cerr << app.help();
-    return 2;
+    return kExitError;
   }
   return CurrentExitStatus();
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { return CheckedExit(Run(argc, argv)); }

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include "platform/safefile.h"
+
 namespace {
 
 double Fraction(int64_t done, int64_t total) {
@@ -58,6 +60,6 @@ void ProgressLine::Draw(double fraction) {
 }
 
 ProgressLine& HostProgress() {
-  static ProgressLine line(std::cerr, isatty(STDERR_FILENO) != 0);
+  static ProgressLine line(std::cerr, platform::IsTerminal(STDERR_FILENO));
   return line;
 }

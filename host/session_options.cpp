@@ -10,6 +10,7 @@
 #include "host/frontend.h"
 #include "host/progress.h"
 #include "host/session.h"
+#include "platform/safefile.h"
 
 void AddSessionOptions(CLI::App& command, SessionOptions& options) {
   command.add_option("--lang", options.lang,
@@ -21,10 +22,26 @@ void AddSessionOptions(CLI::App& command, SessionOptions& options) {
                      "Dialog script that answers the plug-in's dialogs and message boxes");
 }
 
+std::string Printable(std::string_view text) {
+  static const char kHex[] = "0123456789abcdef";
+  std::string out;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 15];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 bool Fail(const std::string& message) {
   HostProgress().Clear();
-  std::cerr << "wirsel: " << message << "\n";
-  SetExitStatus(1);
+  std::cerr << "wirsel: " << Printable(message) << "\n";
+  SetExitStatus(kExitError);
   return false;
 }
 
@@ -39,7 +56,7 @@ bool StartSession(const SessionOptions& options, HostRuntime& runtime) {
     auto script = MakeScriptFrontEnd(options.dialogs, std::cerr, error);
     if (!script) return Fail(error);
     SetFrontEnd(std::move(script));
-  } else if (isatty(STDIN_FILENO)) {
+  } else if (platform::IsTerminal(STDIN_FILENO)) {
     SetFrontEnd(MakeTerminalFrontEnd(std::cin, std::cerr));
   } else {
     SetFrontEnd(MakeDefaultFrontEnd(std::cerr));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include <CLI/CLI.hpp>
 
@@ -18,12 +19,16 @@ struct SessionOptions {
 void AddSessionOptions(CLI::App& command, SessionOptions& options);
 
 // Chooses who answers dialogs (the script, the terminal, or the defaults) and
-// starts the plug-ins. Prints the reason and sets exit status 1 on failure.
+// starts the plug-ins. Prints the reason and sets exit status 2 on failure.
 bool StartSession(const SessionOptions& options, HostRuntime& runtime);
 // Applies --tool and --select to the front document; same failure handling.
 bool ApplyTargetOptions(const SessionOptions& options);
 // Prints and clears the errors met while the plug-ins had control, and the
-// script lines never used; false (exit status 1) when there were any.
+// script lines never used; false (exit status 2) when there were any.
 bool CheckHostErrors(bool finished);
-// Prints "wirsel: message" and sets exit status 1; answers false.
+// The text with control characters (escape sequences, line breaks) written
+// as \xHH, for names and words that come from files or the command line.
+std::string Printable(std::string_view text);
+// Prints "wirsel: message" (control characters escaped) and sets exit
+// status 2; answers false.
 bool Fail(const std::string& message);

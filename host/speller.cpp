@@ -41,21 +41,6 @@ std::string UppercaseWin1250(const std::string& text) {
   return out;
 }
 
-// A user dictionary file is a 32-bit little-endian length and that many
-// bytes. Anything else (a plain word list) is never loaded, so it is never
-// written over.
-bool LooksLikeUserDictionary(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return false;
-  const std::streamoff size = in.tellg();
-  unsigned char length[4] = {};
-  in.seekg(0);
-  if (size < 4 || !in.read(reinterpret_cast<char*>(length), 4)) return false;
-  const uint64_t declared =
-      length[0] | (length[1] << 8) | (length[2] << 16) | (uint64_t{length[3]} << 24);
-  return declared + 4 == static_cast<uint64_t>(size);
-}
-
 }  // namespace
 
 Speller::~Speller() { spell_dict_close(&dict_); }
@@ -86,7 +71,9 @@ void Speller::SetUserDictionary(const std::string& personal, std::string* warnin
     *warning = "cannot create the user dictionary " + personal + "; words cannot be added";
     return;
   }
-  if (!LooksLikeUserDictionary(personal) || userdict_open(personal.c_str(), &user_) != 0) {
+  // userdict_open reads the binary format and plain word lists, and refuses
+  // anything else, which is then never written.
+  if (userdict_open(personal.c_str(), &user_) != 0) {
     *warning = "cannot read the user dictionary " + personal +
                " (not a user dictionary of this program?); it is left unchanged and not used";
     return;

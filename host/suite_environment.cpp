@@ -39,6 +39,7 @@ void ModalState(int32_t) {}
 int32_t MessageBox(const char* title, const char* text, int32_t icon, int32_t buttons) {
   const int32_t kind = std::clamp<int32_t>(buttons, XT_BUTTONS_OK, XT_BUTTONS_YES_NO_CANCEL);
   HostProgress().Clear();
+  if (icon == XT_ICON_ERROR) NoteErrorAlert();
   return CurrentFrontEnd().MessageBox(Win1250ToUtf8(title ? title : ""),
                                       Win1250ToUtf8(text ? text : ""), icon, kind);
 }

@@ -55,19 +55,35 @@ void CdlgHyphExc::AppendWords(int16_t list_box) {
   }
 }
 
+namespace {
+
+// Says when a change could not be saved (the list then shows it undone).
+int AlertWhenNotSaved(int result) {
+  if (result == kHyphExcNotSaved) {
+    char path[kPathSize];
+    hyph_user_path(gHyphEngine, path, sizeof path);
+    SaveFailedAlert(path, hyph_save_error());
+  }
+  return result;
+}
+
+}  // namespace
+
 void CdlgHyphExc::AddWord(const char* word) {
-  if (word[0] != 0) hyph_exc_add(gHyphEngine, word);
+  if (word[0] != 0) AlertWhenNotSaved(hyph_exc_add(gHyphEngine, word));
 }
 
 void CdlgHyphExc::RemoveWord(const char* word) {
-  if (word[0] != 0) hyph_exc_remove(gHyphEngine, word);
+  if (word[0] != 0) AlertWhenNotSaved(hyph_exc_remove(gHyphEngine, word));
 }
 
 void CdlgHyphExc::ChangeWord(const char* old_word, const char* new_word) {
   if (old_word[0] == 0 || new_word[0] == 0 || !Fits(old_word, new_word)) return;
-  if (hyph_exc_remove(gHyphEngine, old_word) != kHyphOk) return;
+  if (AlertWhenNotSaved(hyph_exc_remove(gHyphEngine, old_word)) != kHyphOk) return;
   // The old entry comes back when the new one cannot be stored.
-  if (hyph_exc_add(gHyphEngine, new_word) != kHyphOk) hyph_exc_add(gHyphEngine, old_word);
+  if (AlertWhenNotSaved(hyph_exc_add(gHyphEngine, new_word)) != kHyphOk) {
+    hyph_exc_add(gHyphEngine, old_word);
+  }
 }
 
 bool CdlgHyphExc::Fits(const char* old_word, const char* new_word) {

@@ -62,6 +62,10 @@ bool CHyphPrefsDialog::Accept() {
   for (const CheckOption& check : kChecks) {
     gHyphOptions.*check.option = GetCheck(check.item) ? 1 : 0;
   }
-  SaveHyphenationOptions();
+  // A failed save keeps the dialog open with the user's values.
+  if (const int32_t error = SaveHyphenationOptions(); error != 0) {
+    SettingsSaveFailedAlert(error);
+    return false;
+  }
   return true;
 }

@@ -46,6 +46,7 @@ void LoadHyphenationOptions() {
 
 int32_t SaveHyphenationOptions() {
   SetProfileTarget(nullptr, kHyphSection);
+  BeginProfileBatch();
   const HyphOptions& options = gHyphOptions;
   for (const OptionKey& k : kKeys) {
     if (k.flag != nullptr) {

@@ -2,8 +2,11 @@
 // read-only attribute, temporary-file copies and path helpers.
 #include "platform/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <stdio.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,10 +15,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/faults.h"
+#include "platform/safefile.h"
 #include "platform/tempfile.h"
 
 namespace platform {
 namespace {
+
+// Temporaries are named <kTempPrefix><pid>-<random><kTempSuffix>.
+constexpr char kTempPrefix[] = ".wirsel-";
+constexpr char kTempSuffix[] = ".tmp";
 
 long long gWriteBudget = -1;  // bytes left before writes fail; -1: no limit
 std::atomic<unsigned> gUniqueCounter{0};
@@ -49,7 +58,7 @@ int CopyIntoTemp(const char* from, const char* to, TempFile* temp) {
     close(in);
     return error;
   }
-  error = CreateTempBeside(to, temp);
+  error = CreateTempBeside(to, kNewUserFileMode, temp);
   char buffer[65536];
   while (error == 0) {
     ssize_t got = read(in, buffer, sizeof buffer);
@@ -66,17 +75,22 @@ int CopyIntoTemp(const char* from, const char* to, TempFile* temp) {
 
 }  // namespace
 
-int CreateTempBeside(const char* target, TempFile* temp) {
+int CreateTempBeside(const char* target, unsigned mode, TempFile* temp) {
   // Not named after the target: a long file name plus a suffix could pass
   // the file system's name limit.
-  char prefix[PATH_MAX];
   char folder[PATH_MAX];
   if (!FolderOf(target, folder, sizeof folder, true)) return ENAMETOOLONG;
-  int written = snprintf(prefix, sizeof prefix, "%s.wirsel-temp", folder);
-  if (written < 0 || static_cast<size_t>(written) >= sizeof prefix) return ENAMETOOLONG;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    if (!UniqueName(temp->path, sizeof temp->path, prefix)) return ENAMETOOLONG;
-    temp->fd = open(temp->path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    unsigned char random[10];
+    if (getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) return EAGAIN;
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz234567";
+    char token[sizeof random + 1];
+    for (size_t i = 0; i < sizeof random; ++i) token[i] = kLetters[random[i] & 31];
+    token[sizeof random] = 0;
+    int written = snprintf(temp->path, sizeof temp->path, "%s%s%ld-%s%s", folder, kTempPrefix,
+                           static_cast<long>(getpid()), token, kTempSuffix);
+    if (written < 0 || static_cast<size_t>(written) >= sizeof temp->path) return ENAMETOOLONG;
+    temp->fd = open(temp->path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 07777);
     if (temp->fd >= 0) return 0;
     if (errno != EEXIST) {
       temp->path[0] = 0;
@@ -87,9 +101,38 @@ int CreateTempBeside(const char* target, TempFile* temp) {
   return EEXIST;
 }
 
+void RemoveStaleTemps(const char* target) {
+  char folder[PATH_MAX];
+  if (!FolderOf(target, folder, sizeof folder, false)) return;
+  DIR* dir = opendir(folder[0] ? folder : ".");
+  if (!dir) return;
+  const size_t prefix = strlen(kTempPrefix);
+  const size_t suffix = strlen(kTempSuffix);
+  while (const dirent* entry = readdir(dir)) {
+    const char* name = entry->d_name;
+    const size_t length = strlen(name);
+    if (length <= prefix + suffix || strncmp(name, kTempPrefix, prefix) != 0 ||
+        strcmp(name + length - suffix, kTempSuffix) != 0) {
+      continue;
+    }
+    char* end = nullptr;
+    const long pid = strtol(name + prefix, &end, 10);
+    if (pid <= 0 || !end || *end != '-' || pid == getpid()) continue;
+    if (kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    struct stat st;
+    if (fstatat(dirfd(dir), name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_uid != geteuid()) {
+      continue;
+    }
+    unlinkat(dirfd(dir), name, 0);
+  }
+  closedir(dir);
+}
+
 int WriteAll(int fd, const void* data, size_t size) {
   const char* bytes = static_cast<const char*>(data);
   while (size > 0) {
+    if (int fault = InjectedFault(FaultPoint::kWrite)) return fault;
     size_t chunk = size;
     if (gWriteBudget >= 0) {
       if (gWriteBudget == 0) return ENOSPC;
@@ -98,6 +141,7 @@ int WriteAll(int fd, const void* data, size_t size) {
     ssize_t put = write(fd, bytes, chunk);
     if (put < 0 && errno == EINTR) continue;
     if (put < 0) return errno;
+    if (put == 0) return EIO;
     if (gWriteBudget >= 0) gWriteBudget -= put;
     bytes += put;
     size -= static_cast<size_t>(put);
@@ -106,10 +150,18 @@ int WriteAll(int fd, const void* data, size_t size) {
 }
 
 int FinishTemp(TempFile* temp) {
-  int error = fsync(temp->fd) == 0 ? 0 : errno;
+  int error = InjectedFault(FaultPoint::kSync);
+  if (error == 0 && fsync(temp->fd) != 0) error = errno;
   if (close(temp->fd) != 0 && error == 0) error = errno;
   temp->fd = -1;
   return error;
+}
+
+int RenameTemp(TempFile* temp, const char* target) {
+  if (int fault = InjectedFault(FaultPoint::kRename)) return fault;
+  if (rename(temp->path, target) != 0) return errno;
+  temp->path[0] = 0;
+  return 0;
 }
 
 void DiscardTemp(TempFile* temp) {
@@ -127,9 +179,8 @@ int ReadWholeFile(const char* path, size_t limit, std::string* out) {
   int error = 0;
   if (fstat(fd, &st) != 0) error = errno;
   else if (S_ISDIR(st.st_mode)) error = EISDIR;
-  else if (!S_ISREG(st.st_mode)) error = EINVAL;
-  else if (static_cast<unsigned long long>(st.st_size) > limit) error = EFBIG;
-  else out->reserve(static_cast<size_t>(st.st_size));
+  else if (S_ISREG(st.st_mode) && static_cast<unsigned long long>(st.st_size) > limit) error = EFBIG;
+  else if (S_ISREG(st.st_mode)) out->reserve(static_cast<size_t>(st.st_size));
   char buffer[65536];
   while (error == 0) {
     ssize_t got = read(fd, buffer, sizeof buffer);
@@ -206,10 +257,8 @@ int CopyFileOver(const char* from, const char* to) {
   TempFile temp;
   int error = CopyIntoTemp(from, to, &temp);
   if (error != 0) return error;
-  if (rename(temp.path, to) != 0) {
-    error = errno;
-    DiscardTemp(&temp);
-  }
+  error = RenameTemp(&temp, to);
+  if (error != 0) DiscardTemp(&temp);
   return error;
 }
 

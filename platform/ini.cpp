@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "platform/files.h"
+#include "platform/safefile.h"
 #include "platform/tempfile.h"
 
 namespace platform {
@@ -184,20 +185,6 @@ std::string_view LineEnding(std::string_view data) {
   return "\r\n";
 }
 
-// Replaces the file's contents with `data` through a temporary and rename,
-// keeping the permission bits of the file it replaces.
-int ReplaceFile(const char* path, std::string_view data, const struct stat* old) {
-  TempFile temp;
-  int error = CreateTempBeside(path, &temp);
-  if (error != 0) return error;
-  if (old && fchmod(temp.fd, old->st_mode & 07777) != 0) error = errno;
-  if (error == 0) error = WriteAll(temp.fd, data.data(), data.size());
-  if (error == 0) error = FinishTemp(&temp);
-  if (error == 0 && rename(temp.path, path) != 0) error = errno;
-  if (error != 0) DiscardTemp(&temp);
-  return error;
-}
-
 }  // namespace
 
 size_t IniRead(const char* file, const char* section, const char* key, const char* def, char* out,
@@ -210,51 +197,65 @@ size_t IniRead(const char* file, const char* section, const char* key, const cha
   return CopyOut(def ? def : "", out, out_size);
 }
 
-int IniWrite(const char* file, const char* section, const char* key, const char* value) {
-  if (!file || !*file) return ENOENT;
-  if (strlen(file) >= PATH_MAX) return ENAMETOOLONG;
+namespace {
+
+// Applies one change to the file's text; EINVAL for a name the format
+// cannot hold.
+int ApplyChange(std::string* data, const IniChange& change) {
+  const char* section = change.section;
+  const char* key = change.key;
+  const char* value = change.value;
   if (!ValidName(section, "]\r\n") || (key && !ValidName(key, "=[\r\n"))) return EINVAL;
-
-  // Write through a symbolic link rather than replacing it.
-  char resolved[PATH_MAX];
-  struct stat st;
-  const char* path = file;
-  if (lstat(file, &st) == 0 && S_ISLNK(st.st_mode)) {
-    if (!realpath(file, resolved)) return errno;
-    path = resolved;
-  }
-  char folder[PATH_MAX];
-  if (!FolderOf(path, folder, sizeof folder, false)) return ENAMETOOLONG;
-  if (FolderForcedReadOnly(folder[0] ? folder : ".")) return EACCES;
-
-  std::string data;
-  int error = ReadWholeFile(path, kMaxIniSize, &data);
-  bool exists = error == 0;
-  if (error != 0 && error != ENOENT) return error;
-  bool have_stat = exists && stat(path, &st) == 0;
-
-  std::string_view eol = LineEnding(data);
-  Location where = Locate(data, Trim(section), key ? Trim(key) : std::string_view());
+  std::string_view eol = LineEnding(*data);
+  Location where = Locate(*data, Trim(section), key ? Trim(key) : std::string_view());
   std::string updated;
   if (!key) {
     if (!where.section_found) return 0;
-    updated = data.substr(0, where.section_start) + data.substr(where.section_end);
+    updated = data->substr(0, where.section_start) + data->substr(where.section_end);
   } else if (!value) {
     if (!where.key_found) return 0;
-    updated = data.substr(0, where.key_line.start) + data.substr(where.key_line.next);
+    updated = data->substr(0, where.key_line.start) + data->substr(where.key_line.next);
   } else if (where.key_found) {
-    updated = data.substr(0, where.key_value_start);
+    updated = data->substr(0, where.key_value_start);
     updated += StoredValue(value);
-    updated += data.substr(where.key_line.text_end);
+    updated += data->substr(where.key_line.text_end);
   } else {
     std::string entry = std::string(Trim(key)) + "=" + StoredValue(value) + std::string(eol);
-    size_t at = where.section_found ? where.insert_at : data.size();
+    size_t at = where.section_found ? where.insert_at : data->size();
     if (!where.section_found) entry = "[" + std::string(Trim(section)) + "]" + std::string(eol) + entry;
-    bool needs_break = at > 0 && at == data.size() && data.back() != '\n';
-    updated = data.substr(0, at) + (needs_break ? std::string(eol) : std::string()) + entry + data.substr(at);
+    bool needs_break = at > 0 && at == data->size() && data->back() != '\n';
+    updated = data->substr(0, at) + (needs_break ? std::string(eol) : std::string()) + entry + data->substr(at);
   }
-  if (exists && updated == data) return 0;
-  return ReplaceFile(path, updated, have_stat ? &st : nullptr);
+  *data = std::move(updated);
+  return 0;
+}
+
+}  // namespace
+
+int IniWrite(const char* file, const char* section, const char* key, const char* value) {
+  const IniChange change{section, key, value};
+  return IniWriteMany(file, &change, 1, nullptr);
+}
+
+int IniWriteMany(const char* file, const IniChange* changes, size_t count,
+                 void (*legacy)(std::string* data)) {
+  if (!file || !*file) return ENOENT;
+  if (strlen(file) >= PATH_MAX) return ENAMETOOLONG;
+  for (size_t i = 0; i < count; ++i) {
+    const IniChange& c = changes[i];
+    if (!ValidName(c.section, "]\r\n") || (c.key && !ValidName(c.key, "=[\r\n"))) return EINVAL;
+  }
+  std::string data;
+  int error = ReadWholeFile(file, kMaxIniSize, &data);
+  bool exists = error == 0;
+  if (error != 0 && error != ENOENT) return error;
+  const std::string original = data;
+  if (legacy) legacy(&data);
+  for (size_t i = 0; i < count; ++i) {
+    if ((error = ApplyChange(&data, changes[i])) != 0) return error;
+  }
+  if (exists && data == original) return 0;
+  return WriteFileReplacing(file, data.data(), data.size(), kNewUserFileMode);
 }
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 namespace platform {
 
@@ -24,5 +25,15 @@ size_t IniRead(const char* file, const char* section, const char* key, const cha
 // lines take the file's line ending (CR LF for a new file). Returns 0 or an
 // errno value (ENOENT for an empty path, ENAMETOOLONG for one over PATH_MAX).
 int IniWrite(const char* file, const char* section, const char* key, const char* value);
+
+// Several changes in one write of the file, applied in order; `legacy`
+// (when given) first rewrites the text read, say, into another encoding.
+struct IniChange {
+  const char* section;
+  const char* key;    // null: delete the section
+  const char* value;  // null: delete the key
+};
+int IniWriteMany(const char* file, const IniChange* changes, size_t count,
+                 void (*legacy)(std::string* data));
 
 }  // namespace platform

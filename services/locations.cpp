@@ -141,6 +141,12 @@ void XT40shell::ChooseSettingsFile(const char* name) {
   char user_path[kPathSize];
   const bool user_exists = LocateFile(file_name, user_path, sizeof user_path, 0) == 0;
   if (!folder_writable_) {
+    // The folder's settings move with user.dic and PLHYPH.USR (copied once,
+    // since the folder cannot be written), so no preference silently resets.
+    char folder_path[kPathSize];
+    if (!user_exists && LocateFile(file_name, folder_path, sizeof folder_path, 3) == 0) {
+      platform::CopyFileNew(folder_path, user_path);
+    }
     SetProfileTarget(user_path, nullptr);
     return;
   }

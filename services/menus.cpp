@@ -6,9 +6,30 @@
 #include "services/services.h"
 #include "services/translate.h"
 
+#include <vector>
+
 namespace {
 
 inline constexpr size_t kMenuTextSize = 512;
+
+// Every item's stored (untranslated) title, so that a change of the
+// interface language can show all of them in the new language.
+struct StoredTitle {
+  xt_menu menu;
+  uint16_t item;
+  const char* text;
+};
+std::vector<StoredTitle> gTitles;
+
+void RememberTitle(xt_menu menu, uint16_t item, const char* text) {
+  for (StoredTitle& title : gTitles) {
+    if (title.menu == menu && title.item == item) {
+      title.text = text;
+      return;
+    }
+  }
+  gTitles.push_back({menu, item, text});
+}
 
 }  // namespace
 
@@ -22,7 +43,19 @@ xt_menu AddMenu(xt_menu host_menu, const char* title) {
 
 uint16_t AddMenuItem(xt_menu menu, const char* text) {
   char display[kMenuTextSize];
-  return gMenuSuite->append_item(menu, ToDisplay(text, display, sizeof display));
+  const uint16_t item = gMenuSuite->append_item(menu, ToDisplay(text, display, sizeof display));
+  RememberTitle(menu, item, text);
+  return item;
+}
+
+void ForgetMenuTitles() { gTitles.clear(); }
+
+void RetitleMenuItems() {
+  char display[kMenuTextSize];
+  for (const StoredTitle& title : gTitles) {
+    gMenuSuite->set_item_text(title.menu, title.item,
+                              ToDisplay(title.text, display, sizeof display));
+  }
 }
 
 void AddSeparator(xt_menu menu) { gMenuSuite->append_separator(menu); }
@@ -36,6 +69,7 @@ void SetMenuItemText(xt_menu menu, uint16_t item, const char* text) {
   if (item == 0) return;
   char display[kMenuTextSize];
   gMenuSuite->set_item_text(menu, item, ToDisplay(text, display, sizeof display));
+  RememberTitle(menu, item, text);
 }
 
 xt_menu AddModuleMenu(xt_menu menu_bar, const char* title, const MenuEntries& entries) {

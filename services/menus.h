@@ -55,3 +55,8 @@ using MenuEntries = std::vector<MenuEntry>;
 xt_menu AddModuleMenu(xt_menu menu_bar, const char* title, const MenuEntries& entries);
 // Runs the command of the entry whose host id is `item`; nothing for 0.
 void RunMenuEntry(uint16_t item, const MenuEntries& entries);
+
+// Shows every item's title again in the current interface language; menus
+// installed anew start with no titles remembered.
+void RetitleMenuItems();
+void ForgetMenuTitles();

@@ -126,6 +126,8 @@ const TextPair kPolishTexts[] = {
     {MACCE("No more errors."), MACCE("Nie ma więcej błędów.")},
     {MACCE("Do you want to check from the beginning of story?"),
      MACCE("Czy chcesz sprawdzać od początku wątku?")},
+    {MACCE("Can't save %s: %s. Nothing was changed; try again or cancel."),
+     MACCE("Nie można zapisać %s: %s. Nic nie zmieniono; spróbuj ponownie lub anuluj.")},
     {MACCE("Can't create user dictionary."), MACCE("Nie można utworzyć słownika użytkownika.")},
     {MACCE("Can't load user dictionary file."),
      MACCE("Nie można wczytać pliku słownika użytkownika.")},

@@ -21,6 +21,7 @@ int32_t WirselXT::RegisterCallbacks(xt_registration* record) {
 
 int32_t WirselXT::InstallMenus(xt_menu_record* record) {
   RegisterTranslations();
+  ForgetMenuTitles();
   for (ProofingModule* module : Modules()) module->InstallMenus(record);
   return 0;
 }
@@ -33,5 +34,10 @@ int32_t WirselXT::UpdateMenus(xt_menu_record*) {
 
 int32_t WirselXT::DoMenuCommand(xt_menu_record* record) {
   for (ProofingModule* module : Modules()) module->DoMenuCommand(record);
+  return 0;
+}
+
+int32_t WirselXT::Notify(xt_language_record*) {
+  RetitleMenuItems();
   return 0;
 }

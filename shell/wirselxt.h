@@ -15,4 +15,6 @@ class WirselXT : public XT40shell {
   int32_t InstallMenus(xt_menu_record* record) override;
   int32_t UpdateMenus(xt_menu_record* record) override;
   int32_t DoMenuCommand(xt_menu_record* record) override;
+  // A new interface language: every item is shown in it.
+  int32_t Notify(xt_language_record* record) override;
 };

@@ -336,7 +336,10 @@ bool SpellCheckRun::ChangeAll(const std::string& text) {
 void SpellCheckRun::IgnoreAll() { ignore_all_.push_back(IgnoreEntry{SmallLetters(taken_), taken_}); }
 
 void SpellCheckRun::AddCurrentWord() {
-  if (user_dictionary() != nullptr) userdict_add_word(user_dictionary(), current_word_.c_str());
+  UserDict* user = user_dictionary();
+  if (user != nullptr && userdict_add_word(user, current_word_.c_str()) == kUserDictNotSaved) {
+    SaveFailedAlert(userdict_path(user), userdict_save_error(user));
+  }
 }
 
 void SpellCheckRun::ShowCurrentWord() {

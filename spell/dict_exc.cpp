@@ -15,18 +15,30 @@ void CdlgDictExc::AppendWords(int16_t list_box) {
   }
 }
 
+namespace {
+
+// Says when a change could not be saved (the list then shows it undone).
+bool Saved(UserDict* user, int result) {
+  if (result != kUserDictNotSaved) return true;
+  SaveFailedAlert(userdict_path(user), userdict_save_error(user));
+  return false;
+}
+
+}  // namespace
+
 void CdlgDictExc::AddWord(const char* word) {
-  if (word[0] != 0) userdict_add_word(user_, word);
+  if (word[0] != 0) Saved(user_, userdict_add_word(user_, word));
 }
 
 void CdlgDictExc::RemoveWord(const char* word) {
-  if (word[0] != 0) userdict_remove_word(user_, word);
+  if (word[0] != 0) Saved(user_, userdict_remove_word(user_, word));
 }
 
 void CdlgDictExc::ChangeWord(const char* old_word, const char* new_word) {
   if (old_word[0] == 0 || new_word[0] == 0) return;
-  userdict_remove_word(user_, old_word);
-  userdict_add_word(user_, new_word);
+  if (Saved(user_, userdict_remove_word(user_, old_word))) {
+    Saved(user_, userdict_add_word(user_, new_word));
+  }
 }
 
 // A user dictionary takes any word of letters.

@@ -68,6 +68,10 @@ bool CDictPrefsDialog::Accept() {
   prefs_.always_suggest = GetCheck(kAlwaysSuggest) ? 1 : 0;
   prefs_.use_user_dictionary = GetCheck(kUseUserDictionary) ? 1 : 0;
   prefs_.accept_compounds = GetCheck(kAcceptCompounds) ? 1 : 0;
-  SaveDictPrefs(prefs_);
+  // A failed save keeps the dialog open with the user's values.
+  if (const int32_t error = SaveDictPrefs(prefs_); error != 0) {
+    SettingsSaveFailedAlert(error);
+    return false;
+  }
   return true;
 }

@@ -41,8 +41,9 @@ DictPrefs LoadDictPrefs() {
   return prefs;
 }
 
-bool SaveDictPrefs(const DictPrefs& prefs) {
+int32_t SaveDictPrefs(const DictPrefs& prefs) {
   SetProfileTarget(nullptr, kSection);
+  BeginProfileBatch();
   WriteProfileInt("2SlownikiUzytkownika", prefs.use_user_dictionary);
   WriteProfileInt("3PominWERSALIKI", prefs.skip_all_capitals);
   WriteProfileInt("4PominCYFRY", prefs.skip_with_digits);
@@ -53,5 +54,5 @@ bool SaveDictPrefs(const DictPrefs& prefs) {
     WriteProfileString(keys.key, shortcut.key);
   }
   WriteProfileInt(kAcceptCompoundsKey, prefs.accept_compounds);
-  return FlushProfile() == 0;
+  return FlushProfile();
 }

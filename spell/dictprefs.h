@@ -27,6 +27,6 @@ struct DictPrefs {
 // Selects section "1Slownik" of the current settings file and reads every key
 // (missing ones give the defaults above).
 DictPrefs LoadDictPrefs();
-// Selects the section, writes every key and flushes; false when the file
-// could not be written.
-bool SaveDictPrefs(const DictPrefs& prefs);
+// Selects the section, writes every key in one write of the file; 0, or the
+// errno of the failed write.
+int32_t SaveDictPrefs(const DictPrefs& prefs);

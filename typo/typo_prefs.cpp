@@ -196,6 +196,10 @@ bool CTypoPrefsDialog::Accept() {
   if (GetCheck(kEmDash)) o.dash_kind = 0;
   if (GetCheck(kEnDash)) o.dash_kind = 1;
   for (const CharField& f : kCharFields) CleanCharList(GetText(f.item).c_str(), o.*f.field, f.size);
-  SaveTypographyOptions();
+  // A failed save keeps the dialog open with the user's values.
+  if (const int32_t error = SaveTypographyOptions(); error != 0) {
+    SettingsSaveFailedAlert(error);
+    return false;
+  }
   return true;
 }

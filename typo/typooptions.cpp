@@ -205,6 +205,7 @@ void LoadTypographyOptions() {
 
 int32_t SaveTypographyOptions() {
   SetProfileTarget(nullptr, kTypoSection);
+  BeginProfileBatch();
   const TypographyOptions& options = gTypoOptions;
   for (const FlagKey& f : kFlagKeys) WriteProfileInt(f.key, options.*f.field);
   for (const CharListKey& c : kCharListKeys) WriteProfileString(c.key, options.*c.field);

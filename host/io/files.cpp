@@ -1,92 +1,59 @@
-// Whole-file reads with a size limit, and writes through a temporary file
-// renamed over the target.
+// Whole-file reads with a size limit, and writes through platform/'s writer.
 #include "host/io/files.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
-
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
 #include "host/io/io_error.h"
+#include "platform/safefile.h"
 
 namespace wirsel::io {
 
 namespace {
 
-std::string SystemReason(const char* what) {
-  return std::string(what) + ": " + std::strerror(errno);
+std::string TooLarge() {
+  return "file too large (over " + std::to_string(kMaxInputBytes >> 20) + " MiB)";
 }
 
 }  // namespace
 
 std::string ReadFileBytes(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) throw IoError(path, 0, "is a folder");
-  const std::string too_large =
-      "file too large (over " + std::to_string(kMaxInputBytes >> 20) + " MiB)";
-  if (std::filesystem::is_regular_file(path, error) &&
-      std::filesystem::file_size(path, error) > kMaxInputBytes) {
-    throw IoError(path, 0, too_large);
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw IoError(path, 0, SystemReason("cannot open"));
   std::string bytes;
-  char chunk[1 << 16];
-  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-    if (bytes.size() + static_cast<std::size_t>(in.gcount()) > kMaxInputBytes) {
-      throw IoError(path, 0, too_large);
-    }
-    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+  int error = 0;
+  if (IsStandardStream(path)) {
+    error = platform::ReadDescriptor(STDIN_FILENO, kMaxInputBytes, &bytes);
+  } else {
+    error = platform::ReadWholeFile(path.c_str(), kMaxInputBytes, &bytes);
   }
-  if (in.bad()) throw IoError(path, 0, SystemReason("cannot read"));
+  const std::string shown = IsStandardStream(path) ? "standard input" : path;
+  if (error == EFBIG) throw IoError(shown, 0, TooLarge());
+  if (error == EISDIR) throw IoError(shown, 0, "is a folder");
+  if (error != 0) throw IoError(shown, 0, std::string("cannot read: ") + std::strerror(error));
   return bytes;
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  std::filesystem::path target(path);
-  std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  int fd = mkstemp(pattern.data());
-  if (fd < 0) throw IoError(path, 0, SystemReason("cannot create a temporary file"));
-  // The new file keeps the mode of the one it replaces, else the usual one.
-  struct stat old_file;
-  if (::stat(path.c_str(), &old_file) == 0) {
-    ::fchmod(fd, old_file.st_mode & 07777);
-  } else {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-  }
-  const char* data = bytes.data();
-  std::size_t left = bytes.size();
-  bool ok = true;
-  while (ok && left > 0) {
-    ssize_t written = ::write(fd, data, left);
-    if (written < 0 && errno == EINTR) continue;
-    ok = written > 0;
-    if (ok) {
-      data += written;
-      left -= static_cast<std::size_t>(written);
+  if (IsStandardStream(path)) {
+    std::cout.flush();
+    const int error = platform::WriteToDescriptor(STDOUT_FILENO, bytes.data(), bytes.size());
+    if (error != 0) {
+      throw IoError("standard output", 0, std::string("cannot write: ") + std::strerror(error));
     }
+    return;
   }
-  std::string reason = ok ? "" : SystemReason("cannot write");
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    reason = SystemReason("cannot write");
-  }
-  if (ok && std::rename(pattern.c_str(), path.c_str()) != 0) {
-    ok = false;
-    reason = SystemReason("cannot replace the file");
-  }
-  if (!ok) {
-    std::remove(pattern.c_str());
-    throw IoError(path, 0, reason);
-  }
+  const int error = platform::WriteFileReplacing(path.c_str(), bytes.data(), bytes.size(),
+                                                 platform::kNewDocumentMode);
+  if (error != 0) throw IoError(path, 0, std::string("cannot write: ") + std::strerror(error));
+}
+
+void CheckOutputPath(const std::string& path) {
+  if (IsStandardStream(path)) return;
+  const int error = platform::CheckWritable(path.c_str());
+  if (error == ENOENT) throw IoError(path, 0, "cannot write: the folder does not exist");
+  if (error != 0) throw IoError(path, 0, std::string("cannot write: ") + std::strerror(error));
 }
 
 }  // namespace wirsel::io

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -146,6 +148,57 @@ struct Placement {
   json::json_pointer at;  // the reference that placed it
 };
 
+// Finds where parsing fails: the field (as a JSON pointer) and the byte, for
+// errors that the parser reports without a place (a number out of range).
+class FailureLocator : public json::json_sax_t {
+ public:
+  bool null() override { return Value(); }
+  bool boolean(bool) override { return Value(); }
+  bool number_integer(number_integer_t) override { return Value(); }
+  bool number_unsigned(number_unsigned_t) override { return Value(); }
+  bool number_float(number_float_t, const string_t&) override { return Value(); }
+  bool string(string_t&) override { return Value(); }
+  bool binary(binary_t&) override { return Value(); }
+  bool start_object(std::size_t) override { return Open(false); }
+  bool key(string_t& name) override {
+    path_.back().key = name;
+    return true;
+  }
+  bool end_object() override { return Close(); }
+  bool start_array(std::size_t) override { return Open(true); }
+  bool end_array() override { return Close(); }
+  bool parse_error(std::size_t position, const std::string&, const json::exception&) override {
+    byte = position;
+    for (const Level& level : path_) {
+      pointer /= level.array ? std::to_string(level.index) : level.key;
+    }
+    return false;
+  }
+
+  json::json_pointer pointer;
+  std::size_t byte = 0;
+
+ private:
+  struct Level {
+    bool array;
+    std::size_t index;
+    std::string key;
+  };
+  bool Value() {
+    if (!path_.empty() && path_.back().array) ++path_.back().index;
+    return true;
+  }
+  bool Open(bool array) {
+    path_.push_back({array, 0, ""});
+    return true;
+  }
+  bool Close() {
+    path_.pop_back();
+    return Value();
+  }
+  std::vector<Level> path_;
+};
+
 class Reader {
  public:
   Reader(std::string_view text, const std::string& name) : text_(text), name_(name) {}
@@ -159,6 +212,14 @@ class Reader {
       if (colon != std::string::npos) reason = reason.substr(colon + 2);
       throw IoError(name_, LineAt(text_, error.byte > 0 ? error.byte - 1 : 0),
                     "broken JSON: " + reason);
+    } catch (const json::exception& error) {
+      // A value the parser cannot hold, such as 1e400.
+      FailureLocator locator;
+      json::sax_parse(text_, &locator);
+      const std::string field = locator.pointer.to_string();
+      throw IoError(name_, LineAt(text_, locator.byte > 0 ? locator.byte - 1 : 0),
+                    (field.empty() ? std::string() : field.substr(1) + ": ") +
+                        "a number out of range (beyond what a double can hold)");
     }
     const json::json_pointer top;
     Expect(top, root_.is_object(), "a document must be a JSON object");

@@ -35,6 +35,7 @@ enum HyphResult : int {
   kHyphExcPresent = 1,     // add: the letters are already there, or refused
   kHyphExcNotFound = 2,    // remove: not in the list, or no user file
   kHyphExcNoList = -128,   // add: no user file attached, or no memory
+  kHyphExcNotSaved = 2,    // add/remove: the file could not be written; unchanged
 };
 // Container-layer codes (container/resfile.h) may also come back from hyph_open.
 
@@ -50,6 +51,11 @@ int hyph_open(const char* data_path, HyphHandle* engine);
 int hyph_open_exceptions(const char* user_path, HyphHandle engine);
 // Frees everything; null is accepted.
 void hyph_close(HyphHandle engine);
+// The system's error number of the last failed save of PLHYPH.USR (0 after
+// a good one), for messages.
+int hyph_save_error();
+// The attached user file's path ("" without one), into the caller's buffer.
+void hyph_user_path(HyphHandle engine, char* out, size_t out_size);
 // True when a user file is attached (edits are possible).
 bool hyph_has_user_file(HyphHandle engine);
 

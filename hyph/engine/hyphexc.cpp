@@ -1,6 +1,9 @@
 // Editing and listing the user exception list; every change is written to
-// the user file at once.
+// the user file at once, under an update lock and applied to the list on
+// disk then, so that two processes editing at once keep each other's words.
 #include <cstring>
+
+#include "platform/safefile.h"
 
 #include "hyph/engine/exclist.h"
 #include "hyph/engine/hyph.h"
@@ -33,6 +36,23 @@ bool Rebuild(HyphState& s, size_t at, size_t length, const uint8_t* entry) {
   return true;
 }
 
+// Runs `edit` on the list as it is on disk, under the update lock, and saves
+// the result. When the save fails the list is read back from the file it
+// could not replace, so nothing unsaved is shown; kHyphExcNotSaved.
+template <typename Edit>
+int EditSaved(HyphState& s, Edit edit) {
+  platform::UpdateLock file_lock;
+  if (platform::LockForUpdate(s.user_path, &file_lock) != 0) return kHyphExcNotSaved;
+  hyph_reload_user_list(s);
+  int result = edit();
+  if (result == kHyphOk && hyph_save_user_list(s) != kHyphOk) {
+    result = kHyphExcNotSaved;
+    hyph_reload_user_list(s);
+  }
+  platform::Unlock(&file_lock);
+  return result;
+}
+
 }  // namespace
 
 int hyph_exc_add(HyphHandle engine, const char* word) {
@@ -43,15 +63,16 @@ int hyph_exc_add(HyphHandle engine, const char* word) {
   uint8_t entry[kExcMaxEntry];
   const size_t length = exc_entry_build(word, entry);
   if (length == 0) return kHyphExcPresent;
-  ExcPlace place;
-  {
-    BlockLock list(s.user_exc);
-    place = exc_list_place(list.bytes(), entry + 2, entry[1]);
-  }
-  if (place.found) return kHyphExcPresent;
-  if (!Rebuild(s, place.offset, length, entry)) return kHyphExcNoList;
-  hyph_save_user_list(s);
-  return kHyphOk;
+  return EditSaved(s, [&] {
+    ExcPlace place;
+    {
+      BlockLock list(s.user_exc);
+      place = exc_list_place(list.bytes(), entry + 2, entry[1]);
+    }
+    if (place.found) return int(kHyphExcPresent);
+    if (!Rebuild(s, place.offset, length, entry)) return int(kHyphExcNoList);
+    return int(kHyphOk);
+  });
 }
 
 int hyph_exc_remove(HyphHandle engine, const char* word) {
@@ -62,17 +83,18 @@ int hyph_exc_remove(HyphHandle engine, const char* word) {
   uint8_t codes[kExcMaxLetters];
   const size_t n = exc_word_codes(word, true, codes);
   if (n == 0) return kHyphExcNotFound;
-  ExcPlace place;
-  size_t length;
-  {
-    BlockLock list(s.user_exc);
-    place = exc_list_place(list.bytes(), codes, n);
-    length = list.bytes()[place.offset];
-  }
-  if (!place.found) return kHyphExcNotFound;
-  if (!Rebuild(s, place.offset, length, nullptr)) return kHyphExcNoList;
-  hyph_save_user_list(s);
-  return kHyphOk;
+  return EditSaved(s, [&] {
+    ExcPlace place;
+    size_t length;
+    {
+      BlockLock list(s.user_exc);
+      place = exc_list_place(list.bytes(), codes, n);
+      length = list.bytes()[place.offset];
+    }
+    if (!place.found) return int(kHyphExcNotFound);
+    if (!Rebuild(s, place.offset, length, nullptr)) return int(kHyphExcNoList);
+    return int(kHyphOk);
+  });
 }
 
 int hyph_exc_next(HyphHandle engine, char* out, size_t out_size, bool restart) {

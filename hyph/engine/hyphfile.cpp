@@ -1,5 +1,6 @@
 // Opening and closing an engine: PLHYPH.DAT's four resources, checked once so
 // that the word walk needs no bounds checks, and the user file PLHYPH.USR.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -11,9 +12,11 @@
 #include "hyph/engine/exclist.h"
 #include "hyph/engine/hyph.h"
 #include "hyph/engine/state.h"
+#include "platform/safefile.h"
 
 namespace {
 
+int g_save_error = 0;  // errno of the last failed save of a user list
 constexpr char kType[] = "HYPd";
 constexpr uint16_t kTrieId = 100;
 constexpr uint16_t kOpsId = 101;
@@ -147,21 +150,40 @@ bool MissingOrEmpty(const char* path) {
 
 }  // namespace
 
-int hyph_save_user_list(const HyphState& s) {
-  const std::string temp = std::string(s.user_path) + ".tmp";
-  const uint16_t file = eng_file_open(temp.c_str(), kOpenCreate);
-  if (file >= kEngBadHandle) return kHyphSaveCreate;
+int hyph_save_error() { return g_save_error; }
+
+// The user list as its file holds it: the size, then the list.
+static std::string UserFileBytes(const HyphState& s) {
   BlockLock lock(s.user_exc);
   const size_t size = eng_block_size(s.user_exc);
-  const uint8_t field[4] = {uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16),
-                            uint8_t(size >> 24)};
-  int result = kHyphOk;
-  if (eng_file_write(field, 4, file) != 4) result = kHyphSaveSize;
-  else if (eng_file_write(lock.bytes(), size, file) != size) result = kHyphSaveContent;
-  if (eng_file_close(file) != 0 && result == kHyphOk) result = kHyphSaveContent;
-  if (result == kHyphOk && std::rename(temp.c_str(), s.user_path) != 0) result = kHyphSaveCreate;
-  if (result != kHyphOk) std::remove(temp.c_str());
-  return result;
+  std::string bytes = {char(size), char(size >> 8), char(size >> 16), char(size >> 24)};
+  bytes.append(reinterpret_cast<const char*>(lock.bytes()), size);
+  return bytes;
+}
+
+int hyph_save_user_list(const HyphState& s) {
+  const std::string bytes = UserFileBytes(s);
+  const int error = platform::WriteFileReplacing(s.user_path, bytes.data(), bytes.size(),
+                                                 platform::kNewUserFileMode);
+  g_save_error = error;
+  if (error == 0) return kHyphOk;
+  return error == ENOSPC || error == EIO || error == EDQUOT ? kHyphSaveContent : kHyphSaveCreate;
+}
+
+void hyph_reload_user_list(HyphState& s) {
+  std::string on_disk;
+  if (platform::ReadWholeFile(s.user_path, size_t{1} << 24, &on_disk) != 0 ||
+      on_disk == UserFileBytes(s)) {
+    return;
+  }
+  EngHandle list = nullptr;
+  if (LoadUserList(s.user_path, &list) == kHyphOk && list) {
+    eng_block_free(s.user_exc);
+    s.user_exc = list;
+    s.enum_cursor = 0;
+  } else {
+    eng_block_free(list);
+  }
 }
 
 int hyph_open(const char* data_path, HyphHandle* engine) {
@@ -242,6 +264,14 @@ bool hyph_has_user_file(HyphHandle engine) {
   if (!engine) return false;
   BlockLock lock(engine);
   return lock.as<HyphState>()->user_path[0] != 0;
+}
+
+void hyph_user_path(HyphHandle engine, char* out, size_t out_size) {
+  if (!out || out_size == 0) return;
+  out[0] = 0;
+  if (!engine) return;
+  BlockLock lock(engine);
+  std::snprintf(out, out_size, "%s", lock.as<HyphState>()->user_path);
 }
 
 const char* hyph_result_text(int code) {

@@ -53,3 +53,7 @@ class BlockLock {
 
 // Writes the user list to the state's user path; a result code of hyph.h.
 int hyph_save_user_list(const HyphState& state);
+// Takes the list on disk at the user path in place of the one in memory when
+// it loads whole (another process may have changed it); otherwise keeps the
+// list in memory.
+void hyph_reload_user_list(HyphState& state);

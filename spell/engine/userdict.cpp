@@ -1,29 +1,36 @@
-// User dictionaries: loading with repair of damaged lists, the bounded list
-// search, insertion and removal by re-encoding the front-coded list, saving
-// through a temporary file.
+// User dictionaries: the two file formats (binary lists, repaired when
+// damaged; plain UTF-8 word lists), the bounded list search, insertion and
+// removal by re-encoding the front-coded list, saving under an update lock
+// merged with what is on disk, and the chain the engine consults.
 #include "spell/engine/userdict.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <new>
 #include <string>
 #include <vector>
 
+#include "base/charset.h"
 #include "container/block.h"
-#include "container/engfile.h"
+#include "platform/safefile.h"
 #include "spell/engine/letters.h"
 
 struct UserDict {
   char path[kUserDictPathMax + 1] = {};
   EngHandle list = nullptr;
   size_t length = 0;  // bytes of the list in use (the block may be larger)
-  uint16_t file = 0;
+  UserDictFormat format = UserDictFormat::kBinary;
   uint32_t cursor = 1;
+  int save_error = 0;  // errno of the last failed save
   bool read_only = false;  // shipped with the dictionary: never written
 };
 
 namespace {
+
+// Larger files are not user dictionaries.
+constexpr size_t kMaxFileBytes = size_t{64} << 20;
 
 using Words = std::vector<std::string>;
 
@@ -107,7 +114,7 @@ bool ListHolds(const uint8_t* b, size_t size, const uint8_t* w) {
   return false;
 }
 
-bool ReadWords(const UserDict* dict, Words* words) {
+bool ReadWords(UserDict* dict, Words* words) {
   const uint8_t* bytes = eng_block_lock(dict->list);
   const bool whole = bytes && Decode(bytes, dict->length, words);
   if (bytes) eng_block_unlock(dict->list);
@@ -127,47 +134,243 @@ bool StoreWords(UserDict* dict, const Words& words) {
   return true;
 }
 
-// Writes length + list to `path` through a temporary file in the same folder
-// renamed over it, so a failed save leaves the previous file whole.
-bool WriteListFile(const char* path, const uint8_t* bytes, size_t size) {
-  const std::string temp = std::string(path) + ".tmp";
-  const uint16_t file = eng_file_open(temp.c_str(), 2);
-  if (file == kEngBadHandle) return false;
-  const uint8_t head[4] = {uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16),
-                           uint8_t(size >> 24)};
-  bool ok = eng_file_write(head, 4, file) == 4 && eng_file_write(bytes, size, file) == size;
-  ok = eng_file_close(file) == 0 && ok;
-  ok = ok && std::rename(temp.c_str(), path) == 0;
-  if (!ok) std::remove(temp.c_str());
-  return ok;
+// A file's bytes as read for loading or merging.
+struct FileWords {
+  UserDictFormat format = UserDictFormat::kBinary;
+  Words words;
+};
+
+uint32_t LittleEndian32(const uint8_t* p) {
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
-int Save(UserDict* dict) {
-  if (dict->read_only) return kUserDictNotSaved;
-  const uint8_t* bytes = eng_block_lock(dict->list);
-  if (!bytes) return kUserDictNotSaved;
-  const bool ok = WriteListFile(dict->path, bytes, dict->length);
-  eng_block_unlock(dict->list);
-  if (!ok) return kUserDictNotSaved;
-  // The open handle still names the replaced file.
-  if (dict->file) eng_file_close(dict->file);
-  dict->file = eng_file_open(dict->path, 1);
-  if (dict->file == kEngBadHandle) dict->file = 0;
-  return kUserDictOk;
+// Text a person keeps words in: valid UTF-8 without control characters other
+// than tab and line ends.
+bool IsWordListText(const std::string& bytes) {
+  size_t i = 0;
+  while (i < bytes.size()) {
+    const uint8_t b = uint8_t(bytes[i]);
+    if (b < 0x80) {
+      if ((b < 0x20 && b != '\t' && b != '\n' && b != '\r') || b == 0x7F) return false;
+      ++i;
+      continue;
+    }
+    const size_t extra = b >= 0xC2 && b < 0xE0 ? 1 : b >= 0xE0 && b < 0xF0 ? 2 : b >= 0xF0 && b < 0xF5 ? 3 : 0;
+    if (extra == 0 || i + extra >= bytes.size()) return false;
+    for (size_t k = 1; k <= extra; ++k) {
+      if ((uint8_t(bytes[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += extra + 1;
+  }
+  return true;
 }
 
-// Maps a word with its case; false when it has no letters or too many.
-bool WordCodes(const char* word, std::string* codes) {
+// One UTF-8 line's word as Windows-1250, or "" when some character has no
+// Windows-1250 byte.
+std::string LineWord(const std::string& line) {
+  std::string word;
+  size_t i = 0;
+  while (i < line.size()) {
+    const uint8_t b = uint8_t(line[i]);
+    uint32_t value = b;
+    size_t extra = b < 0x80 ? 0 : b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : 1;
+    if (extra) value = b & (0x3F >> extra);
+    for (size_t k = 1; k <= extra && i + k < line.size(); ++k) {
+      value = value << 6 | (uint8_t(line[i + k]) & 0x3F);
+    }
+    i += extra + 1;
+    const int32_t code = value < 0x10000 ? Win1250CodeOf(uint16_t(value)) : -1;
+    if (code <= 0) return "";
+    word.push_back(char(code));
+  }
+  return word;
+}
+
+// The word a line of a plain list contributes, in Windows-1250: the text
+// before a "/" (hunspell's flags), blanks around it dropped.
+std::string PlainLineWord(std::string line) {
+  if (const size_t slash = line.find('/'); slash != std::string::npos && slash > 0) {
+    line.resize(slash);
+  }
+  while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) {
+    line.pop_back();
+  }
+  size_t first = 0;
+  while (first < line.size() && (line[first] == ' ' || line[first] == '\t')) ++first;
+  return LineWord(line.substr(first));
+}
+
+// Maps a word with its case; false when it has no letter (a word of hyphens
+// only included), or too many. `whole`: every character must map.
+bool WordCodes(const char* word, std::string* codes, bool whole = false) {
   uint8_t buffer[kUserWordMax + 2];
   if (!word) return false;
   const int n = MapWord(word, false, buffer, sizeof buffer);
-  if (n <= 0) return false;
+  if (n <= 0 || (whole && size_t(n) != std::strlen(word))) return false;
+  if (std::all_of(buffer, buffer + n, [](uint8_t c) { return c == kHyphenCode; })) return false;
   codes->assign(reinterpret_cast<const char*>(buffer), size_t(n));
   return true;
 }
 
+bool CodeLess(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return uint8_t(x) < uint8_t(y); });
+}
+
+// Sorted, each word once.
+void Normalise(Words* words) {
+  std::sort(words->begin(), words->end(), CodeLess);
+  words->erase(std::unique(words->begin(), words->end()), words->end());
+}
+
+// The words of a plain list: one a line; aspell's header line skipped.
+Words PlainWords(const std::string& bytes) {
+  Words words;
+  size_t start = 0;
+  bool first = true;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    const std::string line = bytes.substr(start, end - start);
+    start = end + 1;
+    const bool header = first && line.rfind("personal_ws-", 0) == 0;
+    first = false;
+    std::string codes;
+    if (header || !WordCodes(PlainLineWord(line).c_str(), &codes, true)) continue;
+    words.push_back(codes);
+  }
+  Normalise(&words);
+  return words;
+}
+
+// Reads the dictionary file: the binary format (a length field that fits
+// the file, or a list that decodes whole), else a plain word list.
+int ReadFileWords(const char* path, FileWords* out) {
+  std::string bytes;
+  const int error = platform::ReadWholeFile(path, kMaxFileBytes, &bytes);
+  if (error != 0) return error == ENOENT || error == EACCES ? kUserDictCannotOpen : kUserDictUnreadable;
+  if (bytes.empty()) return kUserDictUnreadable;
+  const auto* b = reinterpret_cast<const uint8_t*>(bytes.data());
+  if (bytes.size() >= 4) {
+    const uint32_t stored = LittleEndian32(b);
+    // A list cut short or damaged still counts when words come before the
+    // damage; a text file gives none.
+    Words words;
+    const bool whole = Decode(b + 4, bytes.size() - 4, &words);
+    if (stored <= bytes.size() - 4 || whole || !words.empty()) {
+      out->format = UserDictFormat::kBinary;
+      out->words.clear();
+      Decode(b + 4, std::min<size_t>(stored, bytes.size() - 4), &out->words);
+      return kUserDictOk;
+    }
+  }
+  if (!IsWordListText(bytes)) return kUserDictUnrecognised;
+  out->format = UserDictFormat::kPlain;
+  out->words = PlainWords(bytes);
+  return kUserDictOk;
+}
+
+std::string BinaryFile(const Words& words) {
+  const std::vector<uint8_t> list = Encode(words);
+  const size_t size = list.size();
+  std::string file = {char(size), char(size >> 8), char(size >> 16), char(size >> 24)};
+  file.append(reinterpret_cast<const char*>(list.data()), list.size());
+  return file;
+}
+
+int WriteFile(const char* path, const std::string& bytes) {
+  return platform::WriteFileReplacing(path, bytes.data(), bytes.size(),
+                                      platform::kNewUserFileMode);
+}
+
+// UTF-8 of a Windows-1250 word, for plain lists.
+std::string Utf8Word(const std::string& codes) {
+  std::string cp1250(codes.size() + 1, '\0');
+  std::string closed = codes + char(kEndCode);
+  if (!CodesToText(reinterpret_cast<const uint8_t*>(closed.data()), cp1250.data(), cp1250.size()))
+    return "";
+  cp1250.resize(std::strlen(cp1250.c_str()));
+  std::string utf8;
+  for (const char c : cp1250) {
+    const uint16_t v = Win1250ToUnicode(uint8_t(c));
+    if (v < 0x80) {
+      utf8.push_back(char(v));
+    } else if (v < 0x800) {
+      utf8.push_back(char(0xC0 | v >> 6));
+      utf8.push_back(char(0x80 | (v & 0x3F)));
+    } else {
+      utf8.push_back(char(0xE0 | v >> 12));
+      utf8.push_back(char(0x80 | (v >> 6 & 0x3F)));
+      utf8.push_back(char(0x80 | (v & 0x3F)));
+    }
+  }
+  return utf8;
+}
+
+// The change one save makes: words to add and to remove.
+struct Change {
+  Words add;
+  Words remove;
+};
+
+// A plain list after the change: new words appended as lines, removed words'
+// lines dropped; every other line kept as it was.
+std::string PlainFile(const std::string& old, const Words& on_disk, const Change& change) {
+  std::string out;
+  size_t start = 0;
+  while (start < old.size()) {
+    size_t end = old.find('\n', start);
+    const size_t next = end == std::string::npos ? old.size() : end + 1;
+    const std::string line = old.substr(start, next - start);
+    std::string codes;
+    const bool removed = WordCodes(PlainLineWord(line.substr(0, line.find('\n'))).c_str(), &codes, true) &&
+                         std::find(change.remove.begin(), change.remove.end(), codes) != change.remove.end();
+    if (!removed) out += line;
+    start = next;
+  }
+  if (!out.empty() && out.back() != '\n') out += '\n';
+  for (const std::string& w : change.add) {
+    if (!std::binary_search(on_disk.begin(), on_disk.end(), w, CodeLess)) out += Utf8Word(w) + "\n";
+  }
+  return out;
+}
+
+// Applies the change to the file under the update lock, merged with what is
+// on disk now (another process may have saved since this one loaded); the
+// list in memory becomes the result. When the file cannot be read, the words
+// in memory stand for it.
+int Save(UserDict* dict, const Change& change) {
+  if (dict->read_only) return kUserDictNotSaved;
+  platform::UpdateLock lock;
+  dict->save_error = platform::LockForUpdate(dict->path, &lock);
+  if (dict->save_error != 0) return kUserDictNotSaved;
+  FileWords disk;
+  std::string old;
+  const bool read = ReadFileWords(dict->path, &disk) == kUserDictOk;
+  if (!read) {
+    disk.format = dict->format;
+    if (!ReadWords(dict, &disk.words)) disk.words.clear();
+  }
+  if (disk.format == UserDictFormat::kPlain && read) {
+    platform::ReadWholeFile(dict->path, kMaxFileBytes, &old);
+  }
+  Words merged = disk.words;
+  for (const std::string& w : change.remove) std::erase(merged, w);
+  merged.insert(merged.end(), change.add.begin(), change.add.end());
+  Normalise(&merged);
+  const std::string bytes = disk.format == UserDictFormat::kPlain
+                                ? PlainFile(old, disk.words, change)
+                                : BinaryFile(merged);
+  if (disk.format != UserDictFormat::kPlain || !read || bytes != old) {
+    dict->save_error = WriteFile(dict->path, bytes);
+  }
+  platform::Unlock(&lock);
+  if (dict->save_error != 0) return kUserDictNotSaved;
+  dict->format = disk.format;
+  return StoreWords(dict, merged) ? kUserDictOk : kUserDictNotSaved;
+}
+
 void Free(UserDict* dict) {
-  if (dict->file) eng_file_close(dict->file);
   eng_block_free(dict->list);
   delete dict;
 }
@@ -176,8 +379,7 @@ void Free(UserDict* dict) {
 
 int userdict_create(const char* path) {
   if (!path || std::strlen(path) > kUserDictPathMax) return kUserDictCannotCreate;
-  const uint8_t empty[2] = {0, 0};
-  return WriteListFile(path, empty, sizeof empty) ? kUserDictOk : kUserDictCannotCreate;
+  return WriteFile(path, BinaryFile({})) == 0 ? kUserDictOk : kUserDictCannotCreate;
 }
 
 namespace {
@@ -185,43 +387,18 @@ namespace {
 int Open(const char* path, bool read_only, UserDict** dict) {
   *dict = nullptr;
   if (!path || std::strlen(path) > kUserDictPathMax) return kUserDictCannotOpen;
-  const uint16_t file = eng_file_open(path, read_only ? kOpenRead : kOpenReadWrite);
-  if (file == kEngBadHandle) return kUserDictCannotOpen;
+  FileWords file;
+  if (const int result = ReadFileWords(path, &file); result != kUserDictOk) return result;
   UserDict* d = new (std::nothrow) UserDict;
-  if (!d) {
-    eng_file_close(file);
-    return kUserDictUnreadable;
-  }
+  if (!d) return kUserDictUnreadable;
   std::strcpy(d->path, path);
-  d->file = file;
+  d->format = file.format;
   d->read_only = read_only;
-  const uint64_t file_length = eng_file_length(file);
-  uint8_t head[4];
-  uint64_t length = file_length >= 4 ? file_length - 4 : 0;
-  if (eng_file_read(head, 4, file) == 4) {
-    const uint32_t stored = uint32_t(head[0]) | uint32_t(head[1]) << 8 | uint32_t(head[2]) << 16 |
-                            uint32_t(head[3]) << 24;
-    if (stored <= length) length = stored;
-  }
-  if (length > kEngMaxChunk * 64) length = kEngMaxChunk * 64;
-  d->list = length ? eng_block_alloc(size_t(length), kBlockMovable) : nullptr;
-  uint8_t* bytes = d->list ? eng_block_lock(d->list) : nullptr;
-  const size_t got = bytes ? eng_file_read(bytes, size_t(length), file) : 0;
-  if (bytes) eng_block_unlock(d->list);
-  if (got == 0) {
+  const std::vector<uint8_t> list = Encode(file.words);
+  d->list = eng_block_alloc(list.size(), kBlockMovable);
+  if (!d->list || !StoreWords(d, file.words)) {
     Free(d);
     return kUserDictUnreadable;
-  }
-  d->length = got;
-  // A damaged or cut list keeps the words before the damage and a proper end.
-  Words words;
-  if (!ReadWords(d, &words) && !StoreWords(d, words)) {
-    Free(d);
-    return kUserDictUnreadable;
-  }
-  if (read_only) {
-    eng_file_close(d->file);
-    d->file = 0;
   }
   *dict = d;
   return kUserDictOk;
@@ -239,34 +416,39 @@ void userdict_close(UserDict** dict) {
   *dict = nullptr;
 }
 
-int userdict_add_word(UserDict* dict, const char* word) {
-  std::string codes;
-  if (!dict || !WordCodes(word, &codes)) return kUserDictOk;
-  Words words;
-  if (!ReadWords(dict, &words)) return kUserDictDamaged;
-  auto at = std::lower_bound(
-      words.begin(), words.end(), codes, [](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [](char x, char y) { return uint8_t(x) < uint8_t(y); });
-      });
-  if (at == words.end() || *at != codes) {
-    words.insert(at, codes);
-    if (!StoreWords(dict, words)) return kUserDictNotSaved;
+int userdict_add_words(UserDict* dict, const char* const* words, size_t count) {
+  if (!dict) return kUserDictOk;
+  Change change;
+  for (size_t i = 0; i < count; ++i) {
+    std::string codes;
+    if (WordCodes(words[i], &codes)) change.add.push_back(codes);
   }
-  return Save(dict);
+  if (change.add.empty()) return kUserDictOk;
+  return Save(dict, change);
 }
+
+int userdict_add_word(UserDict* dict, const char* word) { return userdict_add_words(dict, &word, 1); }
 
 int userdict_remove_word(UserDict* dict, const char* word) {
   if (!dict || !dict->list) return kUserDictNotSaved;
-  Words words;
-  if (!ReadWords(dict, &words)) return kUserDictNotSaved;
+  Change change;
   std::string codes;
-  if (WordCodes(word, &codes)) {
-    std::erase(words, codes);
-    if (!StoreWords(dict, words)) return kUserDictNotSaved;
-  }
-  return Save(dict);
+  if (WordCodes(word, &codes)) change.remove.push_back(codes);
+  return Save(dict, change);
 }
+
+UserDictFormat userdict_format(const UserDict* dict) {
+  return dict ? dict->format : UserDictFormat::kBinary;
+}
+
+bool userdict_storable(const char* word) {
+  std::string codes;
+  return WordCodes(word, &codes, true);
+}
+
+const char* userdict_path(const UserDict* dict) { return dict ? dict->path : ""; }
+
+int userdict_save_error(const UserDict* dict) { return dict ? dict->save_error : 0; }
 
 int userdict_contains(UserDict* dict, const char* word) {
   uint8_t codes[kUserWordMax + 2];

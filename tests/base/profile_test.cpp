@@ -78,7 +78,7 @@ TEST_F(Profile, CharactersRoundTripThroughEscapes) {
     const char* character;
     const char* stored;
   } cases[] = {{"\t", "\\t"}, {"\n", "\\n"}, {"\r", "\\r"}, {"\\", "\\\\"},
-               {"x", "x"},    {" ", " "},    {"\"", "\""},  {"\xB3", "\xB3"}};
+               {"x", "x"},    {" ", " "},    {"\"", "\""},  {"\xB3", "\xC5\x82"}};
   for (const Case& c : cases) {
     ASSERT_TRUE(WriteProfileChar("2Znak", c.character));
     EXPECT_EQ(Stored("2Znak"), c.stored) << c.stored;
@@ -210,6 +210,61 @@ TEST_F(LocateSettings, NoUserFolderMeansNotFound) {
   ScopedEnv xdg("XDG_DATA_HOME", (data_ / "blocker").c_str());
   char path[PATH_MAX];
   EXPECT_EQ(LocateSettingsFile("Wirsel13.ini", path, sizeof path), kProfileFileNotFound);
+}
+
+}  // namespace
+
+namespace {
+
+class ProfileFile : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(SetProfileTarget(file_.c_str(), "1Typografia")); }
+  void TearDown() override {
+    FlushProfile();
+    SetProfileTarget("", "");
+  }
+  TempDir dir_;
+  std::string file_ = dir_ / "Wirsel13.ini";
+};
+
+TEST_F(ProfileFile, BatchWritesTheFileOnceWithEveryKey) {
+  BeginProfileBatch();
+  EXPECT_TRUE(WriteProfileInt("2Cudzyslow", 1));
+  EXPECT_TRUE(WriteProfileString("11Znaki", ".,;"));
+  // Nothing is on disk until the flush.
+  EXPECT_EQ(ReadFile(file_), "");
+  EXPECT_EQ(FlushProfile(), 0);
+  EXPECT_EQ(ReadFile(file_), "[1Typografia]\r\n2Cudzyslow=1\r\n11Znaki=.,;\r\n");
+}
+
+TEST_F(ProfileFile, BatchThatCannotBeWrittenLeavesTheOldFile) {
+  WriteFile(file_, "[1Typografia]\n2Cudzyslow=0\n");
+  ScopedEnv env("WIRSEL_READONLY_DIRS", dir_.path().c_str());
+  BeginProfileBatch();
+  WriteProfileInt("2Cudzyslow", 1);
+  WriteProfileInt("3Cytat", 2);
+  EXPECT_EQ(FlushProfile(), EACCES);
+  EXPECT_EQ(ReadFile(file_), "[1Typografia]\n2Cudzyslow=0\n");
+}
+
+TEST_F(ProfileFile, ValuesAreUtf8OnDiskAndWindows1250InMemory) {
+  // "ząb" as the plug-in holds it.
+  ASSERT_TRUE(WriteProfileString("18nbspAfterWords", "z\xB9" "b"));
+  EXPECT_EQ(ReadFile(file_), "[1Typografia]\r\n18nbspAfterWords=z\xC4\x85" "b\r\n");
+  char out[16];
+  ReadProfileString("18nbspAfterWords", "", out, sizeof out);
+  EXPECT_STREQ(out, "z\xB9" "b");
+}
+
+TEST_F(ProfileFile, EarlierWindows1250FileIsReadAndTurnedIntoUtf8) {
+  WriteFile(file_, "[1Typografia]\n18nbspAfterWords=w z \xBF" "e\n");
+  char out[16];
+  ReadProfileString("18nbspAfterWords", "", out, sizeof out);
+  EXPECT_STREQ(out, "w z \xBF" "e");
+  ASSERT_TRUE(WriteProfileInt("2Cudzyslow", 1));
+  EXPECT_EQ(ReadFile(file_), "[1Typografia]\n18nbspAfterWords=w z \xC5\xBC" "e\n2Cudzyslow=1\n");
+  ReadProfileString("18nbspAfterWords", "", out, sizeof out);
+  EXPECT_STREQ(out, "w z \xBF" "e");
 }
 
 }  // namespace

@@ -41,21 +41,21 @@ TEST(DialogScript, OkRefusedByTheHandlerKeepsTheDialogOpen) {
 
 TEST(DialogScript, DialogWithoutLinesLeftIsAnErrorNamingIt) {
   const WirselRun run = Probe("Ask...", "ask_unanswered.dlg");
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("no script line left for dialog \"Ask łódź\" (900)"));
   EXPECT_EQ(run.out, "");
 }
 
 TEST(DialogScript, WrongDialogIsAnErrorWithTheLine) {
   const WirselRun run = Probe("Ask...", "ask_wrong_dialog.dlg");
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("ask_wrong_dialog.dlg:1: expects dialog \"Preferences\" but "
                                  "dialog \"Ask łódź\" (900) opened"));
 }
 
 TEST(DialogScript, ClickOnAnEditFieldIsRefused) {
   const WirselRun run = Probe("Ask...", "ask_click_on_edit_field.dlg");
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("ask_click_on_edit_field.dlg:1: item 3 is a edit field"));
 }
 
@@ -68,26 +68,26 @@ TEST(DialogScript, AnswersAMessageBox) {
 
 TEST(DialogScript, AnswerTheMessageBoxDoesNotOfferIsAnError) {
   const WirselRun run = Probe("Warn", "warn_unknown_button.dlg");
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("has no button \"maybe\""));
 }
 
 TEST(DialogScript, LinesNeverUsedAreAnError) {
   const WirselRun run = Probe("Warn", "warn_line_left_over.dlg");
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("warn_line_left_over.dlg:2: this and later lines were never used"));
 }
 
 TEST(DialogScript, UnknownActionIsRefusedBeforeAnythingRuns) {
   const WirselRun run = Probe("Warn", "unknown_action.dlg");
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("unknown_action.dlg:2: unknown action \"frobnicate\""));
   EXPECT_THAT(run.err, testing::Not(HasSubstr("Insert a mark?")));
 }
 
 TEST(DialogScript, MissingScriptFileIsAnError) {
   const WirselRun run = Probe("Warn", "no_such_script.dlg");
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("no_such_script.dlg: cannot read the dialog script"));
 }
 

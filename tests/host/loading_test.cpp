@@ -9,25 +9,25 @@ using testing::HasSubstr;
 
 TEST(Loading, MissingXTensionsFolderIsAnError) {
   const WirselRun run = RunWirsel("missing", {"menus"});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("no XTensions folder at " TEST_HOSTS "/missing/XTensions"));
 }
 
 TEST(Loading, FolderWithoutPluginIsAnError) {
   const WirselRun run = RunWirsel("empty", {"menus"});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("no plug-in (*.so) in"));
 }
 
 TEST(Loading, LibraryWithoutEntryPointIsNotAPlugin) {
   const WirselRun run = RunWirsel("not_a_plugin", {"menus"});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("not_a_plugin.so is not a plug-in: it has no XTActivateCallback"));
 }
 
 TEST(Loading, RefusedActivationNamesTheStatus) {
   const WirselRun run = RunWirsel("refuses", {"menus"});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("refuses.so refused activation (status 0x51000401)"));
 }
 
@@ -39,7 +39,7 @@ TEST(Loading, VersionListsHostAndPlugin) {
 
 TEST(Loading, VersionWithARefusingPluginFails) {
   const WirselRun run = RunWirsel("refuses", {"--version"});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.out, HasSubstr("wirsel "));
   EXPECT_THAT(run.err, HasSubstr("refused activation"));
 }

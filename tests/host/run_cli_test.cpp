@@ -47,7 +47,7 @@ TEST(Run, ItemMayBeNamedWithoutItsEllipsis) {
 TEST(Run, UnknownItemStopsWithAnErrorAndNoOutput) {
   const WirselRun run =
       RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--do", "Frobnicate"});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("no menu item \"Frobnicate\""));
   EXPECT_EQ(run.out, "");
 }
@@ -62,7 +62,7 @@ TEST(Run, SelectionStartIsWhereTheProbeWrites) {
 TEST(Run, SelectionPastTheStoryIsRefused) {
   const WirselRun run =
       RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--select", "2:99"});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("past the end of the story (8 characters)"));
 }
 
@@ -72,7 +72,7 @@ TEST(Run, MalformedSelectionAndToolAreRefused) {
     std::vector<std::string> all = {"run", DataPath("probe_story.txt")};
     all.insert(all.end(), args.begin(), args.end());
     const WirselRun run = RunWirsel("probe", all);
-    EXPECT_EQ(run.status, 1) << args[0] << " " << args[1];
+    EXPECT_EQ(run.status, 2) << args[0] << " " << args[1];
     EXPECT_THAT(run.err, HasSubstr(args[0])) << args[1];
   }
 }
@@ -90,7 +90,7 @@ TEST(Run, OutputFileIsWrittenAndInputKept) {
 TEST(Run, OutputOverTheInputNeedsInPlace) {
   const std::string input = WriteTemp("story.txt", "abc def\n");
   WirselRun run = RunWirsel("probe", {"run", input, "--do", "Upper Case", "-o", input});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("use --in-place"));
   EXPECT_EQ(ReadBytes(input), "abc def\n");
   run = RunWirsel("probe", {"run", input, "--do", "Upper Case", "--in-place"});
@@ -100,14 +100,14 @@ TEST(Run, OutputOverTheInputNeedsInPlace) {
 
 TEST(Run, UnreadableInputNamesTheFile) {
   const WirselRun run = RunWirsel("probe", {"run", "/nonexistent/story.txt"});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("/nonexistent/story.txt"));
 }
 
 TEST(Run, InvalidUtf8InputIsRefusedWithItsLine) {
   const std::string input = WriteTemp("bad.txt", "dobra linia\nz\xff\xfe\n");
   const WirselRun run = RunWirsel("probe", {"run", input});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("bad.txt"));
   EXPECT_THAT(run.err, HasSubstr("2"));
 }
@@ -139,7 +139,7 @@ TEST(Menus, PolishTitlesFromTheOptionOrFromLang) {
 
 TEST(Run, ExceptionEscapingAPluginCallbackIsReportedNotFatal) {
   const WirselRun run = RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--do", "Throw"});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("probe.so let an exception escape callback 618"));
   EXPECT_THAT(run.err, HasSubstr("probe: shut down"));
 }

@@ -48,10 +48,15 @@ WirselRun RunWirsel(const std::string& host, const std::vector<std::string>& arg
   vars["WIRSEL_HOST_DIR"] = host.empty() ? REAL_HOST : std::string(TEST_HOSTS) + "/" + host;
   for (const auto& [key, value] : env) vars[key] = value;
 
+  const std::string in_path = vars.count("<stdin>") ? vars["<stdin>"] : "/dev/null";
+  const std::string given_out = vars.count("<stdout>") ? vars["<stdout>"] : "";
+  vars.erase("<stdin>");
+  vars.erase("<stdout>");
   const pid_t child = fork();
   if (child == 0) {
-    const int in = open("/dev/null", O_RDONLY);
-    const int out = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int in = open(in_path.c_str(), O_RDONLY);
+    const int out = given_out.empty() ? open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)
+                                      : open(given_out.c_str(), O_WRONLY);
     const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     dup2(in, 0);
     dup2(out, 1);

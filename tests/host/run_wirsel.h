@@ -14,7 +14,9 @@ struct WirselRun {
 };
 
 // `host` is a folder of tests/host's hosts (probe, refuses, ...), or "" for
-// the real host with the real plug-in.
+// the real host with the real plug-in. Two keys of `env` are no variables:
+// "<stdin>" and "<stdout>" name files to take standard input from and give
+// standard output to (then run.out stays empty).
 WirselRun RunWirsel(const std::string& host, const std::vector<std::string>& args,
                     const std::map<std::string, std::string>& env = {});
 

@@ -117,7 +117,7 @@ TEST(UserFile, DamagedOneIsReportedOnceAndLeftAlone) {
     HostCase host;
     host.Put("PLHYPH.USR", bytes);
     const WirselRun run = host.Run({"hyphenate", "@three_words.txt"});
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.status, 2) << run.err;  // after the alert
     EXPECT_THAT(run.err, HasSubstr("Can't open hyphenation exceptions file"));
     EXPECT_EQ(run.err.find("exceptions file"), run.err.rfind("exceptions file")) << run.err;
     EXPECT_THAT(run.out, HasSubstr("Dziew\u00ADczy\u00ADna kon\u00ADtrast"));
@@ -130,7 +130,7 @@ TEST(UserFile, CutOneKeepsItsWholeEntriesAndIsNotRewritten) {
   const std::string cut("\x10\0\0\0\x0D\x08kontrast\0\x05\0\x08\x03", 19);
   host.Put("PLHYPH.USR", cut);
   const WirselRun run = host.Run({"hyphenate", "@three_words.txt"});
-  ASSERT_EQ(run.status, 0) << run.err;
+  ASSERT_EQ(run.status, 2) << run.err;  // after the alert
   EXPECT_THAT(run.out, HasSubstr("kontr\u00ADast"));
   EXPECT_EQ(ReadBytes(host.File("PLHYPH.USR")), cut);
 }
@@ -139,18 +139,18 @@ TEST(DataFile, MissingOneStopsTheCommandsWithAnAlert) {
   HostCase host;
   std::filesystem::remove(host.File("PLHYPH.DAT"));
   WirselRun run = host.Run({"hyphenate", "@three_words.txt"});
-  ASSERT_EQ(run.status, 0) << run.err;
+  ASSERT_EQ(run.status, 2) << run.err;  // after the alert
   EXPECT_THAT(run.err, HasSubstr("Can't open hyphenation (probably file plhyph.dat is missing)"));
   EXPECT_EQ(run.out, ReadBytes(DataPath("three_words.txt")));
   // The preferences dialog does not open: the script has lines for the two
   // alerts only.
   run = host.Run({"run", "@three_words.txt", "--do", "Hyphenation Preferences...", "--dialogs",
                   DataPath("missing_data_file.dialogs")});
-  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.status, 2) << run.err;
   EXPECT_THAT(run.err, Not(HasSubstr("Hyphenation Preferences")));
-  // The host's composer gets no break points, and nothing fails.
+  // The host's composer gets no break points; the command ends with the error.
   run = host.Run({"compose", "@three_words.txt", "--width", "8"});
-  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.status, 2) << run.err;
   EXPECT_THAT(run.out, Not(HasSubstr("-")));
 }
 

@@ -64,7 +64,7 @@ TEST_F(DictPrefsFile, SaveWritesTheElevenKeysInOrderAndReadsBack) {
   prefs.accept_compounds = 0;
   std::snprintf(prefs.check_story.key, sizeof prefs.check_story.key, "F7");
   prefs.check_story.active = 0;
-  ASSERT_TRUE(SaveDictPrefs(prefs));
+  ASSERT_EQ(SaveDictPrefs(prefs), 0);
   EXPECT_EQ(Read(),
             "[1Slownik]\r\n2SlownikiUzytkownika=1\r\n3PominWERSALIKI=1\r\n4PominCYFRY=0\r\n"
             "5ZawszeSugeruj=1\r\n6SprawdzSlowoSkrotAktywny=1\r\n7SprawdzSlowoSkrot=Brak\r\n"

@@ -150,7 +150,7 @@ TEST(TypoCommand, RefusesAnUnknownFormat) {
   const std::string file = WriteTemp("in.txt", "w domu\n");
   const WirselRun run =
       RunWirsel("", {"typo", file, "--format", "rtf"}, {{"WIRSEL_HOST_DIR", PrivateHost("")}});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("--format"), std::string::npos) << run.err;
 }
 

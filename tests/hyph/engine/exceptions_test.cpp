@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/faults.h"
 #include "tests/hyph/engine/hyph_test_util.h"
 
 namespace {
@@ -190,14 +191,18 @@ TEST_F(UserList, CompleteListInAFileShorterThanItsSizeIsAccepted) {
 TEST_F(UserList, FailedSaveKeepsTheOldFile) {
   ASSERT_EQ(Attach(), kHyphOk);
   const std::string before = ReadBytes(usr_);
-  std::filesystem::create_directory(usr_.string() + ".tmp");  // the temporary cannot be made
-  EXPECT_EQ(Add("kot"), kHyphOk) << "the change is kept in memory";
-  EXPECT_EQ(ReadBytes(usr_), before);
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"prze-pis", "kot"}));
-  std::filesystem::remove(usr_.string() + ".tmp");
+  for (const char* fault : {"write:1:ENOSPC", "sync:1:EIO", "rename:1:EIO"}) {
+    platform::SetFaultSwitch(fault);
+    EXPECT_EQ(Add("kot"), kHyphExcNotSaved) << fault;
+    platform::SetFaultSwitch(nullptr);
+    EXPECT_NE(hyph_save_error(), 0) << fault;
+    EXPECT_EQ(ReadBytes(usr_), before) << fault;
+    // Nothing unsaved is shown.
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"prze-pis"})) << fault;
+  }
   ASSERT_EQ(Add("pies"), kHyphOk);
   ExpectFileMirrorsList();
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"prze-pis", "pies", "kot"}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"prze-pis", "pies"}));
 }
 
 TEST_F(UserList, NoMemoryToGrowLeavesTheListUnchanged) {

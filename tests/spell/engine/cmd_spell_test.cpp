@@ -96,7 +96,7 @@ TEST_F(SpellCommand, WordModePrintsOkOrSuggestions) {
   EXPECT_EQ(status, 0);
 }
 
-TEST_F(SpellCommand, WordListGivenAsUserDictionaryIsNeverWrittenOver) {
+TEST_F(SpellCommand, WordListGivenAsUserDictionaryIsAppendedToNeverConverted) {
   const std::string list = folder_ + "/words.txt";
   std::FILE* f = std::fopen(list.c_str(), "wb");
   std::fputs("kit\nqqqq\n", f);
@@ -108,7 +108,7 @@ TEST_F(SpellCommand, WordListGivenAsUserDictionaryIsNeverWrittenOver) {
   char buffer[64] = {};
   const size_t got = std::fread(buffer, 1, sizeof buffer, back);
   std::fclose(back);
-  EXPECT_EQ(std::string(buffer, got), "kit\nqqqq\n");
+  EXPECT_EQ(std::string(buffer, got), "kit\nqqqq\nzzz\n");
 }
 
 TEST_F(SpellCommand, DictionaryNamedByPathOrLanguage) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <random>
 
+#include "platform/faults.h"
 #include "spell/engine/spell.h"
 #include "tests/spell/engine/spell_test_util.h"
 
@@ -130,7 +131,7 @@ TEST_F(UserDictTest, EmptyOrMissingFilesFailToLoad) {
   spelltest::WriteBytes(path_, {});
   EXPECT_EQ(userdict_load(path_.c_str(), &dict), kUserDictUnreadable);
   spelltest::WriteBytes(path_, {2, 0, 0});
-  EXPECT_EQ(userdict_load(path_.c_str(), &dict), kUserDictUnreadable);
+  EXPECT_EQ(userdict_load(path_.c_str(), &dict), kUserDictUnrecognised);
   EXPECT_EQ(userdict_create((folder_ + "/no/such/folder/user.dic").c_str()), kUserDictCannotCreate);
 }
 
@@ -146,14 +147,50 @@ TEST_F(UserDictTest, FailedSaveKeepsThePreviousFile) {
   UserDict* dict = Fresh();
   userdict_add_word(dict, "kot");
   const Bytes before = File();
-  std::filesystem::create_directory(path_ + ".tmp");  // the temporary file cannot be made
+  platform::SetFaultSwitch("write:1:ENOSPC");
   EXPECT_EQ(userdict_add_word(dict, "pies"), kUserDictNotSaved);
+  platform::SetFaultSwitch(nullptr);
+  EXPECT_EQ(userdict_save_error(dict), ENOSPC);
   EXPECT_EQ(File(), before);
-  std::filesystem::remove(path_ + ".tmp");
+  // Nothing unsaved is shown.
+  EXPECT_EQ(Words(dict), (std::vector<std::string>{"kot"}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_),
+                          std::filesystem::directory_iterator()),
+            1);
   EXPECT_EQ(userdict_add_word(dict, "pies"), 0);
   UserDict* again = nullptr;
   ASSERT_EQ(userdict_load(path_.c_str(), &again), 0);
   EXPECT_EQ(Words(again), (std::vector<std::string>{"kot", "pies"}));
+}
+
+TEST_F(UserDictTest, WordsOfHyphensOnlyAreNotStored) {
+  UserDict* dict = Fresh();
+  for (const char* w : {"-", "--", "e-mail"}) userdict_add_word(dict, w);
+  EXPECT_EQ(Words(dict), (std::vector<std::string>{"e-mail"}));
+}
+
+TEST_F(UserDictTest, SaveMergesWithWhatAnotherWriterSavedMeanwhile) {
+  UserDict* first = Fresh();
+  UserDict* second = Load();
+  userdict_add_word(first, "kot");
+  userdict_add_word(second, "pies");
+  userdict_remove_word(first, "nic");
+  EXPECT_EQ(Words(first), (std::vector<std::string>{"kot", "pies"}));
+  UserDict* again = Load();
+  EXPECT_EQ(Words(again), (std::vector<std::string>{"kot", "pies"}));
+}
+
+TEST_F(UserDictTest, PlainWordListIsReadAndChangedLineByLine) {
+  const std::string text = "# own words\nKowalski/SX\n  żółw \nwirsel\n";
+  spelltest::WriteBytes(path_, Bytes(text.begin(), text.end()));
+  UserDict* dict = Load();
+  EXPECT_EQ(userdict_format(dict), UserDictFormat::kPlain);
+  EXPECT_EQ(userdict_contains(dict, "Kowalski"), 1);
+  EXPECT_EQ(userdict_contains(dict, "\xBF\xF3\xB3w"), 1);  // żółw in Windows-1250
+  EXPECT_EQ(userdict_add_word(dict, "kot"), 0);
+  EXPECT_EQ(userdict_remove_word(dict, "wirsel"), 0);
+  const Bytes now = File();
+  EXPECT_EQ(std::string(now.begin(), now.end()), "# own words\nKowalski/SX\n  żółw \nkot\n");
 }
 
 TEST_F(UserDictTest, ChecksConsultEveryLoadedDictionaryWithTheCaseRules) {

@@ -1,0 +1,56 @@
+// The fault switch: parsed from WIRSEL_FAULT on first use.
+#include "platform/faults.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+struct Switch {
+  bool parsed = false;
+  bool on = false;
+  FaultPoint point = FaultPoint::kWrite;
+  long long nth = 0;
+  int error = 0;
+  long long counts[3] = {};
+};
+
+Switch gSwitch;
+
+void Parse(const char* spec) {
+  gSwitch = Switch{};
+  gSwitch.parsed = true;
+  if (!spec || !*spec) return;
+  const char* colon = strchr(spec, ':');
+  if (!colon) return;
+  const size_t op_length = static_cast<size_t>(colon - spec);
+  if (op_length == 5 && strncmp(spec, "write", 5) == 0) gSwitch.point = FaultPoint::kWrite;
+  else if (op_length == 4 && strncmp(spec, "sync", 4) == 0) gSwitch.point = FaultPoint::kSync;
+  else if (op_length == 6 && strncmp(spec, "rename", 6) == 0) gSwitch.point = FaultPoint::kRename;
+  else return;
+  char* end = nullptr;
+  const long long nth = strtoll(colon + 1, &end, 10);
+  if (nth < 1 || !end || *end != ':') return;
+  const char* name = end + 1;
+  if (strcmp(name, "ENOSPC") == 0) gSwitch.error = ENOSPC;
+  else if (strcmp(name, "EIO") == 0) gSwitch.error = EIO;
+  else return;
+  gSwitch.nth = nth;
+  gSwitch.on = true;
+}
+
+}  // namespace
+
+int InjectedFault(FaultPoint point) {
+  if (!gSwitch.parsed) Parse(getenv("WIRSEL_FAULT"));
+  if (!gSwitch.on) return 0;
+  long long& count = gSwitch.counts[static_cast<int>(point)];
+  ++count;
+  return point == gSwitch.point && count == gSwitch.nth ? gSwitch.error : 0;
+}
+
+void SetFaultSwitch(const char* spec) { Parse(spec); }
+
+}  // namespace platform

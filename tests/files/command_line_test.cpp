@@ -1,0 +1,93 @@
+// One command-line convention: exit statuses 0, 1 and 2 for every command,
+// menu items named in either language, messages that say what is wrong with
+// a file and never pass control characters to the terminal.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "files_host.h"
+
+using testing::HasSubstr;
+using testing::Not;
+
+namespace {
+
+class CommandLine : public testing::Test {
+ protected:
+  std::string File(const std::string& name, const std::string& bytes) {
+    const std::string path = folder_ + "/" + name;
+    WriteBytes(path, bytes);
+    return path;
+  }
+  FilesHost host_;
+  std::string folder_ = TempFolder();
+};
+
+TEST_F(CommandLine, ErrorsEndWithStatus2InEveryCommand) {
+  const std::string missing = folder_ + "/missing.txt";
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"typo", missing},
+           {"hyphenate", missing},
+           {"dehyphenate", missing},
+           {"check", missing},
+           {"run", missing},
+           {"proof", missing},
+           {"compose", missing, "--width", "20"},
+           {"menus", missing},
+           {"spell", "-l", missing},
+           {"dict", "import", missing},
+           {"typo", "--no-such-option"},
+           {"run", File("a.txt", "kot\n"), "--do", "Frobnicate"}}) {
+    const WirselRun run = host_.Run(args);
+    EXPECT_EQ(run.status, 2) << args[0] << " " << args[1] << ": " << run.err;
+  }
+}
+
+TEST_F(CommandLine, FindingsEndWithStatus1) {
+  const std::string text = File("a.txt", "Ala ma kotek.\n");
+  EXPECT_EQ(host_.Run({"proof", text}).status, 1);
+  EXPECT_EQ(host_.Run({"spell", "kotek"}).status, 1);
+  EXPECT_EQ(host_.Run({"spell", "kot"}).status, 0);
+}
+
+TEST_F(CommandLine, MenuItemsAreFoundUnderAPolishLocaleOrLanguage) {
+  const std::string text = File("a.txt", "Kot i pies.\n");
+  WirselRun run = host_.Run({"check", text}, {{"LANG", "pl_PL.UTF-8"}});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("W zaznaczeniu nie ma błędów"));
+  run = host_.Run({"check", "--lang", "pl", "--document", text});
+  EXPECT_EQ(run.status, 0) << run.err;
+  run = host_.Run({"run", "--lang", "pl", text, "--do", "Typography Preferences...", "--do",
+                   "Dictionary Preferences...", "--do", "Check Story..."});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("Preferencje typografii"));
+}
+
+TEST_F(CommandLine, JsonNumberOutOfRangeIsNamedNotFatal) {
+  const std::string json = File("doc.json",
+                                "{\"wirsel\": 1, \"boxes\": [{\"id\": 1, \"kind\": \"text\",\n"
+                                " \"bounds\": [0, 0, 1e400, 5]}],\n"
+                                " \"spreads\": [{\"items\": [1]}],\n"
+                                " \"stories\": [{\"id\": 1, \"boxes\": [1], \"text\": \"kot\"}]}\n");
+  const WirselRun run = host_.Run({"proof", json});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_THAT(run.err, HasSubstr("doc.json:2: boxes/0/bounds/2: a number out of range"));
+}
+
+TEST_F(CommandLine, DictionaryErrorsSayWhatIsWrongWithTheFile) {
+  WirselRun run = host_.Run({"spell", "-d", folder_ + "/none.dic", "kot"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_THAT(run.err, HasSubstr("none.dic"));
+  EXPECT_THAT(run.err, Not(HasSubstr("65493")));
+  run = host_.Run({"spell", "-d", File("text.dic", "just some text\n"), "kot"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_THAT(run.err, HasSubstr("text.dic"));
+}
+
+TEST_F(CommandLine, ControlCharactersInNamesReachTheTerminalEscaped) {
+  const WirselRun run = host_.Run({"typo", folder_ + "/evil\x1b[2Jname.txt"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_THAT(run.err, HasSubstr("evil\\x1b[2Jname.txt"));
+  EXPECT_THAT(run.err, Not(HasSubstr("\x1b")));
+}
+
+}  // namespace

@@ -1,0 +1,184 @@
+// The user's words: plain word lists as hunspell and aspell keep them, files
+// that are neither left alone, one home for the plug-in and every command,
+// `wirsel dict`, two writers at once, and planted links.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+#include "files_host.h"
+
+namespace fs = std::filesystem;
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing::IsEmpty;
+
+namespace {
+
+class PersonalDictionary : public testing::Test {
+ protected:
+  std::string File(const std::string& name, const std::string& bytes) {
+    const std::string path = folder_ + "/" + name;
+    WriteBytes(path, bytes);
+    return path;
+  }
+  FilesHost host_;
+  std::string folder_ = TempFolder();
+};
+
+TEST_F(PersonalDictionary, PlainHunspellListIsReadAppendedAndNeverConverted) {
+  const std::string original = "wirsel\nKowalski/A\n";
+  const std::string dic = File("my.dic", original);
+  WirselRun run = host_.Run({"spell", "-p", dic, "wirsel", "Kowalski", "kotek"});
+  EXPECT_EQ(run.status, 1) << run.err;
+  EXPECT_THAT(run.out, HasSubstr("wirsel: ok"));
+  EXPECT_THAT(run.out, HasSubstr("Kowalski: ok"));
+
+  run = host_.Run({"spell", "-a", "-p", dic},
+                  {{"<stdin>", File("pipe.txt", "*kotek\n*żółwik\nkotek żółwik\n")}});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.out, HasSubstr("*\n*\n\n"));
+  EXPECT_EQ(ReadBytes(dic), original + "kotek\nżółwik\n");
+}
+
+TEST_F(PersonalDictionary, AspellHeaderIsSkippedAndAListWithoutFinalNewlineGetsOne) {
+  const std::string dic = File("aspell.pws", "personal_ws-1.1 pl 1 utf-8\nwirsel");
+  const WirselRun run =
+      host_.Run({"spell", "-a", "-p", dic}, {{"<stdin>", File("in.txt", "*kotek\n")}});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadBytes(dic), "personal_ws-1.1 pl 1 utf-8\nwirsel\nkotek\n");
+  EXPECT_THAT(host_.Run({"dict", "-p", dic, "list"}).out, "kotek\nwirsel\n");
+}
+
+TEST_F(PersonalDictionary, UnrecognisedFileIsRefusedAndLeftByteForByte) {
+  const std::string bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18);
+  const std::string dic = File("picture.dic", bytes);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"dict", "-p", dic, "add", "kotek"}, {"dict", "-p", dic, "list"}}) {
+    const WirselRun run = host_.Run(args, {{"<stdin>", File("in.txt", "*kotek\n")}});
+    EXPECT_EQ(run.status, 2) << args[1];
+    EXPECT_THAT(run.err, HasSubstr("neither a user dictionary nor a word list"));
+  }
+  EXPECT_EQ(ReadBytes(dic), bytes);
+}
+
+TEST_F(PersonalDictionary, WordAddedThroughThePipeIsKnownToProofAndThePlugIn) {
+  for (const bool read_only : {false, true}) {
+    FilesHost host;
+    std::map<std::string, std::string> env;
+    if (read_only) env["WIRSEL_READONLY_DIRS"] = host.xtensions();
+    env["<stdin>"] = File("in.txt", "*wirsel\n");
+    WirselRun run = host.Run({"spell", "-a"}, env);
+    ASSERT_EQ(run.status, 0) << run.err;
+    env.erase("<stdin>");
+    const std::string story = File("story.txt", "Kot i wirsel.\n");
+    run = host.Run({"proof", story, "--no-typo", "--no-hyph"}, env);
+    EXPECT_EQ(run.status, 0) << read_only << ": " << run.err;
+    run = host.Run({"check", story}, env);
+    EXPECT_EQ(run.status, 0) << read_only << ": " << run.err;
+    EXPECT_THAT(run.err, HasSubstr("no errors"));
+  }
+}
+
+TEST_F(PersonalDictionary, ListingAFileEqualsListingStandardInput) {
+  const std::string text = File("text.txt", "Ala ma kotka i psa.\nWirsel pisze.\n");
+  const WirselRun from_file = host_.Run({"spell", "-l", text});
+  const WirselRun from_stdin = host_.Run({"spell", "-l"}, {{"<stdin>", text}});
+  EXPECT_EQ(from_file.out, from_stdin.out);
+  EXPECT_EQ(from_file.status, from_stdin.status);
+  EXPECT_THAT(from_file.out, HasSubstr("Wirsel"));
+}
+
+TEST_F(PersonalDictionary, DictCommandAddsRemovesImportsAndExports) {
+  const std::string dic = folder_ + "/user.dic";
+  WirselRun run = host_.Run({"dict", "-p", dic, "add", "wirsel", "Kraków"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  run = host_.Run({"dict", "-p", dic, "import", File("hun.dic", "żółw/X\nkotek\n"),
+                   File("asp.pws", "personal_ws-1.1 pl 1\npiesek\n")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  run = host_.Run({"dict", "-p", dic, "remove", "kotek", "nieznany"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("\"nieznany\" is not in"));
+  run = host_.Run({"dict", "-p", dic, "list"});
+  EXPECT_EQ(run.out, "Kraków\npiesek\nwirsel\nżółw\n");
+  run = host_.Run({"dict", "-p", dic, "export", folder_ + "/words.txt"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadBytes(folder_ + "/words.txt"), "Kraków\npiesek\nwirsel\nżółw\n");
+  // The binary file stays binary.
+  EXPECT_EQ(ReadBytes(dic).substr(1, 3), std::string("\0\0\0", 3));
+  run = host_.Run({"dict", "-p", dic, "add", "--", "-", "--", "3D"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_THAT(run.err, HasSubstr("cannot be stored"));
+}
+
+// Words of letters only, distinct for each writer.
+std::string Words(char writer, int count, const std::string& prefix) {
+  std::string lines;
+  for (int i = 0; i < count; ++i) {
+    lines += prefix + writer + char('a' + i / 26 % 26) + char('a' + i % 26) + "\n";
+  }
+  return lines;
+}
+
+TEST_F(PersonalDictionary, TwoProcessesAddingAtOnceKeepEveryWord) {
+  for (const bool plain : {false, true}) {
+    const std::string dic = plain ? File("plain.dic", "start\n") : folder_ + "/binary.dic";
+    if (!plain) {
+      ASSERT_EQ(host_.Run({"dict", "-p", dic, "list"}).status, 0);
+    }
+    const std::string a = File("a.txt", Words('a', 300, "*slowo"));
+    const std::string b = File("b.txt", Words('b', 300, "*slowo"));
+    const std::string env = "WIRSEL_HOST_DIR=" + host_.folder() + " XDG_DATA_HOME=" +
+                            host_.folder() + "/data ";
+    const std::string spell = env + WIRSEL_BINARY + " spell -a -p " + dic;
+    const std::string both = spell + " < " + a + " > /dev/null & " + spell + " < " + b +
+                             " > /dev/null & wait";
+    ASSERT_EQ(std::system(("sh -c '" + both + "'").c_str()), 0);
+    const WirselRun run = host_.Run({"dict", "-p", dic, "list"});
+    std::set<std::string> listed;
+    for (size_t start = 0, end; (end = run.out.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+      listed.insert(run.out.substr(start, end - start));
+    }
+    EXPECT_EQ(listed.size(), plain ? 601u : 600u) << (plain ? "plain" : "binary");
+  }
+}
+
+TEST_F(PersonalDictionary, PlantedLinksNeverRedirectAWrite) {
+  const std::string victim = folder_ + "/victim";
+  WriteBytes(victim, "precious\n");
+  const std::string x = host_.xtensions();
+  for (const char* name :
+       {"user.dic.tmp", "PLHYPH.USR.tmp", "Wirsel13.ini.tmp", ".user.dic.tmp", ".wirsel-temp.1.0.tmp",
+        ".wirsel-1-aaaaaaaaaa.tmp"}) {
+    fs::create_symlink(victim, x + "/" + std::string(name));
+  }
+  const std::string script = File("prefs.dlg",
+                                  "dialog \"Hyphenation Preferences\"\n"
+                                  "click \"Edit Hyph Exceptions\"\n"
+                                  "dialog \"Edit list\"\nset 1079 kon-trast\nclick Add\nok\n"
+                                  "uncheck \"Use Typography First\"\nok\n");
+  WirselRun run = host_.Run({"run", File("s.txt", "kot\n"), "--do", "Hyphenation Preferences...",
+                             "--dialogs", script});
+  ASSERT_EQ(run.status, 0) << run.err;
+  run = host_.Run({"spell", "-a"}, {{"<stdin>", File("in.txt", "*wirsel\n")}});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadBytes(victim), "precious\n");
+  EXPECT_THAT(host_.Run({"dict", "list"}).out, "wirsel\n");
+}
+
+TEST_F(PersonalDictionary, NewDictionaryAndExceptionFilesAreNeverWorldWritable) {
+  const mode_t old_mask = umask(0);
+  FilesHost host;
+  const WirselRun run = host.Run({"dict", "-p", folder_ + "/new.dic", "add", "kotek"});
+  umask(old_mask);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ModeOf(host.xtensions() + "/user.dic"), 0644u);
+  EXPECT_EQ(ModeOf(host.xtensions() + "/PLHYPH.USR"), 0644u);
+  EXPECT_EQ(ModeOf(folder_ + "/new.dic"), 0644u);
+}
+
+}  // namespace

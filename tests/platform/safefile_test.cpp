@@ -1,0 +1,159 @@
+// The one writer: regular files replaced whole with their mode, links
+// followed (also dangling ones), FIFOs written directly, temporaries that
+// never outlive a failure or a killed writer, the fault switch, the output
+// check and the update lock.
+#include "platform/safefile.h"
+
+#include <errno.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <thread>
+
+#include "platform/faults.h"
+#include "tests/platform/tempdir.h"
+
+namespace {
+
+using testutil::ReadFile;
+using testutil::TempDir;
+using testutil::WriteFile;
+
+int Write(const std::string& path, const std::string& bytes, unsigned mode = 0666) {
+  return platform::WriteFileReplacing(path.c_str(), bytes.data(), bytes.size(), mode);
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+TEST(WriteFileReplacing, RegularFileIsReplacedWithItsModeAndNewOnesTakeTheUmask) {
+  TempDir dir;
+  WriteFile(dir / "doc", "old");
+  chmod((dir / "doc").c_str(), 0604);
+  ASSERT_EQ(Write(dir / "doc", "new text"), 0);
+  EXPECT_EQ(ReadFile(dir / "doc"), "new text");
+  EXPECT_EQ(ModeOf(dir / "doc"), 0604u);
+  const mode_t old_mask = umask(027);
+  ASSERT_EQ(Write(dir / "fresh", "x", platform::kNewUserFileMode), 0);
+  umask(old_mask);
+  EXPECT_EQ(ModeOf(dir / "fresh"), 0640u);
+  EXPECT_EQ(dir.List(), (std::set<std::string>{"doc", "fresh"}));
+}
+
+TEST(WriteFileReplacing, LinksAreFollowedEvenWhenDangling) {
+  TempDir dir;
+  WriteFile(dir / "target", "old");
+  ASSERT_EQ(symlink("target", (dir / "link").c_str()), 0);
+  ASSERT_EQ(symlink("link", (dir / "chain").c_str()), 0);
+  ASSERT_EQ(Write(dir / "chain", "through two links"), 0);
+  EXPECT_EQ(ReadFile(dir / "target"), "through two links");
+  ASSERT_EQ(symlink("later", (dir / "dangling").c_str()), 0);
+  ASSERT_EQ(Write(dir / "dangling", "created"), 0);
+  EXPECT_EQ(ReadFile(dir / "later"), "created");
+  struct stat st;
+  ASSERT_EQ(lstat((dir / "dangling").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  ASSERT_EQ(symlink("loop", (dir / "loop").c_str()), 0);
+  EXPECT_EQ(Write(dir / "loop", "x"), ELOOP);
+}
+
+TEST(WriteFileReplacing, FifoIsWrittenDirectlyNeverReplaced) {
+  TempDir dir;
+  const std::string fifo = dir / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::string got;
+  std::thread reader([&] { got = ReadFile(fifo); });
+  EXPECT_EQ(Write(fifo, "through the pipe"), 0);
+  reader.join();
+  EXPECT_EQ(got, "through the pipe");
+  struct stat st;
+  ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_EQ(Write(dir.path(), "x"), EISDIR);
+}
+
+TEST(WriteFileReplacing, EveryInjectedFaultKeepsTheOldFileAndLeavesNoTemporary) {
+  TempDir dir;
+  WriteFile(dir / "doc", "old");
+  for (const char* spec : {"write:1:ENOSPC", "sync:1:EIO", "rename:1:EIO"}) {
+    platform::SetFaultSwitch(spec);
+    const int error = Write(dir / "doc", std::string(100000, 'n'));
+    platform::SetFaultSwitch(nullptr);
+    EXPECT_EQ(error, spec[0] == 'w' ? ENOSPC : EIO) << spec;
+    EXPECT_EQ(ReadFile(dir / "doc"), "old") << spec;
+    EXPECT_EQ(dir.List(), (std::set<std::string>{"doc"})) << spec;
+  }
+  platform::SetFaultSwitch("write:2:EIO");
+  EXPECT_EQ(Write(dir / "doc", "first"), 0);
+  EXPECT_EQ(Write(dir / "doc", "second"), EIO);
+  platform::SetFaultSwitch("bogus");
+  EXPECT_EQ(Write(dir / "doc", "third"), 0);
+  platform::SetFaultSwitch(nullptr);
+  EXPECT_EQ(ReadFile(dir / "doc"), "third");
+}
+
+TEST(WriteFileReplacing, TemporariesOfKilledWritersAreRemovedByTheNextWrite) {
+  TempDir dir;
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);  // a process id that no longer runs
+  const std::string stale = dir / (".wirsel-" + std::to_string(child) + "-abcdefghij.tmp");
+  const std::string alive = dir / (".wirsel-" + std::to_string(getppid()) + "-abcdefghij.tmp");
+  WriteFile(stale, "half");
+  WriteFile(alive, "busy");
+  WriteFile(dir / "user.dic.tmp", "not ours");
+  ASSERT_EQ(Write(dir / "doc", "x"), 0);
+  EXPECT_EQ(dir.List(),
+            (std::set<std::string>{"doc", "user.dic.tmp", ".wirsel-" + std::to_string(getppid()) +
+                                                               "-abcdefghij.tmp"}));
+}
+
+TEST(CheckWritable, SaysWhyBeforeAnyWork) {
+  TempDir dir;
+  WriteFile(dir / "file", "x");
+  EXPECT_EQ(platform::CheckWritable((dir / "new").c_str()), 0);
+  EXPECT_EQ(platform::CheckWritable((dir / "file").c_str()), 0);
+  EXPECT_EQ(platform::CheckWritable((dir / "missing/new").c_str()), ENOENT);
+  EXPECT_EQ(platform::CheckWritable((dir / "file/new").c_str()), ENOTDIR);
+  EXPECT_EQ(platform::CheckWritable(dir.path().c_str()), EISDIR);
+  EXPECT_EQ(platform::CheckWritable("/dev/null"), 0);
+}
+
+TEST(SameFile, FollowsLinksAndHardLinks) {
+  TempDir dir;
+  WriteFile(dir / "a", "x");
+  WriteFile(dir / "b", "x");
+  ASSERT_EQ(link((dir / "a").c_str(), (dir / "hard").c_str()), 0);
+  ASSERT_EQ(symlink("a", (dir / "soft").c_str()), 0);
+  EXPECT_TRUE(platform::SameFile((dir / "a").c_str(), (dir / "hard").c_str()));
+  EXPECT_TRUE(platform::SameFile((dir / "./soft").c_str(), (dir / "a").c_str()));
+  EXPECT_FALSE(platform::SameFile((dir / "a").c_str(), (dir / "b").c_str()));
+  EXPECT_FALSE(platform::SameFile((dir / "a").c_str(), (dir / "missing").c_str()));
+}
+
+TEST(LockForUpdate, SecondProcessWaitsUntilTheFirstUnlocks) {
+  TempDir dir;
+  platform::UpdateLock lock;
+  ASSERT_EQ(platform::LockForUpdate((dir / "user.dic").c_str(), &lock), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    close(lock.fd);  // the parent's lock is not the child's to hold
+    platform::UpdateLock second;
+    platform::LockForUpdate((dir / "user.dic").c_str(), &second);
+    WriteFile(dir / "order", ReadFile(dir / "order") + "child");
+    _exit(0);
+  }
+  usleep(100000);
+  WriteFile(dir / "order", "parent,");
+  platform::Unlock(&lock);
+  waitpid(child, nullptr, 0);
+  EXPECT_EQ(ReadFile(dir / "order"), "parent,child");
+}
+
+}  // namespace
