@@ -411,7 +411,17 @@ bool ProofFrontDocument(const ProofOptions& options, HostRuntime& runtime, Proof
   // Quotation marks the typography pass left unplaced come first.
   std::vector<model::StoryId> order;
   for (const ProofStory& s : stories) order.push_back(s.id);
-  if (ReportFindings(shown_name, order) > 0) run.reported = true;
+  ReportEntry warning;
+  warning.kind = ReportEntry::Kind::kTypography;
+  warning.file = shown_name;
+  for (PlacedFinding& found : TakeFindings(order, first_line, source)) {
+    warning.line = found.line;
+    warning.column = found.column;
+    warning.end_column = found.column + 1;
+    warning.message = std::move(found.text);
+    run.report.Write(warning);
+    run.reported = true;
+  }
   if (!options.no_spell) {
     CheckSpelling(stories, shown_name, source, first_line, run.speller, run.report, progress, run.reported);
   }

@@ -9,6 +9,8 @@
 #include "host/progress.h"
 #include "host/proof_words.h"
 #include "host/session.h"
+#include "host/session_options.h"
+#include "host/source/source_document.h"
 
 namespace {
 
@@ -92,29 +94,42 @@ bool RecordFinding(model::StoryId story, int32_t position, const std::string& te
   return true;
 }
 
-size_t ReportFindings(const std::string& shown_name, const std::vector<model::StoryId>& order) {
+std::vector<PlacedFinding> TakeFindings(const std::vector<model::StoryId>& order,
+                                        int64_t first_line,
+                                        const wirsel::source::SourceDocument* source) {
   std::vector<Finding> findings;
   findings.swap(Findings());
   Last() = {};
+  std::vector<PlacedFinding> placed;
   const model::Document* document = FrontDocument();
-  if (findings.empty() || !document) return 0;
-  HostProgress().Clear();
-  size_t printed = 0;
-  int64_t first_line = 1;
+  if (findings.empty() || !document) return placed;
   for (const model::StoryId id : order) {
     const model::Story* story = document->story(id);
     if (!story) continue;
     const std::u16string text = story->Text();
     for (const Finding& finding : findings) {
       if (finding.story != id) continue;
-      int64_t line = first_line;
-      int64_t column = 1;
-      LineAndColumn(text, PositionOf(text, finding.place), line, column);
-      std::cerr << shown_name << ':' << line << ':' << column
-                << ": warning: " << Lowered(finding.text) << '\n';
-      ++printed;
+      PlacedFinding p{id, first_line, 1, Lowered(finding.text)};
+      const size_t pos = PositionOf(text, finding.place);
+      if (source && id == source->story_id()) {
+        source->Locate(static_cast<int32_t>(pos), p.line, p.column);
+      } else {
+        LineAndColumn(text, pos, p.line, p.column);
+      }
+      placed.push_back(std::move(p));
     }
     first_line = WordWalker(text, first_line).NextFreeLine();
   }
-  return printed;
+  return placed;
+}
+
+size_t ReportFindings(const std::string& shown_name, const std::vector<model::StoryId>& order) {
+  const std::vector<PlacedFinding> placed = TakeFindings(order);
+  if (placed.empty()) return 0;
+  HostProgress().Clear();
+  for (const PlacedFinding& p : placed) {
+    std::cerr << Printable(shown_name) << ':' << p.line << ':' << p.column
+              << ": warning: " << p.text << '\n';
+  }
+  return placed.size();
 }
