@@ -4,6 +4,7 @@
 // characters are always written as they were.
 #include <algorithm>
 
+#include "base/utf8.h"
 #include "host/source/source_build.h"
 #include "host/source/source_text.h"
 
@@ -14,24 +15,6 @@ namespace {
 constexpr char16_t kNoBreakSpace = 0xA0;
 constexpr char16_t kSoftHyphen = 0xAD;
 constexpr char16_t kDiscretionaryHyphen = 31;
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 // The character as the passes mean it: a space with the non-breaking mark is
 // a non-breaking space, the host's discretionary hyphen a soft hyphen.
