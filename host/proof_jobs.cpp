@@ -70,8 +70,15 @@ struct Worker {
 
 pid_t Spawn(const std::string& self, const ProofJob& job, const std::vector<std::string>& options,
             const Worker& worker) {
-  std::vector<std::string> args = {self,     "proof", job.file, "-o", job.target,
-                                   "--report", worker.report};
+  // A file written back over itself is proofed --in-place (-o may not name
+  // the input).
+  std::vector<std::string> args = {self, "proof", job.file};
+  if (job.target == job.file) {
+    args.push_back("--in-place");
+  } else {
+    args.insert(args.end(), {"-o", job.target});
+  }
+  args.insert(args.end(), {"--report", worker.report});
   args.insert(args.end(), options.begin(), options.end());
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
