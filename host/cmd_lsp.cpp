@@ -13,7 +13,6 @@
 #include "host/lsp_typography.h"
 #include "host/speller.h"
 #include "platform/input.h"
-#include "platform/paths.h"
 
 namespace {
 
@@ -44,13 +43,14 @@ int Serve() {
   Speller speller;
   std::string error;
   std::string warning;
-  char folder[1024];
-  const std::string personal = platform::UserDataFolder(folder, sizeof folder)
-                                   ? std::string(folder) + "/user.dic"
-                                   : std::string();
-  if (!speller.Open(XTensionsFolder() + "/son.dic", personal, &error, &warning)) {
+  const std::string personal = PluginFilePath("user.dic");
+  if (!speller.Open(XTensionsFolder() + "/son.dic", "", &error, &warning)) {
     std::cerr << "wirsel lsp: " << error << "\n";
     return 2;
+  }
+  // An editor keeps its server even when the user dictionary is refused.
+  if (!speller.SetUserDictionary(personal, &error, &warning)) {
+    std::cerr << "wirsel lsp: " << error << "; checking without it\n";
   }
   if (!warning.empty()) std::cerr << "wirsel lsp: " << warning << "\n";
   TypographyPass typography;

@@ -67,7 +67,13 @@ struct ProofOptions {
   unsigned jobs = 0;  // 0: one per core
   std::string report;
   std::string report_format = "text";
+  std::string personal;  // -p; "" for the plug-in's user.dic
 };
+
+// The user dictionary proofing reads: -p, or the plug-in's own.
+std::string PersonalOf(const ProofOptions& options) {
+  return options.personal.empty() ? PluginFilePath("user.dic") : options.personal;
+}
 
 // After a failure that was already reported.
 bool Failed() {
@@ -226,24 +232,24 @@ class Speller {
     spell_close();
   }
 
-  bool Open() {
+  bool Open(const std::string& personal) {
     const std::string dictionary = XTensionsFolder() + "/son.dic";
     if (const int result = spell_open(dictionary.c_str()); result != 0) {
       return Error(SpellDictionaryError(dictionary, result));
     }
-    const std::string personal = PluginFilePath("user.dic");
-    if (!personal.empty() && platform::FileExists(personal.c_str()) &&
-        userdict_load(personal.c_str(), &user_) != 0) {
-      HostProgress().Clear();
-      std::cerr << "wirsel proof: the user dictionary " << personal
-                << " cannot be read; checking without it\n";
+    return personal.empty() || OpenUserWords(personal, &user_, words_);
+  }
+
+  // Loads the user dictionary `personal` (when it exists) and its word list;
+  // a file that is neither is refused. Also checks them before any work.
+  static bool OpenUserWords(const std::string& personal, UserDict** user, UserWordList& words) {
+    if (platform::FileExists(personal.c_str())) {
+      if (const int result = userdict_load(personal.c_str(), user); result != kUserDictOk) {
+        return Error(UserDictionaryError(personal, result));
+      }
     }
-    const std::string list = personal.empty() ? "" : UserWordList::PathBeside(personal);
-    if (!list.empty() && !words_.Load(list)) {
-      HostProgress().Clear();
-      std::cerr << "wirsel proof: the word list " << list << " cannot be read; checking without it\n";
-    }
-    return true;
+    const std::string list = WordListOf(personal, *user);
+    return words.Load(list) || Error(list + ": cannot read the word list");
   }
 
   // Each distinct word is looked up once per run (a word before a full stop
@@ -443,7 +449,7 @@ bool StartProof(const ProofOptions& options, HostRuntime& runtime, ProofRun& run
     return Failed();
   }
   HostProgress().SetLabel("wirsel proof");
-  return run.report.Open(options) && (options.no_spell || run.speller.Open());
+  return run.report.Open(options) && (options.no_spell || run.speller.Open(PersonalOf(options)));
 }
 
 bool FinishProof(const ProofOptions& options, ProofRun& run) {
@@ -511,6 +517,7 @@ std::vector<std::string> WorkerOptions(const ProofOptions& options) {
   if (options.no_hyph) args.push_back("--no-hyph");
   if (options.hyph) args.push_back("--hyph");
   if (options.no_spell) args.push_back("--no-spell");
+  if (!options.personal.empty()) args.insert(args.end(), {"-p", options.personal});
   return args;
 }
 
@@ -556,6 +563,13 @@ bool Proof(const ProofOptions& options) {
                  "\"");
   }
   if (options.hyph && options.no_hyph) return Error("--hyph and --no-hyph exclude each other");
+  if (!options.no_spell && !PersonalOf(options).empty()) {
+    UserDict* user = nullptr;
+    UserWordList words;
+    const bool readable = Speller::OpenUserWords(PersonalOf(options), &user, words);
+    if (user) userdict_unload(&user);
+    if (!readable) return false;
+  }
   if (options.files.size() > 1 || !options.output_dir.empty()) {
     if (!options.out.empty()) return Error("-o names one output; for several files use --output-dir");
     return ProofMany(options, format);
@@ -596,6 +610,9 @@ void SetUpProof(CLI::App& command) {
                    "Hyphenate a LaTeX source too (written as \\-; off by default, as TeX "
                    "hyphenates itself)");
   command.add_flag("--no-spell", options.no_spell, "Leave out the spelling report");
+  command.add_option("-p,--personal", options.personal,
+                     "User dictionary (binary or a plain word list; default: the plug-in's "
+                     "user.dic)");
   command.add_flag("--in-place", options.in_place, "Write each document back over its FILE");
   command.add_option("--output-dir", options.output_dir,
                      "Write each document into DIR under its own name");

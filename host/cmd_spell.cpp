@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/prose_words.h"
 #include "host/commands.h"
 #include "host/cp1250.h"
 #include "host/line_words.h"
@@ -290,22 +291,29 @@ class LineReader {
   bool warned_ = false;
 };
 
+// Adds a word for "*" and "&"; a failed save is said on standard error and
+// makes the exit status 2, and the word is still accepted for the session.
+void AddWord(Speller& speller, const std::string& word, bool* save_failed) {
+  std::string error;
+  if (!speller.AddToUserDictionary(word, &error)) {
+    std::cerr << "wirsel spell: " << error << "\n";
+    *save_failed = true;
+  }
+  speller.Accept(word);
+}
+
 // One input line of the pipe: a command, or text to check.
 void PipeLine(Speller& speller, LineReader& reader, const LineSource& source,
-              const std::string& line, bool* terse, Markup text_markup) {
+              const std::string& line, bool* terse, bool* save_failed, Markup text_markup) {
   const char command = line.empty() ? 0 : line[0];
   const std::string rest = line.empty() ? "" : line.substr(1);
   switch (command) {
     case '*':
-      speller.AddToUserDictionary(rest);
-      speller.Accept(rest);
+      AddWord(speller, rest, save_failed);
       return;
-    case '&': {
-      const std::string lower = Win1250ToUtf8(LowercaseWin1250(Utf8ToWin1250(rest)));
-      speller.AddToUserDictionary(lower);
-      speller.Accept(lower);
+    case '&':
+      AddWord(speller, ProseSmallLetters(rest), save_failed);
       return;
-    }
     case '@':
       speller.Accept(rest);
       return;
@@ -354,11 +362,12 @@ int RunPipe(Speller& speller, const SpellOptions& options) {
   LineSource source(options.operands);
   LineReader reader(options.markup);
   bool terse = false;
+  bool save_failed = false;
   for (std::string line; source.Next(&line);) {
-    PipeLine(speller, reader, source, line, &terse, options.markup);
+    PipeLine(speller, reader, source, line, &terse, &save_failed, options.markup);
     std::cout << std::flush;
   }
-  return source.failed() ? 2 : 0;
+  return source.failed() || save_failed ? 2 : 0;
 }
 
 // -l, -L, -w and -G. Exit status 0 whatever is found, as hunspell's, which

@@ -2,6 +2,7 @@
 #include "host/user_words.h"
 
 #include "container/resfile.h"
+#include "host/word_check.h"
 #include "platform/files.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/userdict.h"
@@ -19,17 +20,26 @@ std::string SpellDictionaryError(const std::string& path, int code) {
          "); rebuild son.dic or name another with -d";
 }
 
+std::string UserDictionaryError(const std::string& path, int code) {
+  if (code == kUserDictUnrecognised) {
+    return path +
+           ": neither a user dictionary nor a word list (one UTF-8 word a line); it is left as "
+           "it is: name another with -p";
+  }
+  return path + ": cannot read the user dictionary";
+}
+
+std::string WordListOf(const std::string& path, const UserDict* dict) {
+  return dict && userdict_format(dict) == UserDictFormat::kPlain ? path
+                                                                 : UserWordList::PathBeside(path);
+}
+
 bool OpenUserDictionary(const std::string& path, UserDict** dict, std::string& error) {
   int result = userdict_load(path.c_str(), dict);
   if (result == kUserDictOk) return true;
-  if (result == kUserDictUnrecognised) {
-    error = path +
-            ": neither a user dictionary nor a word list (one UTF-8 word a line); left as it is";
-    return false;
-  }
   const bool missing = !platform::FileExists(path.c_str());
-  if (result == kUserDictCannotOpen && !missing) {
-    error = path + ": cannot read the user dictionary";
+  if (result == kUserDictUnrecognised || (result == kUserDictCannotOpen && !missing)) {
+    error = UserDictionaryError(path, result);
     return false;
   }
   // A missing or empty file holds no words to lose.

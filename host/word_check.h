@@ -5,11 +5,14 @@
 // outside the Polish alphabet ("für", "Curaçao") is correct only when the
 // user's word list holds it.
 //
-// The user's word list holds the words a user dictionary cannot (its letters
-// are the Polish alphabet only): a UTF-8 text file beside the user
-// dictionary ("user.dic" -> "user.txt"), one word a line, read in normal
-// form C. A word listed in small letters is also accepted with a capital
-// first letter or in capitals; one listed with capitals, also in capitals.
+// The user's word list holds the words a binary user dictionary cannot (its
+// letters are the Polish alphabet only): a UTF-8 text file beside it
+// ("user.dic" -> "user.txt"), one word a line, read in normal form C; a
+// plain personal dictionary is its own word list. A word listed in small
+// letters is also accepted with a capital first letter or in capitals; one
+// listed with capitals, also in capitals. Lines as in a plain dictionary: a
+// "word/flags" line gives its word, "#" starts a comment, aspell's header
+// line is skipped.
 #pragma once
 
 #include <set>
@@ -26,12 +29,19 @@ class UserWordList {
   // the file exists but cannot be read. Later additions go to `path`.
   bool Load(const std::string& path);
   bool Holds(const std::string& utf8) const;
-  // Adds a word and saves the list; false when it cannot be saved.
-  bool Add(const std::string& utf8);
+  // Holds the word from now on, for this run only.
+  void Remember(const std::string& utf8);
+  // Adds a word and saves the list: under the update lock, merged with the
+  // words on disk then (another process may have added some), appended as a
+  // line. Text that is not one word (no letter: "-", "--") is never stored.
+  // 0, or the errno of the failed save (the list in memory is then as it
+  // was).
+  int Add(const std::string& utf8);
   const std::string& path() const { return path_; }
 
  private:
   void Insert(const std::string& word);
+  void InsertLines(const std::string& bytes);
 
   std::string path_;
   std::set<std::string> words_;
