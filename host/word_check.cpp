@@ -67,10 +67,8 @@ bool UserWordList::Holds(const std::string& utf8) const {
 
 void UserWordList::Remember(const std::string& utf8) { Insert(ProseNormalForm(utf8)); }
 
-int UserWordList::Add(const std::string& utf8) {
-  const std::vector<ProseWord> words = ProseWordsOf(utf8);
-  if (words.size() != 1 || words[0].text != ProseNormalForm(utf8)) return 0;
-  const std::string& word = words[0].text;
+template <typename Change>
+int UserWordList::Update(const Change& change) {
   if (path_.empty()) return ENOENT;
   platform::UpdateLock lock;
   if (const int error = platform::LockForUpdate(path_.c_str(), &lock)) return error;
@@ -80,19 +78,63 @@ int UserWordList::Add(const std::string& utf8) {
     bytes.clear();
     error = 0;
   }
-  if (error == 0) {
-    UserWordList on_disk;
-    on_disk.InsertLines(bytes);
-    if (!on_disk.words_.count(word)) {
-      if (!bytes.empty() && bytes.back() != '\n') bytes.push_back('\n');
-      bytes += word + "\n";
-      error = platform::WriteFileReplacing(path_.c_str(), bytes.data(), bytes.size(),
-                                           platform::kNewUserFileMode);
-    }
+  if (error == 0 && change(bytes)) {
+    error = platform::WriteFileReplacing(path_.c_str(), bytes.data(), bytes.size(),
+                                         platform::kNewUserFileMode);
   }
   platform::Unlock(&lock);
   if (error != 0) return error;
   InsertLines(bytes);
+  return 0;
+}
+
+bool UserWordList::Storable(const std::string& utf8) {
+  const std::vector<ProseWord> words = ProseWordsOf(utf8);
+  return words.size() == 1 && words[0].text == ProseNormalForm(utf8);
+}
+
+int UserWordList::Add(const std::string& utf8) { return AddAll({utf8}); }
+
+int UserWordList::AddAll(const std::vector<std::string>& utf8) {
+  std::vector<std::string> words;
+  for (const std::string& w : utf8) {
+    if (Storable(w)) words.push_back(ProseNormalForm(w));
+  }
+  if (words.empty()) return 0;
+  return Update([&](std::string& bytes) {
+    UserWordList on_disk;
+    on_disk.InsertLines(bytes);
+    const size_t size = bytes.size();
+    for (const std::string& word : words) {
+      if (on_disk.words_.count(word)) continue;
+      if (!bytes.empty() && bytes.back() != '\n') bytes.push_back('\n');
+      bytes += word + "\n";
+      on_disk.Insert(word);
+    }
+    return bytes.size() != size;
+  });
+}
+
+int UserWordList::Remove(const std::string& utf8, bool* found) {
+  const std::string word = ProseNormalForm(utf8);
+  *found = false;
+  const int error = Update([&](std::string& bytes) {
+    std::string kept;
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);) {
+      if (ProseNormalForm(ListLineWord(line)) == word) {
+        *found = true;
+      } else {
+        kept += line + "\n";
+      }
+    }
+    if (*found) bytes = kept;
+    return *found;
+  });
+  if (error != 0) return error;
+  words_.erase(word);
+  capitals_.clear();
+  for (const std::string& w : words_) capitals_.insert(ProseCapitals(w));
   return 0;
 }
 

@@ -17,6 +17,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "base/prose_words.h"
 
@@ -37,11 +38,24 @@ class UserWordList {
   // 0, or the errno of the failed save (the list in memory is then as it
   // was).
   int Add(const std::string& utf8);
+  // The same for many words, written once.
+  int AddAll(const std::vector<std::string>& utf8);
+  // Text that Add stores: one word, with a letter.
+  static bool Storable(const std::string& utf8);
+  // Takes the word's lines out of the list (also under the lock); `found`
+  // says whether there were any. 0 or the errno of the failed save.
+  int Remove(const std::string& utf8, bool* found);
   const std::string& path() const { return path_; }
+  // The words, in normal form C.
+  const std::set<std::string>& words() const { return words_; }
 
  private:
   void Insert(const std::string& word);
   void InsertLines(const std::string& bytes);
+  // Reads the file under the lock, lets `change` edit its bytes (false:
+  // nothing to write), writes it and adds its words to those in memory.
+  template <typename Change>
+  int Update(const Change& change);
 
   std::string path_;
   std::set<std::string> words_;
