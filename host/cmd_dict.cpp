@@ -14,6 +14,7 @@
 #include "host/command_run.h"
 #include "host/commands.h"
 #include "host/cp1250.h"
+#include "host/messages/messages.h"
 #include "host/session_options.h"
 #include "host/user_words.h"
 #include "host/word_check.h"
@@ -48,11 +49,11 @@ class Dictionary {
   bool Open(const DictOptions& options) {
     const std::string path =
         options.personal.empty() ? PluginFilePath("user.dic") : options.personal;
-    if (path.empty()) return Fail("no folder for the user dictionary; name one with -p");
+    if (path.empty()) return Fail(Msg("no folder for the user dictionary; name one with -p"));
     std::string error;
     if (!OpenUserDictionary(path, &dict_, error)) return Fail(error);
     const std::string list = WordListOf(path, dict_);
-    return list_.Load(list) || Fail(list + ": cannot read the word list");
+    return list_.Load(list) || Fail(Msg("{1}: cannot read the word list", list));
   }
   UserDict* get() const { return dict_; }
   UserWordList& list() { return list_; }
@@ -78,8 +79,8 @@ bool StorableWords(const std::vector<std::string>& utf8, SortedWords& out) {
     }
     std::string text = Utf8ToWin1250(word);
     if (!userdict_storable(text.c_str())) {
-      return Fail("\"" + word + "\" cannot be stored: a word is letters (and hyphens), at most " +
-                  std::to_string(kUserWordMax));
+      return Fail(Msg("\"{1}\" cannot be stored: a word is letters (and hyphens), at most {2}",
+                      word, std::to_string(kUserWordMax)));
     }
     out.polish.push_back(std::move(text));
   }
@@ -90,12 +91,12 @@ bool AddAll(Dictionary& dictionary, const SortedWords& words) {
   std::vector<const char*> pointers;
   for (const std::string& w : words.polish) pointers.push_back(w.c_str());
   if (userdict_add_words(dictionary.get(), pointers.data(), pointers.size()) != kUserDictOk) {
-    return Fail(dictionary.path() + ": cannot save the user dictionary: " +
-                std::strerror(userdict_save_error(dictionary.get())) + "; nothing was added");
+    return Fail(Msg("{1}: cannot save the user dictionary: {2}; nothing was added",
+                    dictionary.path(), std::strerror(userdict_save_error(dictionary.get()))));
   }
   if (const int error = dictionary.list().AddAll(words.listed)) {
-    return Fail(dictionary.list().path() + ": cannot save the word list: " +
-                std::strerror(error));
+    return Fail(Msg("{1}: cannot save the word list: {2}", dictionary.list().path(),
+                    std::strerror(error)));
   }
   return true;
 }
@@ -125,7 +126,7 @@ void Add(const DictOptions& options) {
 }
 
 void NotThere(const std::string& word, const std::string& path) {
-  std::cerr << "wirsel dict: \"" << word << "\" is not in " << path << "\n";
+  std::cerr << "wirsel dict: " << Msg("\"{1}\" is not in {2}", word, path) << "\n";
   if (CurrentExitStatus() == kExitSuccess) SetExitStatus(kExitFindings);
 }
 
@@ -139,17 +140,16 @@ void Remove(const DictOptions& options) {
       continue;
     }
     if (userdict_remove_word(dictionary.get(), word.c_str()) != kUserDictOk) {
-      Fail(dictionary.path() + ": cannot save the user dictionary: " +
-           std::strerror(userdict_save_error(dictionary.get())) + "; \"" + Win1250ToUtf8(word) +
-           "\" stays in it");
+      Fail(Msg("{1}: cannot save the user dictionary: {2}; \"{3}\" stays in it", dictionary.path(),
+               std::strerror(userdict_save_error(dictionary.get())), Win1250ToUtf8(word)));
       return;
     }
   }
   for (const std::string& word : words.listed) {
     bool found = false;
     if (const int error = dictionary.list().Remove(word, &found)) {
-      Fail(dictionary.list().path() + ": cannot save the word list: " + std::strerror(error) +
-           "; \"" + word + "\" stays in it");
+      Fail(Msg("{1}: cannot save the word list: {2}; \"{3}\" stays in it",
+               dictionary.list().path(), std::strerror(error), word));
       return;
     }
     if (!found) NotThere(word, dictionary.list().path());
@@ -162,9 +162,9 @@ void Import(const DictOptions& options) {
     UserDict* source = nullptr;
     const int result = userdict_load(file.c_str(), &source);
     if (result != kUserDictOk) {
-      Fail(file + (result == kUserDictUnrecognised
-                       ? ": neither a user dictionary nor a word list (one UTF-8 word a line)"
-                       : ": cannot read it"));
+      Fail(result == kUserDictUnrecognised
+               ? Msg("{1}: neither a user dictionary nor a word list (one UTF-8 word a line)", file)
+               : Msg("{1}: cannot read it", file));
       return;
     }
     for (std::string& w : AllWords(source)) words.polish.push_back(std::move(w));

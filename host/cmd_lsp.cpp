@@ -11,6 +11,7 @@
 #include "host/lsp_server.h"
 #include "host/lsp_transport.h"
 #include "host/lsp_typography.h"
+#include "host/messages/messages.h"
 #include "host/speller.h"
 #include "platform/input.h"
 
@@ -50,13 +51,14 @@ int Serve() {
   }
   // An editor keeps its server even when the user dictionary is refused.
   if (!speller.SetUserDictionary(personal, &error, &warning)) {
-    std::cerr << "wirsel lsp: " << error << "; checking without it\n";
+    std::cerr << "wirsel lsp: " << Msg("{1}; checking without it", error) << "\n";
   }
   if (!warning.empty()) std::cerr << "wirsel lsp: " << warning << "\n";
   TypographyPass typography;
   if (!typography.Start(&error))
-    std::cerr << "wirsel lsp: the typography pass is not available (" << error
-              << "); only spelling is reported\n";
+    std::cerr << "wirsel lsp: "
+              << Msg("the typography pass is not available ({1}); only spelling is reported", error)
+              << "\n";
   LspServer server(speller, &typography);
   MessageReader reader;
   std::vector<std::string> out;
@@ -82,7 +84,7 @@ int Serve() {
     if (server.exited()) return server.exit_status();
     if (ended) break;
   }
-  if (reader.buffered()) std::cerr << "wirsel lsp: input ended inside a message\n";
+  if (reader.buffered()) std::cerr << "wirsel lsp: " << Msg("input ended inside a message") << "\n";
   return 1;  // the client went away without "exit"
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <CLI/CLI.hpp>
+
 #include "host/commands.h"
 
 struct CommandEntry {
@@ -14,6 +16,11 @@ struct CommandEntry {
 };
 
 std::vector<CommandEntry>& Commands();
+// The whole command line of `wirsel`: --version, every command, and the
+// help texts in the chosen language.
+void BuildCommandLine(CLI::App& app, bool& version);
+// A usage error as the user reads it, in the chosen language.
+std::string UsageErrorText(const CLI::ParseError& error);
 int CurrentExitStatus();
 // The host's folder: $WIRSEL_HOST_DIR, else the folder of the executable.
 std::string HostFolder();

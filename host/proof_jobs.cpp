@@ -15,6 +15,8 @@
 #include <iostream>
 #include <map>
 
+#include "host/messages/messages.h"
+
 extern char** environ;
 
 namespace {
@@ -118,7 +120,7 @@ int RunProofJobs(const std::vector<ProofJob>& jobs, const std::vector<std::strin
   const std::string self = SelfPath();
   TempFolder temp;
   if (self.empty() || !temp.ok()) {
-    error = "cannot start worker processes: " + std::string(std::strerror(errno));
+    error = Msg("cannot start worker processes: {1}", std::strerror(errno));
     return kError;
   }
   std::vector<Worker> state(jobs.size());
@@ -137,7 +139,7 @@ int RunProofJobs(const std::vector<ProofJob>& jobs, const std::vector<std::strin
         state[next_start].done = true;
         state[next_start].status = kError;
         std::ofstream(state[next_start].messages)
-            << "wirsel: cannot start a worker for " << jobs[next_start].file << "\n";
+            << "wirsel: " << Msg("cannot start a worker for {1}", jobs[next_start].file) << "\n";
       } else {
         running[pid] = next_start;
       }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/cp1250.h"
+#include "host/messages/messages.h"
 #include "host/user_words.h"
 #include "platform/files.h"
 #include "spell/engine/letters.h"
@@ -52,8 +53,8 @@ bool Speller::Open(const std::string& dictionary, const std::string& personal, s
   int detail = 0;
   const int result = spell_dict_open(dictionary.c_str(), &dict_, &detail);
   if (result != 0) {
-    *error = "cannot open the dictionary " + dictionary + " (error " + std::to_string(result) +
-             ", " + std::to_string(detail) + ")";
+    *error = Msg("cannot open the dictionary {1} (error {2}, {3})", dictionary,
+                 std::to_string(result), std::to_string(detail));
     return false;
   }
   return SetUserDictionary(personal, error, warning);
@@ -67,7 +68,7 @@ bool Speller::SetUserDictionary(const std::string& personal, std::string* error,
   list_ = UserWordList();
   if (personal.empty() || !dict_) return true;
   if (!platform::FileExists(personal.c_str()) && userdict_create(personal.c_str()) != 0) {
-    *warning = personal + ": cannot create the user dictionary; words cannot be added";
+    *warning = Msg("{1}: cannot create the user dictionary; words cannot be added", personal);
     return true;
   }
   // userdict_open reads the binary format and plain word lists, and refuses
@@ -80,7 +81,7 @@ bool Speller::SetUserDictionary(const std::string& personal, std::string* error,
   if (!list_.Load(list)) {
     userdict_close(&user_);
     list_ = UserWordList();
-    *error = list + ": cannot read the word list";
+    *error = Msg("{1}: cannot read the word list", list);
     return false;
   }
   spell_dict_attach_user(dict_, user_);
@@ -120,20 +121,20 @@ void Speller::Accept(const std::string& utf8) {
 
 bool Speller::AddToUserDictionary(const std::string& utf8, std::string* error) {
   if (!user_) {
-    *error = "no user dictionary to add \"" + utf8 + "\" to";
+    *error = Msg("no user dictionary to add \"{1}\" to", utf8);
     return false;
   }
   if (NeedsWordList(utf8)) {
     if (const int failed = list_.Add(utf8)) {
-      *error = list_.path() + ": cannot save \"" + utf8 + "\": " + std::strerror(failed);
+      *error = Msg("{1}: cannot save \"{2}\": {3}", list_.path(), utf8, std::strerror(failed));
       return false;
     }
     return true;
   }
   if (userdict_add_word(user_, Utf8ToWin1250(utf8).c_str()) != kUserDictOk) {
     const int failed = userdict_save_error(user_);
-    *error = personal_ + ": cannot save \"" + utf8 + "\"" +
-             (failed != 0 ? std::string(": ") + std::strerror(failed) : std::string());
+    *error = Msg("{1}: cannot save \"{2}\": {3}", personal_, utf8,
+                 failed != 0 ? std::strerror(failed) : std::strerror(EIO));
     return false;
   }
   return true;
