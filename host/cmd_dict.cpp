@@ -48,7 +48,7 @@ class Dictionary {
   }
   bool Open(const DictOptions& options) {
     const std::string path =
-        options.personal.empty() ? PluginFilePath("user.dic") : options.personal;
+        options.personal.empty() ? UserDictionaryFile() : options.personal;
     if (path.empty()) return Fail(Msg("no folder for the user dictionary; name one with -p"));
     std::string error;
     if (!OpenUserDictionary(path, &dict_, error)) return Fail(error);

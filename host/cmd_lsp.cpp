@@ -44,7 +44,7 @@ int Serve() {
   Speller speller;
   std::string error;
   std::string warning;
-  const std::string personal = PluginFilePath("user.dic");
+  const std::string personal = UserDictionaryFile();
   if (!speller.Open(XTensionsFolder() + "/son.dic", "", &error, &warning)) {
     std::cerr << "wirsel lsp: " << error << "\n";
     return 2;

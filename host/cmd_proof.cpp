@@ -73,7 +73,7 @@ struct ProofOptions {
 
 // The user dictionary proofing reads: -p, or the plug-in's own.
 std::string PersonalOf(const ProofOptions& options) {
-  return options.personal.empty() ? PluginFilePath("user.dic") : options.personal;
+  return options.personal.empty() ? UserDictionaryFile() : options.personal;
 }
 
 // After a failure that was already reported.

@@ -214,7 +214,7 @@ void ListDictionaries(const std::string& loaded) {
 }
 
 // The plug-in's own user dictionary, found by the rule every command shares.
-std::string DefaultUserDictionary() { return PluginFilePath("user.dic"); }
+std::string DefaultUserDictionary() { return UserDictionaryFile(); }
 
 std::string Join(const std::vector<std::string>& items) {
   std::string out;

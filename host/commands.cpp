@@ -124,5 +124,17 @@ std::string PluginFilePath(const char* name) {
   if (platform::FolderWritable(folder.c_str())) return folder + "/" + name;
   char user[PATH_MAX];
   if (!platform::UserDataFolder(user, sizeof user)) return "";
-  return std::string(user) + "/" + name;
+  const std::string moved = std::string(user) + "/" + name;
+  // As the plug-in does: the folder's file is copied once, so that nothing
+  // the user kept there is lost (an existing copy is never replaced).
+  const std::string old = folder + "/" + name;
+  if (!platform::FileExists(moved.c_str()) && platform::FileExists(old.c_str())) {
+    platform::CopyFileNew(old.c_str(), moved.c_str());
+  }
+  return moved;
+}
+
+std::string UserDictionaryFile() {
+  PluginFilePath("user.txt");  // the word list moves with the dictionary
+  return PluginFilePath("user.dic");
 }

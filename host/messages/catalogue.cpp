@@ -397,6 +397,8 @@ constexpr Twin kTwins[] = {
      "wirsel: program składu, który wczytuje wtyczki korektorskie i wykonuje ich polecenia menu"},
     {"Language of messages and help: en or pl (default: pl under a Polish locale)",
      "Język komunikatów i pomocy: en albo pl (domyślnie pl przy polskich ustawieniach regionalnych)"},
+    {"invalid UTF-8: byte {1} followed by {2}",
+     "niepoprawny UTF-8: bajt {1}, po nim {2}"},
 };
 
 }  // namespace

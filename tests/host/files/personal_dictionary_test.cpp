@@ -145,6 +145,20 @@ TEST_F(PersonalDictionary, WordsOutsideThePolishAlphabetLiveInTheWordListEveryCo
   EXPECT_EQ(ReadBytes(list), "curaçao\n");
 }
 
+TEST_F(PersonalDictionary, WordListMovesWithTheDictionaryWhenXTensionsBecomesReadOnly) {
+  WriteBytes(host_.xtensions() + "/user.txt", "für\n");
+  const std::map<std::string, std::string> env = {{"WIRSEL_READONLY_DIRS", host_.xtensions()}};
+  const std::string text = File("text.txt", "Für kot.\n");
+  WirselRun run = host_.Run({"proof", text, "--no-typo", "--no-hyph", "-o", folder_ + "/o.txt"}, env);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadBytes(host_.folder() + "/data/Wirsel13/user.txt"), "für\n");
+  run = host_.Run({"spell", "-a"}, {{"WIRSEL_READONLY_DIRS", host_.xtensions()},
+                                    {"<stdin>", File("in.txt", "*señor\n")}});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadBytes(host_.folder() + "/data/Wirsel13/user.txt"), "für\nseñor\n");
+  EXPECT_EQ(ReadBytes(host_.xtensions() + "/user.txt"), "für\n");
+}
+
 TEST_F(PersonalDictionary, PlainListHoldsWordsOfAnyAlphabetWithoutASecondFile) {
   const std::string dic = File("hun.dic", "Müller/N\n");
   const WirselRun run = host_.Run({"spell", "-a", "-p", dic},
