@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "base/prose_words.h"
-#include "host/commands.h"
+#include "host/cmd_registry.h"
 #include "host/cp1250.h"
 #include "host/line_words.h"
 #include "host/markup_mask.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "host/io/files.h"
-#include "platform/safefile.h"
+#include "platform/safe_file.h"
 #include "spell/engine/spell.h"
 
 std::string UserWordList::PathBeside(const std::string& user_dictionary) {

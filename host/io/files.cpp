@@ -9,7 +9,7 @@
 
 #include "host/io/io_error.h"
 #include "host/messages/messages.h"
-#include "platform/safefile.h"
+#include "platform/safe_file.h"
 
 namespace wirsel::io {
 

@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "host/command_list.h"
+#include "host/cmd_list.h"
 #include "host/messages/messages.h"
 
 namespace {
