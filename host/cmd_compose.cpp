@@ -121,7 +121,8 @@ bool Compose(const ComposeOptions& options) {
   wirsel::model::Document* document = FrontDocument();
   const wirsel::model::Story* story =
       document ? document->story(document->StoryOfBox(document->current_box())) : nullptr;
-  if (story == nullptr) return Fail(Msg("compose needs a document whose current box is a text box"));
+  if (story == nullptr)
+    return Fail(Msg("compose needs a document whose current box is a text box"));
   if (!PolishMethodRegistered()) {
     std::cerr << "wirsel compose: "
               << Msg("no hyphenation method for Polish is registered; words are not hyphenated")

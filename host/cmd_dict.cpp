@@ -47,8 +47,7 @@ class Dictionary {
     if (dict_) userdict_unload(&dict_);
   }
   bool Open(const DictOptions& options) {
-    const std::string path =
-        options.personal.empty() ? UserDictionaryFile() : options.personal;
+    const std::string path = options.personal.empty() ? UserDictionaryFile() : options.personal;
     if (path.empty()) return Fail(Msg("no folder for the user dictionary; name one with -p"));
     std::string error;
     if (!OpenUserDictionary(path, &dict_, error)) return Fail(error);
@@ -95,8 +94,8 @@ bool AddAll(Dictionary& dictionary, const SortedWords& words) {
                     dictionary.path(), std::strerror(userdict_save_error(dictionary.get()))));
   }
   if (const int error = dictionary.list().AddAll(words.listed)) {
-    return Fail(Msg("{1}: cannot save the word list: {2}", dictionary.list().path(),
-                    std::strerror(error)));
+    return Fail(
+        Msg("{1}: cannot save the word list: {2}", dictionary.list().path(), std::strerror(error)));
   }
   return true;
 }
@@ -148,8 +147,8 @@ void Remove(const DictOptions& options) {
   for (const std::string& word : words.listed) {
     bool found = false;
     if (const int error = dictionary.list().Remove(word, &found)) {
-      Fail(Msg("{1}: cannot save the word list: {2}; \"{3}\" stays in it",
-               dictionary.list().path(), std::strerror(error), word));
+      Fail(Msg("{1}: cannot save the word list: {2}; \"{3}\" stays in it", dictionary.list().path(),
+               std::strerror(error), word));
       return;
     }
     if (!found) NotThere(word, dictionary.list().path());

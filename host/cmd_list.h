@@ -2,10 +2,9 @@
 // exit status they set.
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <string>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "host/cmd_registry.h"
 

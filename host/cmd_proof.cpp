@@ -21,8 +21,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/cmd_run.h"
 #include "host/cmd_registry.h"
+#include "host/cmd_run.h"
 #include "host/cp1250.h"
 #include "host/document_files.h"
 #include "host/findings.h"
@@ -35,9 +35,9 @@
 #include "host/proof_words.h"
 #include "host/session.h"
 #include "host/session_options.h"
-#include "host/word_check.h"
 #include "host/text_stream.h"
 #include "host/user_words.h"
+#include "host/word_check.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
@@ -483,9 +483,10 @@ bool ProofFile(const ProofOptions& options, const std::string& file, const std::
 // to -o OUT, which is replaced only once the whole stream is proofed).
 bool ProofStream(const ProofOptions& options, const std::string& format) {
   if (!StreamableFormat(format)) {
-    return Error(Msg("standard input is proofed as a stream and written as text or TeX; "
-                     "--format {1} needs a file",
-                     format));
+    return Error(
+        Msg("standard input is proofed as a stream and written as text or TeX; "
+            "--format {1} needs a file",
+            format));
   }
   HostRuntime runtime;
   ProofRun run;
@@ -543,7 +544,8 @@ bool ProofMany(const ProofOptions& options, const std::string& format) {
   }
   std::error_code made;
   if (!options.output_dir.empty()) std::filesystem::create_directories(options.output_dir, made);
-  if (made) return Error(Msg("cannot make the folder {1}: {2}", options.output_dir, made.message()));
+  if (made)
+    return Error(Msg("cannot make the folder {1}: {2}", options.output_dir, made.message()));
   ReportStream report;
   if (!report.Open(options)) return false;
   const unsigned workers = options.jobs > 0 ? options.jobs : DefaultJobCount();
@@ -561,7 +563,8 @@ bool ProofMany(const ProofOptions& options, const std::string& format) {
 bool Proof(const ProofOptions& options) {
   const std::string format = options.format == "txt" ? "text" : options.format;
   if (!ValidOutputFormat(format)) {
-    return Error(Msg("--format must be txt, tex, html, markdown or json, not \"{1}\"", options.format));
+    return Error(
+        Msg("--format must be txt, tex, html, markdown or json, not \"{1}\"", options.format));
   }
   if (options.hyph && options.no_hyph) return Error(Msg("--hyph and --no-hyph exclude each other"));
   if (!options.no_spell && !PersonalOf(options).empty()) {
@@ -572,7 +575,8 @@ bool Proof(const ProofOptions& options) {
     if (!readable) return false;
   }
   if (options.files.size() > 1 || !options.output_dir.empty()) {
-    if (!options.out.empty()) return Error(Msg("-o names one output; for several files use --output-dir"));
+    if (!options.out.empty())
+      return Error(Msg("-o names one output; for several files use --output-dir"));
     return ProofMany(options, format);
   }
   const std::string& file = options.files.front();
@@ -623,8 +627,9 @@ void SetUpProof(CLI::App& command) {
                      "Write the report to this file instead of standard error");
   command.add_option("--report-format", options.report_format,
                      "Report lines: text (FILE:LINE:COLUMN: word -> suggestions) or json");
-  command.add_option("--lang", options.lang,
-                     "Language of the plug-in and of messages: en or pl (default: pl under a Polish locale)");
+  command.add_option(
+      "--lang", options.lang,
+      "Language of the plug-in and of messages: en or pl (default: pl under a Polish locale)");
   command.add_option("--dialogs", options.dialogs,
                      "Dialog script that answers the plug-in's dialogs and message boxes");
   command.callback([] { Proof(options); });

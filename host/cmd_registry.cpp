@@ -2,8 +2,8 @@
 #include "host/cmd_registry.h"
 
 #include <climits>
-#include <string_view>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #include "host/cmd_list.h"
@@ -51,13 +51,15 @@ void TranslateHelp(CLI::App& app) {
 
 void BuildCommandLine(CLI::App& app, bool& version) {
   using wirsel::messages::Text;
-  app.description("wirsel: a layout host that loads proofing plug-ins and runs their menu commands");
+  app.description(
+      "wirsel: a layout host that loads proofing plug-ins and runs their menu commands");
   app.set_help_flag("-h,--help", "Print this help message and exit");
   app.add_flag("--version", version, "Print the host's and each plug-in's name and version");
   // Read before the command line is built (the help is already in that
   // language); here only so that the parser accepts it before a command.
   static std::string lang;
-  app.add_option("--lang", lang, "Language of messages and help: en or pl (default: pl under a Polish locale)");
+  app.add_option("--lang", lang,
+                 "Language of messages and help: en or pl (default: pl under a Polish locale)");
   for (const CommandEntry& command : Commands()) {
     command.setup(*app.add_subcommand(command.name, command.description));
   }
@@ -91,14 +93,15 @@ std::string UsageErrorText(const CLI::ParseError& error) {
   for (const Pattern& p : kPatterns) {
     const std::string_view prefix(p.prefix);
     const std::string_view suffix(p.suffix);
-    if (text.size() < prefix.size() + suffix.size() || text.compare(0, prefix.size(), prefix) != 0 ||
+    if (text.size() < prefix.size() + suffix.size() ||
+        text.compare(0, prefix.size(), prefix) != 0 ||
         text.compare(text.size() - suffix.size(), suffix.size(), suffix) != 0) {
       continue;
     }
     std::string part = text.substr(prefix.size(), text.size() - prefix.size() - suffix.size());
     // "--format: 1" of "--format: 1 required TEXT missing"
     if (const size_t colon = part.rfind(": "); !suffix.empty() && colon != std::string::npos &&
-                                              suffix.find("missing") != std::string::npos) {
+                                               suffix.find("missing") != std::string::npos) {
       part.resize(colon);
     }
     return Msg(p.message, part);

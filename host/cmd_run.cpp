@@ -1,12 +1,13 @@
 // `wirsel run`: open a document, choose menu items, write the document; and
 // `wirsel menus`: the menu bar as the user would see it.
+#include "host/cmd_run.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <iostream>
 #include <map>
 
-#include "host/cmd_run.h"
 #include "host/cmd_list.h"
 #include "host/cmd_registry.h"
 #include "host/document_files.h"
@@ -69,9 +70,10 @@ namespace {
 // time, each block a document of its own.
 bool RunStream(const RunOptions& options, const DocumentAction& act) {
   if (!StreamableFormat(options.format)) {
-    return Fail(Msg("standard input is worked on as a stream and written as text or TeX; "
-                    "--format {1} needs a file",
-                    options.format));
+    return Fail(
+        Msg("standard input is worked on as a stream and written as text or TeX; "
+            "--format {1} needs a file",
+            options.format));
   }
   if (options.in_place) return Fail(Msg("--in-place needs a file, not standard input"));
   HostRuntime runtime;
@@ -112,8 +114,8 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
     return RunStream(options, act);
   }
   if (!ValidOutputFormat(options.format)) {
-    return Fail(Msg("--format must be text, tex, html, markdown or json, not \"{1}\"",
-                    options.format));
+    return Fail(
+        Msg("--format must be text, tex, html, markdown or json, not \"{1}\"", options.format));
   }
   if (!ValidInputFormat(options.input_format)) {
     return Fail(Msg("--input-format must be txt, json, tex, html or markdown, not \"{1}\"",

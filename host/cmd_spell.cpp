@@ -140,9 +140,10 @@ bool ParseArguments(const std::vector<std::string>& args, SpellOptions* options,
       if (arg[1] == 'd') options->dictionary = value;
       if (arg[1] == 'p') options->personal = value;
       if (arg[1] == 'i' && !IsUtf8Name(value)) {
-        *error = Msg("input encoding {1} is not supported: text must be UTF-8 (-i UTF-8); convert "
-                     "it first, for example with iconv -f {1} -t UTF-8",
-                     value);
+        *error =
+            Msg("input encoding {1} is not supported: text must be UTF-8 (-i UTF-8); convert "
+                "it first, for example with iconv -f {1} -t UTF-8",
+                value);
         return false;
       }
     } else {
@@ -197,9 +198,10 @@ bool ResolveDictionary(const std::string& name, std::string* path, std::string* 
       return true;
     }
   }
-  *error = Msg("no dictionary {1}: this program checks Polish; use -d pl_PL (or pl, polish, "
-               "polski) or the path of a son.dic file",
-               name);
+  *error =
+      Msg("no dictionary {1}: this program checks Polish; use -d pl_PL (or pl, polish, "
+          "polski) or the path of a son.dic file",
+          name);
   return false;
 }
 

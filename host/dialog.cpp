@@ -26,13 +26,20 @@ bool AllDigits(const std::string& text) {
 
 std::string KindName(int16_t kind) {
   switch (kind) {
-    case XT_ITEM_STATIC: return Msg("a text");
-    case XT_ITEM_EDIT: return Msg("an edit field");
-    case XT_ITEM_CHECK: return Msg("a check box");
-    case XT_ITEM_RADIO: return Msg("a radio button");
-    case XT_ITEM_BUTTON: return Msg("a button");
-    case XT_ITEM_LIST: return Msg("a list");
-    default: return Msg("an item");
+    case XT_ITEM_STATIC:
+      return Msg("a text");
+    case XT_ITEM_EDIT:
+      return Msg("an edit field");
+    case XT_ITEM_CHECK:
+      return Msg("a check box");
+    case XT_ITEM_RADIO:
+      return Msg("a radio button");
+    case XT_ITEM_BUTTON:
+      return Msg("a button");
+    case XT_ITEM_LIST:
+      return Msg("a list");
+    default:
+      return Msg("an item");
   }
 }
 
@@ -92,7 +99,8 @@ std::string xt_dialog_s::SetCheck(DialogItem& item, bool on) {
     return Msg("item {1} is {2}, not a check box", std::to_string(item.id), KindName(item.kind));
   }
   if (item.checked == on) return {};
-  if (item.kind == XT_ITEM_RADIO && !on) return Msg("a radio button is unchecked by checking another");
+  if (item.kind == XT_ITEM_RADIO && !on)
+    return Msg("a radio button is unchecked by checking another");
   return Click(item);
 }
 

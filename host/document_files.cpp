@@ -45,8 +45,8 @@ bool OpenDocumentFile(const std::string& path, OpenedDocument& opened, std::stri
   opened.path = path;
   const std::string format = Normalized(input_format);
   if (!ValidInputFormat(format)) {
-    error = Msg("--input-format must be txt, json, tex, html or markdown, not \"{1}\"",
-                input_format);
+    error =
+        Msg("--input-format must be txt, json, tex, html or markdown, not \"{1}\"", input_format);
     return false;
   }
   wirsel::source::SourceKind kind{};
@@ -130,11 +130,12 @@ bool RenderSource(const OpenedDocument& opened, const std::string& format, std::
             &bytes, MD_FLAG_TABLES | MD_FLAG_STRIKETHROUGH | MD_FLAG_PERMISSIVEAUTOLINKS, 0);
     return true;
   }
-  error = kind == wirsel::source::SourceKind::kMarkdown
-              ? Msg("{1}: a {2} source cannot be written as {3} (use --format {2}, txt, json or html)",
-                    opened.path, own, format)
-              : Msg("{1}: a {2} source cannot be written as {3} (use --format {2}, txt or json)",
-                    opened.path, own, format);
+  error =
+      kind == wirsel::source::SourceKind::kMarkdown
+          ? Msg("{1}: a {2} source cannot be written as {3} (use --format {2}, txt, json or html)",
+                opened.path, own, format)
+          : Msg("{1}: a {2} source cannot be written as {3} (use --format {2}, txt or json)",
+                opened.path, own, format);
   return false;
 }
 

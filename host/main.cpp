@@ -1,13 +1,12 @@
 // wirsel: a layout host on the command line. It loads the plug-ins of its
 // XTensions folder and runs one subcommand; `--version` lists the host and the
 // plug-ins. Run as `wirsel-spell` it is `wirsel spell`.
+#include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <string_view>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "host/cmd_list.h"
 #include "host/messages/messages.h"
@@ -42,7 +41,8 @@ int CheckedExit(int status) {
   int error = std::cout ? 0 : errno != 0 ? errno : EIO;
   if (const int closed = platform::CloseStandardOutput(); error == 0) error = closed;
   if (error == 0) return status;
-  std::cerr << "wirsel: " << Msg("standard output: cannot write: {1}", std::strerror(error)) << "\n";
+  std::cerr << "wirsel: " << Msg("standard output: cannot write: {1}", std::strerror(error))
+            << "\n";
   return kExitError;
 }
 

@@ -14,8 +14,9 @@
 #include "platform/safe_file.h"
 
 void AddSessionOptions(CLI::App& command, SessionOptions& options) {
-  command.add_option("--lang", options.lang,
-                     "Language of the plug-in and of messages: en or pl (default: pl under a Polish locale)");
+  command.add_option(
+      "--lang", options.lang,
+      "Language of the plug-in and of messages: en or pl (default: pl under a Polish locale)");
   command.add_option("--select", options.select,
                      "Selection START:END in the story of the current box");
   command.add_option("--tool", options.tool, "Current tool: content or item");
@@ -77,7 +78,8 @@ bool ApplyTargetOptions(const SessionOptions& options) {
   char tail = 0;
   if (std::sscanf(options.select.c_str(), "%ld:%ld%c", &start, &end, &tail) != 2 || start < 0 ||
       end < start) {
-    return Fail(Msg("--select must be START:END with 0 <= START <= END, not \"{1}\"", options.select));
+    return Fail(
+        Msg("--select must be START:END with 0 <= START <= END, not \"{1}\"", options.select));
   }
   wirsel::model::Document* document = FrontDocument();
   wirsel::model::Story* story =

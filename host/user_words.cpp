@@ -15,19 +15,22 @@ std::string SpellDictionaryError(const std::string& path, int code) {
   }
   const int detail = code == kSpellFailed ? spell_open_detail() : code;
   if (detail == kSpellNoEndingLinks || detail == kSpellNoEndingLetters) {
-    return Msg("{1}: not a complete spelling dictionary: its inflection tables are missing (code {2})",
-               path, std::to_string(detail));
+    return Msg(
+        "{1}: not a complete spelling dictionary: its inflection tables are missing (code {2})",
+        path, std::to_string(detail));
   }
-  return Msg("{1}: not a spelling dictionary, or a damaged one (code {2}); rebuild son.dic or name "
-             "another with -d",
-             path, std::to_string(detail));
+  return Msg(
+      "{1}: not a spelling dictionary, or a damaged one (code {2}); rebuild son.dic or name "
+      "another with -d",
+      path, std::to_string(detail));
 }
 
 std::string UserDictionaryError(const std::string& path, int code) {
   if (code == kUserDictUnrecognised) {
-    return Msg("{1}: neither a user dictionary nor a word list (one UTF-8 word a line); it is "
-               "left as it is: name another with -p",
-               path);
+    return Msg(
+        "{1}: neither a user dictionary nor a word list (one UTF-8 word a line); it is "
+        "left as it is: name another with -p",
+        path);
   }
   return Msg("{1}: cannot read the user dictionary", path);
 }

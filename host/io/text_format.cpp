@@ -192,8 +192,9 @@ std::u16string DecodeUtf8(std::string_view bytes, const std::string& name,
       case Utf8Fault::kCut:
         throw IoError(name, line, Msg("invalid UTF-8: sequence cut short at the end of the file"));
       case Utf8Fault::kBadContinuation:
-        throw IoError(name, line, Msg("invalid UTF-8: byte {1} followed by {2}", HexByte(lead),
-                                      HexByte(decoded.bad)));
+        throw IoError(
+            name, line,
+            Msg("invalid UTF-8: byte {1} followed by {2}", HexByte(lead), HexByte(decoded.bad)));
       case Utf8Fault::kOutOfRange:
         throw IoError(name, line, Msg("invalid UTF-8: encoded value out of range"));
     }

@@ -39,7 +39,8 @@ std::string Format(std::string_view english, std::initializer_list<std::string_v
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
-    const char digit = i + 2 < text.size() && text[i] == '{' && text[i + 2] == '}' ? text[i + 1] : 0;
+    const char digit =
+        i + 2 < text.size() && text[i] == '{' && text[i + 2] == '}' ? text[i + 1] : 0;
     const size_t index = digit >= '1' && digit <= '9' ? size_t(digit - '1') : args.size();
     if (index < args.size()) {
       out += args.begin()[index];

@@ -1,12 +1,13 @@
 // The host's messages in Polish: every help text of every command has a
 // Polish twin, and every twin fills in the same parts as its English text.
+#include "host/messages/messages.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "host/cmd_list.h"
-#include "host/messages/messages.h"
 
 namespace {
 

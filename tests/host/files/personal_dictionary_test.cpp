@@ -149,7 +149,8 @@ TEST_F(PersonalDictionary, WordListMovesWithTheDictionaryWhenXTensionsBecomesRea
   WriteBytes(host_.xtensions() + "/user.txt", "für\n");
   const std::map<std::string, std::string> env = {{"WIRSEL_READONLY_DIRS", host_.xtensions()}};
   const std::string text = File("text.txt", "Für kot.\n");
-  WirselRun run = host_.Run({"proof", text, "--no-typo", "--no-hyph", "-o", folder_ + "/o.txt"}, env);
+  WirselRun run =
+      host_.Run({"proof", text, "--no-typo", "--no-hyph", "-o", folder_ + "/o.txt"}, env);
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ReadBytes(host_.folder() + "/data/Wirsel13/user.txt"), "für\n");
   run = host_.Run({"spell", "-a"}, {{"WIRSEL_READONLY_DIRS", host_.xtensions()},
