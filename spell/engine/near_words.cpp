@@ -11,12 +11,13 @@ namespace {
 class Walk {
  public:
   Walk(const uint8_t* typed, size_t n, int bound, size_t limit, std::vector<NearWord>* out)
-      : typed_(typed), n_(n), bound_(bound), limit_(limit), out_(out) {
+      : typed_(typed, n), n_(n), bound_(bound), limit_(limit), out_(out) {
     max_depth_ = n + size_t(bound / typo_cost::kDoubled) + 1;
     rows_.assign((max_depth_ + 1) * (n + 1), 0);
+    least_.assign(max_depth_ + 1, 0);
     small_.assign(max_depth_ + 1, 0);
     word_.assign(max_depth_ + 1, 0);
-    typo_cost::FirstRow(typed_, n_, Row(0));
+    least_[0] = typed_.FirstRow(Row(0));
   }
 
   // Walks one tree from its root; `capitals` lets letters be capitals.
@@ -29,11 +30,6 @@ class Walk {
  private:
   int* Row(size_t depth) { return rows_.data() + depth * (n_ + 1); }
 
-  int RowMin(size_t depth) {
-    const int* row = Row(depth);
-    return *std::min_element(row, row + n_ + 1);
-  }
-
   // The node reached by `depth` letters, whose children lie from `base`.
   void Node(uint32_t base, size_t depth) {
     if (++visited_ > limit_) return;
@@ -43,8 +39,9 @@ class Walk {
     }
     if (depth == max_depth_) return;
     // A swap or a two-letter spelling reaches back one row, at a cost of at
-    // least kConfusion.
-    const bool back_in_reach = RowMin(depth) + typo_cost::kConfusion <= bound_;
+    // least kConfusion: a child whose row is all above the bound may still
+    // lead to words.
+    const bool back_in_reach = least_[depth] + typo_cost::kConfusion <= bound_;
     for (int c = capitals_ ? kFirstCapital : kFirstSmall; c <= kHyphenCode; ++c) {
       if (c > kLastCapital && c < kFirstSmall) c = kFirstSmall;
       uint32_t next = base;
@@ -52,14 +49,16 @@ class Walk {
       word_[depth] = uint8_t(c);
       small_[depth] = ToSmallCode(uint8_t(c));
       const size_t j = depth + 1;
-      typo_cost::NextRow(typed_, n_, small_.data(), j, j >= 2 ? Row(j - 2) : Row(0), Row(j - 1),
-                         Row(j));
-      if (back_in_reach || RowMin(j) <= bound_) Node(next, j);
+      least_[j] = typed_.NextRow(small_.data(), j, j >= 2 ? Row(j - 2) : Row(0), Row(j - 1), Row(j));
+      if (least_[j] <= bound_ ||
+          (back_in_reach && typed_.ReachesBack(small_[depth], Row(depth), bound_))) {
+        Node(next, j);
+      }
       if (visited_ > limit_) return;
     }
   }
 
-  const uint8_t* typed_;
+  const typo_cost::TypedWord typed_;
   size_t n_;
   int bound_;
   size_t limit_;
@@ -67,6 +66,7 @@ class Walk {
   size_t max_depth_ = 0;
   size_t visited_ = 0;
   std::vector<int> rows_;
+  std::vector<int> least_;  // the smallest entry of each row
   std::vector<uint8_t> small_, word_;
   const TreeView* tree_ = nullptr;
   bool capitals_ = false;

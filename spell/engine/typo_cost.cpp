@@ -74,8 +74,6 @@ bool Near(uint8_t a, uint8_t b) {
   return a < 128 && b < 128 && table.near[a][b];
 }
 
-bool Pair(const uint8_t* p, uint8_t a, uint8_t b) { return p[0] == a && p[1] == b; }
-
 // The cost of a letter the candidate has and the typed word lacks.
 int MissingCost(const uint8_t* cand, size_t j) {
   return j >= 2 && cand[j - 1] == cand[j - 2] ? kDoubled : kMissing;
@@ -90,13 +88,21 @@ int ExtraCost(const uint8_t* typed, size_t n, size_t i) {
   return kExtra;
 }
 
-// A two-letter spelling `two` of the one letter `one`: the cost, else 0.
-int TwoForOne(const uint8_t* two, uint8_t one) {
-  if (one == kZDot && Pair(two, kR, kZ)) return kConfusion;
-  if (one == kH && Pair(two, kC, kH)) return kConfusion;
-  if (one == kAOgonek && (Pair(two, kO, kN) || Pair(two, kO, kM))) return kNasal;
-  if (one == kEOgonek && (Pair(two, kE, kN) || Pair(two, kE, kM))) return kNasal;
-  return 0;
+// The two-letter spellings of one letter, and what writing them costs.
+struct TwoForOne {
+  uint8_t first, second, one;
+  int cost;
+};
+constexpr TwoForOne kTwoForOne[] = {
+    {kR, kZ, kZDot, kConfusion},    {kC, kH, kH, kConfusion},       {kO, kN, kAOgonek, kNasal},
+    {kO, kM, kAOgonek, kNasal},     {kE, kN, kEOgonek, kNasal},     {kE, kM, kEOgonek, kNasal}};
+
+// The one letter that `first` `second` spell, or nullptr.
+const TwoForOne* SpelledBy(uint8_t first, uint8_t second) {
+  for (const TwoForOne& t : kTwoForOne) {
+    if (t.first == first && t.second == second) return &t;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -112,40 +118,79 @@ int Substitution(uint8_t typed, uint8_t candidate) {
   return kOther;
 }
 
-void FirstRow(const uint8_t* typed, size_t n, int* row) {
-  row[0] = 0;
-  for (size_t i = 1; i <= n; ++i) row[i] = row[i - 1] + ExtraCost(typed, n, i);
+TypedWord::TypedWord(const uint8_t* typed, size_t n)
+    : typed_(typed),
+      n_(n),
+      substitution_(128 * (n + 1), 0),
+      extra_(n + 1, 0),
+      pair_letter_(n + 1, 0),
+      pair_cost_(n + 1, 0) {
+  for (int letter = 0; letter < 128; ++letter) {
+    for (size_t i = 1; i <= n; ++i) {
+      substitution_[size_t(letter) * (n + 1) + i] = uint8_t(Substitution(typed[i - 1], uint8_t(letter)));
+    }
+  }
+  for (size_t i = 1; i <= n; ++i) extra_[i] = uint8_t(ExtraCost(typed, n, i));
+  for (size_t i = 2; i <= n; ++i) {
+    if (const TwoForOne* t = SpelledBy(typed[i - 2], typed[i - 1])) {
+      pair_letter_[i] = t->one;
+      pair_cost_[i] = uint8_t(t->cost);
+    }
+  }
 }
 
-void NextRow(const uint8_t* typed, size_t n, const uint8_t* cand, size_t j, const int* up2,
-             const int* up, int* row) {
+int TypedWord::FirstRow(int* row) const {
+  row[0] = 0;
+  for (size_t i = 1; i <= n_; ++i) row[i] = row[i - 1] + extra_[i];
+  return 0;
+}
+
+int TypedWord::NextRow(const uint8_t* cand, size_t j, const int* up2, const int* up,
+                       int* row) const {
   const uint8_t v = cand[j - 1];
+  const uint8_t* substitution = substitution_.data() + size_t(v & 127) * (n_ + 1);
   const int missing = MissingCost(cand, j);
-  row[0] = up[0] + missing;
-  for (size_t i = 1; i <= n; ++i) {
-    int best = up[i - 1] + Substitution(typed[i - 1], v);
+  // The candidate's last two letters as the spelling of one typed letter.
+  const TwoForOne* spelled = j >= 2 ? SpelledBy(cand[j - 2], v) : nullptr;
+  // A swap: typed[i-2..i) is the candidate's last two letters the other way round.
+  const uint8_t before = j >= 2 ? cand[j - 2] : 0;
+  const bool swap = j >= 2 && before != v;
+  int least = row[0] = up[0] + missing;
+  for (size_t i = 1; i <= n_; ++i) {
+    int best = up[i - 1] + substitution[i];
     best = std::min(best, up[i] + missing);
-    best = std::min(best, row[i - 1] + ExtraCost(typed, n, i));
+    best = std::min(best, row[i - 1] + extra_[i]);
+    const uint8_t t = typed_[i - 1];
     if (i >= 2) {
-      if (j >= 2 && typed[i - 1] == cand[j - 2] && typed[i - 2] == v && typed[i - 1] != v) {
-        best = std::min(best, up2[i - 2] + kTransposed);
-      }
-      if (const int c = TwoForOne(typed + i - 2, v)) best = std::min(best, up[i - 2] + c);
+      if (swap && t == before && typed_[i - 2] == v) best = std::min(best, up2[i - 2] + kTransposed);
+      if (pair_letter_[i] == v && v) best = std::min(best, up[i - 2] + pair_cost_[i]);
     }
-    if (j >= 2) {
-      if (const int c = TwoForOne(cand + j - 2, typed[i - 1])) best = std::min(best, up2[i - 1] + c);
-    }
+    if (spelled && t == spelled->one) best = std::min(best, up2[i - 1] + spelled->cost);
     row[i] = best;
+    least = std::min(least, best);
   }
+  return least;
+}
+
+bool TypedWord::ReachesBack(uint8_t letter, const int* up, int bound) const {
+  for (size_t i = 2; i <= n_; ++i) {
+    if (typed_[i - 1] == letter && up[i - 2] + kTransposed <= bound) return true;
+  }
+  for (const TwoForOne& t : kTwoForOne) {
+    if (t.first != letter) continue;
+    for (size_t i = 1; i <= n_; ++i) {
+      if (typed_[i - 1] == t.one && up[i - 1] + t.cost <= bound) return true;
+    }
+  }
+  return false;
 }
 
 int Distance(const uint8_t* typed, size_t n, const uint8_t* cand, size_t m) {
+  const TypedWord word(typed, n);
   std::vector<int> rows(3 * (n + 1));
   int* r[3] = {rows.data(), rows.data() + (n + 1), rows.data() + 2 * (n + 1)};
-  FirstRow(typed, n, r[0]);
-  for (size_t j = 1; j <= m; ++j) {
-    NextRow(typed, n, cand, j, r[(j + 1) % 3], r[(j - 1) % 3], r[j % 3]);
-  }
+  word.FirstRow(r[0]);
+  for (size_t j = 1; j <= m; ++j) word.NextRow(cand, j, r[(j + 1) % 3], r[(j - 1) % 3], r[j % 3]);
   return r[m % 3][n];
 }
 

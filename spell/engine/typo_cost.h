@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace typo_cost {
 
@@ -26,15 +27,39 @@ inline constexpr int kOther = 10;        // any other letter
 // The cost of typing `candidate` letter as `typed` letter (0 when equal).
 int Substitution(uint8_t typed, uint8_t candidate);
 
-// One row of the weighted edit-distance table, for walking a candidate letter
-// by letter (the caller keeps the rows of the two letters before). `typed` has
-// n letters; `cand` holds the candidate's first j letters (j >= 1); `row` (n+1
-// entries) receives the costs of turning typed[0..i) into cand[0..j); `up` is
-// the row for j-1 letters, `up2` the row for j-2 letters (ignored when j < 2).
-void NextRow(const uint8_t* typed, size_t n, const uint8_t* cand, size_t j, const int* up2,
-             const int* up, int* row);
-// The row for the empty candidate: the cost of typing typed[0..i) for nothing.
-void FirstRow(const uint8_t* typed, size_t n, int* row);
+// The weighted edit-distance table of one typed word (n small-letter codes),
+// built a row per candidate letter, for walking candidates letter by letter:
+// the costs of the typed word's letters against every letter are worked out
+// once, so a row costs a few additions per typed letter. The caller keeps
+// the rows (n+1 entries each) of the two letters before.
+class TypedWord {
+ public:
+  TypedWord(const uint8_t* typed, size_t n);
+
+  size_t size() const { return n_; }
+  // The row for the empty candidate: the cost of typing typed[0..i) for
+  // nothing. Answers its smallest entry.
+  int FirstRow(int* row) const;
+  // `cand` holds the candidate's first j letters (j >= 1, small-letter codes
+  // or the hyphen); `row` receives the costs of turning typed[0..i) into
+  // cand[0..j); `up` is the row for j-1 letters, `up2` the row for j-2
+  // letters (ignored when j < 2). Answers the smallest entry of `row`.
+  int NextRow(const uint8_t* cand, size_t j, const int* up2, const int* up, int* row) const;
+  // Whether the rows after a candidate letter `letter` (small-letter code)
+  // can come back within `bound` by reaching over it to `up`, the row
+  // before it: `letter` swapped with the next one, or the first of a
+  // two-letter spelling. When not, and the row of `letter` is all above
+  // `bound`, so is every row after it.
+  bool ReachesBack(uint8_t letter, const int* up, int bound) const;
+
+ private:
+  const uint8_t* typed_;
+  size_t n_;
+  std::vector<uint8_t> substitution_;  // [letter * (n+1) + i]: typed[i-1] for letter
+  std::vector<uint8_t> extra_;         // [i]: typed[i-1] typed extra
+  std::vector<uint8_t> pair_letter_;   // [i]: the letter typed[i-2..i) spells, else 0
+  std::vector<uint8_t> pair_cost_;     // [i]: what spelling it so costs
+};
 
 // The whole distance from `typed` (n letters) to `cand` (m letters).
 int Distance(const uint8_t* typed, size_t n, const uint8_t* cand, size_t m);
