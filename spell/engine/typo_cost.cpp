@@ -97,6 +97,12 @@ constexpr TwoForOne kTwoForOne[] = {
     {kR, kZ, kZDot, kConfusion},    {kC, kH, kH, kConfusion},       {kO, kN, kAOgonek, kNasal},
     {kO, kM, kAOgonek, kNasal},     {kE, kN, kEOgonek, kNasal},     {kE, kM, kEOgonek, kNasal}};
 
+// A letter's bit in a set of letters (typo_cost.h); none for codes below
+// the small letters.
+uint64_t Bit(uint8_t letter) {
+  return letter >= kFirstSmall && letter <= kHyphenCode ? uint64_t(1) << (letter - kFirstSmall) : 0;
+}
+
 // The one letter that `first` `second` spell, or nullptr.
 const TwoForOne* SpelledBy(uint8_t first, uint8_t second) {
   for (const TwoForOne& t : kTwoForOne) {
@@ -123,20 +129,28 @@ TypedWord::TypedWord(const uint8_t* typed, size_t n)
       n_(n),
       substitution_(128 * (n + 1), 0),
       extra_(n + 1, 0),
-      pair_letter_(n + 1, 0),
-      pair_cost_(n + 1, 0) {
+      within_((n + 1) * (kOther + 1), 0) {
   for (int letter = 0; letter < 128; ++letter) {
     for (size_t i = 1; i <= n; ++i) {
-      substitution_[size_t(letter) * (n + 1) + i] = uint8_t(Substitution(typed[i - 1], uint8_t(letter)));
+      const int cost = Substitution(typed[i - 1], uint8_t(letter));
+      substitution_[size_t(letter) * (n + 1) + i] = cost;
+      if (letter < kFirstSmall) continue;
+      for (int k = cost; k <= kOther; ++k) within_[i * (kOther + 1) + k] |= Bit(uint8_t(letter));
     }
   }
-  for (size_t i = 1; i <= n; ++i) extra_[i] = uint8_t(ExtraCost(typed, n, i));
+  for (size_t i = 1; i <= n; ++i) extra_[i] = ExtraCost(typed, n, i);
   for (size_t i = 2; i <= n; ++i) {
     if (const TwoForOne* t = SpelledBy(typed[i - 2], typed[i - 1])) {
-      pair_letter_[i] = t->one;
-      pair_cost_[i] = uint8_t(t->cost);
+      pairs_.push_back(Pair{i, t->one, t->cost});
     }
   }
+  for (int letter = 0; letter < 128; ++letter) {
+    first_position_[letter] = positions_.size();
+    for (size_t i = 1; i <= n; ++i) {
+      if (typed[i - 1] == letter) positions_.push_back(i);
+    }
+  }
+  first_position_[128] = positions_.size();
 }
 
 int TypedWord::FirstRow(int* row) const {
@@ -145,53 +159,91 @@ int TypedWord::FirstRow(int* row) const {
   return 0;
 }
 
+// Each entry is the cheapest of: a letter for a letter (up[i-1]), a letter
+// left out (up[i]), two typed letters for one (up[i-2]), a swap and one
+// letter for two (up2), and a letter typed extra (row[i-1]). The last is
+// added in a second sweep, once the others are in.
 int TypedWord::NextRow(const uint8_t* cand, size_t j, const int* up2, const int* up,
                        int* row) const {
-  const uint8_t v = cand[j - 1];
-  const uint8_t* substitution = substitution_.data() + size_t(v & 127) * (n_ + 1);
+  const uint8_t v = cand[j - 1] & 127;
+  const int* substitution = substitution_.data() + size_t(v) * (n_ + 1);
   const int missing = MissingCost(cand, j);
-  // The candidate's last two letters as the spelling of one typed letter.
-  const TwoForOne* spelled = j >= 2 ? SpelledBy(cand[j - 2], v) : nullptr;
-  // A swap: typed[i-2..i) is the candidate's last two letters the other way round.
-  const uint8_t before = j >= 2 ? cand[j - 2] : 0;
-  const bool swap = j >= 2 && before != v;
-  int least = row[0] = up[0] + missing;
-  for (size_t i = 1; i <= n_; ++i) {
-    int best = up[i - 1] + substitution[i];
-    best = std::min(best, up[i] + missing);
-    best = std::min(best, row[i - 1] + extra_[i]);
-    const uint8_t t = typed_[i - 1];
-    if (i >= 2) {
-      if (swap && t == before && typed_[i - 2] == v) best = std::min(best, up2[i - 2] + kTransposed);
-      if (pair_letter_[i] == v && v) best = std::min(best, up[i - 2] + pair_cost_[i]);
+  row[0] = up[0] + missing;
+  for (size_t i = 1; i <= n_; ++i) row[i] = std::min(up[i - 1] + substitution[i], up[i] + missing);
+  for (const Pair& pair : pairs_) {
+    if (pair.one == v) row[pair.i] = std::min(row[pair.i], up[pair.i - 2] + pair.cost);
+  }
+  if (j >= 2) {
+    const uint8_t before = cand[j - 2];
+    // typed[i-2..i) is the candidate's last two letters the other way round.
+    if (before != v) {
+      for (const size_t* p = PositionsBegin(v); p != PositionsEnd(v); ++p) {
+        const size_t i = *p + 1;
+        if (i <= n_ && typed_[i - 1] == before) row[i] = std::min(row[i], up2[i - 2] + kTransposed);
+      }
     }
-    if (spelled && t == spelled->one) best = std::min(best, up2[i - 1] + spelled->cost);
-    row[i] = best;
-    least = std::min(least, best);
+    if (const TwoForOne* t = SpelledBy(before, v)) {
+      for (const size_t* p = PositionsBegin(t->one); p != PositionsEnd(t->one); ++p) {
+        row[*p] = std::min(row[*p], up2[*p - 1] + t->cost);
+      }
+    }
+  }
+  int least = row[0];
+  for (size_t i = 1; i <= n_; ++i) {
+    row[i] = std::min(row[i], row[i - 1] + extra_[i]);
+    least = std::min(least, row[i]);
   }
   return least;
 }
 
-bool TypedWord::ReachesBack(uint8_t letter, const int* up, int bound) const {
-  for (size_t i = 2; i <= n_; ++i) {
-    if (typed_[i - 1] == letter && up[i - 2] + kTransposed <= bound) return true;
+uint64_t TypedWord::LettersWithin(const uint8_t* cand, size_t j, const int* up2, const int* up,
+                                  int least, int bound) const {
+  if (least + kMissing <= bound) return kEveryLetter;
+  uint64_t letters = 0;
+  // The letter before typed again: a letter doubled.
+  if (j >= 2 && least + kDoubled <= bound) letters |= Bit(cand[j - 2]);
+  for (size_t i = 1; i <= n_; ++i) {
+    const int slack = bound - up[i - 1];
+    if (slack >= kOther) return kEveryLetter;
+    if (slack >= 0) letters |= within_[i * (kOther + 1) + size_t(slack)];
   }
-  for (const TwoForOne& t : kTwoForOne) {
-    if (t.first != letter) continue;
-    for (size_t i = 1; i <= n_; ++i) {
-      if (typed_[i - 1] == t.one && up[i - 1] + t.cost <= bound) return true;
+  for (const Pair& pair : pairs_) {
+    if (up[pair.i - 2] + pair.cost <= bound) letters |= Bit(pair.one);
+  }
+  if (j >= 2) {
+    const uint8_t before = cand[j - 2] & 127;
+    for (const size_t* p = PositionsBegin(before); p != PositionsEnd(before); ++p) {
+      if (*p >= 2 && up2[*p - 2] + kTransposed <= bound) letters |= Bit(typed_[*p - 2]);
+    }
+    for (const TwoForOne& t : kTwoForOne) {
+      if (t.first != before) continue;
+      for (const size_t* p = PositionsBegin(t.one); p != PositionsEnd(t.one); ++p) {
+        if (up2[*p - 1] + t.cost <= bound) letters |= Bit(t.second);
+      }
     }
   }
-  return false;
+  return letters;
 }
 
-int Distance(const uint8_t* typed, size_t n, const uint8_t* cand, size_t m) {
-  const TypedWord word(typed, n);
-  std::vector<int> rows(3 * (n + 1));
-  int* r[3] = {rows.data(), rows.data() + (n + 1), rows.data() + 2 * (n + 1)};
-  word.FirstRow(r[0]);
-  for (size_t j = 1; j <= m; ++j) word.NextRow(cand, j, r[(j + 1) % 3], r[(j - 1) % 3], r[j % 3]);
-  return r[m % 3][n];
+uint64_t TypedWord::LettersReachingBack(const int* up, int bound) const {
+  uint64_t letters = 0;
+  for (size_t i = 2; i <= n_; ++i) {
+    if (up[i - 2] + kTransposed <= bound) letters |= Bit(typed_[i - 1]);
+  }
+  for (const TwoForOne& t : kTwoForOne) {
+    for (const size_t* p = PositionsBegin(t.one); p != PositionsEnd(t.one); ++p) {
+      if (up[*p - 1] + t.cost <= bound) letters |= Bit(t.first);
+    }
+  }
+  return letters;
+}
+
+int TypedWord::Distance(const uint8_t* cand, size_t m) const {
+  std::vector<int> rows(3 * (n_ + 1));
+  int* r[3] = {rows.data(), rows.data() + (n_ + 1), rows.data() + 2 * (n_ + 1)};
+  FirstRow(r[0]);
+  for (size_t j = 1; j <= m; ++j) NextRow(cand, j, r[(j + 1) % 3], r[(j - 1) % 3], r[j % 3]);
+  return r[m % 3][n_];
 }
 
 }  // namespace typo_cost

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "spell/engine/letters.h"
+
 namespace typo_cost {
 
 inline constexpr int kDiacritic = 2;     // a/ą c/ć e/ę l/ł n/ń o/ó s/ś z/ż z/ź
@@ -45,23 +47,43 @@ class TypedWord {
   // cand[0..j); `up` is the row for j-1 letters, `up2` the row for j-2
   // letters (ignored when j < 2). Answers the smallest entry of `row`.
   int NextRow(const uint8_t* cand, size_t j, const int* up2, const int* up, int* row) const;
-  // Whether the rows after a candidate letter `letter` (small-letter code)
-  // can come back within `bound` by reaching over it to `up`, the row
-  // before it: `letter` swapped with the next one, or the first of a
-  // two-letter spelling. When not, and the row of `letter` is all above
-  // `bound`, so is every row after it.
-  bool ReachesBack(uint8_t letter, const int* up, int bound) const;
+
+  // Sets of candidate letters, bit (letter - kFirstSmall) for each small
+  // letter and the hyphen.
+  static constexpr uint64_t kEveryLetter = (uint64_t(1) << (kHyphenCode - kFirstSmall + 1)) - 1;
+  // The letters whose NextRow after cand[0..j-1) (rows `up2` and `up`, the
+  // smallest entry of `up` being `least`) can have an entry within `bound`;
+  // the row of any other letter is all above it.
+  uint64_t LettersWithin(const uint8_t* cand, size_t j, const int* up2, const int* up, int least,
+                         int bound) const;
+  // The letters after which the next row can come back within `bound` by
+  // reaching over them to `up`, the row before them: the letter swapped with
+  // the next one, or the first of a two-letter spelling. For any other
+  // letter whose row is all above `bound`, so is every row after it.
+  uint64_t LettersReachingBack(const int* up, int bound) const;
+  // The whole distance from the typed word to `cand` (m letters).
+  int Distance(const uint8_t* cand, size_t m) const;
 
  private:
+  struct Pair {
+    size_t i;     // typed[i-2..i) spells
+    uint8_t one;  // this one letter
+    int cost;
+  };
+  // The positions i (from 1) where typed[i-1] is `letter`.
+  const size_t* PositionsBegin(uint8_t letter) const { return positions_.data() + first_position_[letter]; }
+  const size_t* PositionsEnd(uint8_t letter) const { return positions_.data() + first_position_[letter + 1]; }
+
   const uint8_t* typed_;
   size_t n_;
-  std::vector<uint8_t> substitution_;  // [letter * (n+1) + i]: typed[i-1] for letter
-  std::vector<uint8_t> extra_;         // [i]: typed[i-1] typed extra
-  std::vector<uint8_t> pair_letter_;   // [i]: the letter typed[i-2..i) spells, else 0
-  std::vector<uint8_t> pair_cost_;     // [i]: what spelling it so costs
+  std::vector<int> substitution_;  // [letter * (n+1) + i]: typed[i-1] for letter
+  std::vector<int> extra_;         // [i]: typed[i-1] typed extra
+  // [i * (kOther + 1) + k]: the letters that cost at most k for typed[i-1]
+  std::vector<uint64_t> within_;
+  std::vector<Pair> pairs_;        // typed letter pairs that spell one letter
+  std::vector<size_t> positions_;
+  size_t first_position_[129] = {};
 };
 
-// The whole distance from `typed` (n letters) to `cand` (m letters).
-int Distance(const uint8_t* typed, size_t n, const uint8_t* cand, size_t m);
 
 }  // namespace typo_cost
