@@ -48,7 +48,8 @@ class Walk {
     // still lead to words.
     const size_t j = depth + 1;
     const int* up2 = j >= 2 ? Row(j - 2) : Row(0);
-    const uint64_t within = typed_.LettersWithin(small_.data(), j, up2, Row(depth), least_[depth], bound_);
+    const uint64_t within =
+        typed_.LettersWithin(small_.data(), j, up2, Row(depth), least_[depth], bound_);
     const uint64_t back = least_[depth] + typo_cost::kConfusion <= bound_
                               ? typed_.LettersReachingBack(Row(depth), bound_)
                               : 0;
@@ -90,7 +91,8 @@ class Walk {
 void FindNearWords(const SonDictionary& dict, const typo_cost::TypedWord& typed, int bound,
                    size_t limit, std::vector<NearWord>* out) {
   Walk walk(typed, bound, limit, out);
-  for (int i = 0; i < dict.TreeCount(TreeKind::kMain); ++i) walk.Tree(dict.Tree(TreeKind::kMain, i), false);
+  for (int i = 0; i < dict.TreeCount(TreeKind::kMain); ++i)
+    walk.Tree(dict.Tree(TreeKind::kMain, i), false);
   for (int i = 0; i < dict.TreeCount(TreeKind::kCapitalised); ++i) {
     walk.Tree(dict.Tree(TreeKind::kCapitalised, i), true);
   }

@@ -11,24 +11,33 @@ namespace typo_cost {
 namespace {
 
 // Small-letter codes used by the rules.
-constexpr uint8_t kA = 92, kAOgonek = 93, kC = 95, kCAcute = 96, kE = 98, kEOgonek = 99,
-                  kH = 102, kL = 106, kLStroke = 107, kM = 108, kN = 109, kNAcute = 110,
-                  kO = 111, kOAcute = 112, kR = 115, kS = 116, kSAcute = 117, kU = 119,
-                  kZ = 124, kZAcute = 125, kZDot = 126;
+constexpr uint8_t kA = 92, kAOgonek = 93, kC = 95, kCAcute = 96, kE = 98, kEOgonek = 99, kH = 102,
+                  kL = 106, kLStroke = 107, kM = 108, kN = 109, kNAcute = 110, kO = 111,
+                  kOAcute = 112, kR = 115, kS = 116, kSAcute = 117, kU = 119, kZ = 124,
+                  kZAcute = 125, kZDot = 126;
 
 // The plain letter of a letter with a diacritic, else the letter itself.
 uint8_t Plain(uint8_t c) {
   switch (c) {
-    case kAOgonek: return kA;
-    case kCAcute: return kC;
-    case kEOgonek: return kE;
-    case kLStroke: return kL;
-    case kNAcute: return kN;
-    case kOAcute: return kO;
-    case kSAcute: return kS;
+    case kAOgonek:
+      return kA;
+    case kCAcute:
+      return kC;
+    case kEOgonek:
+      return kE;
+    case kLStroke:
+      return kL;
+    case kNAcute:
+      return kN;
+    case kOAcute:
+      return kO;
+    case kSAcute:
+      return kS;
     case kZAcute:
-    case kZDot: return kZ;
-    default: return c;
+    case kZDot:
+      return kZ;
+    default:
+      return c;
   }
 }
 
@@ -64,7 +73,8 @@ struct NeighbourTable {
   bool near[128][128] = {};
   NeighbourTable() {
     for (int a = kFirstSmall; a <= kLastSmall; ++a) {
-      for (int b = kFirstSmall; b <= kLastSmall; ++b) near[a][b] = Neighbours(uint8_t(a), uint8_t(b));
+      for (int b = kFirstSmall; b <= kLastSmall; ++b)
+        near[a][b] = Neighbours(uint8_t(a), uint8_t(b));
     }
   }
 };
@@ -93,9 +103,9 @@ struct TwoForOne {
   uint8_t first, second, one;
   int cost;
 };
-constexpr TwoForOne kTwoForOne[] = {
-    {kR, kZ, kZDot, kConfusion},    {kC, kH, kH, kConfusion},       {kO, kN, kAOgonek, kNasal},
-    {kO, kM, kAOgonek, kNasal},     {kE, kN, kEOgonek, kNasal},     {kE, kM, kEOgonek, kNasal}};
+constexpr TwoForOne kTwoForOne[] = {{kR, kZ, kZDot, kConfusion}, {kC, kH, kH, kConfusion},
+                                    {kO, kN, kAOgonek, kNasal},  {kO, kM, kAOgonek, kNasal},
+                                    {kE, kN, kEOgonek, kNasal},  {kE, kM, kEOgonek, kNasal}};
 
 // A letter's bit in a set of letters (typo_cost.h); none for codes below
 // the small letters.

@@ -71,8 +71,12 @@ class TypedWord {
     int cost;
   };
   // The positions i (from 1) where typed[i-1] is `letter`.
-  const size_t* PositionsBegin(uint8_t letter) const { return positions_.data() + first_position_[letter]; }
-  const size_t* PositionsEnd(uint8_t letter) const { return positions_.data() + first_position_[letter + 1]; }
+  const size_t* PositionsBegin(uint8_t letter) const {
+    return positions_.data() + first_position_[letter];
+  }
+  const size_t* PositionsEnd(uint8_t letter) const {
+    return positions_.data() + first_position_[letter + 1];
+  }
 
   const uint8_t* typed_;
   size_t n_;
@@ -80,10 +84,9 @@ class TypedWord {
   std::vector<int> extra_;         // [i]: typed[i-1] typed extra
   // [i * (kOther + 1) + k]: the letters that cost at most k for typed[i-1]
   std::vector<uint64_t> within_;
-  std::vector<Pair> pairs_;        // typed letter pairs that spell one letter
+  std::vector<Pair> pairs_;  // typed letter pairs that spell one letter
   std::vector<size_t> positions_;
   size_t first_position_[129] = {};
 };
-
 
 }  // namespace typo_cost

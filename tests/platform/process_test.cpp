@@ -21,8 +21,8 @@ TEST(Process, ArgumentsAndStreamsReachTheChildAndItsStatusComesBack) {
   streams.error = dir / "err";
   std::string error;
   const platform::ProcessId id = platform::StartProcess(
-      {"/bin/sh", "-c", "cat; echo \"$1\"; echo to-err >&2; exit 3", "sh", "an argument"},
-      streams, error);
+      {"/bin/sh", "-c", "cat; echo \"$1\"; echo to-err >&2; exit 3", "sh", "an argument"}, streams,
+      error);
   ASSERT_NE(id, platform::kNoProcess) << error;
   int status = 0;
   EXPECT_EQ(platform::WaitForAnyProcess(status), id);
