@@ -30,7 +30,7 @@ measure() {
   /usr/bin/time -f '%e %M %U %S' -o "$work/time" sh -c "$1" || [ $? -eq 1 ]
   tail -n 1 "$work/time" | awk '{ printf "%s %s %.2f\n", $1, $2, $3 + $4 }'
 }
-ratio() { echo "scale=2; ($1) / ($2)" | bc; }
+ratio() { echo "scale=2; ($1) / ($2)" | bc | sed "s/^\./0./"; }
 per_byte() { echo "scale=1; $1 * 1024 / $2" | bc; }
 
 text() {  # SIZE_BYTES NAME [make_text options]
