@@ -23,6 +23,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/utf8.h"
 #include "tests/host/run_wirsel.h"
 
 namespace fs = std::filesystem;
@@ -131,21 +132,6 @@ TEST(TypoHostile, TenMegabytesWithoutBlanks) {
             text.size() + text.size() / 2);  // a space after every comma but the last
 }
 
-}  // namespace
-
-namespace {
-
-TEST(TypoCommand, WritesTheOutputFileInTheChosenFormat) {
-  const std::string file = WriteTemp("in.txt", "w domu\n");
-  const std::string out = TempFolder() + "/out.tex";
-  const WirselRun run = RunWirsel("", {"typo", file, "-o", out, "--format", "tex", "--lang", "en"},
-                                  {{"WIRSEL_HOST_DIR", PrivateHost("")}});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(ReadBytes(out), "w~domu\n");
-  EXPECT_EQ(ReadBytes(file), "w domu\n");
-}
-
 TEST(TypoCommand, RefusesAnUnknownFormat) {
   const std::string file = WriteTemp("in.txt", "w domu\n");
   const WirselRun run =
@@ -153,10 +139,6 @@ TEST(TypoCommand, RefusesAnUnknownFormat) {
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("--format"), std::string::npos) << run.err;
 }
-
-}  // namespace
-
-namespace {
 
 // ---- Batch runs go on past a quotation mark they cannot place ----
 
@@ -179,12 +161,9 @@ constexpr Paragraph kParagraphs[] = {
 std::u16string FromUtf8(const std::string& utf8) {
   std::u16string out;
   for (size_t i = 0; i < utf8.size();) {
-    const auto b = static_cast<unsigned char>(utf8[i]);
-    const int extra = b < 0x80 ? 0 : b < 0xE0 ? 1 : 2;
-    char32_t u = extra ? b & (0x3F >> extra) : b;
-    ++i;
-    for (int k = 0; k < extra && i < utf8.size(); ++k, ++i) u = (u << 6) | (utf8[i] & 0x3F);
-    out.push_back(static_cast<char16_t>(u));
+    const Utf8Decoded decoded = DecodeUtf8At(utf8, i);
+    out.push_back(static_cast<char16_t>(decoded.c));
+    i += decoded.length;
   }
   return out;
 }
@@ -297,17 +276,6 @@ TEST(TypoBatch, ProofPointsAtTheMarkInTheHyphenatedText) {
   ASSERT_LT(column, line.size());
   EXPECT_NE(line.find(u'\u00AD'), std::u16string::npos);  // hyphens before the mark
   EXPECT_EQ(line[column - 1], u'"') << run.err;
-}
-
-TEST(TypoBatch, ADialogScriptStillStopsAtTheMark) {
-  const std::string file = WriteTemp("quote.txt", "a \" b\n\"tak\" i nie\n");
-  const WirselRun run = RunWirsel(
-      "", {"typo", file, "--lang", "en", "--dialogs",
-           WriteTemp("ok.dlg", "expect \"Quotation mark between two spaces\"\nanswer ok\n")},
-      {{"WIRSEL_HOST_DIR", PrivateHost("")}});
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err.find("warning"), std::string::npos) << run.err;
-  EXPECT_EQ(run.out, "a\u00A0\" b\n\"tak\" i nie\n");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Typography options: defaults, loading and saving in "1Typografia", and the
-// word-list text operations with their limits.
+// Typography options: loading hostile settings and saving in "1Typografia",
+// and the word-list text operations at their limits (the list editor's
+// everyday use is in the fixtures of tests/data/typo).
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,17 +10,9 @@
 #include <string>
 
 #include "base/profile.h"
-#include "tests/typo/memory_story.h"
 #include "typo/typooptions.h"
-#include "typo/typorules.h"
 
 namespace {
-
-std::string Unpadded(const WordList& list) {
-  char text[kWordListSize];
-  UnpaddedWordList(list, text, sizeof text);
-  return text;
-}
 
 WordList ListOf(const char* text) {
   WordList list;
@@ -50,46 +43,15 @@ class TypoSettings : public ::testing::Test {
   std::filesystem::path path_;
 };
 
-TEST(TypoWordLists, DefaultsArePaddedWithTheirLongestWords) {
-  const TypographyOptions o = DefaultTypographyOptions();
-  EXPECT_EQ(o.lists[kListAfterWords].longest, 5);
-  EXPECT_EQ(o.lists[kListAfterDigits].longest, 2);
-  EXPECT_EQ(o.lists[kListBeforeWords].longest, 4);
-  EXPECT_EQ(o.lists[kListExceptions].longest, 5);
-  EXPECT_STREQ(o.lists[kListBeforeWords].padded, " Sp. o.o. S.A. SA ");
-  EXPECT_EQ(Unpadded(o.lists[kListExceptions]), "S.A. o.o. m.in.");
-}
-
-TEST(TypoWordLists, ContainsMatchesWholeEntriesOnly) {
-  const WordList list = ListOf("kg km zł");
+TEST(TypoWordLists, EntriesAreWholeWordsWithinTheLimit) {
+  WordList list = ListOf("kg km zł");
   EXPECT_TRUE(WordListContains(list, "kg"));
-  EXPECT_FALSE(WordListContains(list, "k"));
-  EXPECT_FALSE(WordListContains(list, "kg km"));
-  EXPECT_FALSE(WordListContains(list, ""));
-  EXPECT_FALSE(WordListContains(list, std::string(300, 'k').c_str()));
-}
-
-TEST(TypoWordLists, AddRemoveChange) {
-  WordList list = ListOf("a bb");
-  EXPECT_TRUE(WordListAdd(list, "ccc"));
-  EXPECT_STREQ(list.padded, " a bb ccc ");
-  EXPECT_EQ(list.longest, 3);
-  EXPECT_FALSE(WordListAdd(list, ""));
-  EXPECT_FALSE(WordListAdd(list, "d e"));
-  EXPECT_FALSE(WordListAdd(list, "d\te"));
-  EXPECT_TRUE(WordListRemove(list, "bb"));
-  EXPECT_STREQ(list.padded, " a ccc ");
-  EXPECT_FALSE(WordListRemove(list, "c"));
-  EXPECT_TRUE(WordListChange(list, "a", "dd"));
-  EXPECT_STREQ(list.padded, " ccc dd ");
-  EXPECT_TRUE(WordListRemove(list, "ccc"));
-  EXPECT_TRUE(WordListRemove(list, "dd"));
-  EXPECT_STREQ(list.padded, " ");
-  EXPECT_EQ(Unpadded(list), "");
-}
-
-TEST(TypoWordLists, AddingPastTheLimitLeavesTheListUnchanged) {
-  WordList list = ListOf((std::string(248, 'x') + " y").c_str());  // 252 padded
+  for (const std::string& no : {std::string("k"), std::string("kg km"), std::string(),
+                                std::string(300, 'k')}) {
+    EXPECT_FALSE(WordListContains(list, no.c_str())) << no;
+  }
+  for (const char* blank : {"", "d e", "d\te"}) EXPECT_FALSE(WordListAdd(list, blank)) << blank;
+  list = ListOf((std::string(248, 'x') + " y").c_str());  // 252 padded
   ASSERT_EQ(std::strlen(list.padded), 252u);
   EXPECT_TRUE(WordListAdd(list, "zz"));  // 255
   EXPECT_FALSE(WordListAdd(list, "q"));
@@ -182,30 +144,6 @@ TEST_F(TypoSettings, SaveWritesEveryKeyAndReadsBackTheSame) {
   gTypoOptions = TypographyOptions{};
   LoadTypographyOptions();
   EXPECT_EQ(std::memcmp(&gTypoOptions, &saved, sizeof saved), 0);
-}
-
-TEST_F(TypoSettings, ListEmptiedAndSavedComesBackAsDefault) {
-  gTypoOptions = DefaultTypographyOptions();
-  WordList& units = gTypoOptions.lists[kListAfterDigits];
-  std::string words[64];
-  int count = 0;
-  ForEachListWord(units, [&](const char* w) { words[count++] = w; });
-  for (int i = 0; i < count; ++i) WordListRemove(units, words[i].c_str());
-  ASSERT_STREQ(units.padded, " ");
-  ASSERT_EQ(SaveTypographyOptions(), 0);
-  EXPECT_NE(Stored().find("17nbspAfterDigits=\n"), std::string::npos);
-  LoadTypographyOptions();
-  EXPECT_STREQ(units.padded, DefaultTypographyOptions().lists[kListAfterDigits].padded);
-}
-
-TEST_F(TypoSettings, RawWindows1250BytesInListsWork) {
-  Store("17nbspAfterDigits=z\xB3 kg\n");
-  LoadTypographyOptions();
-  MemoryStory story("5 zł");
-  TypoCharTable table;
-  BuildTypoCharTable(table, gTypoOptions);
-  RunTypography(story, gTypoOptions, table, true);
-  EXPECT_EQ(story.Utf8(), "5~zł");
 }
 
 }  // namespace
