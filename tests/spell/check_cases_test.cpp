@@ -3,6 +3,7 @@
 // dialog script that plays the user, NAME.ini an optional settings file, and
 // NAME.expected what `wirsel` writes to standard output. The interface is
 // English unless NAME.args chooses a language.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "dict_host.h"
 
 namespace fs = std::filesystem;
+using testing::HasSubstr;
 
 namespace {
 
@@ -61,5 +63,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, CheckCase, testing::ValuesIn(CaseNames()),
                          [](const testing::TestParamInfo<std::string>& info) {
                            return info.param;
                          });
+
+// Closed with nothing changed, `check --in-place` leaves the file alone and
+// says so.
+TEST(CheckCommand, ClosingWithNothingChangedWritesNothing) {
+  const DictHost host;
+  const std::string input = WriteTemp("story.txt", "Ala ma kotek.\n");
+  const WirselRun run = host.Run({"check", input, "--in-place", "--lang", "en", "--dialogs",
+                                  WriteTemp("close.dlg", "dialog \"Check Spelling\"\nclick Close\n")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("nothing changed"));
+  EXPECT_EQ(ReadBytes(input), "Ala ma kotek.\n");
+}
 
 }  // namespace

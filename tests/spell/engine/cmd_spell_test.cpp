@@ -96,21 +96,6 @@ TEST_F(SpellCommand, WordModePrintsOkOrSuggestions) {
   EXPECT_EQ(status, 0);
 }
 
-TEST_F(SpellCommand, WordListGivenAsUserDictionaryIsAppendedToNeverConverted) {
-  const std::string list = folder_ + "/words.txt";
-  std::FILE* f = std::fopen(list.c_str(), "wb");
-  std::fputs("kit\nqqqq\n", f);
-  std::fclose(f);
-  int status = 0;
-  RunSpell("-a -d " + Quote(dictionary_) + " -p " + Quote(list), Input("*zzz\n#\nkit\n"), &status);
-  EXPECT_EQ(status, 0);
-  std::FILE* back = std::fopen(list.c_str(), "rb");
-  char buffer[64] = {};
-  const size_t got = std::fread(buffer, 1, sizeof buffer, back);
-  std::fclose(back);
-  EXPECT_EQ(std::string(buffer, got), "kit\nqqqq\nzzz\n");
-}
-
 TEST_F(SpellCommand, DictionaryNamedByPathOrLanguage) {
   int status = 0;
   for (const std::string& name : {dictionary_, std::string("pl_PL")}) {
