@@ -244,14 +244,4 @@ TEST(EngFile, ChunkAboveTheLimitIsRefusedAsNothingRead) {
   fs::remove(path);
 }
 
-TEST(EngFile, SwapReversesInPlace) {
-  uint8_t v[4] = {1, 2, 3, 4};
-  eng_swap_bytes(v, 4);
-  EXPECT_EQ(v[0], 4);
-  EXPECT_EQ(v[3], 1);
-  eng_swap_bytes(v, 2);
-  EXPECT_EQ(v[0], 3);
-  EXPECT_EQ(v[1], 4);
-}
-
 }  // namespace
