@@ -67,14 +67,6 @@ TEST(Run, UnreadableInputNamesTheFile) {
   EXPECT_THAT(run.err, HasSubstr("/nonexistent/story.txt"));
 }
 
-TEST(Run, InvalidUtf8InputIsRefusedWithItsLine) {
-  const std::string input = WriteTemp("bad.txt", "dobra linia\nz\xff\xfe\n");
-  const WirselRun run = RunWirsel("probe", {"run", input});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("bad.txt"));
-  EXPECT_THAT(run.err, HasSubstr("2"));
-}
-
 TEST(Menus, WithoutDocumentTheProbeDisablesItsTextItems) {
   const WirselRun run = RunWirsel("probe", {"menus"});
   EXPECT_EQ(run.status, 0) << run.err;
