@@ -59,10 +59,3 @@ TEST(RealPlugin, VersionNamesThePlugin) {
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_THAT(run.out, testing::HasSubstr("Wirsel13.so: "));
 }
-
-TEST(RealPlugin, TextRoundTripWithoutItems) {
-  const std::string path = DataPath("round_trip_polish.txt");
-  const WirselRun run = RunWirsel("", {"run", path});
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, ReadBytes(path));
-}
