@@ -2,34 +2,17 @@
 // checked through the real host in user_dictionary_test.cpp).
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "base/profile.h"
 #include "spell/dictprefs.h"
-
-namespace fs = std::filesystem;
+#include "tests/platform/tempdir.h"
 
 namespace {
 
-class DictPrefsFile : public testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/dict-prefs-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    path_ = folder_ + "/Wirsel13.ini";
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-  void Write(const std::string& text) {
-    std::ofstream(path_, std::ios::binary) << text;
-    SetProfileTarget(path_.c_str(), "Prefs");
-  }
-  std::string folder_;
-  std::string path_;
-};
-
-TEST_F(DictPrefsFile, LongShortcutIsCutAndNonNumbersReadAsZero) {
-  Write("[1Slownik]\n7SprawdzSlowoSkrot=Ctrl+Alt+Shift+W\n4PominCYFRY=tak\n");
+TEST(DictPrefsFile, LongShortcutIsCutAndNonNumbersReadAsZero) {
+  testutil::TempDir dir;
+  testutil::WriteFile(dir / "Wirsel13.ini",
+                      "[1Slownik]\n7SprawdzSlowoSkrot=Ctrl+Alt+Shift+W\n4PominCYFRY=tak\n");
+  SetProfileTarget((dir / "Wirsel13.ini").c_str(), "Prefs");
   const DictPrefs prefs = LoadDictPrefs();
   EXPECT_STREQ(prefs.check_word.key, "Ctrl+Alt+S");
   EXPECT_EQ(prefs.skip_with_digits, 0);

@@ -3,13 +3,11 @@
 // everyday use is in the fixtures of tests/data/typo).
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "base/profile.h"
+#include "tests/platform/tempdir.h"
 #include "typo/typooptions.h"
 
 namespace {
@@ -22,25 +20,16 @@ WordList ListOf(const char* text) {
 
 class TypoSettings : public ::testing::Test {
  protected:
-  void SetUp() override {
-    path_ = std::filesystem::temp_directory_path() /
-            ("typo_options_" + std::to_string(::getpid()) + ".ini");
-    std::filesystem::remove(path_);
-    ASSERT_TRUE(SetProfileTarget(path_.c_str(), "other"));
-  }
-  void TearDown() override { std::filesystem::remove(path_); }
-
-  void Store(const std::string& body) {
-    std::ofstream(path_, std::ios::binary) << "[1Typografia]\n" << body;
-  }
+  void SetUp() override { ASSERT_TRUE(SetProfileTarget(path_.c_str(), "other")); }
+  void Store(const std::string& body) { testutil::WriteFile(path_, "[1Typografia]\n" + body); }
   std::string Stored() {
-    std::ifstream in(path_, std::ios::binary);
-    std::string text(std::istreambuf_iterator<char>(in), {});
+    std::string text = testutil::ReadFile(path_);
     std::erase(text, '\r');
     return text;
   }
 
-  std::filesystem::path path_;
+  testutil::TempDir dir_;
+  std::string path_ = dir_ / "Wirsel13.ini";
 };
 
 TEST(TypoWordLists, EntriesAreWholeWordsWithinTheLimit) {
