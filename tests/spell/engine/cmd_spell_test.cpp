@@ -18,11 +18,11 @@ class SpellCommand : public ::testing::Test {
     dictionary_ = spelltest::CompileFixture("suggestions", folder_, &log);
     ASSERT_FALSE(dictionary_.empty()) << log;
   }
-  // `wirsel spell ARGS` with the test's dictionary and personal list, the
-  // file `input` on standard input.
+  // `wirsel spell ARGS` in a host folder of its own with the test's dictionary
+  // and personal list, the file `input` on standard input.
   WirselRun Spell(std::vector<std::string> args, const std::string& input = "/dev/null") {
     args.insert(args.begin(), {"spell", "-d", dictionary_, "-p", folder_ + "/user.dic"});
-    return RunWirsel("", args, {{"<stdin>", input}});
+    return HostFolder().Run(args, {{"<stdin>", input}});
   }
   std::string Input(const std::string& text) {
     const std::string path = folder_ + "/input.txt";
@@ -81,12 +81,12 @@ TEST_F(SpellCommand, WordModePrintsOkOrSuggestions) {
 }
 
 TEST_F(SpellCommand, DictionaryNamedByPathOrLanguage) {
-  const std::string input = Input("kot\n");
+  const std::map<std::string, std::string> input = {{"<stdin>", Input("kot\n")}};
   for (const std::string& name : {dictionary_, std::string("pl_PL")}) {
-    EXPECT_EQ(RunWirsel("", {"spell", "-l", "-d", name}, {{"<stdin>", input}}).status, 0) << name;
+    EXPECT_EQ(HostFolder().Run({"spell", "-l", "-d", name}, input).status, 0) << name;
   }
-  EXPECT_EQ(RunWirsel("", {"spell", "-l", "-d", "en_US"}, {{"<stdin>", input}}).status, 2);
-  EXPECT_EQ(RunWirsel("", {"spell", "-l", "-d", folder_}, {{"<stdin>", input}}).status, 2)
+  EXPECT_EQ(HostFolder().Run({"spell", "-l", "-d", "en_US"}, input).status, 2);
+  EXPECT_EQ(HostFolder().Run({"spell", "-l", "-d", folder_}, input).status, 2)
       << "a folder without son.dic";
 }
 
