@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "container/engfile.h"
-#include "container/resfile.h"
+#include "container/raw_file.h"
+#include "container/resource_file.h"
 #include "tests/platform/tempdir.h"
 #include "tools/container/container_writer.h"
 

@@ -2,7 +2,7 @@
 // dangling links and loops, FIFOs written directly, stale temporaries of
 // killed writers, how the fault switch counts, the output check and the
 // update lock.
-#include "platform/safefile.h"
+#include "platform/safe_file.h"
 
 #include <errno.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The words of a user dictionary file, for the spell-check tests.
 #include "dict_host.h"
 
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 
 std::vector<std::string> UserDictionaryWords(const std::string& path) {
   std::vector<std::string> words;

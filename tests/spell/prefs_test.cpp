@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/profile.h"
-#include "spell/dictprefs.h"
+#include "spell/spell_options.h"
 #include "tests/platform/tempdir.h"
 
 namespace {

@@ -15,7 +15,7 @@
 
 #include "base/charset.h"
 #include "base/utf8.h"
-#include "typo/typostory.h"
+#include "typo/typo_story.h"
 
 class MemoryStory : public TypoStory {
  public:

@@ -8,7 +8,7 @@
 
 #include "base/profile.h"
 #include "tests/platform/tempdir.h"
-#include "typo/typooptions.h"
+#include "typo/typo_options.h"
 
 namespace {
 

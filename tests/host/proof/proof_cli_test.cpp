@@ -20,7 +20,7 @@
 
 #include "../run_wirsel.h"
 #include "base/prose_words.h"
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
