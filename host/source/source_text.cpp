@@ -9,17 +9,34 @@
 
 namespace wirsel::source {
 
-bool SourceKindFromName(std::string_view name, SourceKind& kind) {
-  if (name == "tex" || name == "latex") {
-    kind = SourceKind::kLatex;
-  } else if (name == "html" || name == "htm") {
-    kind = SourceKind::kHtml;
-  } else if (name == "markdown" || name == "md") {
-    kind = SourceKind::kMarkdown;
-  } else {
-    return false;
+namespace {
+
+// The names of each kind; "latex" names the format but is no file extension.
+struct KindName {
+  const char* name;
+  SourceKind kind;
+  bool extension;
+};
+constexpr KindName kKindNames[] = {
+    {"tex", SourceKind::kLatex, true},   {"latex", SourceKind::kLatex, false},
+    {"html", SourceKind::kHtml, true},   {"htm", SourceKind::kHtml, true},
+    {"md", SourceKind::kMarkdown, true}, {"markdown", SourceKind::kMarkdown, true},
+};
+
+bool FindKind(std::string_view name, bool extension, SourceKind& kind) {
+  for (const KindName& entry : kKindNames) {
+    if (name == entry.name && (entry.extension || !extension)) {
+      kind = entry.kind;
+      return true;
+    }
   }
-  return true;
+  return false;
+}
+
+}  // namespace
+
+bool SourceKindFromName(std::string_view name, SourceKind& kind) {
+  return FindKind(name, false, kind);
 }
 
 bool SourceKindOfPath(std::string_view path, SourceKind& kind) {
@@ -30,16 +47,7 @@ bool SourceKindOfPath(std::string_view path, SourceKind& kind) {
   }
   std::string extension(path.substr(dot + 1));
   for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  if (extension == "tex") {
-    kind = SourceKind::kLatex;
-  } else if (extension == "html" || extension == "htm") {
-    kind = SourceKind::kHtml;
-  } else if (extension == "md" || extension == "markdown") {
-    kind = SourceKind::kMarkdown;
-  } else {
-    return false;
-  }
-  return true;
+  return FindKind(extension, true, kind);
 }
 
 const char* SourceKindName(SourceKind kind) {
@@ -121,6 +129,15 @@ int LineOf(std::string_view bytes, size_t offset) {
 
 void FailAt(const SourceText& source, size_t offset, const std::string& reason) {
   throw io::IoError(source.name, LineOf(source.bytes, offset), reason);
+}
+
+SourceText CheckedSource(SourceKind kind, std::string bytes, const std::string& name) {
+  SourceText source;
+  source.kind = kind;
+  source.name = name;
+  source.bytes = std::move(bytes);
+  CheckEncoding(source);
+  return source;
 }
 
 void CheckEncoding(const SourceText& source) {
