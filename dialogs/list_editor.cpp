@@ -94,8 +94,3 @@ void CdlgListEditor::FillListBox(int16_t list_box, int16_t word_field) {
   ListSelect(list_box, selected);
   SetText(word_field, ListText(list_box, selected).c_str());
 }
-
-bool CdlgListEditor::Accept() {
-  CommitList();
-  return true;
-}

@@ -46,8 +46,7 @@ void CHyphPrefsDialog::SetValues() {
 
 void CHyphPrefsDialog::ItemHit(int16_t item) {
   if (item != kEditExceptions) return;
-  CdlgHyphExc editor;
-  editor.Run();
+  EditHyphenationExceptions();
 }
 
 bool CHyphPrefsDialog::Accept() {

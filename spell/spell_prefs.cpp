@@ -50,8 +50,7 @@ void CDictPrefsDialog::SetValues() {
 
 void CDictPrefsDialog::ItemHit(int16_t item) {
   if (item != kEditUserDictionary) return;
-  CdlgDictExc editor(user_);
-  editor.Run();
+  EditUserDictionary(user_);
 }
 
 bool CDictPrefsDialog::Accept() {

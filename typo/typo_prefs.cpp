@@ -172,9 +172,7 @@ void CTypoPrefsDialog::ItemHit(int16_t item) {
   for (const ListButtons& b : kListButtons) {
     if (item == b.default_button) PadWordList(gTypoOptions.lists[b.list], DefaultWordList(b.list));
     if (item == b.edit_button) {
-      gTypoListIndex = b.list;
-      CdlgTypoList editor;
-      editor.Run();
+      EditTypoList(gTypoOptions.lists[b.list]);
     }
   }
 }
