@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "../host/run_wirsel.h"
+#include "../run_wirsel.h"
 #include "base/prose_words.h"
 #include "spell/engine/user_dict.h"
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Replays tests/data/editor/pipe_protocol.table against a speller's -a pipe.
+"""Replays tests/host/editor/data/pipe_protocol.table against a speller's -a pipe.
 
   pipe_table.py PROGRAM TABLE            every case against PROGRAM
   pipe_table.py PROGRAM TABLE --hunspell HUNSPELL

@@ -153,7 +153,7 @@ TEST(FileWrite, ReplacesTheTargetWholeAndLeavesNoTemporaryFile) {
   fs::remove_all(folder);
 }
 
-// Golden renderings: tests/host_model/data/render/NAME.txt gives NAME.tex and
+// Golden renderings: tests/host/model/data/render/NAME.txt gives NAME.tex and
 // NAME.html. Run with WIRSEL_REGENERATE=1 to rewrite them, then review the diff.
 class Rendering : public ::testing::TestWithParam<std::string> {};
 

@@ -1,7 +1,7 @@
 // Fuzz target for the language server's message reader: arbitrary bytes are
 // framed, parsed and handled as requests, with a real dictionary and without
 // the plug-in (clang's libFuzzer only):
-//   build-x/bin/lsp_fuzz tests/data/editor/lsp_corpus
+//   build-x/bin/lsp_fuzz tests/host/editor/data/lsp_corpus
 #include <cstddef>
 #include <cstdint>
 #include <string>

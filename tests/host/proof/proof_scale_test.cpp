@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "../host/run_wirsel.h"
+#include "../run_wirsel.h"
 
 namespace fs = std::filesystem;
 
