@@ -171,9 +171,7 @@ void CTypoPrefsDialog::ItemHit(int16_t item) {
   }
   for (const ListButtons& b : kListButtons) {
     if (item == b.default_button) PadWordList(gTypoOptions.lists[b.list], DefaultWordList(b.list));
-    if (item == b.edit_button) {
-      EditTypoList(gTypoOptions.lists[b.list]);
-    }
+    if (item == b.edit_button) EditTypoList(gTypoOptions.lists[b.list]);
   }
 }
 
