@@ -145,6 +145,8 @@ class XTLArray {
   void Shrink(uint32_t n);
   int32_t SearchPosition(const void* probe, bool by_key, bool* found) const;
   int32_t LinearFind(const void* probe, bool by_key) const;
+  // Find (by_key false) and FindKey (true).
+  int32_t FindBy(const void* probe, bool by_key) const;
   void AfterInsert(int32_t index, uint32_t n);
   void AfterDelete(int32_t index, uint32_t n);
   void ChangedOrder();
