@@ -198,20 +198,16 @@ void PieceBuilder::MarkUpTo(uint32_t offset, Piece::Side side) {
 
 void PieceBuilder::Char(char32_t code, uint32_t start, uint32_t length) {
   MarkUpTo(start);
-  Piece piece;
-  piece.start = start;
-  piece.length = length;
   if (code >= 0x10000) {
-    piece.code = static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
-    Push(piece);
-    piece.start = start + length;
-    piece.length = 0;
-    piece.code = static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
-    Push(piece);
+    Push({.start = start,
+          .length = length,
+          .code = static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10))});
+    Push({.start = start + length,
+          .length = 0,
+          .code = static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF))});
     return;
   }
-  piece.code = static_cast<char16_t>(code);
-  Push(piece);
+  Push({.start = start, .length = length, .code = static_cast<char16_t>(code)});
 }
 
 namespace {
@@ -243,11 +239,7 @@ void PieceBuilder::Space(uint32_t start, uint32_t length) {
     Mark(start, length);
     return;
   }
-  Piece piece;
-  piece.start = start;
-  piece.length = length;
-  piece.code = u' ';
-  Push(piece);
+  Push({.start = start, .length = length, .code = u' '});
 }
 
 void PieceBuilder::Mark(uint32_t start, uint32_t length, Piece::Side side) {
@@ -272,22 +264,12 @@ void PieceBuilder::Mark(uint32_t start, uint32_t length, Piece::Side side) {
     covered_ = pieces.back().end();
     return;
   }
-  Piece piece;
-  piece.start = start;
-  piece.length = length;
-  piece.type = Piece::kMark;
-  piece.side = side;
-  Push(piece);
+  Push({.start = start, .length = length, .type = Piece::kMark, .side = side});
 }
 
 void PieceBuilder::Object(uint32_t start, uint32_t length) {
   MarkUpTo(start);
-  Piece piece;
-  piece.start = start;
-  piece.length = length;
-  piece.code = kObjectChar;
-  piece.type = Piece::kProtected;
-  Push(piece);
+  Push({.start = start, .length = length, .code = kObjectChar, .type = Piece::kProtected});
 }
 
 void PieceBuilder::Break(uint32_t start, uint32_t length) {
@@ -307,12 +289,7 @@ void PieceBuilder::Break(uint32_t start, uint32_t length) {
     covered_ = pieces.back().end();
     return;
   }
-  Piece piece;
-  piece.start = start;
-  piece.length = length;
-  piece.code = kBreakChar;
-  piece.type = Piece::kProtected;
-  Push(piece);
+  Push({.start = start, .length = length, .code = kBreakChar, .type = Piece::kProtected});
 }
 
 void PieceBuilder::Prose(uint32_t start, uint32_t end, bool blank_line_breaks, bool references) {
