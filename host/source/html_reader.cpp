@@ -185,11 +185,7 @@ class HtmlReader {
 }  // namespace
 
 SourceText ReadHtml(std::string bytes, const std::string& name) {
-  SourceText source;
-  source.kind = SourceKind::kHtml;
-  source.name = name;
-  source.bytes = std::move(bytes);
-  CheckEncoding(source);
+  SourceText source = CheckedSource(SourceKind::kHtml, std::move(bytes), name);
   HtmlReader(source).Read();
   return source;
 }

@@ -549,11 +549,7 @@ class LatexReader {
 }  // namespace
 
 SourceText ReadLatex(std::string bytes, const std::string& name, const ReaderSettings& settings) {
-  SourceText source;
-  source.kind = SourceKind::kLatex;
-  source.name = name;
-  source.bytes = std::move(bytes);
-  CheckEncoding(source);
+  SourceText source = CheckedSource(SourceKind::kLatex, std::move(bytes), name);
   const TexRules rules(settings.tex_prose_commands);
   LatexReader(source, rules).Read();
   return source;
