@@ -16,6 +16,12 @@ std::string_view LspDocument::Line(size_t line) const {
   return std::string_view(text_).substr(start, end - start);
 }
 
+std::string_view LspDocument::Lines(size_t first, size_t end) const {
+  const size_t from = line_starts_[first];
+  const size_t to = end < line_starts_.size() ? line_starts_[end] : text_.size();
+  return std::string_view(text_).substr(from, to - from);
+}
+
 bool LspDocument::Offset(LspPosition position, size_t* offset) const {
   if (position.line >= line_starts_.size()) return false;
   const std::string_view line = Line(position.line);

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/markup_mask.h"
+#include "host/editor_prose.h"
 
 struct LspPosition {
   size_t line = 0;
@@ -29,6 +29,8 @@ class LspDocument {
   size_t line_count() const { return line_starts_.size(); }
   // The line's text without its line end.
   std::string_view Line(size_t line) const;
+  // Lines [first, end) with their line ends.
+  std::string_view Lines(size_t first, size_t end) const;
   Markup markup() const { return markup_; }
   const std::string& text() const { return text_; }
 
