@@ -433,16 +433,19 @@ void LspServer::DidChange(const json& params, int64_t now_ms) {
 std::shared_ptr<const LspServer::PieceResult> LspServer::CheckPiece(std::string_view piece,
                                                                     const std::string& carry,
                                                                     Markup markup) {
-  std::string key(1, static_cast<char>(markup));
-  key += std::to_string(carry.size());
-  key += ':';
-  key += carry;
-  key.append(piece);
-  const auto found = piece_cache_.find(key);
-  if (found != piece_cache_.end()) return found->second;
+  const size_t key = std::hash<std::string_view>{}(piece) ^
+                    (std::hash<std::string>{}(carry) * 31 + static_cast<size_t>(markup));
+  const auto [first, last] = piece_cache_.equal_range(key);
+  for (auto it = first; it != last; ++it) {
+    const PieceResult& cached = *it->second;
+    if (cached.markup == markup && cached.carry_in == carry && cached.text == piece) return it->second;
+  }
   if (piece_cache_.size() > kCacheLimit) piece_cache_.clear();
   auto shared = std::make_shared<PieceResult>();
   PieceResult& result = *shared;
+  result.markup = markup;
+  result.carry_in = carry;
+  result.text = piece;
   result.carry = carry;
   const std::string text = SanitizeUtf8(piece);
   FindHits(text, ReadPiece(markup, text, result.carry), markup, result.hits);
@@ -453,7 +456,7 @@ std::shared_ptr<const LspServer::PieceResult> LspServer::CheckPiece(std::string_
     hit.json_end = ",\"character\":" + std::to_string(hit.end_character) + "}}," +
                    rest.dump(-1, ' ', false, json::error_handler_t::replace).substr(1);
   }
-  piece_cache_.emplace(std::move(key), shared);
+  piece_cache_.emplace(key, shared);
   return shared;
 }
 
@@ -505,14 +508,31 @@ void LspServer::Check(OpenDocument& open) {
   const LspDocument& document = *open.document;
   const Markup markup = document.markup();
   const std::vector<size_t> starts = PieceStarts(document, markup);
+  std::vector<PlacedPiece> before = std::move(open.pieces);
   open.pieces.resize(starts.size());
   std::string carry;
   for (size_t k = 0; k < starts.size(); ++k) {
     const size_t end = k + 1 < starts.size() ? starts[k + 1] : document.line_count();
-    const std::string_view piece =
+    const std::string_view text =
         markup == Markup::kNone ? document.Line(starts[k]) : document.Lines(starts[k], end);
-    open.pieces[k] = PlacedPiece{starts[k], CheckPiece(piece, carry, markup)};
-    carry = open.pieces[k].result->carry;
+    PlacedPiece& piece = open.pieces[k];
+    piece.first_line = starts[k];
+    piece.result = CheckPiece(text, carry, markup);
+    carry = piece.result->carry;
+    // Rendered again only when the piece or the line it starts on changed.
+    if (k < before.size() && before[k].result == piece.result &&
+        before[k].first_line == piece.first_line) {
+      piece.json = std::move(before[k].json);
+      continue;
+    }
+    for (const WordHit& hit : piece.result->hits) {
+      piece.json += "{\"range\":{\"start\":{\"line\":";
+      piece.json += std::to_string(piece.first_line + hit.line);
+      piece.json += hit.json_middle;
+      piece.json += std::to_string(piece.first_line + hit.end_line);
+      piece.json += hit.json_end;
+      piece.json += ',';
+    }
   }
   open.checked = true;
 }
@@ -540,26 +560,28 @@ json LspServer::DiagnosticOf(const WordHit& hit, size_t line) const {
 // The notification is put together from each hit's JSON, rendered once
 // when its line was checked: a large document is published without
 // building its diagnostics again.
+// The notification is put together from each piece's diagnostics, rendered
+// when the piece was checked or moved: a large document is published
+// without building its diagnostics again.
 void LspServer::Publish(const std::string& uri, OpenDocument& open, std::vector<std::string>* out) {
-  Check(open);
-  std::string body =
+  if (!open.checked) Check(open);
+  const std::string head =
       "{\"jsonrpc\":\"2.0\",\"method\":\"textDocument/publishDiagnostics\","
       "\"params\":{\"uri\":" +
       json(uri).dump(-1, ' ', false, json::error_handler_t::replace) +
       ",\"version\":" + std::to_string(open.version) + ",\"diagnostics\":[";
-  bool first = true;
-  for (const PlacedPiece& piece : open.pieces) {
-    for (const WordHit& hit : piece.result->hits) {
-      body += first ? "{\"range\":{\"start\":{\"line\":" : ",{\"range\":{\"start\":{\"line\":";
-      body += std::to_string(piece.first_line + hit.line);
-      body += hit.json_middle;
-      body += std::to_string(piece.first_line + hit.end_line);
-      body += hit.json_end;
-      first = false;
-    }
-  }
-  body += "]}}";
-  out->push_back(FrameMessage(body));
+  size_t size = head.size() + 3;
+  for (const PlacedPiece& piece : open.pieces) size += piece.json.size();
+  if (size > head.size() + 3) --size;  // no ',' after the last diagnostic
+  std::string message = "Content-Length: ";
+  message.reserve(size + 40);
+  message += std::to_string(size);
+  message += "\r\n\r\n";
+  message += head;
+  for (const PlacedPiece& piece : open.pieces) message += piece.json;
+  if (message.back() == ',') message.pop_back();  // after the last diagnostic
+  message += "]}}";
+  out->push_back(std::move(message));
 }
 
 void LspServer::Tick(int64_t now_ms, std::vector<std::string>* out) {

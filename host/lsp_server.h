@@ -64,12 +64,16 @@ class LspServer {
   // paragraph of Markdown or LaTeX), shared by every piece with the same text
   // after the same open markup, in any document.
   struct PieceResult {
+    Markup markup = Markup::kNone;  // what it was read as
+    std::string carry_in;           // after what open markup
+    std::string text;
     std::string carry;  // what the piece leaves open
     std::vector<WordHit> hits;
   };
   struct PlacedPiece {
     size_t first_line = 0;
     std::shared_ptr<const PieceResult> result;
+    std::string json;  // its diagnostics at first_line, each followed by ','
   };
   struct OpenDocument {
     std::unique_ptr<LspDocument> document;
@@ -101,7 +105,8 @@ class LspServer {
   Speller& speller_;
   TypographyPass* typography_;
   std::map<std::string, OpenDocument> documents_;
-  std::unordered_map<std::string, std::shared_ptr<const PieceResult>> piece_cache_;
+  // By a hash of what it was read as, after what and its text.
+  std::unordered_multimap<size_t, std::shared_ptr<const PieceResult>> piece_cache_;
   bool initialized_ = false;
   bool shutdown_ = false;
   bool exited_ = false;
