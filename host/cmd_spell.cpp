@@ -14,8 +14,8 @@
 
 #include "host/commands.h"
 #include "host/cp1250.h"
-#include "host/line_words.h"
 #include "host/editor_prose.h"
+#include "host/line_words.h"
 #include "host/speller.h"
 #include "platform/paths.h"
 
@@ -284,7 +284,8 @@ class LineReader {
     for (const wirsel::source::ProseRun& run : ReadPiece(markup_, text, carry_)) {
       for (RunWord& word : WordsOfRun(run, text)) {
         if (word.start < at) at = chars = 0;
-        for (; at < word.start; ++at) chars += (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+        for (; at < word.start; ++at)
+          chars += (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
         word.word.offset = chars;
         words.push_back(std::move(word.word));
       }

@@ -42,8 +42,9 @@ size_t SkipHtml(std::string_view piece, size_t i) {
   }
   if (piece[i] == '&') {
     size_t end = i + 1;
-    while (end < piece.size() && end - i <= 32 && (IsAsciiLetter(piece[end]) || piece[end] == '#' ||
-                                                   (piece[end] >= '0' && piece[end] <= '9'))) {
+    while (end < piece.size() && end - i <= 32 &&
+           (IsAsciiLetter(piece[end]) || piece[end] == '#' ||
+            (piece[end] >= '0' && piece[end] <= '9'))) {
       ++end;
     }
     if (end < piece.size() && piece[end] == ';') return end + 1 - i;

@@ -104,8 +104,8 @@ std::vector<size_t> PieceStarts(const LspDocument& document, Markup markup) {
         if (fence ? indent < 4 && body.substr(0, closing.size()) == closing &&
                         (after == std::string_view::npos ||
                          body.find_first_not_of(" \t", after) == std::string_view::npos)
-                  : closing == "---" ? (text == "---" || text == "...")
-                                     : text.find(closing) != std::string_view::npos) {
+            : closing == "---" ? (text == "---" || text == "...")
+                               : text.find(closing) != std::string_view::npos) {
           closing.clear();
         }
         blank_before = false;
@@ -434,11 +434,12 @@ std::shared_ptr<const LspServer::PieceResult> LspServer::CheckPiece(std::string_
                                                                     const std::string& carry,
                                                                     Markup markup) {
   const size_t key = std::hash<std::string_view>{}(piece) ^
-                    (std::hash<std::string>{}(carry) * 31 + static_cast<size_t>(markup));
+                     (std::hash<std::string>{}(carry)*31 + static_cast<size_t>(markup));
   const auto [first, last] = piece_cache_.equal_range(key);
   for (auto it = first; it != last; ++it) {
     const PieceResult& cached = *it->second;
-    if (cached.markup == markup && cached.carry_in == carry && cached.text == piece) return it->second;
+    if (cached.markup == markup && cached.carry_in == carry && cached.text == piece)
+      return it->second;
   }
   if (piece_cache_.size() > kCacheLimit) piece_cache_.clear();
   auto shared = std::make_shared<PieceResult>();
@@ -488,7 +489,8 @@ void LspServer::FindHits(const std::string& text, const std::vector<wirsel::sour
       // The edit replaces whole characters that stand next to each other in
       // the source: no markup between them is lost.
       bool adjacent = true;
-      for (size_t k = edit.from; k + 1 < edit.to; ++k) adjacent = adjacent && run.ends[k] == run.offsets[k + 1];
+      for (size_t k = edit.from; k + 1 < edit.to; ++k)
+        adjacent = adjacent && run.ends[k] == run.offsets[k + 1];
       if (!adjacent) continue;
       const size_t start = edit.from < run.text.size() ? run.offsets[edit.from] : run.ends.back();
       const size_t end = edit.to > edit.from ? run.ends[edit.to - 1] : start;
@@ -614,8 +616,9 @@ json LspServer::CodeAction(const json& params) {
   if (!open.checked) Check(open);
   json actions = json::array();
   // The pieces from the one holding the range's first line.
-  auto piece = std::upper_bound(open.pieces.begin(), open.pieces.end(), start.line,
-                                [](size_t line, const PlacedPiece& p) { return line < p.first_line; });
+  auto piece =
+      std::upper_bound(open.pieces.begin(), open.pieces.end(), start.line,
+                       [](size_t line, const PlacedPiece& p) { return line < p.first_line; });
   if (piece != open.pieces.begin()) --piece;
   for (; piece != open.pieces.end() && piece->first_line <= end.line; ++piece) {
     const size_t line = piece->first_line;

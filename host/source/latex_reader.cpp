@@ -516,7 +516,8 @@ class LatexReader {
   uint32_t Environment(uint32_t i, uint32_t j, bool begin) {
     const uint32_t open = SkipSpaces(j);
     if (At(open) != '{') {
-      if (!fragment_) FailAt(source_, i, std::string(begin ? "\\begin" : "\\end") + " needs {name}");
+      if (!fragment_)
+        FailAt(source_, i, std::string(begin ? "\\begin" : "\\end") + " needs {name}");
       build_.Mark(i, j - i);
       return j;
     }

@@ -2,9 +2,10 @@
 // characters and UTF-16 units, invisible characters, bad UTF-8; and pieces
 // of TeX, HTML and nroff read a line at a time, with what a line leaves open
 // carried into the next.
+#include "host/line_words.h"
+
 #include <gtest/gtest.h>
 
-#include "host/line_words.h"
 #include "host/editor_prose.h"
 
 namespace {
@@ -79,8 +80,9 @@ using Seen = std::vector<std::string>;
 TEST(EditorProse, TexCommandsKeysMathAndCommentsAreNotProse) {
   EXPECT_EQ(PieceWords(Markup::kTex, {"\\emph{kot} \\cite[s.~2]{ab} $x$ 50\\% psa % uwaga"}),
             (Seen{"kot@6", "psa@36", "|"}));
-  EXPECT_EQ(PieceWords(Markup::kTex, {"na\\-praw\\-de \\label{sec:abc} \\verb|kod| \\url{http://a.pl}"}),
-            (Seen{"na\\-praw\\-de@0", "|"}))
+  EXPECT_EQ(
+      PieceWords(Markup::kTex, {"na\\-praw\\-de \\label{sec:abc} \\verb|kod| \\url{http://a.pl}"}),
+      (Seen{"na\\-praw\\-de@0", "|"}))
       << "a soft hyphen stays in the word as it stands in the line";
 }
 
@@ -113,8 +115,11 @@ TEST(EditorProse, APieceTheReaderRefusesIsReadAsPlainTextWithoutObviousMarkup) {
   // Not UTF-8: the reader refuses it; a caller that did not sanitize still
   // gets the words.
   EXPECT_EQ(PieceWords(Markup::kTex, {"\\textbf{kot} \xff psa"}), (Seen{"kot@8", "psa@15", "|"}));
-  EXPECT_EQ(PieceWords(Markup::kHtml, {"<b>kot</b> \xff &amp;psa"}), (Seen{"kot@3", "psa@18", "|"}));
-  EXPECT_EQ(SanitizeUtf8(std::string("a\0b\xff", 4)), "a\xef\xbf\xbd" "b\xef\xbf\xbd");
+  EXPECT_EQ(PieceWords(Markup::kHtml, {"<b>kot</b> \xff &amp;psa"}),
+            (Seen{"kot@3", "psa@18", "|"}));
+  EXPECT_EQ(SanitizeUtf8(std::string("a\0b\xff", 4)),
+            "a\xef\xbf\xbd"
+            "b\xef\xbf\xbd");
 }
 
 }  // namespace
