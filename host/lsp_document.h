@@ -36,6 +36,8 @@ class LspDocument {
 
  private:
   void IndexLines();
+  // After bytes [from, old_to) became [from, new_to).
+  void Reindex(size_t from, size_t old_to, size_t new_to);
   // Byte offset of a position; false past the end.
   bool Offset(LspPosition position, size_t* offset) const;
 
