@@ -62,7 +62,8 @@ bool LspDocument::Replace(LspPosition start, LspPosition end, std::string_view t
 // found again: the work is the edited lines, not the document.
 void LspDocument::Reindex(size_t from, size_t old_to, size_t new_to) {
   const auto line = std::upper_bound(line_starts_.begin(), line_starts_.end(), from) - 1;
-  const size_t kept = static_cast<size_t>(line - line_starts_.begin()) - (line == line_starts_.begin() ? 0 : 1);
+  const size_t kept =
+      static_cast<size_t>(line - line_starts_.begin()) - (line == line_starts_.begin() ? 0 : 1);
   std::vector<size_t> after(std::upper_bound(line_starts_.begin(), line_starts_.end(), old_to + 1),
                             line_starts_.end());
   for (size_t& start : after) start = start - old_to + new_to;
