@@ -144,20 +144,31 @@ class PiecePositions {
       if (text[i] == '\n' || text[i] == '\r') starts_.push_back(i + 1);
     }
   }
-  void Locate(size_t offset, size_t& line, size_t& character) const {
+  // Offsets asked in rising order are counted on from the one before, so a
+  // long line with many hits is walked once.
+  void Locate(size_t offset, size_t& line, size_t& character) {
+    offset = std::min(offset, text_.size());
     line = static_cast<size_t>(std::upper_bound(starts_.begin(), starts_.end(), offset) -
                                starts_.begin()) -
            1;
-    character = 0;
-    for (size_t i = starts_[line]; i < offset && i < text_.size(); ++i) {
-      const auto byte = static_cast<unsigned char>(text_[i]);
-      if ((byte & 0xC0) != 0x80) character += byte >= 0xF0 ? 2 : 1;
+    if (line != line_ || offset < offset_) {
+      line_ = line;
+      offset_ = starts_[line];
+      character_ = 0;
     }
+    for (; offset_ < offset; ++offset_) {
+      const auto byte = static_cast<unsigned char>(text_[offset_]);
+      if ((byte & 0xC0) != 0x80) character_ += byte >= 0xF0 ? 2 : 1;
+    }
+    character = character_;
   }
 
  private:
   std::string_view text_;
   std::vector<size_t> starts_;
+  size_t line_ = 0;  // where the last offset was counted to
+  size_t offset_ = 0;
+  size_t character_ = 0;
 };
 
 // Bad parameters: an error reply to a request; a notification has none, so
@@ -463,7 +474,7 @@ std::shared_ptr<const LspServer::PieceResult> LspServer::CheckPiece(std::string_
 
 void LspServer::FindHits(const std::string& text, const std::vector<wirsel::source::ProseRun>& runs,
                          Markup markup, std::vector<WordHit>& hits) {
-  const PiecePositions positions(text);
+  PiecePositions positions(text);
   auto add = [&](size_t start, size_t end, WordHit hit) {
     positions.Locate(start, hit.line, hit.character);
     positions.Locate(end, hit.end_line, hit.end_character);
