@@ -6,7 +6,7 @@
 
 #include "base/macce.h"
 #include "dialogs/resources.h"
-#include "services/xt40shell.h"
+#include "services/xt40_shell.h"
 
 CShellAboutDialog* gAboutDialog = nullptr;
 

@@ -2,7 +2,7 @@
 // shows the product name and the plug-in's file version.
 #pragma once
 
-#include "dialogs/xdlog.h"
+#include "dialogs/xt40_dialog.h"
 
 class CShellAboutDialog : public XT40xdlog {
  public:

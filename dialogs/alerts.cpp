@@ -6,9 +6,9 @@
 #include "base/macce.h"
 #include "base/profile.h"
 #include "dialogs/resources.h"
-#include "dialogs/xdlog.h"
+#include "dialogs/xt40_dialog.h"
 #include "services/services.h"
-#include "services/xt40shell.h"
+#include "services/xt40_shell.h"
 
 namespace {
 

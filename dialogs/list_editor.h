@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "dialogs/xdlog.h"
+#include "dialogs/xt40_dialog.h"
 
 inline constexpr int16_t kListEditorDialog = 31119;
 

@@ -5,8 +5,8 @@
 // OUT, or over FILE with --in-place.
 #include <string>
 
-#include "host/command_run.h"
-#include "host/commands.h"
+#include "host/cmd_registry.h"
+#include "host/cmd_run.h"
 #include "host/session.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <iostream>
 #include <limits>
 
-#include "host/commands.h"
+#include "host/cmd_registry.h"
 #include "host/composer.h"
 #include "host/cp1250.h"
 #include "host/document_files.h"

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "host/command_list.h"
-#include "host/command_run.h"
-#include "host/commands.h"
+#include "host/cmd_list.h"
+#include "host/cmd_registry.h"
+#include "host/cmd_run.h"
 #include "host/cp1250.h"
 #include "host/session_options.h"
 #include "host/user_words.h"
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/commands.h"
+#include "host/cmd_registry.h"
 #include "host/cp1250.h"
 #include "hyph/engine/hyph.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "host/command_run.h"
-#include "host/commands.h"
+#include "host/cmd_registry.h"
+#include "host/cmd_run.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/commands.h"
+#include "host/cmd_registry.h"
 #include "host/lsp_server.h"
 #include "host/lsp_transport.h"
 #include "host/lsp_typography.h"

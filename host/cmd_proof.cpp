@@ -21,8 +21,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/command_run.h"
-#include "host/commands.h"
+#include "host/cmd_run.h"
+#include "host/cmd_registry.h"
 #include "host/cp1250.h"
 #include "host/document_files.h"
 #include "host/findings.h"
@@ -41,7 +41,7 @@
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "spell/engine/spell.h"
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "host/commands.h"
+#include "host/cmd_registry.h"
 #include "host/cp1250.h"
 #include "host/editor_prose.h"
 #include "host/line_words.h"

@@ -3,7 +3,7 @@
 
 #include <md4c-html.h>
 
-#include "host/commands.h"
+#include "host/cmd_registry.h"
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 #include "host/io/json_format.h"

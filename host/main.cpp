@@ -8,9 +8,9 @@
 
 #include <CLI/CLI.hpp>
 
-#include "host/command_list.h"
+#include "host/cmd_list.h"
 #include "host/runtime.h"
-#include "platform/safefile.h"
+#include "platform/safe_file.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <iostream>
 
-#include "platform/safefile.h"
+#include "platform/safe_file.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "host/commands.h"
+#include "host/cmd_registry.h"
 #include "host/cp1250.h"
 #include "host/menubar.h"
 #include "host/progress.h"

@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <iostream>
 
-#include "host/commands.h"
+#include "host/cmd_registry.h"
 #include "host/frontend.h"
 #include "host/progress.h"
 #include "host/session.h"
-#include "platform/safefile.h"
+#include "platform/safe_file.h"
 
 void AddSessionOptions(CLI::App& command, SessionOptions& options) {
   command.add_option("--lang", options.lang,

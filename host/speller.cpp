@@ -10,7 +10,7 @@
 #include "host/cp1250.h"
 #include "spell/engine/letters.h"
 #include "spell/engine/spell.h"
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 
 std::string LowercaseWin1250(const std::string& text) {
   std::string out = text;

@@ -1,10 +1,10 @@
 // Opening the spelling engine's files with messages a user can act on.
 #include "host/user_words.h"
 
-#include "container/resfile.h"
+#include "container/resource_file.h"
 #include "platform/files.h"
 #include "spell/engine/spell.h"
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 
 std::string SpellDictionaryError(const std::string& path, int code) {
   if (code == kResFileNotFound) {

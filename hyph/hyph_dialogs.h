@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialogs/list_editor.h"
-#include "dialogs/xdlog.h"
+#include "dialogs/xt40_dialog.h"
 
 inline constexpr int16_t kHyphPrefsDialog = 31103;
 inline constexpr int16_t kHyphSuggDialog = 31109;

@@ -4,7 +4,7 @@
 #include "hyph/hyph_dialogs.h"
 #include "dialogs/resources.h"
 #include "dialogs/bilingual.h"
-#include "hyph/hyphoptions.h"
+#include "hyph/hyph_options.h"
 
 namespace {
 

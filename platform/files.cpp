@@ -16,8 +16,8 @@
 #include <cstring>
 
 #include "platform/faults.h"
-#include "platform/safefile.h"
-#include "platform/tempfile.h"
+#include "platform/safe_file.h"
+#include "platform/temp_file.h"
 
 namespace platform {
 namespace {

@@ -15,8 +15,8 @@
 #include <string_view>
 
 #include "platform/files.h"
-#include "platform/safefile.h"
-#include "platform/tempfile.h"
+#include "platform/safe_file.h"
+#include "platform/temp_file.h"
 
 namespace platform {
 namespace {

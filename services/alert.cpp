@@ -13,7 +13,7 @@
 #include "services/host.h"
 #include "services/services.h"
 #include "services/translate.h"
-#include "services/xt40shell.h"
+#include "services/xt40_shell.h"
 
 namespace {
 

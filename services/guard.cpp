@@ -1,7 +1,7 @@
 // The status of an exception caught at a host entry.
 #include "services/guard.h"
 
-#include "base/blockalloc.h"
+#include "base/block_alloc.h"
 
 int32_t StatusOfCurrentException() noexcept {
   try {

@@ -2,7 +2,7 @@
 // the plug-in's containers into the host's memory blocks.
 #include "services/host.h"
 
-#include "base/blockalloc.h"
+#include "base/block_alloc.h"
 
 const xt_document_suite* gDocumentSuite = nullptr;
 const xt_story_suite* gStorySuite = nullptr;

@@ -12,7 +12,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "services/services.h"
-#include "services/xt40shell.h"
+#include "services/xt40_shell.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "base/charset.h"
 #include "platform/clock.h"
 #include "services/host.h"
-#include "services/xt40shell.h"
+#include "services/xt40_shell.h"
 
 void XT40shell::WriteLogLine(const char* format, va_list args) {
   if (log_path_[0] == 0) return;

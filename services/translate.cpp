@@ -7,9 +7,9 @@
 
 #include "base/charset.h"
 #include "base/macce.h"
-#include "base/xtlarray.h"
+#include "base/xtl_array.h"
 #include "services/services.h"
-#include "services/xt40shell.h"
+#include "services/xt40_shell.h"
 
 namespace {
 

@@ -6,15 +6,15 @@
 #include <new>
 
 #include "dialogs/about.h"
-#include "dialogs/xdlog.h"
-#include "hyph/hyphxt.h"
+#include "dialogs/xt40_dialog.h"
+#include "hyph/hyph_module.h"
 #include "services/guard.h"
 #include "services/host.h"
 #include "services/services.h"
 #include "services/translate.h"
-#include "shell/wirselxt.h"
-#include "spell/dictxt.h"
-#include "typo/typoxt.h"
+#include "shell/wirsel_shell.h"
+#include "spell/spell_module.h"
+#include "typo/typo_module.h"
 
 namespace {
 

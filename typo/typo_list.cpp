@@ -1,7 +1,7 @@
 // The typography word-list editor.
 #include "typo/typo_list.h"
 
-#include "typo/typooptions.h"
+#include "typo/typo_options.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "dialogs/resources.h"
 #include "typo/typo_list.h"
 #include "dialogs/bilingual.h"
-#include "typo/typooptions.h"
+#include "typo/typo_options.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "base/charset.h"
 #include "base/macce.h"
-#include "base/xtlarray.h"
+#include "base/xtl_array.h"
 #include "platform/ini.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "tests/typo/memory_story.h"
-#include "typo/typorules.h"
+#include "typo/typo_rules.h"
 
 namespace {
 

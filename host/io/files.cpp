@@ -8,7 +8,7 @@
 #include <iostream>
 
 #include "host/io/io_error.h"
-#include "platform/safefile.h"
+#include "platform/safe_file.h"
 
 namespace wirsel::io {
 

@@ -37,7 +37,7 @@ enum HyphResult : int {
   kHyphExcNoList = -128,   // add: no user file attached, or no memory
   kHyphExcNotSaved = 2,    // add/remove: the file could not be written; unchanged
 };
-// Container-layer codes (container/resfile.h) may also come back from hyph_open.
+// Container-layer codes (container/resource_file.h) may also come back from hyph_open.
 
 // English text for a result of hyph_open or hyph_open_exceptions.
 const char* hyph_result_text(int code);

@@ -2,7 +2,7 @@
 // dictionary handle, which the plug-in's commands and the host use.
 #include "spell/engine/dictionary.h"
 #include "spell/engine/spell.h"
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "spell/engine/dictionary.h"
 #include "spell/engine/letters.h"
 #include "spell/engine/spell.h"
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 
 std::string spell_mixed_list_path(const std::string& son_path) {
   const size_t slash = son_path.find_last_of('/');

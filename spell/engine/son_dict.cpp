@@ -4,8 +4,8 @@
 
 #include <new>
 
-#include "container/engfile.h"
-#include "container/resfile.h"
+#include "container/raw_file.h"
+#include "container/resource_file.h"
 
 namespace {
 

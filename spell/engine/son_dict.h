@@ -13,7 +13,7 @@
 #include <mutex>
 
 #include "container/block.h"
-#include "container/resfile.h"
+#include "container/resource_file.h"
 #include "spell/engine/letter_tree.h"
 
 enum class TreeKind : int { kMain = 0, kCapitalised = 1, kAbbreviation = 2 };

@@ -1,6 +1,6 @@
 // XTLArray: indices, sorted insertion and search, sorting, iterator
 // fix-up, locking, growth and its failures.
-#include "base/xtlarray.h"
+#include "base/xtl_array.h"
 
 #include <gtest/gtest.h>
 

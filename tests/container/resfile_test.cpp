@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "container/engfile.h"
-#include "container/resfile.h"
+#include "container/raw_file.h"
+#include "container/resource_file.h"
 #include "tools/container/container_writer.h"
 
 namespace {

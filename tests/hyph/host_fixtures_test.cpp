@@ -1,4 +1,4 @@
-// One test per fixture of tests/data/hyphmod: NAME.args holds the arguments
+// One test per fixture of tests/hyph/data: NAME.args holds the arguments
 // of `wirsel` (one a line; "@FILE" is a data file), NAME.ini and NAME.usr,
 // when present, become the host's Wirsel13.ini and PLHYPH.USR, and
 // NAME.expected is the standard output. To regenerate after a reviewed

@@ -5,8 +5,8 @@
 #include <map>
 
 #include "host/composer.h"
-#include "hyph/hyphcallbacks.h"
-#include "hyph/hyphwalk.h"
+#include "hyph/hyph_callbacks.h"
+#include "hyph/hyph_walk.h"
 
 namespace {
 

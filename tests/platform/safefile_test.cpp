@@ -2,7 +2,7 @@
 // followed (also dangling ones), FIFOs written directly, temporaries that
 // never outlive a failure or a killed writer, the fault switch, the output
 // check and the update lock.
-#include "platform/safefile.h"
+#include "platform/safe_file.h"
 
 #include <errno.h>
 #include <gtest/gtest.h>

@@ -4,17 +4,17 @@
 #include <string>
 #include <vector>
 
-#include "base/blockalloc.h"
+#include "base/block_alloc.h"
 #include "dialogs/about.h"
-#include "dialogs/xdlog.h"
-#include "hyph/hyphxt.h"
+#include "dialogs/xt40_dialog.h"
+#include "hyph/hyph_module.h"
 #include "shell/entry.h"
 #include "services/host.h"
 #include "services/services.h"
-#include "shell/wirselxt.h"
-#include "spell/dictxt.h"
+#include "shell/wirsel_shell.h"
+#include "spell/spell_module.h"
 #include "tests/shell/fake_host.h"
-#include "typo/typoxt.h"
+#include "typo/typo_module.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "base/macce.h"
 #include "dialogs/about.h"
-#include "dialogs/xdlog.h"
+#include "dialogs/xt40_dialog.h"
 #include "services/services.h"
 #include "services/translate.h"
 #include "tests/shell/fake_host.h"

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "platform/clock.h"
-#include "services/xt40shell.h"
+#include "services/xt40_shell.h"
 #include "tests/shell/fake_host.h"
 
 namespace {

@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "base/blockalloc.h"
+#include "base/block_alloc.h"
 #include "base/macce.h"
-#include "hyph/hyphxt.h"
+#include "hyph/hyph_module.h"
 #include "services/services.h"
 #include "services/translate.h"
-#include "services/xt40shell.h"
-#include "spell/dictxt.h"
+#include "services/xt40_shell.h"
+#include "spell/spell_module.h"
 #include "tests/shell/fake_host.h"
-#include "typo/typoxt.h"
+#include "typo/typo_module.h"
 
 namespace {
 

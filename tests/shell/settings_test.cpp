@@ -7,7 +7,7 @@
 
 #include "base/profile.h"
 #include "services/services.h"
-#include "services/xt40shell.h"
+#include "services/xt40_shell.h"
 #include "tests/shell/fake_host.h"
 
 namespace {

@@ -1,4 +1,4 @@
-// One test per case in tests/data/dict/cases: NAME.txt or NAME.json is the
+// One test per case in tests/spell/data/cases: NAME.txt or NAME.json is the
 // document, NAME.args the command and its options (one a line), NAME.dlg the
 // dialog script that plays the user, NAME.ini an optional settings file, and
 // NAME.expected what `wirsel` writes to standard output. The interface is

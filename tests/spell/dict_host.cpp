@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 
 namespace fs = std::filesystem;
 

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "base/profile.h"
-#include "spell/dictprefs.h"
+#include "spell/spell_options.h"
 
 namespace fs = std::filesystem;
 

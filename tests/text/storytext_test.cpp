@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "base/blockalloc.h"
+#include "base/block_alloc.h"
 #include "base/charset.h"
 #include "tests/shell/fake_host.h"
-#include "text/storytext.h"
+#include "text/story_text.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The typography commands through the real `wirsel` host and plug-in. Each
-// fixture tests/data/typo/NAME.txt (or NAME.json) is one case:
+// fixture tests/typo/data/NAME.txt (or NAME.json) is one case:
 //   NAME.expected  what the command writes (compared byte for byte);
 //   NAME.args      optional: the command and its options, one a line (the
 //                  file goes right after the command); default "typo",

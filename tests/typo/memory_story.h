@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "base/charset.h"
-#include "typo/typostory.h"
+#include "typo/typo_story.h"
 
 class MemoryStory : public TypoStory {
  public:

@@ -10,8 +10,8 @@
 
 #include "base/profile.h"
 #include "tests/typo/memory_story.h"
-#include "typo/typooptions.h"
-#include "typo/typorules.h"
+#include "typo/typo_options.h"
+#include "typo/typo_rules.h"
 
 namespace {
 

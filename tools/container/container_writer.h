@@ -1,4 +1,4 @@
-// Writes resource containers in the format that container/resfile.h reads: the
+// Writes resource containers in the format that container/resource_file.h reads: the
 // header, the entry table, the resources in the order added, then the data
 // part. Shared by the data compilers.
 #pragma once

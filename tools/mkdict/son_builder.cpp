@@ -9,7 +9,7 @@
 
 #include "spell/engine/letters.h"
 #include "spell/engine/spell.h"
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 #include "tools/container/container_writer.h"
 #include "tools/mkdict/hunspell_affix.h"
 

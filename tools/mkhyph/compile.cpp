@@ -7,7 +7,7 @@
 #include <memory>
 #include <utility>
 
-#include "hyph/engine/exclist.h"
+#include "hyph/engine/exception_list.h"
 #include "tools/container/container_writer.h"
 
 namespace {

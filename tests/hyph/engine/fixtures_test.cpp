@@ -1,4 +1,4 @@
-// One test case per fixture in tests/data/hyph: NAME.pat (patterns, UTF-8
+// One test case per fixture in tests/hyph/engine/data: NAME.pat (patterns, UTF-8
 // after a charset line), optional NAME.exceptions (built-in exception
 // words), NAME.words and NAME.expected (one word a line).
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "container/resfile.h"
+#include "container/resource_file.h"
 #include "tests/hyph/engine/hyph_test_util.h"
 #include "tools/container/container_writer.h"
 

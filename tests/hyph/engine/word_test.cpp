@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "container/engfile.h"
+#include "container/raw_file.h"
 #include "tests/hyph/engine/hyph_test_util.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // `wirsel spell` through the real host: an ispell pipe session replayed from
-// tests/data/spell/ispell_session.in (a word added with "*word" is accepted
+// tests/spell/engine/data/ispell_session.in (a word added with "*word" is accepted
 // at once and after a restart), the -l listing and the word mode.
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "container/block.h"
-#include "container/resfile.h"
+#include "container/resource_file.h"
 #include "spell/engine/letters.h"
 #include "spell/engine/spell.h"
 #include "tests/spell/engine/spell_test_util.h"

@@ -1,4 +1,4 @@
-// One test per fixture in tests/data/spell: NAME.aff + NAME.dic compiled by
+// One test per fixture in tests/spell/engine/data: NAME.aff + NAME.dic compiled by
 // mkdict (options in NAME.args); every word of NAME.good must be accepted and
 // every word of NAME.bad rejected (a word written with a final "." is checked
 // as followed by a full stop); NAME.sugg lists "word: suggestions..." of the

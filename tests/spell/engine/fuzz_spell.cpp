@@ -10,7 +10,7 @@
 #include <string>
 
 #include "spell/engine/spell.h"
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 
 namespace {
 

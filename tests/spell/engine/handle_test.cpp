@@ -9,7 +9,7 @@
 
 #include "container/block.h"
 #include "spell/engine/spell.h"
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 #include "tests/spell/engine/spell_test_util.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // User dictionaries: the exact bytes of the front-coded list after inserts
 // and removals, damaged and cut files, the chain the checks consult, and
 // saving that never leaves a worse file.
-#include "spell/engine/userdict.h"
+#include "spell/engine/user_dict.h"
 
 #include <gtest/gtest.h>
 

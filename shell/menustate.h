@@ -1,8 +1,0 @@
-// The state of the plug-in's menu items after a menu update, computed once
-// from the text target: which items are enabled and which titles they carry.
-#pragma once
-
-#include "services/menus.h"
-#include "text/storytext.h"
-
-MenuState ComputeMenuState(const TextTarget& target);
