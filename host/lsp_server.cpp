@@ -100,7 +100,7 @@ std::vector<size_t> PieceStarts(const LspDocument& document, Markup markup) {
       const std::string_view body = indent == std::string_view::npos ? "" : text.substr(indent);
       if (!closing.empty()) {
         const bool fence = closing[0] == '`' || closing[0] == '~';
-        const size_t after = body.find_first_not_of(closing.empty() ? ' ' : closing[0]);
+        const size_t after = body.find_first_not_of(closing[0]);
         if (fence ? indent < 4 && body.substr(0, closing.size()) == closing &&
                         (after == std::string_view::npos ||
                          body.find_first_not_of(" \t", after) == std::string_view::npos)
@@ -111,7 +111,8 @@ std::vector<size_t> PieceStarts(const LspDocument& document, Markup markup) {
         blank_before = false;
         continue;
       }
-      if (line > 0 && blank_before && !blank && indent == 0 && text.substr(0, 3) != "---") {
+      if (line > 0 && blank_before && !blank && indent == 0 && text[0] != '\t' &&
+          text.substr(0, 3) != "---") {
         starts.push_back(line);
       }
       if (line == 0 && text == "---") {
