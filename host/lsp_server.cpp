@@ -27,7 +27,9 @@ constexpr int kServerNotInitialized = -32002;
 constexpr int kRequestCancelled = -32800;
 
 constexpr const char* kAddCommand = "wirsel.addToDictionary";
-constexpr size_t kCacheLimit = 200000;  // pieces
+// The text the cache of pieces may hold before it starts afresh (every
+// keystroke in a long paragraph adds a piece).
+constexpr size_t kCacheBytes = size_t{64} << 20;
 
 // A request's parameters that do not fit what the method needs.
 struct ParamsError : std::runtime_error {
@@ -390,13 +392,13 @@ void LspServer::Configure(const json& options, std::vector<std::string>* out) {
         warn("unknown pass " + pass.dump() + " (known: \"spelling\", \"typography\")");
       }
     }
-    piece_cache_.clear();
+    ClearCache();
   }
   if (options.contains("userDictionary") && options["userDictionary"].is_string()) {
     std::string warning;
     speller_.SetUserDictionary(options["userDictionary"].get<std::string>(), &warning);
     if (!warning.empty()) warn(warning);
-    piece_cache_.clear();
+    ClearCache();
   }
   if (options.contains("debounceMs") && options["debounceMs"].is_number_integer())
     debounce_ms_ = std::clamp<int64_t>(options["debounceMs"].get<int64_t>(), 0, 10000);
@@ -453,7 +455,8 @@ std::shared_ptr<const LspServer::PieceResult> LspServer::CheckPiece(std::string_
     if (cached.markup == markup && cached.carry_in == carry && cached.text == piece)
       return it->second;
   }
-  if (piece_cache_.size() > kCacheLimit) piece_cache_.clear();
+  if (cache_bytes_ > kCacheBytes) ClearCache();
+  cache_bytes_ += piece.size() + carry.size();
   auto shared = std::make_shared<PieceResult>();
   PieceResult& result = *shared;
   result.markup = markup;
@@ -471,6 +474,11 @@ std::shared_ptr<const LspServer::PieceResult> LspServer::CheckPiece(std::string_
   }
   piece_cache_.emplace(key, shared);
   return shared;
+}
+
+void LspServer::ClearCache() {
+  piece_cache_.clear();
+  cache_bytes_ = 0;
 }
 
 void LspServer::FindHits(const std::string& text, const std::vector<wirsel::source::ProseRun>& runs,
@@ -687,7 +695,7 @@ json LspServer::ExecuteCommand(const json& params, int64_t now_ms) {
   speller_.Accept(word);
   if (!speller_.AddToUserDictionary(word))
     throw ParamsError("no user dictionary to add to (set \"userDictionary\")");
-  piece_cache_.clear();
+  ClearCache();
   for (auto& [uri, open] : documents_) {
     open.checked = false;
     open.due_ms = now_ms;

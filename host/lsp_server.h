@@ -96,6 +96,7 @@ class LspServer {
   void Check(OpenDocument& open);
   std::shared_ptr<const PieceResult> CheckPiece(std::string_view piece, const std::string& carry,
                                                 Markup markup);
+  void ClearCache();
   void FindHits(const std::string& text, const std::vector<wirsel::source::ProseRun>& runs,
                 Markup markup, std::vector<WordHit>& hits);
 
@@ -107,6 +108,7 @@ class LspServer {
   std::map<std::string, OpenDocument> documents_;
   // By a hash of what it was read as, after what and its text.
   std::unordered_multimap<size_t, std::shared_ptr<const PieceResult>> piece_cache_;
+  size_t cache_bytes_ = 0;  // the text of the pieces in it
   bool initialized_ = false;
   bool shutdown_ = false;
   bool exited_ = false;
