@@ -105,6 +105,7 @@ std::vector<ProseRun> ProseRuns(const SourceText& source) {
     }
     runs.back().text += piece.code;
     runs.back().offsets.push_back(piece.start);
+    runs.back().ends.push_back(piece.end());
   }
   if (runs.back().text.empty()) runs.pop_back();
   return runs;
@@ -114,7 +115,7 @@ SourceText ReadSource(SourceKind kind, std::string bytes, const std::string& nam
                       const ReaderSettings& settings) {
   switch (kind) {
     case SourceKind::kLatex: return ReadLatex(std::move(bytes), name, settings);
-    case SourceKind::kHtml: return ReadHtml(std::move(bytes), name);
+    case SourceKind::kHtml: return ReadHtml(std::move(bytes), name, settings);
     case SourceKind::kMarkdown: break;
   }
   return ReadMarkdown(std::move(bytes), name);
