@@ -144,8 +144,10 @@ constexpr Twin kTwins[] = {
     {"the typography pass is not available ({1}); only spelling is reported",
      "typografia jest niedostępna ({1}); zgłaszana jest tylko pisownia"},
     {"input ended inside a message", "wejście skończyło się w środku komunikatu"},
-    {"cannot start worker processes: {1}", "nie można uruchomić procesów roboczych: {1}"},
-    {"cannot start a worker for {1}", "nie można uruchomić procesu roboczego dla {1}"},
+    {"cannot start worker processes: no scratch folder or no path of wirsel itself",
+     "nie można uruchomić procesów roboczych: brak folderu roboczego albo ścieżki samego programu "
+     "wirsel"},
+    {"cannot start a worker for {1}: {2}", "nie można uruchomić procesu roboczego dla {1}: {2}"},
     {"Usage", "Użycie"},
     {"OPTIONS", "OPCJE"},
     {"SUBCOMMAND", "POLECENIE"},

@@ -2,21 +2,26 @@
 #include "spell/engine/near_words.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "spell/engine/son_dict.h"
 #include "spell/engine/typo_cost.h"
 
 namespace {
 
+// The small letters that have a capital, as a set of letters (typo_cost.h).
+constexpr uint64_t kCapitalised = (uint64_t(1) << (kLastSmall - kFirstSmall + 1)) - 1;
+
 class Walk {
  public:
-  Walk(const uint8_t* typed, size_t n, int bound, size_t limit, std::vector<NearWord>* out)
-      : typed_(typed), n_(n), bound_(bound), limit_(limit), out_(out) {
-    max_depth_ = n + size_t(bound / typo_cost::kDoubled) + 1;
-    rows_.assign((max_depth_ + 1) * (n + 1), 0);
+  Walk(const typo_cost::TypedWord& typed, int bound, size_t limit, std::vector<NearWord>* out)
+      : typed_(typed), n_(typed.size()), bound_(bound), limit_(limit), out_(out) {
+    max_depth_ = n_ + size_t(bound / typo_cost::kDoubled) + 1;
+    rows_.assign((max_depth_ + 1) * (n_ + 1), 0);
+    least_.assign(max_depth_ + 1, 0);
     small_.assign(max_depth_ + 1, 0);
     word_.assign(max_depth_ + 1, 0);
-    typo_cost::FirstRow(typed_, n_, Row(0));
+    least_[0] = typed_.FirstRow(Row(0));
   }
 
   // Walks one tree from its root; `capitals` lets letters be capitals.
@@ -29,11 +34,6 @@ class Walk {
  private:
   int* Row(size_t depth) { return rows_.data() + depth * (n_ + 1); }
 
-  int RowMin(size_t depth) {
-    const int* row = Row(depth);
-    return *std::min_element(row, row + n_ + 1);
-  }
-
   // The node reached by `depth` letters, whose children lie from `base`.
   void Node(uint32_t base, size_t depth) {
     if (++visited_ > limit_) return;
@@ -42,24 +42,37 @@ class Walk {
       out_->push_back(NearWord{std::basic_string<uint8_t>(word_.data(), depth), Row(depth)[n_]});
     }
     if (depth == max_depth_) return;
-    // A swap or a two-letter spelling reaches back one row, at a cost of at
-    // least kConfusion.
-    const bool back_in_reach = RowMin(depth) + typo_cost::kConfusion <= bound_;
-    for (int c = capitals_ ? kFirstCapital : kFirstSmall; c <= kHyphenCode; ++c) {
-      if (c > kLastCapital && c < kFirstSmall) c = kFirstSmall;
-      uint32_t next = base;
-      if (!tree_->Step(&next, uint8_t(c))) continue;
-      word_[depth] = uint8_t(c);
-      small_[depth] = ToSmallCode(uint8_t(c));
-      const size_t j = depth + 1;
-      typo_cost::NextRow(typed_, n_, small_.data(), j, j >= 2 ? Row(j - 2) : Row(0), Row(j - 1),
-                         Row(j));
-      if (back_in_reach || RowMin(j) <= bound_) Node(next, j);
-      if (visited_ > limit_) return;
+    // Only letters whose row comes within the bound are worth a row; a
+    // swap or a two-letter spelling reaches back one row at a cost of at
+    // least kConfusion, so a child whose row is all above the bound may
+    // still lead to words.
+    const size_t j = depth + 1;
+    const int* up2 = j >= 2 ? Row(j - 2) : Row(0);
+    const uint64_t within =
+        typed_.LettersWithin(small_.data(), j, up2, Row(depth), least_[depth], bound_);
+    const uint64_t back = least_[depth] + typo_cost::kConfusion <= bound_
+                              ? typed_.LettersReachingBack(Row(depth), bound_)
+                              : 0;
+    const uint64_t wanted = within | back;
+    // Capitals first, as the codes go.
+    for (int pass = capitals_ ? 0 : 1; pass < 2; ++pass) {
+      const uint64_t letters = pass == 0 ? wanted & kCapitalised : wanted;
+      for (uint64_t left = letters; left != 0; left &= left - 1) {
+        const int index = std::countr_zero(left);
+        const uint8_t small = uint8_t(kFirstSmall + index);
+        const uint8_t code = pass == 0 ? ToCapitalCode(small) : small;
+        uint32_t next = base;
+        if (!tree_->Step(&next, code)) continue;
+        word_[depth] = code;
+        small_[depth] = small;
+        least_[j] = typed_.NextRow(small_.data(), j, up2, Row(depth), Row(j));
+        if (least_[j] <= bound_ || (back >> index & 1) != 0) Node(next, j);
+        if (visited_ > limit_) return;
+      }
     }
   }
 
-  const uint8_t* typed_;
+  const typo_cost::TypedWord& typed_;
   size_t n_;
   int bound_;
   size_t limit_;
@@ -67,6 +80,7 @@ class Walk {
   size_t max_depth_ = 0;
   size_t visited_ = 0;
   std::vector<int> rows_;
+  std::vector<int> least_;  // the smallest entry of each row
   std::vector<uint8_t> small_, word_;
   const TreeView* tree_ = nullptr;
   bool capitals_ = false;
@@ -74,10 +88,11 @@ class Walk {
 
 }  // namespace
 
-void FindNearWords(const SonDictionary& dict, const uint8_t* typed, size_t n, int bound,
+void FindNearWords(const SonDictionary& dict, const typo_cost::TypedWord& typed, int bound,
                    size_t limit, std::vector<NearWord>* out) {
-  Walk walk(typed, n, bound, limit, out);
-  for (int i = 0; i < dict.TreeCount(TreeKind::kMain); ++i) walk.Tree(dict.Tree(TreeKind::kMain, i), false);
+  Walk walk(typed, bound, limit, out);
+  for (int i = 0; i < dict.TreeCount(TreeKind::kMain); ++i)
+    walk.Tree(dict.Tree(TreeKind::kMain, i), false);
   for (int i = 0; i < dict.TreeCount(TreeKind::kCapitalised); ++i) {
     walk.Tree(dict.Tree(TreeKind::kCapitalised, i), true);
   }

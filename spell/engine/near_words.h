@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "spell/engine/typo_cost.h"
+
 class SonDictionary;
 
 struct NearWord {
@@ -19,7 +21,7 @@ struct NearWord {
 };
 
 // Appends to *out the words of the main and capitalised trees whose distance
-// (typo_cost.h) from `typed` (n small-letter codes) is at most `bound`; stops
-// after `limit` positions visited. A word may come more than once.
-void FindNearWords(const SonDictionary& dict, const uint8_t* typed, size_t n, int bound,
+// from `typed` is at most `bound`; stops after `limit` positions visited. A
+// word may come more than once.
+void FindNearWords(const SonDictionary& dict, const typo_cost::TypedWord& typed, int bound,
                    size_t limit, std::vector<NearWord>* out);

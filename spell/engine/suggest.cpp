@@ -159,7 +159,7 @@ std::string TextOf(const Codes& codes) {
 
 struct Ranked {
   Codes word;    // as the dictionary holds it
-  int cost = 0;  // typo_cost::Distance, plus one for a capital the typed word lacks
+  int cost = 0;  // typo_cost::TypedWord::Distance, plus one for a capital the typed word lacks
 };
 
 // The wider search runs when the edits found fewer words than this within
@@ -171,7 +171,7 @@ constexpr size_t kWideVisits = 400000;
 // A ranked list keeps the words within kWindow of the best one.
 constexpr int kWindow = typo_cost::kOther;
 
-int RankCost(const Codes& typed, CaseClass cls, const Codes& word) {
+int RankCost(const typo_cost::TypedWord& typed, CaseClass cls, const Codes& word) {
   Codes small(word);
   bool capital = false;
   for (uint8_t& c : small) {
@@ -179,7 +179,7 @@ int RankCost(const Codes& typed, CaseClass cls, const Codes& word) {
     c = ToSmallCode(c);
   }
   const int extra = capital && cls == CaseClass::kAllSmall ? 1 : 0;
-  return typo_cost::Distance(typed.data(), typed.size(), small.data(), small.size()) + extra;
+  return typed.Distance(small.data(), small.size()) + extra;
 }
 
 bool RankedBefore(const Ranked& a, const Ranked& b) {
@@ -189,8 +189,9 @@ bool RankedBefore(const Ranked& a, const Ranked& b) {
 
 // The candidates likeliest first, the wider search added when they are few,
 // cut to the best kRankedSuggestionsMax within kWindow of the first.
-std::vector<Codes> RankCandidates(const SpellDict& dict, const Codes& typed, CaseClass cls,
+std::vector<Codes> RankCandidates(const SpellDict& dict, const Codes& word, CaseClass cls,
                                   const std::vector<Codes>& found) {
+  const typo_cost::TypedWord typed(word.data(), word.size());
   std::vector<Ranked> ranked;
   size_t close = 0;
   for (const Codes& word : found) {
@@ -201,7 +202,7 @@ std::vector<Codes> RankCandidates(const SpellDict& dict, const Codes& typed, Cas
     std::vector<NearWord> near;
     // Two edits are too many for a word of a letter or two.
     const int bound = std::min(kWideBound, int(typed.size()) * typo_cost::kNeighbourKey);
-    FindNearWords(dict.son, typed.data(), typed.size(), bound, kWideVisits, &near);
+    FindNearWords(dict.son, typed, bound, kWideVisits, &near);
     for (const NearWord& w : near) {
       if (w.codes.size() <= kSuggestionMaxLetters) {
         ranked.push_back(Ranked{w.codes, RankCost(typed, cls, w.codes)});

@@ -11,24 +11,33 @@ namespace typo_cost {
 namespace {
 
 // Small-letter codes used by the rules.
-constexpr uint8_t kA = 92, kAOgonek = 93, kC = 95, kCAcute = 96, kE = 98, kEOgonek = 99,
-                  kH = 102, kL = 106, kLStroke = 107, kM = 108, kN = 109, kNAcute = 110,
-                  kO = 111, kOAcute = 112, kR = 115, kS = 116, kSAcute = 117, kU = 119,
-                  kZ = 124, kZAcute = 125, kZDot = 126;
+constexpr uint8_t kA = 92, kAOgonek = 93, kC = 95, kCAcute = 96, kE = 98, kEOgonek = 99, kH = 102,
+                  kL = 106, kLStroke = 107, kM = 108, kN = 109, kNAcute = 110, kO = 111,
+                  kOAcute = 112, kR = 115, kS = 116, kSAcute = 117, kU = 119, kZ = 124,
+                  kZAcute = 125, kZDot = 126;
 
 // The plain letter of a letter with a diacritic, else the letter itself.
 uint8_t Plain(uint8_t c) {
   switch (c) {
-    case kAOgonek: return kA;
-    case kCAcute: return kC;
-    case kEOgonek: return kE;
-    case kLStroke: return kL;
-    case kNAcute: return kN;
-    case kOAcute: return kO;
-    case kSAcute: return kS;
+    case kAOgonek:
+      return kA;
+    case kCAcute:
+      return kC;
+    case kEOgonek:
+      return kE;
+    case kLStroke:
+      return kL;
+    case kNAcute:
+      return kN;
+    case kOAcute:
+      return kO;
+    case kSAcute:
+      return kS;
     case kZAcute:
-    case kZDot: return kZ;
-    default: return c;
+    case kZDot:
+      return kZ;
+    default:
+      return c;
   }
 }
 
@@ -64,7 +73,8 @@ struct NeighbourTable {
   bool near[128][128] = {};
   NeighbourTable() {
     for (int a = kFirstSmall; a <= kLastSmall; ++a) {
-      for (int b = kFirstSmall; b <= kLastSmall; ++b) near[a][b] = Neighbours(uint8_t(a), uint8_t(b));
+      for (int b = kFirstSmall; b <= kLastSmall; ++b)
+        near[a][b] = Neighbours(uint8_t(a), uint8_t(b));
     }
   }
 };
@@ -73,8 +83,6 @@ bool Near(uint8_t a, uint8_t b) {
   static const NeighbourTable table;
   return a < 128 && b < 128 && table.near[a][b];
 }
-
-bool Pair(const uint8_t* p, uint8_t a, uint8_t b) { return p[0] == a && p[1] == b; }
 
 // The cost of a letter the candidate has and the typed word lacks.
 int MissingCost(const uint8_t* cand, size_t j) {
@@ -90,13 +98,27 @@ int ExtraCost(const uint8_t* typed, size_t n, size_t i) {
   return kExtra;
 }
 
-// A two-letter spelling `two` of the one letter `one`: the cost, else 0.
-int TwoForOne(const uint8_t* two, uint8_t one) {
-  if (one == kZDot && Pair(two, kR, kZ)) return kConfusion;
-  if (one == kH && Pair(two, kC, kH)) return kConfusion;
-  if (one == kAOgonek && (Pair(two, kO, kN) || Pair(two, kO, kM))) return kNasal;
-  if (one == kEOgonek && (Pair(two, kE, kN) || Pair(two, kE, kM))) return kNasal;
-  return 0;
+// The two-letter spellings of one letter, and what writing them costs.
+struct TwoForOne {
+  uint8_t first, second, one;
+  int cost;
+};
+constexpr TwoForOne kTwoForOne[] = {{kR, kZ, kZDot, kConfusion}, {kC, kH, kH, kConfusion},
+                                    {kO, kN, kAOgonek, kNasal},  {kO, kM, kAOgonek, kNasal},
+                                    {kE, kN, kEOgonek, kNasal},  {kE, kM, kEOgonek, kNasal}};
+
+// A letter's bit in a set of letters (typo_cost.h); none for codes below
+// the small letters.
+uint64_t Bit(uint8_t letter) {
+  return letter >= kFirstSmall && letter <= kHyphenCode ? uint64_t(1) << (letter - kFirstSmall) : 0;
+}
+
+// The one letter that `first` `second` spell, or nullptr.
+const TwoForOne* SpelledBy(uint8_t first, uint8_t second) {
+  for (const TwoForOne& t : kTwoForOne) {
+    if (t.first == first && t.second == second) return &t;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -112,41 +134,126 @@ int Substitution(uint8_t typed, uint8_t candidate) {
   return kOther;
 }
 
-void FirstRow(const uint8_t* typed, size_t n, int* row) {
-  row[0] = 0;
-  for (size_t i = 1; i <= n; ++i) row[i] = row[i - 1] + ExtraCost(typed, n, i);
+TypedWord::TypedWord(const uint8_t* typed, size_t n)
+    : typed_(typed),
+      n_(n),
+      substitution_(128 * (n + 1), 0),
+      extra_(n + 1, 0),
+      within_((n + 1) * (kOther + 1), 0) {
+  for (int letter = 0; letter < 128; ++letter) {
+    for (size_t i = 1; i <= n; ++i) {
+      const int cost = Substitution(typed[i - 1], uint8_t(letter));
+      substitution_[size_t(letter) * (n + 1) + i] = cost;
+      if (letter < kFirstSmall) continue;
+      for (int k = cost; k <= kOther; ++k) within_[i * (kOther + 1) + k] |= Bit(uint8_t(letter));
+    }
+  }
+  for (size_t i = 1; i <= n; ++i) extra_[i] = ExtraCost(typed, n, i);
+  for (size_t i = 2; i <= n; ++i) {
+    if (const TwoForOne* t = SpelledBy(typed[i - 2], typed[i - 1])) {
+      pairs_.push_back(Pair{i, t->one, t->cost});
+    }
+  }
+  for (int letter = 0; letter < 128; ++letter) {
+    first_position_[letter] = positions_.size();
+    for (size_t i = 1; i <= n; ++i) {
+      if (typed[i - 1] == letter) positions_.push_back(i);
+    }
+  }
+  first_position_[128] = positions_.size();
 }
 
-void NextRow(const uint8_t* typed, size_t n, const uint8_t* cand, size_t j, const int* up2,
-             const int* up, int* row) {
-  const uint8_t v = cand[j - 1];
+int TypedWord::FirstRow(int* row) const {
+  row[0] = 0;
+  for (size_t i = 1; i <= n_; ++i) row[i] = row[i - 1] + extra_[i];
+  return 0;
+}
+
+// Each entry is the cheapest of: a letter for a letter (up[i-1]), a letter
+// left out (up[i]), two typed letters for one (up[i-2]), a swap and one
+// letter for two (up2), and a letter typed extra (row[i-1]). The last is
+// added in a second sweep, once the others are in.
+int TypedWord::NextRow(const uint8_t* cand, size_t j, const int* up2, const int* up,
+                       int* row) const {
+  const uint8_t v = cand[j - 1] & 127;
+  const int* substitution = substitution_.data() + size_t(v) * (n_ + 1);
   const int missing = MissingCost(cand, j);
   row[0] = up[0] + missing;
-  for (size_t i = 1; i <= n; ++i) {
-    int best = up[i - 1] + Substitution(typed[i - 1], v);
-    best = std::min(best, up[i] + missing);
-    best = std::min(best, row[i - 1] + ExtraCost(typed, n, i));
-    if (i >= 2) {
-      if (j >= 2 && typed[i - 1] == cand[j - 2] && typed[i - 2] == v && typed[i - 1] != v) {
-        best = std::min(best, up2[i - 2] + kTransposed);
-      }
-      if (const int c = TwoForOne(typed + i - 2, v)) best = std::min(best, up[i - 2] + c);
-    }
-    if (j >= 2) {
-      if (const int c = TwoForOne(cand + j - 2, typed[i - 1])) best = std::min(best, up2[i - 1] + c);
-    }
-    row[i] = best;
+  for (size_t i = 1; i <= n_; ++i) row[i] = std::min(up[i - 1] + substitution[i], up[i] + missing);
+  for (const Pair& pair : pairs_) {
+    if (pair.one == v) row[pair.i] = std::min(row[pair.i], up[pair.i - 2] + pair.cost);
   }
+  if (j >= 2) {
+    const uint8_t before = cand[j - 2];
+    // typed[i-2..i) is the candidate's last two letters the other way round.
+    if (before != v) {
+      for (const size_t* p = PositionsBegin(v); p != PositionsEnd(v); ++p) {
+        const size_t i = *p + 1;
+        if (i <= n_ && typed_[i - 1] == before) row[i] = std::min(row[i], up2[i - 2] + kTransposed);
+      }
+    }
+    if (const TwoForOne* t = SpelledBy(before, v)) {
+      for (const size_t* p = PositionsBegin(t->one); p != PositionsEnd(t->one); ++p) {
+        row[*p] = std::min(row[*p], up2[*p - 1] + t->cost);
+      }
+    }
+  }
+  int least = row[0];
+  for (size_t i = 1; i <= n_; ++i) {
+    row[i] = std::min(row[i], row[i - 1] + extra_[i]);
+    least = std::min(least, row[i]);
+  }
+  return least;
 }
 
-int Distance(const uint8_t* typed, size_t n, const uint8_t* cand, size_t m) {
-  std::vector<int> rows(3 * (n + 1));
-  int* r[3] = {rows.data(), rows.data() + (n + 1), rows.data() + 2 * (n + 1)};
-  FirstRow(typed, n, r[0]);
-  for (size_t j = 1; j <= m; ++j) {
-    NextRow(typed, n, cand, j, r[(j + 1) % 3], r[(j - 1) % 3], r[j % 3]);
+uint64_t TypedWord::LettersWithin(const uint8_t* cand, size_t j, const int* up2, const int* up,
+                                  int least, int bound) const {
+  if (least + kMissing <= bound) return kEveryLetter;
+  uint64_t letters = 0;
+  // The letter before typed again: a letter doubled.
+  if (j >= 2 && least + kDoubled <= bound) letters |= Bit(cand[j - 2]);
+  for (size_t i = 1; i <= n_; ++i) {
+    const int slack = bound - up[i - 1];
+    if (slack >= kOther) return kEveryLetter;
+    if (slack >= 0) letters |= within_[i * (kOther + 1) + size_t(slack)];
   }
-  return r[m % 3][n];
+  for (const Pair& pair : pairs_) {
+    if (up[pair.i - 2] + pair.cost <= bound) letters |= Bit(pair.one);
+  }
+  if (j >= 2) {
+    const uint8_t before = cand[j - 2] & 127;
+    for (const size_t* p = PositionsBegin(before); p != PositionsEnd(before); ++p) {
+      if (*p >= 2 && up2[*p - 2] + kTransposed <= bound) letters |= Bit(typed_[*p - 2]);
+    }
+    for (const TwoForOne& t : kTwoForOne) {
+      if (t.first != before) continue;
+      for (const size_t* p = PositionsBegin(t.one); p != PositionsEnd(t.one); ++p) {
+        if (up2[*p - 1] + t.cost <= bound) letters |= Bit(t.second);
+      }
+    }
+  }
+  return letters;
+}
+
+uint64_t TypedWord::LettersReachingBack(const int* up, int bound) const {
+  uint64_t letters = 0;
+  for (size_t i = 2; i <= n_; ++i) {
+    if (up[i - 2] + kTransposed <= bound) letters |= Bit(typed_[i - 1]);
+  }
+  for (const TwoForOne& t : kTwoForOne) {
+    for (const size_t* p = PositionsBegin(t.one); p != PositionsEnd(t.one); ++p) {
+      if (up[*p - 1] + t.cost <= bound) letters |= Bit(t.first);
+    }
+  }
+  return letters;
+}
+
+int TypedWord::Distance(const uint8_t* cand, size_t m) const {
+  std::vector<int> rows(3 * (n_ + 1));
+  int* r[3] = {rows.data(), rows.data() + (n_ + 1), rows.data() + 2 * (n_ + 1)};
+  FirstRow(r[0]);
+  for (size_t j = 1; j <= m; ++j) NextRow(cand, j, r[(j + 1) % 3], r[(j - 1) % 3], r[j % 3]);
+  return r[m % 3][n_];
 }
 
 }  // namespace typo_cost
