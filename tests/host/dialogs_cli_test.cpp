@@ -40,43 +40,11 @@ TEST(DialogScript, OkRefusedByTheHandlerKeepsTheDialogOpen) {
   EXPECT_EQ(run.out, "abc def\n");
 }
 
-TEST(DialogScript, DialogWithoutLinesLeftIsAnErrorNamingIt) {
-  const WirselRun run = Probe("Ask...", "ask_unanswered.dlg");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("no script line left for dialog \"Ask łódź\" (900)"));
-  EXPECT_EQ(run.out, "");
-}
-
-TEST(DialogScript, WrongDialogIsAnErrorWithTheLine) {
-  const WirselRun run = Probe("Ask...", "ask_wrong_dialog.dlg");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("ask_wrong_dialog.dlg:1: expects dialog \"Preferences\" but "
-                                 "dialog \"Ask łódź\" (900) opened"));
-}
-
-TEST(DialogScript, ClickOnAnEditFieldIsRefused) {
-  const WirselRun run = Probe("Ask...", "ask_click_on_edit_field.dlg");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("ask_click_on_edit_field.dlg:1: item 3 is an edit field"));
-}
-
 TEST(DialogScript, AnswersAMessageBox) {
   const WirselRun run = Probe("Warn", "warn_no.dlg");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "Nabc def\n");
   EXPECT_THAT(run.err, HasSubstr("[Probe] Insert a mark? -> No"));
-}
-
-TEST(DialogScript, AnswerTheMessageBoxDoesNotOfferIsAnError) {
-  const WirselRun run = Probe("Warn", "warn_unknown_button.dlg");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("has no button \"maybe\""));
-}
-
-TEST(DialogScript, LinesNeverUsedAreAnError) {
-  const WirselRun run = Probe("Warn", "warn_line_left_over.dlg");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("warn_line_left_over.dlg:2: this and later lines were never used"));
 }
 
 TEST(DialogScript, UnknownActionIsRefusedBeforeAnythingRuns) {
@@ -86,10 +54,31 @@ TEST(DialogScript, UnknownActionIsRefusedBeforeAnythingRuns) {
   EXPECT_THAT(run.err, testing::Not(HasSubstr("Insert a mark?")));
 }
 
-TEST(DialogScript, MissingScriptFileIsAnError) {
-  const WirselRun run = Probe("Warn", "no_such_script.dlg");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("no_such_script.dlg: cannot read the dialog script"));
+// A script that does not fit what happens ends the run with status 2, no
+// document and a message naming the script line or the dialog.
+TEST(DialogScript, MismatchesAreErrorsNamingTheLineOrTheDialog) {
+  const struct {
+    const char* item;
+    const char* script;
+    const char* message;
+  } cases[] = {
+      {"Ask...", "ask_unanswered.dlg", "no script line left for dialog \"Ask łódź\" (900)"},
+      {"Ask...", "ask_wrong_dialog.dlg",
+       "ask_wrong_dialog.dlg:1: expects dialog \"Preferences\" but dialog \"Ask łódź\" (900) "
+       "opened"},
+      {"Ask...", "ask_click_on_edit_field.dlg",
+       "ask_click_on_edit_field.dlg:1: item 3 is an edit field"},
+      {"Warn", "warn_unknown_button.dlg", "has no button \"maybe\""},
+      {"Warn", "warn_line_left_over.dlg",
+       "warn_line_left_over.dlg:2: this and later lines were never used"},
+      {"Warn", "no_such_script.dlg", "no_such_script.dlg: cannot read the dialog script"},
+  };
+  for (const auto& c : cases) {
+    const WirselRun run = Probe(c.item, c.script);
+    EXPECT_EQ(run.status, 2) << c.script;
+    EXPECT_THAT(run.err, HasSubstr(c.message));
+    EXPECT_EQ(run.out, "") << c.script;
+  }
 }
 
 TEST(DialogDefaults, MessageBoxIsPrintedAndAnsweredWithItsFirstButton) {

@@ -7,28 +7,21 @@
 
 using testing::HasSubstr;
 
-TEST(Loading, MissingXTensionsFolderIsAnError) {
-  const WirselRun run = RunWirsel("missing", {"menus"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("no XTensions folder at " TEST_HOSTS "/missing/XTensions"));
-}
-
-TEST(Loading, FolderWithoutPluginIsAnError) {
-  const WirselRun run = RunWirsel("empty", {"menus"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("no plug-in (*.so) in"));
-}
-
-TEST(Loading, LibraryWithoutEntryPointIsNotAPlugin) {
-  const WirselRun run = RunWirsel("not_a_plugin", {"menus"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("not_a_plugin.so is not a plug-in: it has no XTActivateCallback"));
-}
-
-TEST(Loading, RefusedActivationNamesTheStatus) {
-  const WirselRun run = RunWirsel("refuses", {"menus"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("refuses.so refused activation (status 0x51000401)"));
+TEST(Loading, FoldersAndLibrariesThatGiveNoPlugInAreErrorsSayingWhy) {
+  const struct {
+    const char* host;
+    const char* message;
+  } cases[] = {
+      {"missing", "no XTensions folder at " TEST_HOSTS "/missing/XTensions"},
+      {"empty", "no plug-in (*.so) in"},
+      {"not_a_plugin", "not_a_plugin.so is not a plug-in: it has no XTActivateCallback"},
+      {"refuses", "refuses.so refused activation (status 0x51000401)"},
+  };
+  for (const auto& c : cases) {
+    const WirselRun run = RunWirsel(c.host, {"menus"});
+    EXPECT_EQ(run.status, 2) << c.host;
+    EXPECT_THAT(run.err, HasSubstr(c.message));
+  }
 }
 
 TEST(Loading, VersionListsHostAndPlugin) {

@@ -38,6 +38,13 @@ std::string WriteTemp(const std::string& name, const std::string& bytes) {
   return path;
 }
 
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
 WirselRun RunWirsel(const std::string& host, const std::vector<std::string>& args,
                     const std::map<std::string, std::string>& env) {
   const std::string folder = TempFolder();
@@ -95,8 +102,11 @@ HostFolder::HostFolder(const std::string& ini, const std::string& son_dic) : fol
   if (fs::exists(real / "PLHYPH.DAT")) fs::copy_file(real / "PLHYPH.DAT", File("PLHYPH.DAT"));
   if (!son_dic.empty()) {
     fs::copy_file(son_dic, File("son.dic"));
-  } else if (fs::exists(real / "son.dic")) {
-    fs::create_symlink(real / "son.dic", File("son.dic"));
+  } else {
+    // The shipped dictionary comes with its list of mixed-case forms.
+    for (const char* data : {"son.dic", "son-mixed.dic"}) {
+      if (fs::exists(real / data)) fs::create_symlink(real / data, File(data));
+    }
   }
   if (!ini.empty()) Put("Wirsel13.ini", ini);
 }

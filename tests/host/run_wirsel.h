@@ -26,10 +26,12 @@ std::string ReadBytes(const std::string& path);
 std::string TempFolder();
 // Writes bytes into a new file of a temporary folder; answers its path.
 std::string WriteTemp(const std::string& name, const std::string& bytes);
+// `text` with every `from` made `to` (a report's path made "FILE" ...).
+std::string Replace(std::string text, const std::string& from, const std::string& to);
 
 // A host folder of its own for runs of the real `wirsel`: XTensions holds a
-// copy of the built plug-in and PLHYPH.DAT, a link to the shipped son.dic (or
-// a copy of the son.dic given) and the settings file given; the per-user data
+// copy of the built plug-in and PLHYPH.DAT, links to the shipped son.dic and
+// son-mixed.dic (or a copy of the son.dic given) and the settings file given; the per-user data
 // folder lies beside it. Removed with everything in it.
 class HostFolder {
  public:

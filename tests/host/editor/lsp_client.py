@@ -97,6 +97,21 @@ class Server:
                                 and m["params"]["uri"] == uri)
         return message["params"]["diagnostics"] if message else None
 
+    def open(self, uri, language, text):
+        self.notify("textDocument/didOpen", {"textDocument": {
+            "uri": uri, "languageId": language, "version": 1, "text": text}})
+
+    def change(self, uri, version, start, end, text):
+        """Replaces the text from (line, character) `start` to `end`."""
+        self.notify("textDocument/didChange", {
+            "textDocument": {"uri": uri, "version": version},
+            "contentChanges": [{"range": span(start, end), "text": text}]})
+
+    def code_action(self, uri, start, end, send=True):
+        return self.request("textDocument/codeAction", {
+            "textDocument": {"uri": uri}, "range": span(start, end), "context": {"diagnostics": []}},
+            send=send)
+
     def initialize(self, options=None):
         params = {"processId": None, "rootUri": None, "capabilities": {}}
         if options is not None:
@@ -116,6 +131,10 @@ class Server:
             self.process.kill()
             status = None
         return reply, status
+
+
+def span(start, end):
+    return {"start": {"line": start[0], "character": start[1]}, "end": {"line": end[0], "character": end[1]}}
 
 
 def words(diagnostics, code="spelling"):
@@ -141,16 +160,14 @@ def scenario_documents(wirsel, folder):
     check(capabilities["textDocumentSync"]["change"] == 2, "incremental sync announced")
     check(capabilities.get("codeActionProvider"), "code actions announced")
 
-    server.notify("textDocument/didOpen", {"textDocument": {
-        "uri": "file:///doc.md", "languageId": "markdown", "version": 1, "text": MARKDOWN}})
+    server.open("file:///doc.md", "markdown", MARKDOWN)
     markdown = server.diagnostics("file:///doc.md")
     # Line 3: the two symbols outside the BMP are 2 UTF-16 units each.
     check(words(markdown) == [(2, 8, 16, "Unknown word: naprawde"), (3, 38, 44, "Unknown word: piekny")],
           f"markdown diagnostics with UTF-16 ranges: {words(markdown)}")
     check(all(d["source"] == "wirsel" for d in markdown), "source is wirsel")
 
-    server.notify("textDocument/didOpen", {"textDocument": {
-        "uri": "file:///doc.tex", "languageId": "latex", "version": 1, "text": LATEX}})
+    server.open("file:///doc.tex", "latex", LATEX)
     latex = server.diagnostics("file:///doc.tex")
     check(words(latex) == [(1, 14, 19, "Unknown word: ktury")], f"latex diagnostics: {words(latex)}")
     # Typography: the space after "i" wants a tie; math and the \cite key are left alone.
@@ -161,33 +178,22 @@ def scenario_documents(wirsel, folder):
                                             (3, 21, 22, "Typography: space \u2192 no-break space"),
                                             (3, 30, 31, "Typography: space \u2192 no-break space")],
           f"markdown typography: {words(markdown, 'typography')}")
-    request_id, _ = server.request("textDocument/codeAction", {
-        "textDocument": {"uri": "file:///doc.tex"},
-        "range": {"start": {"line": 1, "character": 35}, "end": {"line": 1, "character": 36}},
-        "context": {"diagnostics": []}})
+    request_id, _ = server.code_action("file:///doc.tex", (1, 35), (1, 36))
     edits = [a["edit"]["changes"]["file:///doc.tex"][0] for a in server.response(request_id)["result"]]
-    check(edits == [{"range": {"start": {"line": 1, "character": 35}, "end": {"line": 1, "character": 36}},
-                     "newText": "~"}], f"typographic quick fix: {edits}")
+    check(edits == [{"range": span((1, 35), (1, 36)), "newText": "~"}], f"typographic quick fix: {edits}")
 
-    request_id, _ = server.request("textDocument/codeAction", {
-        "textDocument": {"uri": "file:///doc.md"},
-        "range": {"start": {"line": 3, "character": 40}, "end": {"line": 3, "character": 40}},
-        "context": {"diagnostics": []}})
+    request_id, _ = server.code_action("file:///doc.md", (3, 40), (3, 40))
     actions = server.response(request_id)["result"]
     titles = [a["title"] for a in actions]
     check("Replace with piękny" in titles, f"suggestion offered: {titles}")
     replace = next((a for a in actions if a["title"] == "Replace with piękny"), None)
     if replace:
         edit = replace["edit"]["changes"]["file:///doc.md"][0]
-        check(edit == {"range": {"start": {"line": 3, "character": 38}, "end": {"line": 3, "character": 44}},
-                       "newText": "piękny"}, f"replacement edit: {edit}")
+        check(edit == {"range": span((3, 38), (3, 44)), "newText": "piękny"}, f"replacement edit: {edit}")
     check('Add "piekny" to dictionary' in titles, f"add to dictionary offered: {titles}")
 
     # The client applies the replacement: the diagnostic goes, the other stays.
-    server.notify("textDocument/didChange", {
-        "textDocument": {"uri": "file:///doc.md", "version": 2},
-        "contentChanges": [{"range": {"start": {"line": 3, "character": 38}, "end": {"line": 3, "character": 44}},
-                            "text": "piękny"}]})
+    server.change("file:///doc.md", 2, (3, 38), (3, 44), "piękny")
     after = server.diagnostics("file:///doc.md")
     check(words(after) == [(2, 8, 16, "Unknown word: naprawde")], f"fixed word no longer reported: {words(after)}")
 
@@ -195,10 +201,7 @@ def scenario_documents(wirsel, folder):
     add = next(a for a in actions if a["title"].startswith("Add"))
     request_id, _ = server.request("workspace/executeCommand", add["command"])
     check("error" not in server.response(request_id), "add to dictionary succeeds")
-    server.notify("textDocument/didChange", {
-        "textDocument": {"uri": "file:///doc.md", "version": 3},
-        "contentChanges": [{"range": {"start": {"line": 3, "character": 38}, "end": {"line": 3, "character": 44}},
-                            "text": "piekny"}]})
+    server.change("file:///doc.md", 3, (3, 38), (3, 44), "piekny")
     check(words(server.diagnostics("file:///doc.md")) == [(2, 8, 16, "Unknown word: naprawde")],
           "an added word is not reported")
     check(os.path.getsize(os.path.join(folder, "data", "Wirsel13", "user.dic")) > 6, "user dictionary written")
@@ -216,24 +219,18 @@ def scenario_paragraphs(wirsel, folder):
     server = Server(wirsel, folder)
     server.initialize({"debounceMs": 0})
     tex = ("Tekst w\ndomu.\n\n\\begin{verbatim}\nkodx\n\nkodx2\n\\end{verbatim}\n\nZdanie piekny.\n")
-    server.notify("textDocument/didOpen", {"textDocument": {
-        "uri": "file:///p.tex", "languageId": "latex", "version": 1, "text": tex}})
+    server.open("file:///p.tex", "latex", tex)
     diagnostics = server.diagnostics("file:///p.tex")
     check(words(diagnostics) == [(9, 7, 13, "Unknown word: piekny")], f"verbatim is not prose: {words(diagnostics)}")
     tie = [d["range"] for d in diagnostics if d["code"] == "typography"]
-    check(tie == [{"start": {"line": 0, "character": 7}, "end": {"line": 1, "character": 0}}],
-          f"a tie replaces a line end: {tie}")
-    server.notify("textDocument/didChange", {
-        "textDocument": {"uri": "file:///p.tex", "version": 2},
-        "contentChanges": [{"range": {"start": {"line": 7, "character": 0}, "end": {"line": 7, "character": 14}},
-                            "text": ""}]})
+    check(tie == [span((0, 7), (1, 0))], f"a tie replaces a line end: {tie}")
+    server.change("file:///p.tex", 2, (7, 0), (7, 14), "")
     check(words(server.diagnostics("file:///p.tex")) == [],
           "a verbatim environment that is not ended hides the rest")
 
     markdown = ("---\ntitle: kotx\n\nauthor: ktox\n---\n\n- punkt\n\n    dalej naprawde\n\n"
                 "```\nkodx\n\nkodx2\n```\n\nKoniec piekny.\n")
-    server.notify("textDocument/didOpen", {"textDocument": {
-        "uri": "file:///p.md", "languageId": "markdown", "version": 1, "text": markdown}})
+    server.open("file:///p.md", "markdown", markdown)
     check(words(server.diagnostics("file:///p.md")) == [(8, 10, 18, "Unknown word: naprawde"),
                                                         (16, 7, 13, "Unknown word: piekny")],
           "front matter and fenced code are not prose; a list item goes on after a blank line")
@@ -269,27 +266,17 @@ def scenario_bad_input(wirsel, folder):
     reply = server.response(request_id)
     check(reply and reply["error"]["code"] == -32601, f"unknown method: {reply}")
 
-    server.notify("textDocument/didOpen", {"textDocument": {
-        "uri": "file:///a.txt", "languageId": "plaintext", "version": 1, "text": "kot\n"}})
+    server.open("file:///a.txt", "plaintext", "kot\n")
     server.diagnostics("file:///a.txt")
-    request_id, _ = server.request("textDocument/codeAction", {
-        "textDocument": {"uri": "file:///a.txt"},
-        "range": {"start": {"line": 40, "character": 0}, "end": {"line": 41, "character": 0}},
-        "context": {"diagnostics": []}})
+    request_id, _ = server.code_action("file:///a.txt", (40, 0), (41, 0))
     reply = server.response(request_id)
     check(reply and reply["error"]["code"] == -32602, f"position past the end: {reply}")
-    server.notify("textDocument/didChange", {
-        "textDocument": {"uri": "file:///a.txt", "version": 2},
-        "contentChanges": [{"range": {"start": {"line": 9, "character": 0}, "end": {"line": 9, "character": 0}},
-                            "text": "x"}]})
+    server.change("file:///a.txt", 2, (9, 0), (9, 0), "x")
     log = server.wait_for(lambda m: m.get("method") == "window/logMessage")
     check(log and "past the end" in log["params"]["message"], f"bad change is logged: {log}")
 
     # A request cancelled before it is handled is answered as cancelled.
-    request_id, message = server.request("textDocument/codeAction", {
-        "textDocument": {"uri": "file:///a.txt"},
-        "range": {"start": {"line": 0, "character": 0}, "end": {"line": 0, "character": 0}},
-        "context": {"diagnostics": []}}, send=False)
+    request_id, message = server.code_action("file:///a.txt", (0, 0), (0, 0), send=False)
     cancel = {"jsonrpc": "2.0", "method": "$/cancelRequest", "params": {"id": request_id}}
     server.send_raw(server.frame(message) + server.frame(cancel))
     reply = server.response(request_id)
@@ -303,15 +290,13 @@ def scenario_options(wirsel, folder):
     server = Server(wirsel, folder)
     user = os.path.join(folder, "mine.dic")
     server.initialize({"passes": [], "userDictionary": user})
-    server.notify("textDocument/didOpen", {"textDocument": {
-        "uri": "file:///b.txt", "languageId": "plaintext", "version": 1, "text": "naprawde\n"}})
+    server.open("file:///b.txt", "plaintext", "naprawde\n")
     check(server.diagnostics("file:///b.txt") == [], "no passes, no diagnostics")
     server.notify("workspace/didChangeConfiguration", {"settings": {"wirsel": {"passes": ["spelling"]}}})
     check(len(server.diagnostics("file:///b.txt")) == 1, "spelling switched on by configuration")
     check(os.path.exists(user), "user dictionary from the options is created")
     # A word with letters outside the Polish alphabet goes to the word list beside it.
-    server.notify("textDocument/didOpen", {"textDocument": {
-        "uri": "file:///c.txt", "languageId": "plaintext", "version": 1, "text": "für\n"}})
+    server.open("file:///c.txt", "plaintext", "für\n")
     check(len(server.diagnostics("file:///c.txt")) == 1, "a foreign word is reported")
     request_id, _ = server.request("workspace/executeCommand",
                                    {"command": "wirsel.addToDictionary", "arguments": ["für"]})

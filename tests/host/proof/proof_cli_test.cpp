@@ -20,6 +20,7 @@
 
 #include "../run_wirsel.h"
 #include "base/prose_words.h"
+#include "base/utf8.h"
 #include "spell/engine/user_dict.h"
 
 namespace fs = std::filesystem;
@@ -30,31 +31,10 @@ namespace {
 
 const std::string kData = PROOF_TEST_DATA;
 
-// A host folder whose XTensions holds a copy of the plug-in, the data files
-// it reads, and optionally a settings file.
-std::string MakeHost(const std::string& settings = "") {
-  const std::string host = TempFolder();
-  const fs::path xtensions = fs::path(host) / "XTensions";
-  fs::create_directory(xtensions);
-  const fs::path real = fs::path(REAL_HOST) / "XTensions";
-  fs::copy_file(real / "Wirsel13.so", xtensions / "Wirsel13.so");
-  for (const char* data : {"son.dic", "son-mixed.dic", "PLHYPH.DAT"}) {
-    fs::create_symlink(real / data, xtensions / data);
-  }
-  if (!settings.empty()) std::ofstream(xtensions / "Wirsel13.ini") << settings;
-  return host;
-}
-
-WirselRun Proof(const std::string& host, std::vector<std::string> args) {
+// `wirsel proof` in a host folder of the test's own.
+WirselRun Proof(const HostFolder& host, std::vector<std::string> args) {
   args.insert(args.begin(), "proof");
-  return RunWirsel("", args, {{"WIRSEL_HOST_DIR", host}});
-}
-
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-  return text;
+  return host.Run(args);
 }
 
 std::vector<std::string> FixturesIn(const std::string& folder, const std::string& extension) {
@@ -78,7 +58,7 @@ std::string FixtureName(const ::testing::TestParamInfo<std::string>& info) {
 // ---- Exit statuses ----
 
 TEST(ProofExitStatus, ZeroForACleanTextOneWhenWordsWereReported) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   EXPECT_EQ(Proof(host, {kData + "/report/clean_text.txt"}).status, 0);
   const WirselRun reported = Proof(host, {kData + "/report/misspellings_with_suggestions.txt"});
   EXPECT_EQ(reported.status, 1);
@@ -86,31 +66,29 @@ TEST(ProofExitStatus, ZeroForACleanTextOneWhenWordsWereReported) {
 }
 
 TEST(ProofExitStatus, TwoOnEveryError) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string text = kData + "/report/clean_text.txt";
   const std::string broken = WriteTemp("broken.json", "{\"wirsel\": 1, \"boxes\": [\n");
   struct Case {
-    std::string host;
     std::vector<std::string> args;
     std::string message;
   };
   const std::vector<Case> cases = {
-      {host, {"/nonexistent/file.txt"}, "/nonexistent/file.txt"},
-      {host, {broken}, "broken.json:2"},
-      {host, {text, "--format", "pdf"}, "--format must be txt, tex, html, markdown or json"},
-      {host, {text, "--lang", "de"}, "--lang must be en or pl"},
-      {host, {text, "-o", "/nonexistent/folder/out.txt"}, "/nonexistent/folder/out.txt"},
-      {TempFolder(), {text}, "XTensions"},
+      {{"/nonexistent/file.txt"}, "/nonexistent/file.txt"},
+      {{broken}, "broken.json:2"},
+      {{text, "--format", "pdf"}, "--format must be txt, tex, html, markdown or json"},
+      {{text, "--lang", "de"}, "--lang must be en or pl"},
+      {{text, "-o", "/nonexistent/folder/out.txt"}, "/nonexistent/folder/out.txt"},
   };
   for (const Case& c : cases) {
-    const WirselRun run = Proof(c.host, c.args);
+    const WirselRun run = Proof(host, c.args);
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_THAT(run.err, HasSubstr(c.message));
   }
 }
 
 TEST(ProofExitStatus, TwoOnAUsageError) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{},
         {kData + "/report/clean_text.txt", "--no-such-option"},
@@ -125,8 +103,8 @@ TEST(ProofExitStatus, TwoOnAUsageError) {
 
 TEST(ProofExitStatus, TwoWhenTheSpellingDictionaryIsMissingOrDamaged) {
   for (const std::string bytes : {"", "not a dictionary at all"}) {
-    const std::string host = MakeHost();
-    const fs::path dictionary = fs::path(host) / "XTensions" / "son.dic";
+    const HostFolder host;
+    const fs::path dictionary = host.File("son.dic");
     fs::remove(dictionary);
     if (!bytes.empty()) std::ofstream(dictionary) << bytes;
     const WirselRun run = Proof(host, {kData + "/report/clean_text.txt"});
@@ -138,7 +116,7 @@ TEST(ProofExitStatus, TwoWhenTheSpellingDictionaryIsMissingOrDamaged) {
 
 TEST(ProofExitStatus, LeavingOutTheSpellingReportsNothing) {
   const WirselRun run =
-      Proof(MakeHost(), {kData + "/report/misspellings_with_suggestions.txt", "--no-spell"});
+      Proof(HostFolder(), {kData + "/report/misspellings_with_suggestions.txt", "--no-spell"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
 }
@@ -152,7 +130,7 @@ TEST_P(ProofReport, MatchesTheExpectedLines) {
   const std::string input = kData + "/report/" + GetParam();
   const std::string expected =
       ReadBytes(kData + "/report/" + fs::path(GetParam()).stem().string() + ".expected");
-  const WirselRun run = Proof(MakeHost(), {input});
+  const WirselRun run = Proof(HostFolder(), {input});
   EXPECT_EQ(Replace(run.err, input, "FILE"), expected);
   EXPECT_EQ(run.status, expected.empty() ? 0 : 1);
 }
@@ -185,9 +163,10 @@ std::vector<std::string> ReportedWords(const std::string& report) {
 
 // `wirsel spell -l` over a file, with the host's son.dic and a user
 // dictionary in the host folder.
-std::string SpellList(const std::string& host, const std::string& input) {
-  const std::string command = "WIRSEL_HOST_DIR='" + host + "' '" WIRSEL_BINARY "' spell -l -p '" +
-                              host + "/user.dic' < '" + input + "'";
+std::string SpellList(const HostFolder& host, const std::string& input) {
+  const std::string command = "WIRSEL_HOST_DIR='" + host.folder() +
+                              "' '" WIRSEL_BINARY "' spell -l -p '" + host.folder() +
+                              "/user.dic' < '" + input + "'";
   std::string out;
   if (FILE* pipe = ::popen(command.c_str(), "r")) {
     char buffer[512];
@@ -201,7 +180,7 @@ TEST_P(ProofWords, AreReportedAsExpected) {
   const std::string input = kData + "/words/" + GetParam();
   const std::string expected =
       ReadBytes(kData + "/words/" + fs::path(GetParam()).stem().string() + ".expected");
-  const std::string host = MakeHost();
+  const HostFolder host;
   const WirselRun plain = Proof(host, {input, "--no-typo", "--no-hyph"});
   EXPECT_EQ(Replace(plain.err, input, "FILE"), expected);
   const WirselRun hyphenated = Proof(host, {input, "--no-typo"});
@@ -216,9 +195,9 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, ProofWords, ::testing::ValuesIn(FixturesIn("w
                          FixtureName);
 
 TEST(ProofWordList, WordsWithLettersOutsideThePolishAlphabetAreAcceptedFromTheList) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   // Listed in small letters, in capitals, decomposed: each its own way.
-  std::ofstream(host + "/XTensions/user.txt")
+  std::ofstream(host.File("user.txt"))
       << "f\u00fcr\nCURA\u00c7AO\nMu\u0308llerowski\n# a comment\nl'H\u00f4pital\n";
   const std::string input = kData + "/words/foreign_letter_word_whole.txt";
   const WirselRun run = Proof(host, {input, "--no-typo", "--no-hyph"});
@@ -228,7 +207,7 @@ TEST(ProofWordList, WordsWithLettersOutsideThePolishAlphabetAreAcceptedFromTheLi
 }
 
 TEST(ProofReportName, NamesTheWrittenTextFileWhosePositionsItCounts) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string input = kData + "/report/misspellings_with_suggestions.txt";
   const std::string folder = TempFolder();
   const WirselRun text = Proof(host, {input, "-o", folder + "/out.txt"});
@@ -242,15 +221,16 @@ TEST(ProofReportName, NamesTheWrittenTextFileWhosePositionsItCounts) {
 
 TEST(ProofSettings, SpellingOptionsComeFromTheSettingsFile) {
   const std::string input = kData + "/report/capitals_and_digits_skipped.txt";
-  const WirselRun defaults = Proof(MakeHost(), {input});
+  const WirselRun defaults = Proof(HostFolder(), {input});
   EXPECT_THAT(defaults.err, Not(HasSubstr("XYZZY")));
   EXPECT_THAT(defaults.err, Not(HasSubstr("xyz3")));
 
-  const WirselRun all = Proof(MakeHost("[1Slownik]\n3PominWERSALIKI=0\n4PominCYFRY=0\n"), {input});
+  const WirselRun all =
+      Proof(HostFolder("[1Slownik]\n3PominWERSALIKI=0\n4PominCYFRY=0\n"), {input});
   EXPECT_THAT(all.err, HasSubstr(":1:8: XYZZY"));
   EXPECT_THAT(all.err, HasSubstr(":1:19: xyz3 -> "));
 
-  const WirselRun plain = Proof(MakeHost("[1slownik]\n5ZawszeSugeruj=0\n"),
+  const WirselRun plain = Proof(HostFolder("[1slownik]\n5ZawszeSugeruj=0\n"),
                                 {kData + "/report/misspellings_with_suggestions.txt"});
   EXPECT_THAT(plain.err, HasSubstr(": blendny\n"));
   EXPECT_THAT(plain.err, Not(HasSubstr("->")));
@@ -258,54 +238,48 @@ TEST(ProofSettings, SpellingOptionsComeFromTheSettingsFile) {
 
 TEST(ProofSettings, TypographyAndHyphenationOptionsComeFromTheSettingsFile) {
   const std::string input = WriteTemp("caps.txt", "KONSTANTYNOPOL - kot\n");
-  EXPECT_EQ(Proof(MakeHost(), {input, "--no-spell"}).out, "KONSTANTYNOPOL \u2013\u00a0kot\n");
+  EXPECT_EQ(Proof(HostFolder(), {input, "--no-spell"}).out, "KONSTANTYNOPOL \u2013\u00a0kot\n");
   const std::string settings = "[1Dzielenie]\n4PominWersaliki=0\n[1Typografia]\n8SpacjaLacz=0\n";
-  EXPECT_EQ(Proof(MakeHost(settings), {input, "--no-spell"}).out,
+  EXPECT_EQ(Proof(HostFolder(settings), {input, "--no-spell"}).out,
             "KON\u00adSTAN\u00adTY\u00adNO\u00adPOL - kot\n");
 }
 
-TEST(ProofSettings, WordsOfTheUserDictionaryAreNotReported) {
-  const std::string host = MakeHost();
-  const std::string personal = host + "/XTensions/user.dic";
-  ASSERT_EQ(userdict_create(personal.c_str()), 0);
+// A new user dictionary at `path` holding `word`.
+void WriteUserDictionary(const std::string& path, const char* word) {
+  ASSERT_EQ(userdict_create(path.c_str()), 0);
   UserDict* dict = nullptr;
-  ASSERT_EQ(userdict_load(personal.c_str(), &dict), 0);
-  ASSERT_EQ(userdict_add_word(dict, "blendny"), 0);
+  ASSERT_EQ(userdict_load(path.c_str(), &dict), 0);
+  ASSERT_EQ(userdict_add_word(dict, word), 0);
   userdict_unload(&dict);
+}
+
+TEST(ProofSettings, WordsOfTheUserDictionaryAreNotReported) {
+  const HostFolder host;
+  WriteUserDictionary(host.File("user.dic"), "blendny");
   const WirselRun run = Proof(host, {kData + "/report/misspellings_with_suggestions.txt"});
   EXPECT_THAT(run.err, Not(HasSubstr("blendny")));
   EXPECT_THAT(run.err, HasSubstr("tekts"));
 }
 
 TEST(ProofSettings, WithXTensionsReadOnlyTheUserFolderHoldsSettingsAndUserDictionary) {
-  const std::string host = MakeHost("[1Slownik]\n3PominWERSALIKI=1\n");
+  const HostFolder host("[1Slownik]\n3PominWERSALIKI=1\n");
   const std::string data = TempFolder();
   fs::create_directory(data + "/Wirsel13");
   std::ofstream(data + "/Wirsel13/Wirsel13.ini") << "[1Slownik]\n3PominWERSALIKI=0\n";
-  const std::string personal = data + "/Wirsel13/user.dic";
-  UserDict* dict = nullptr;
-  ASSERT_EQ(userdict_create(personal.c_str()), 0);
-  ASSERT_EQ(userdict_load(personal.c_str(), &dict), 0);
-  ASSERT_EQ(userdict_add_word(dict, "tekts"), 0);
-  userdict_unload(&dict);
-  const WirselRun run = RunWirsel(
-      "", {"proof", kData + "/report/misspellings_with_suggestions.txt", "--no-typo", "--no-hyph"},
-      {{"WIRSEL_HOST_DIR", host},
-       {"XDG_DATA_HOME", data},
-       {"WIRSEL_READONLY_DIRS", host + "/XTensions"}});
+  WriteUserDictionary(data + "/Wirsel13/user.dic", "tekts");
+  const auto proof = [&](const std::string& input) {
+    return host.Run({"proof", kData + "/report/" + input, "--no-typo", "--no-hyph"},
+                    {{"XDG_DATA_HOME", data}, {"WIRSEL_READONLY_DIRS", host.xtensions()}});
+  };
+  const WirselRun run = proof("misspellings_with_suggestions.txt");
   EXPECT_THAT(run.err, Not(HasSubstr("tekts")));
   EXPECT_THAT(run.err, HasSubstr("blendny"));
-  const WirselRun capitals = RunWirsel(
-      "", {"proof", kData + "/report/capitals_and_digits_skipped.txt", "--no-typo", "--no-hyph"},
-      {{"WIRSEL_HOST_DIR", host},
-       {"XDG_DATA_HOME", data},
-       {"WIRSEL_READONLY_DIRS", host + "/XTensions"}});
-  EXPECT_THAT(capitals.err, HasSubstr("XYZZY"));
+  EXPECT_THAT(proof("capitals_and_digits_skipped.txt").err, HasSubstr("XYZZY"));
 }
 
 TEST(ProofSettings, AnUnreadableUserDictionaryIsSaidAndLeftOut) {
-  const std::string host = MakeHost();
-  fs::create_directory(host + "/XTensions/user.dic");
+  const HostFolder host;
+  fs::create_directory(host.File("user.dic"));
   const WirselRun run = Proof(host, {kData + "/report/misspellings_with_suggestions.txt"});
   EXPECT_EQ(run.status, 1);
   EXPECT_THAT(run.err, HasSubstr("user.dic"));
@@ -317,7 +291,7 @@ TEST(ProofSettings, AnUnreadableUserDictionaryIsSaidAndLeftOut) {
 TEST(ProofDocument, EveryStoryIsTakenOnceChainsGroupsAndAnchoredBoxesIncluded) {
   const std::string out = TempFolder() + "/out.json";
   const WirselRun run =
-      Proof(MakeHost(), {kData + "/report/stories_numbered_in_document_order.json", "-o", out});
+      Proof(HostFolder(), {kData + "/report/stories_numbered_in_document_order.json", "-o", out});
   const std::string json = ReadBytes(out);
   // Each story got its hyphens and its quotation marks once.
   for (const char* hyphenated :
@@ -332,7 +306,7 @@ TEST(ProofDocument, EveryStoryIsTakenOnceChainsGroupsAndAnchoredBoxesIncluded) {
 }
 
 TEST(ProofDocument, EachPassCanBeLeftOut) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string input = kData + "/idempotent/nested_and_odd_quotes.txt";
   EXPECT_EQ(Proof(host, {input, "--no-typo", "--no-hyph", "--no-spell"}).out, ReadBytes(input));
   const std::string typography = Proof(host, {input, "--no-hyph"}).out;
@@ -344,7 +318,7 @@ TEST(ProofDocument, EachPassCanBeLeftOut) {
 }
 
 TEST(ProofDocument, ThePolishInterfaceRunsTheSameCommands) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string input = std::string(SAMPLE_FOLDER) + "/probka.txt";
   const WirselRun polish = Proof(host, {input, "--lang", "pl"});
   const WirselRun english = Proof(host, {input, "--lang", "en"});
@@ -355,7 +329,7 @@ TEST(ProofDocument, ThePolishInterfaceRunsTheSameCommands) {
 }
 
 TEST(ProofDocument, ADialogScriptAnswersThePlugInsMessageBoxes) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string input = kData + "/idempotent/nested_and_odd_quotes.txt";
   const WirselRun answered = Proof(
       host, {input, "--dialogs",
@@ -374,7 +348,7 @@ TEST(ProofDocument, ADialogScriptAnswersThePlugInsMessageBoxes) {
 class ProofTwice : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ProofTwice, GivesTheDocumentOfTheFirstRun) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string folder = TempFolder();
   const std::string extension = fs::path(GetParam()).extension().string();
   const std::string once = folder + "/once" + extension;
@@ -405,31 +379,9 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, ProofTwice, ::testing::ValuesIn(TwiceFixtures
 // overlong form, no surrogate, nothing past U+10FFFF.
 bool ValidUtf8(const std::string& bytes) {
   for (size_t i = 0; i < bytes.size();) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    size_t extra = 0;
-    char32_t least = 0;
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    if ((lead & 0xE0) == 0xC0) {
-      extra = 1, least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2, least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3, least = 0x10000;
-    } else {
-      return false;
-    }
-    if (i + extra >= bytes.size()) return false;
-    char32_t c = lead & (0x3F >> extra);
-    for (size_t k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(bytes[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      c = (c << 6) | (next & 0x3F);
-    }
-    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-    i += extra + 1;
+    const Utf8Decoded next = DecodeUtf8At(bytes, i);
+    if (next.fault != Utf8Fault::kNone) return false;
+    i += next.length;
   }
   return true;
 }
@@ -443,7 +395,7 @@ TEST(ProofResults, TheUtf8CheckRefusesWhatItShould) {
 
 TEST(ProofResults, HtmlIsUtf8WithSoftHyphenAndNonBreakingSpaceEntities) {
   const WirselRun run =
-      Proof(MakeHost(), {std::string(SAMPLE_FOLDER) + "/probka.txt", "--format", "html"});
+      Proof(HostFolder(), {std::string(SAMPLE_FOLDER) + "/probka.txt", "--format", "html"});
   ASSERT_EQ(run.status, 1);
   EXPECT_TRUE(ValidUtf8(run.out));
   EXPECT_THAT(run.out, HasSubstr("do&shy;brze"));
@@ -461,8 +413,8 @@ TEST(ProofResults, TheTexResultCompilesWithPdflatex) {
         << "pdflatex is not installed (Debian: texlive-latex-base): the TeX result is not compiled";
   }
   const std::string folder = TempFolder();
-  const WirselRun run = Proof(MakeHost(), {std::string(SAMPLE_FOLDER) + "/probka.txt", "--format",
-                                           "tex", "-o", folder + "/probka.tex"});
+  const WirselRun run = Proof(HostFolder(), {std::string(SAMPLE_FOLDER) + "/probka.txt", "--format",
+                                             "tex", "-o", folder + "/probka.tex"});
   ASSERT_EQ(run.status, 1);
   EXPECT_THAT(ReadBytes(folder + "/probka.tex"), HasSubstr("do\\-brze"));
   fs::copy_file(std::string(SAMPLE_FOLDER) + "/probka-doc.tex", folder + "/probka-doc.tex");
@@ -478,7 +430,7 @@ TEST(ProofResults, TheTexResultCompilesWithPdflatex) {
 
 // Runs wirsel with standard error on a pseudo-terminal and standard output
 // into a file; answers what the terminal showed.
-std::string TerminalOutput(const std::string& host, const std::vector<std::string>& args,
+std::string TerminalOutput(const HostFolder& host, const std::vector<std::string>& args,
                            std::string* out) {
   int master = -1;
   int slave = -1;
@@ -490,7 +442,7 @@ std::string TerminalOutput(const std::string& host, const std::vector<std::strin
     std::freopen("/dev/null", "r", stdin);
     std::freopen((folder + "/stdout").c_str(), "w", stdout);
     dup2(slave, STDERR_FILENO);
-    setenv("WIRSEL_HOST_DIR", host.c_str(), 1);
+    setenv("WIRSEL_HOST_DIR", host.folder().c_str(), 1);
     setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
     setenv("LANG", "C", 1);
     std::vector<char*> argv = {const_cast<char*>(WIRSEL_BINARY)};
@@ -510,7 +462,7 @@ std::string TerminalOutput(const std::string& host, const std::vector<std::strin
 }
 
 TEST(ProofProgress, ShownOnATerminalAndErasedBeforeEachReportAndAtTheEnd) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   std::string out;
   const std::string shown =
       TerminalOutput(host, {"proof", kData + "/report/misspellings_with_suggestions.txt"}, &out);
@@ -530,7 +482,7 @@ TEST(ProofProgress, EveryPercentageShowsWhileThePlugInWorksThroughALongStory) {
             std::to_string(i) + ".\n";
   const std::string input = WriteTemp("long.txt", text);
   std::string out;
-  const std::string shown = TerminalOutput(MakeHost(), {"proof", input}, &out);
+  const std::string shown = TerminalOutput(HostFolder(), {"proof", input}, &out);
   for (int percent = 0; percent <= 100; ++percent) {
     EXPECT_THAT(shown, HasSubstr("\rwirsel proof: " + std::to_string(percent) + "%")) << percent;
   }
@@ -538,7 +490,7 @@ TEST(ProofProgress, EveryPercentageShowsWhileThePlugInWorksThroughALongStory) {
 }
 
 TEST(ProofProgress, MenuCommandsOfOtherCommandsShowItAndAMenuListingDoesNot) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string input = std::string(SAMPLE_FOLDER) + "/probka.txt";
   std::string out;
   for (const std::vector<std::string>& args :
@@ -557,7 +509,7 @@ TEST(ProofProgress, MenuCommandsOfOtherCommandsShowItAndAMenuListingDoesNot) {
 }
 
 TEST(ProofProgress, NeverInRedirectedOutput) {
-  const WirselRun run = Proof(MakeHost(), {std::string(SAMPLE_FOLDER) + "/probka.txt"});
+  const WirselRun run = Proof(HostFolder(), {std::string(SAMPLE_FOLDER) + "/probka.txt"});
   EXPECT_THAT(run.err, Not(HasSubstr("\r")));
   EXPECT_THAT(run.err, Not(HasSubstr("wirsel proof:")));
   EXPECT_THAT(run.out, Not(HasSubstr("\r")));

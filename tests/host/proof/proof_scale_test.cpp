@@ -22,19 +22,6 @@ namespace {
 const std::string kData = PROOF_TEST_DATA;
 const std::string kSample = std::string(SAMPLE_FOLDER) + "/probka.txt";
 
-// A host folder with the real plug-in and data files.
-std::string MakeHost() {
-  const std::string host = TempFolder();
-  const fs::path xtensions = fs::path(host) / "XTensions";
-  fs::create_directory(xtensions);
-  const fs::path real = fs::path(REAL_HOST) / "XTensions";
-  fs::copy_file(real / "Wirsel13.so", xtensions / "Wirsel13.so");
-  for (const char* data : {"son.dic", "PLHYPH.DAT"}) {
-    fs::create_symlink(real / data, xtensions / data);
-  }
-  return host;
-}
-
 std::string Quoted(const std::string& text) {
   std::string out = "'";
   for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -43,11 +30,12 @@ std::string Quoted(const std::string& text) {
 
 // Runs a shell command line in which $W is the wirsel binary, with the
 // test's host, settings folder and LANG=C; answers the exit status.
-int Shell(const std::string& host, const std::string& command, const std::string& extra_env = "") {
-  const std::string line = "env WIRSEL_HOST_DIR=" + Quoted(host) + " XDG_DATA_HOME=" +
-                           Quoted(host + "/data") + " HOME=" + Quoted(host) + " LANG=C " +
-                           extra_env + " W=" + Quoted(WIRSEL_BINARY) + " sh -c " +
-                           Quoted(command);
+int Shell(const HostFolder& host, const std::string& command, const std::string& extra_env = "") {
+  const std::string& folder = host.folder();
+  const std::string line = "env WIRSEL_HOST_DIR=" + Quoted(folder) +
+                           " XDG_DATA_HOME=" + Quoted(folder + "/data") +
+                           " HOME=" + Quoted(folder) + " LANG=C " + extra_env +
+                           " W=" + Quoted(WIRSEL_BINARY) + " sh -c " + Quoted(command);
   const int status = std::system(line.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -76,7 +64,7 @@ struct Result {
 };
 
 // `proof FILE` to a file, and the same text through `proof -`.
-Result FileRun(const std::string& host, const std::string& command, const std::string& file,
+Result FileRun(const HostFolder& host, const std::string& command, const std::string& file,
                const std::string& options = "") {
   const std::string dir = TempFolder();
   Result result;
@@ -87,7 +75,7 @@ Result FileRun(const std::string& host, const std::string& command, const std::s
   return result;
 }
 
-Result StreamRun(const std::string& host, const std::string& command, const std::string& file,
+Result StreamRun(const HostFolder& host, const std::string& command, const std::string& file,
                  const std::string& block, const std::string& options = "") {
   const std::string dir = TempFolder();
   Result result;
@@ -116,7 +104,7 @@ std::vector<std::string> StreamTexts() {
 class ProofStream : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ProofStream, OutputAndReportEqualTheFileRunWhateverTheBlockSize) {
-  static const std::string host = MakeHost();
+  static const HostFolder host;
   const Result file = FileRun(host, "proof", GetParam());
   ASSERT_NE(file.status, 2) << file.report;
   for (const std::string block : {"1", "100", "65536"}) {
@@ -138,7 +126,7 @@ std::string TextName(const ::testing::TestParamInfo<std::string>& info) {
 INSTANTIATE_TEST_SUITE_P(Texts, ProofStream, ::testing::ValuesIn(StreamTexts()), TextName);
 
 TEST(ProofStreamFormats, TeXAndTheSinglePassCommandsStreamAsTheirFileRuns) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string crlf = kData + "/idempotent/crlf_line_ends.txt";
   for (const std::string& file : {kSample, crlf}) {
     EXPECT_EQ(StreamRun(host, "proof", file, "1", "--format tex").out,
@@ -153,7 +141,7 @@ TEST(ProofStreamFormats, TeXAndTheSinglePassCommandsStreamAsTheirFileRuns) {
 }
 
 TEST(ProofStreamFormats, HtmlAndJsonNeedAFile) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   for (const char* format : {"html", "json"}) {
     const Result run = StreamRun(host, "proof", kSample, "100", std::string("--format ") + format);
     EXPECT_EQ(run.status, 2);
@@ -163,7 +151,7 @@ TEST(ProofStreamFormats, HtmlAndJsonNeedAFile) {
 }
 
 TEST(ProofStreamFormats, InvalidUtf8IsNamedByItsLineInTheWholeStream) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string file = WriteTemp("bad.txt", "Ala ma kota.\nI psa.\nZ\xff\xfe.\n");
   const Result run = StreamRun(host, "proof", file, "1");
   EXPECT_EQ(run.status, 2);
@@ -174,7 +162,7 @@ TEST(ProofStreamParallel, GnuParallelPipeGivesTheSingleRunsText) {
   if (std::system("command -v parallel >/dev/null 2>&1") != 0) {
     GTEST_SKIP() << "GNU parallel is not installed (Debian package parallel)";
   }
-  const std::string host = MakeHost();
+  const HostFolder host;
   std::string text;
   for (int i = 0; i < 8; ++i) text += ReadBytes(kSample);
   const std::string file = WriteTemp("eight.txt", text);
@@ -189,7 +177,7 @@ TEST(ProofStreamParallel, GnuParallelPipeGivesTheSingleRunsText) {
 // ---- Many files ----
 
 TEST(ProofMany, WorkersWriteWhatOneAtATimeRunsWriteAndReportInFileOrder) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   std::vector<std::string> files;
   std::string singles;
   for (const char* name : {"misspellings_with_suggestions.txt", "clean_text.txt",
@@ -219,7 +207,7 @@ TEST(ProofMany, WorkersWriteWhatOneAtATimeRunsWriteAndReportInFileOrder) {
 }
 
 TEST(ProofMany, AFileThatFailsGivesStatusTwoAndTheOthersAreStillWritten) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string dir = TempFolder();
   const std::string bad = WriteTemp("bad.txt", "Zla\xff bajty\n");
   const std::string good = kData + "/report/clean_text.txt";
@@ -238,7 +226,7 @@ TEST(ProofMany, AFileThatFailsGivesStatusTwoAndTheOthersAreStillWritten) {
 }
 
 TEST(ProofMany, InPlaceRewritesEachFileAsItsOwnRunWould) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string dir = TempFolder();
   fs::copy_file(kSample, dir + "/a.txt");
   fs::copy_file(kData + "/report/misspellings_with_suggestions.txt", dir + "/b.txt");
@@ -252,7 +240,7 @@ TEST(ProofMany, InPlaceRewritesEachFileAsItsOwnRunWould) {
 }
 
 TEST(ProofMany, SeveralFilesNeedSomewhereToGoAndDistinctNames) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string dir = TempFolder();
   EXPECT_EQ(Shell(host, "\"$W\" proof " + Quoted(kSample) + " " + Quoted(kSample) +
                             " 2>/dev/null"),
@@ -281,7 +269,7 @@ std::u32string CodePoints(const std::string& utf8) {
 }
 
 TEST(ProofJsonReport, EachLineParsesAndSaysWhatTheTextReportSays) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   const std::string dir = TempFolder();
   const std::string file = kData + "/report/columns_after_hyphens_and_wide_characters.txt";
   for (const std::string& input : {file, kSample}) {
@@ -322,7 +310,7 @@ TEST(ProofJsonReport, EachLineParsesAndSaysWhatTheTextReportSays) {
 }
 
 TEST(ProofJsonReport, UnknownFormatAndUnwritableReportAreErrors) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   EXPECT_EQ(Shell(host, "\"$W\" proof " + Quoted(kSample) +
                             " --report-format xml >/dev/null 2>/dev/null"),
             2);

@@ -27,13 +27,6 @@ namespace {
 
 const std::string kData = SOURCE_TEST_DATA;
 
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-  return text;
-}
-
 // "tex/tie_not_in_math.tex", ...: every input of the three folders.
 std::vector<std::string> Fixtures() {
   std::vector<std::string> names;
@@ -80,9 +73,7 @@ TEST_P(SourceFixture, ProofsAsExpectedAndAgainChangesNothing) {
 
   // Proof on its own output changes nothing (and reports the same words,
   // at the output's positions).
-  const std::string again_path = TempFolder() + "/again" + extension;
-  std::ofstream(again_path, std::ios::binary) << expected;
-  const WirselRun again = host.Run({"proof", again_path});
+  const WirselRun again = host.Run({"proof", WriteTemp("again" + extension, expected)});
   EXPECT_EQ(again.out, expected);
   EXPECT_EQ(again.status, run.status);
 }
@@ -180,8 +171,7 @@ TEST_P(SourceProperty, UndoingWhatThePassesAddGivesBackTheInput) {
   const HostFolder host;
   for (unsigned seed = 1; seed <= 3; ++seed) {
     const Generated doc = Generate(kind, seed * 7919);
-    const std::string path = TempFolder() + "/doc." + kind;
-    std::ofstream(path, std::ios::binary) << doc.text;
+    const std::string path = WriteTemp("doc." + kind, doc.text);
     // Hyphenation too for LaTeX, to undo its \- as well.
     std::vector<std::string> args = {"proof", path, "--no-spell"};
     if (kind == "tex") args.push_back("--hyph");
@@ -337,8 +327,7 @@ TEST(SourcePdf, TheProofedArticleHasTheTextOfTheOriginal) {
 
 TEST(SourceOptions, InputFormatOverridesTheFileName) {
   const HostFolder host;
-  const std::string path = TempFolder() + "/notatki.txt";
-  std::ofstream(path) << "Jest **w** domu i `w x`.\n";
+  const std::string path = WriteTemp("notatki.txt", "Jest **w** domu i `w x`.\n");
   const WirselRun as_markdown =
       host.Run({"proof", path, "--input-format", "markdown", "--no-hyph"});
   EXPECT_EQ(as_markdown.out, "Jest **w**\u00A0domu i\u00A0`w x`.\n");
@@ -358,9 +347,7 @@ TEST(SourceOptions, EveryDocumentCommandReadsSources) {
             "Za\\-ż\\emph{ółć} gę\\-ślą jaźń, \\emph{w} do\\-mu i {\\bf z} Lip\\-ska.\n");
   EXPECT_EQ(host.Run({"run", tex, "--do", "Typography In Box"}).out,
             host.Run({"typo", tex}).out);
-  const std::string md = TempFolder() + "/a.md";
-  std::ofstream(md) << "w\u00ADdo\u00ADmu\n";
-  EXPECT_EQ(host.Run({"dehyphenate", md}).out, "wdomu\n");
+  EXPECT_EQ(host.Run({"dehyphenate", WriteTemp("a.md", "w\u00ADdo\u00ADmu\n")}).out, "wdomu\n");
 }
 
 TEST(SourceOptions, LatexHyphenationOnlyWhenAsked) {
@@ -399,8 +386,7 @@ TEST(SourceOptions, ReportNamesTheInputWhenWrittenElsewhere) {
 }
 
 TEST(SourceOptions, ProseCommandsFromTheSettingsFile) {
-  const std::string path = TempFolder() + "/a.tex";
-  std::ofstream(path) << "\\wazne{w} domu i \\kolor{red}{z} Lipska.\n";
+  const std::string path = WriteTemp("a.tex", "\\wazne{w} domu i \\kolor{red}{z} Lipska.\n");
   EXPECT_EQ(HostFolder().Run({"proof", path}).out,
             "\\wazne{w} domu i~\\kolor{red}{z} Lipska.\n");
   const HostFolder host("[Zrodla]\nKomendyProzy=wazne:p kolor:xp\n");

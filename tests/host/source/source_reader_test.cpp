@@ -9,38 +9,13 @@
 #include <vector>
 
 #include "host/io/io_error.h"
+#include "host/io/text_format.h"
 #include "host/source/source_text.h"
 
 using namespace wirsel::source;
 using ::testing::HasSubstr;
 
 namespace {
-
-std::string Utf8(std::u16string_view text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
 
 // The prose as the passes see it, objects as "@" and paragraph ends as "|".
 std::string Prose(SourceKind kind, const std::string& bytes, const ReaderSettings& settings = {}) {
@@ -49,7 +24,7 @@ std::string Prose(SourceKind kind, const std::string& bytes, const ReaderSetting
     if (c == kObjectChar) c = u'@';
     if (c == kBreakChar) c = u'|';
   }
-  return Utf8(text);
+  return wirsel::io::EncodeUtf8(text);
 }
 
 std::vector<StoryChar> Unchanged(const SourceText& source) {
