@@ -28,14 +28,6 @@ TEST(Run, ChoosesItemsInOrder) {
   EXPECT_EQ(run.out, "okABC DEF\n");
 }
 
-TEST(Run, UnknownItemStopsWithAnErrorAndNoOutput) {
-  const WirselRun run =
-      RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--do", "Frobnicate"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("no menu item \"Frobnicate\""));
-  EXPECT_EQ(run.out, "");
-}
-
 TEST(Run, SelectionStartIsWhereTheProbeWrites) {
   const WirselRun run = RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--select",
                                             "4:7", "--do", "Block"});
@@ -43,11 +35,24 @@ TEST(Run, SelectionStartIsWhereTheProbeWrites) {
   EXPECT_EQ(run.out, "abc okdef\n");
 }
 
-TEST(Run, SelectionPastTheStoryIsRefused) {
-  const WirselRun run =
-      RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--select", "2:99"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("past the end of the story (8 characters)"));
+// Each refusal stops the run with status 2 and no document, naming what is
+// wrong.
+TEST(Run, BadItemsSelectionsAndFilesAreRefusedByName) {
+  const std::string story = DataPath("probe_story.txt");
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"run", story, "--do", "Frobnicate"}, "no menu item \"Frobnicate\""},
+      {{"run", story, "--select", "2:99"}, "past the end of the story (8 characters)"},
+      {{"run", "/nonexistent/story.txt"}, "/nonexistent/story.txt"},
+  };
+  for (const auto& c : cases) {
+    const WirselRun run = RunWirsel("probe", c.args);
+    EXPECT_EQ(run.status, 2) << c.message;
+    EXPECT_THAT(run.err, HasSubstr(c.message));
+    EXPECT_EQ(run.out, "") << c.message;
+  }
 }
 
 TEST(Run, MalformedSelectionAndToolAreRefused) {
@@ -59,12 +64,6 @@ TEST(Run, MalformedSelectionAndToolAreRefused) {
     EXPECT_EQ(run.status, 2) << args[0] << " " << args[1];
     EXPECT_THAT(run.err, HasSubstr(args[0])) << args[1];
   }
-}
-
-TEST(Run, UnreadableInputNamesTheFile) {
-  const WirselRun run = RunWirsel("probe", {"run", "/nonexistent/story.txt"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("/nonexistent/story.txt"));
 }
 
 TEST(Menus, WithoutDocumentTheProbeDisablesItsTextItems) {
