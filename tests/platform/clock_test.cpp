@@ -1,9 +1,8 @@
-// The replaceable clock and single-character code-page conversion.
+// The replaceable clock and its UTC breakdown.
 #include <gtest/gtest.h>
 #include <time.h>
 
 #include "platform/clock.h"
-#include "platform/codepage.h"
 
 namespace {
 
@@ -23,31 +22,6 @@ TEST(Clock, InjectedClockAndUtcBreakdown) {
   platform::UtcTime leap = platform::ToUtc(951782400);  // 2000-02-29
   EXPECT_EQ(leap.month, 2);
   EXPECT_EQ(leap.day, 29);
-}
-
-TEST(CodePage, MacCentralEuropeanAndMacRoman) {
-  uint8_t byte = 0;
-  ASSERT_TRUE(platform::UnicodeToCodePage(0x0105, 10029, &byte));  // ą
-  EXPECT_EQ(byte, 0x88);
-  EXPECT_FALSE(platform::UnicodeToCodePage(0x0105, 10000, &byte));
-  ASSERT_TRUE(platform::UnicodeToCodePage(0x00C4, 10000, &byte));  // Ä
-  EXPECT_EQ(byte, 0x80);
-  uint16_t value = 0;
-  ASSERT_TRUE(platform::CodePageToUnicode(0xFC, 10029, &value));
-  EXPECT_EQ(value, 0x0141);  // Ł
-  ASSERT_TRUE(platform::CodePageToUnicode(0xB9, 1250, &value));
-  EXPECT_EQ(value, 0x0105);
-  EXPECT_FALSE(platform::CodePageToUnicode(0x81, 1250, &value));
-}
-
-TEST(CodePage, UnknownCodePagesAndSurrogatesFail) {
-  uint8_t byte = 0;
-  uint16_t value = 0;
-  EXPECT_FALSE(platform::UnicodeToCodePage('a', 4242, &byte));
-  EXPECT_FALSE(platform::CodePageToUnicode('a', 4242, &value));
-  EXPECT_FALSE(platform::UnicodeToCodePage(0xD800, 10000, &byte));
-  ASSERT_TRUE(platform::UnicodeToCodePage('?', 10000, &byte));
-  EXPECT_EQ(byte, '?');
 }
 
 }  // namespace
