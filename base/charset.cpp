@@ -6,7 +6,6 @@
 #include <array>
 #include <cstring>
 
-#include "platform/codepage.h"
 
 namespace {
 
@@ -119,7 +118,7 @@ void CharsetConverter::BuildSourceTables() {
 }
 
 void CharsetConverter::BuildConversionTables() {
-  for (int c = 0; c < 256; ++c) forward_[c] = backward_[c] = static_cast<uint8_t>(c);
+  for (int c = 0; c < 256; ++c) forward_[c] = static_cast<uint8_t>(c);
   if (source_ == kCharsetNone || target_ == kCharsetNone) return;
   const char* source = kRepertoires[source_];
   const char* target = kRepertoires[target_];
@@ -130,33 +129,26 @@ void CharsetConverter::BuildConversionTables() {
     if (i >= target_length) continue;
     uint8_t to = At(target, i);
     if (source_ != kCharsetBez) forward_[c] = to;
-    if (target_ != kCharsetBez) backward_[to] = static_cast<uint8_t>(c);
   }
 }
 
+void CharsetConverter::Convert(const char* text, char* out, size_t length) const {
+  for (size_t i = 0; i < length; ++i) out[i] = static_cast<char>(forward_[static_cast<uint8_t>(text[i])]);
+}
+
 char* CharsetConverter::ConvertString(char* text) const {
-  if (text) ConvertChars(text, text, static_cast<int>(strnlen(text, 0x7fffffff)));
+  if (text) Convert(text, text, strlen(text));
   return text;
 }
 
 char* CharsetConverter::ConvertString(const char* text, char* out, size_t out_size) const {
   if (!out || out_size == 0) return out;
   size_t length = text ? strnlen(text, out_size - 1) : 0;
-  if (length) ConvertChars(text, out, static_cast<int>(length));
+  Convert(text, out, length);
   out[length] = 0;
   return out;
 }
 
-void CharsetConverter::ConvertChars(char* text, int count) const { ConvertChars(text, text, count); }
-
-void CharsetConverter::ConvertChars(const char* text, char* out, int count) const {
-  if (!text || !out) return;
-  size_t length = count < 1 ? strlen(text) : static_cast<size_t>(count);
-  for (size_t i = 0; i < length; ++i) out[i] = static_cast<char>(forward_[static_cast<uint8_t>(text[i])]);
-}
-
-uint8_t CharsetConverter::ConvertChar(uint8_t code) const { return forward_[code]; }
-uint8_t CharsetConverter::ConvertCharBack(uint8_t code) const { return backward_[code]; }
 uint8_t CharsetConverter::ToLower(uint8_t code) const { return lower_[code]; }
 uint8_t CharsetConverter::ToUpper(uint8_t code) const { return upper_[code]; }
 uint32_t CharsetConverter::ClassOf(uint8_t code) const { return class_[code]; }
@@ -234,15 +226,6 @@ uint16_t UnicodeToWin1250(uint16_t value) {
   return code < 0 ? value : static_cast<uint16_t>(code);
 }
 
-size_t Win1250ToUnicodeString(const char* text, ptrdiff_t count, uint16_t* out, size_t out_count) {
-  if (!out || out_count == 0) return 0;
-  size_t length = !text ? 0 : count < 0 ? strlen(text) : static_cast<size_t>(count);
-  if (length > out_count - 1) length = out_count - 1;
-  for (size_t i = 0; i < length; ++i) out[i] = Win1250ToUnicode(static_cast<uint8_t>(text[i]));
-  out[length] = 0;
-  return length;
-}
-
 size_t UnicodeToWin1250String(const uint16_t* values, size_t count, char* out, size_t out_size) {
   if (!out || out_size == 0) return 0;
   size_t length = values ? count : 0;
@@ -250,16 +233,4 @@ size_t UnicodeToWin1250String(const uint16_t* values, size_t count, char* out, s
   for (size_t i = 0; i < length; ++i) out[i] = static_cast<char>(UnicodeToWin1250(values[i]) & 0xFF);
   out[length] = 0;
   return length;
-}
-
-int32_t ConvertCharByCodePages(uint16_t* value, int32_t from, int32_t to) {
-  if (!value) return kConvertFailed;
-  uint8_t byte = 0;
-  uint16_t back = 0;
-  if (!platform::UnicodeToCodePage(*value, from ? from : kCodePageMacRoman, &byte) ||
-      !platform::CodePageToUnicode(byte, to ? to : kCodePageMacCentralEurope, &back)) {
-    return kConvertFailed;
-  }
-  *value = back;
-  return 0;
 }

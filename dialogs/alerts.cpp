@@ -1,7 +1,6 @@
-// The framework's alert dialogs: a message (30004), a question with Yes, No
-// and optionally Cancel (30005) and a one-line text input (30006).
+// The framework's alert dialogs: a question with Yes, No and optionally
+// Cancel (30005) and the failed-save errors.
 #include <cstring>
-#include <string>
 
 #include "base/macce.h"
 #include "base/profile.h"
@@ -18,12 +17,6 @@ const AlertDialogNumbers& Numbers() {
   return gShell != nullptr ? gShell->AlertDialogs() : kDefaults;
 }
 
-const xt_dialog_item_def kMessageItems[] = {
-    {1, XT_ITEM_BUTTON, 0, 0, MACCE("OK")},
-    {1060, XT_ITEM_STATIC, 0, 0, nullptr},
-};
-const xt_dialog_def kMessage = {30004, 2, MACCE("Wirsel"), kMessageItems};
-
 const xt_dialog_item_def kQuestionItems[] = {
     {6, XT_ITEM_BUTTON, 0, 0, MACCE("Yes")},
     {7, XT_ITEM_BUTTON, 0, 0, MACCE("No")},
@@ -32,17 +25,7 @@ const xt_dialog_item_def kQuestionItems[] = {
 };
 const xt_dialog_def kQuestion = {30005, 4, MACCE("Wirsel"), kQuestionItems};
 
-const xt_dialog_item_def kInputItems[] = {
-    {1, XT_ITEM_BUTTON, 0, 0, MACCE("OK")},
-    {8, XT_ITEM_BUTTON, 0, 0, MACCE("Cancel")},
-    {1068, XT_ITEM_STATIC, 0, 0, nullptr},
-    {1069, XT_ITEM_EDIT, 0, 0, nullptr},
-};
-const xt_dialog_def kInput = {30006, 4, MACCE("Wirsel"), kInputItems};
-
-const DialogResourceRegistration kRegistrations[] = {
-    DialogResourceRegistration(kMessage), DialogResourceRegistration(kQuestion),
-    DialogResourceRegistration(kInput)};
+const DialogResourceRegistration kRegistrations[] = {DialogResourceRegistration(kQuestion)};
 
 // One alert: a text item, buttons that close with their own number.
 class CAlertDialog : public XT40xdlog {
@@ -75,22 +58,6 @@ class CQuestionDialog : public CAlertDialog {
   bool with_cancel_;
 };
 
-class CInputDialog : public CAlertDialog {
- public:
-  CInputDialog(const char* stored_prompt, std::string& value)
-      : CAlertDialog(Numbers().input, Numbers().input_prompt, stored_prompt), value_(value) {}
-
- protected:
-  void SetValues() override { SetText(Numbers().input_field, value_.c_str()); }
-  bool Accept() override {
-    value_ = GetText(Numbers().input_field);
-    return true;
-  }
-
- private:
-  std::string& value_;
-};
-
 }  // namespace
 
 void SaveFailedAlert(const char* path, int32_t error) {
@@ -104,20 +71,10 @@ void SettingsSaveFailedAlert(int32_t error) {
   SaveFailedAlert(file, error);
 }
 
-void MessageAlert(const char* stored) {
-  CAlertDialog dialog(Numbers().message, Numbers().message_text, stored);
-  dialog.Run();
-}
-
 int32_t QuestionAlert(const char* stored, bool with_cancel) {
   CQuestionDialog dialog(stored, with_cancel);
   const int16_t result = dialog.Run();
   if (result == Numbers().question_yes) return XT_ANSWER_YES;
   if (result == Numbers().question_no || !with_cancel) return XT_ANSWER_NO;
   return XT_ANSWER_CANCEL;
-}
-
-bool InputAlert(const char* stored_prompt, std::string& value) {
-  CInputDialog dialog(stored_prompt, value);
-  return dialog.Run() == XT_DLG_OK;
 }

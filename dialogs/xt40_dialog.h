@@ -74,7 +74,6 @@ class XT40xdlog : public XT40Root {
 // new and must clear its own references in its destructor.
 
 // The alert dialogs. Texts are stored (Mac Central European) and translated.
-void MessageAlert(const char* stored);                         // 30004
 // 30005: answers XT_ANSWER_YES, XT_ANSWER_NO or XT_ANSWER_CANCEL.
 int32_t QuestionAlert(const char* stored, bool with_cancel);
 // A failed save of a user file: the file's name and the system's reason, as
@@ -82,5 +81,3 @@ int32_t QuestionAlert(const char* stored, bool with_cancel);
 void SaveFailedAlert(const char* path, int32_t error);
 // The same for the settings file currently selected.
 void SettingsSaveFailedAlert(int32_t error);
-// 30006: answers true on OK with the text typed in `value` (Windows-1250).
-bool InputAlert(const char* stored_prompt, std::string& value);

@@ -48,20 +48,6 @@ bool TargetFolderForcedReadOnly(const char* target) {
   return FolderForcedReadOnly(folder[0] ? folder : ".");
 }
 
-// Reads `fd` to its end and hands each chunk to `take`, which answers an
-// errno (0 to go on); an interrupted read is retried.
-template <typename Take>
-int ReadChunks(int fd, Take take) {
-  char buffer[65536];
-  for (;;) {
-    const ssize_t got = read(fd, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return errno;
-    if (got == 0) return 0;
-    if (const int error = take(buffer, static_cast<size_t>(got)); error != 0) return error;
-  }
-}
-
 int CopyIntoTemp(const char* from, const char* to, TempFile* temp) {
   if (TargetFolderForcedReadOnly(to)) return EACCES;
   int in = open(from, O_RDONLY | O_CLOEXEC);

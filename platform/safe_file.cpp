@@ -172,20 +172,27 @@ void Unlock(UpdateLock* lock) {
   lock->fd = -1;
 }
 
-int ReadDescriptor(int fd, size_t limit, std::string* out) {
-  out->clear();
+int ReadChunks(int fd, const std::function<int(const char* chunk, size_t size)>& take) {
   char buffer[65536];
   for (;;) {
     const ssize_t got = read(fd, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return errno;
     if (got == 0) return 0;
-    if (out->size() + static_cast<size_t>(got) > limit) {
+    if (const int error = take(buffer, static_cast<size_t>(got)); error != 0) return error;
+  }
+}
+
+int ReadDescriptor(int fd, size_t limit, std::string* out) {
+  out->clear();
+  return ReadChunks(fd, [&](const char* chunk, size_t size) {
+    if (out->size() + size > limit) {
       out->clear();
       return EFBIG;
     }
-    out->append(buffer, static_cast<size_t>(got));
-  }
+    out->append(chunk, size);
+    return 0;
+  });
 }
 
 int CloseStandardOutput() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -62,6 +63,10 @@ int ReadWholeFile(const char* path, size_t limit, std::string* out);
 // Reads all of an open descriptor (standard input) up to `limit` bytes
 // (EFBIG beyond it).
 int ReadDescriptor(int fd, size_t limit, std::string* out);
+// Reads `fd` to its end and hands each chunk to `take`, which answers an
+// errno (0 to go on); an interrupted read is retried. Answers 0 at the end,
+// else the first errno.
+int ReadChunks(int fd, const std::function<int(const char* chunk, size_t size)>& take);
 
 // Flushes and closes standard output as GNU tools do at exit: 0, or the
 // errno of a failed write, flush or close (EBADF of a closed descriptor that

@@ -18,10 +18,8 @@ inline constexpr uint32_t kDeveloperCode = 0x58515654;  // "TVQX"
 
 // Numbers of the framework's alert dialogs and their items.
 struct AlertDialogNumbers {
-  int16_t message = 30004, message_text = 1060;
   int16_t question = 30005, question_yes = 6, question_no = 7, question_text = 1066,
           question_cancel = 8;
-  int16_t input = 30006, input_prompt = 1068, input_field = 1069, input_cancel = 8;
 };
 
 // The host entries of the plug-in, defined by the shell above the modules:

@@ -1,5 +1,5 @@
-// The profile store: target handling, escapes, hex blocks, numbers, write
-// failures and where a bare settings-file name is looked for.
+// The profile store: target handling, strings, numbers, write failures and
+// where a bare settings-file name is looked for.
 #include "base/profile.h"
 
 #include <errno.h>
@@ -39,10 +39,6 @@ class Profile : public testing::Test {
     ReadProfileString(key, def, out, sizeof out);
     return out;
   }
-  std::string ReadChar(const char* key) {
-    char out[8];
-    return ReadProfileChar(key, "", out, sizeof out);
-  }
 
   TempDir dir_;
   std::string file_ = dir_ / "Wirsel13.ini";
@@ -74,52 +70,6 @@ TEST_F(Profile, OverlongPathIsRefusedNotTruncated) {
   EXPECT_FALSE(SetProfileTarget(nullptr, std::string(300, 's').c_str()));
 }
 
-TEST_F(Profile, CharactersRoundTripThroughEscapes) {
-  struct Case {
-    const char* character;
-    const char* stored;
-  } cases[] = {{"\t", "\\t"}, {"\n", "\\n"}, {"\r", "\\r"}, {"\\", "\\\\"},
-               {"x", "x"},    {" ", " "},    {"\"", "\""},  {"\xB3", "\xC5\x82"}};
-  for (const Case& c : cases) {
-    ASSERT_TRUE(WriteProfileChar("2Znak", c.character));
-    EXPECT_EQ(Stored("2Znak"), c.stored) << c.stored;
-    EXPECT_EQ(ReadChar("2Znak"), c.character) << c.stored;
-  }
-}
-
-TEST_F(Profile, EscapesWrittenElsewhereStillRead) {
-  WriteFile(file_, "[1Typografia]\nlone=\\\nother=\\q\nlonger=\\tabc\nplain=abc\n");
-  EXPECT_EQ(ReadChar("lone"), "\\");
-  EXPECT_EQ(ReadChar("other"), "q");
-  EXPECT_EQ(ReadChar("longer"), "\t");
-  EXPECT_EQ(ReadChar("plain"), "abc");
-  EXPECT_EQ(ReadChar("missing"), "");
-}
-
-TEST_F(Profile, ByteBlocksAreHexOfExactLength) {
-  const unsigned char bytes[] = {0x00, 0xFF, 0x10, 0xAB};
-  ASSERT_TRUE(WriteProfileBytes("3Blok", bytes, 4));
-  EXPECT_EQ(Stored("3Blok"), "00FF10AB");
-  unsigned char back[4] = {};
-  ReadProfileBytes("3Blok", back, 4);
-  EXPECT_EQ(0, memcmp(back, bytes, 4));
-
-  WriteFile(file_, "[1Typografia]\nseven=0123456\nnine=012345678\nlower=abcdef01\nodd=G1zz0a0B\n");
-  unsigned char out[4] = {1, 2, 3, 4};
-  ReadProfileBytes("seven", out, 4);
-  EXPECT_EQ(0, memcmp(out, "\0\0\0\0", 4));
-  memset(out, 7, 4);
-  ReadProfileBytes("nine", out, 4);
-  EXPECT_EQ(0, memcmp(out, "\0\0\0\0", 4));
-  memset(out, 7, 4);
-  ReadProfileBytes("missing", out, 4);
-  EXPECT_EQ(0, memcmp(out, "\0\0\0\0", 4));
-  ReadProfileBytes("lower", out, 4);
-  EXPECT_EQ(0, memcmp(out, "\xAB\xCD\xEF\x01", 4));
-  ReadProfileBytes("odd", out, 4);  // a non-digit counts as 0
-  EXPECT_EQ(0, memcmp(out, "\x01\x00\x0A\x0B", 4));
-}
-
 TEST_F(Profile, NumbersReadLikeAtoi) {
   WriteFile(file_, "[1Typografia]\nabc=abc\nlead=12abc\nneg= -5 \nhuge=99999999999\nempty=\n");
   EXPECT_EQ(ReadProfileInt("abc", 7), 0);
@@ -133,10 +83,7 @@ TEST_F(Profile, NumbersReadLikeAtoi) {
   EXPECT_EQ(ReadProfileInt("n", 0), INT32_MIN);
 }
 
-TEST_F(Profile, BytesAndStrings) {
-  ASSERT_TRUE(WriteProfileByte("b", 'Q'));
-  EXPECT_EQ(ReadProfileByte("b", 'x'), 'Q');
-  EXPECT_EQ(ReadProfileByte("missing", 'x'), 'x');
+TEST_F(Profile, StringsKeepQuotesAndAreBounded) {
   ASSERT_TRUE(WriteProfileString("s", "ab\"c\""));
   EXPECT_EQ(ReadString("s"), "ab\"c\"");
   ASSERT_TRUE(WriteProfileString("s", "\"quoted\""));

@@ -1,5 +1,5 @@
-// XTLArray: indices, sorted insertion and search, sorting, iterator
-// fix-up, locking, growth and its failures.
+// XTLArray: indices, sorted insertion and search, locking, growth and its
+// failures.
 #include "base/xtl_array.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +58,7 @@ TEST(XTLArray, PartialGetCopiesTheSmallerSize) {
   EXPECT_EQ(array.XTLArray::Get(2, more, sizeof more), 0u);
 }
 
-TEST(XTLArray, InsertDeleteFillMoveWithClipping) {
+TEST(XTLArray, InsertDeleteFillWithClipping) {
   XTTArray<int32_t> array = Filled({1, 2, 3});
   int32_t nine = 9;
   EXPECT_EQ(array.XTLArray::Insert(2, &nine, 2), 2);
@@ -70,11 +70,6 @@ TEST(XTLArray, InsertDeleteFillMoveWithClipping) {
   int32_t seven = 7;
   EXPECT_TRUE(array.Fill(3, &seven, 0xFFFFFFFFu));
   EXPECT_EQ(Contents(array), (std::vector<int32_t>{1, 9, 7, 7}));
-  EXPECT_TRUE(array.Move(1, 4));
-  EXPECT_EQ(Contents(array), (std::vector<int32_t>{9, 7, 7, 1}));
-  EXPECT_TRUE(array.Move(4, 2));
-  EXPECT_EQ(Contents(array), (std::vector<int32_t>{9, 1, 7, 7}));
-  EXPECT_FALSE(array.Move(1, 5));
   array.Clear();
   EXPECT_EQ(array.Count(), 0u);
 }
@@ -89,8 +84,7 @@ TEST(XTLArray, KeepSortedInsertionIgnoresTheIndex) {
 }
 
 TEST(XTLArray, SortedPositionFollowsTheBinarySearch) {
-  XTTArray<int32_t> array = Filled({10, 20, 30});
-  array.Sort();
+  XTTArray<int32_t> array = Filled({30, 10, 20}, true);
   int32_t probe = 25;
   EXPECT_EQ(array.SortedPosition(&probe), 3);
   probe = 5;
@@ -137,8 +131,7 @@ TEST(XTLArray, FindMatchesAMultisetUnderRandomKeys) {
 }
 
 TEST(XTLArray, LongComparatorOrdersValuesFarApart) {
-  XTTArray<int32_t> array = Filled({INT32_MAX, -1, 0, INT32_MIN, 1});
-  array.Sort();
+  XTTArray<int32_t> array = Filled({INT32_MAX, -1, 0, INT32_MIN, 1}, true);
   EXPECT_EQ(Contents(array), (std::vector<int32_t>{INT32_MIN, -1, 0, 1, INT32_MAX}));
   for (int32_t v : {INT32_MAX, -1, 0, INT32_MIN, 1}) EXPECT_NE(array.Find(v), 0) << v;
 }
@@ -162,28 +155,12 @@ TEST(XTLArray, ByteComparatorForOtherSizes) {
   EXPECT_TRUE(bytes.Equal("ab", "ab", 2, 2));
 }
 
-TEST(XTLArray, SortOrdersAnyCount) {
-  for (int32_t count : {1, 5, 18, 100}) {
-    XTLLongComparator order;
-    XTTArray<int32_t> array(0, &order);
-    for (int32_t i = count; i >= 1; --i) array.Append(i);
-    ASSERT_TRUE(array.Sort());
-    std::vector<int32_t> expected(static_cast<size_t>(count));
-    for (int32_t i = 0; i < count; ++i) expected[static_cast<size_t>(i)] = i + 1;
-    EXPECT_EQ(Contents(array), expected) << count;
-    EXPECT_TRUE(array.IsSorted());
-  }
-}
-
 TEST(XTLArray, ChangesInAKeepSortedArrayFallBackToLinearFind) {
   XTTArray<int32_t> array = Filled({10, 20, 30, 40}, true);
   ASSERT_TRUE(array.Set(1, 50));
   EXPECT_FALSE(array.IsSorted());
   EXPECT_EQ(array.Find(50), 1);
   EXPECT_EQ(array.Find(20), 2);
-  XTTArray<int32_t> moved = Filled({10, 20, 30}, true);
-  moved.Move(1, 3);
-  EXPECT_EQ(moved.Find(10), 3);
 }
 
 TEST(XTLArray, LockedArrayRefusesChanges) {
@@ -198,9 +175,7 @@ TEST(XTLArray, LockedArrayRefusesChanges) {
   EXPECT_EQ(array.Append(4), kXTLNoIndex);
   EXPECT_EQ(array.Insert(1, 4), kXTLNoIndex);
   EXPECT_FALSE(array.Delete(1));
-  EXPECT_FALSE(array.Sort());
   EXPECT_FALSE(array.Set(1, 9));
-  EXPECT_FALSE(array.Move(1, 2));
   int32_t v = 5;
   EXPECT_FALSE(array.Fill(1, &v, 1));
   EXPECT_EQ(array.Find(2), 3);  // reading still works
@@ -212,98 +187,8 @@ TEST(XTLArray, LockedArrayRefusesChanges) {
   EXPECT_EQ(array.Append(4), 4);
 }
 
-TEST(XTLIterator, FollowsInsertionsBeforeIt) {
-  XTTArray<int32_t> array = Filled({1, 2, 3, 4});
-  XTLIterator it;
-  array.Register(&it);
-  int32_t v = 0;
-  ASSERT_TRUE(array.Next(&it, &v));
-  ASSERT_TRUE(array.Next(&it, &v));
-  ASSERT_TRUE(array.Next(&it, &v));
-  EXPECT_EQ(v, 3);
-  int32_t pair[2] = {7, 8};
-  array.XTLArray::Insert(2, pair, 2);
-  EXPECT_EQ(it.current, 5);
-  ASSERT_TRUE(array.Current(&it, &v));
-  EXPECT_EQ(v, 3);
-  array.Insert(100, 9);  // after it: no change
-  EXPECT_EQ(it.current, 5);
-  ASSERT_TRUE(array.Next(&it, &v));
-  EXPECT_EQ(v, 4);
-}
-
-TEST(XTLIterator, DeletingTheCurrentElementStepsToTheFollowingOne) {
-  XTTArray<int32_t> array = Filled({1, 2, 3, 4, 5, 6});
-  XTLIterator it;
-  array.Register(&it);
-  int32_t v = 0;
-  array.Next(&it, &v);
-  array.Next(&it, &v);
-  array.Next(&it, &v);  // on 3
-  ASSERT_TRUE(array.Delete(2, 3));  // removes 2, 3, 4
-  EXPECT_EQ(it.current, kXTLRemoved);
-  EXPECT_FALSE(array.Current(&it, &v));
-  ASSERT_TRUE(array.Next(&it, &v));
-  EXPECT_EQ(v, 5);
-}
-
-TEST(XTLIterator, RemovedStateFollowsLaterChanges) {
-  XTTArray<int32_t> array = Filled({1, 2, 3, 4, 5, 6});
-  XTLIterator it;
-  array.Register(&it);
-  int32_t v = 0;
-  for (int i = 0; i < 4; ++i) array.Next(&it, &v);  // on 4
-  array.Delete(4);             // next is 4 (the 5)
-  array.Delete(1, 2);          // before it: next moves back to 2
-  EXPECT_EQ(it.next, 2);
-  array.Insert(1, 0);          // before it again: next moves on
-  ASSERT_TRUE(array.Next(&it, &v));
-  EXPECT_EQ(v, 5);
-  XTLIterator other;
-  array.Register(&other);
-  for (int i = 0; i < 4; ++i) array.Next(&other, &v);  // on 5 (index 4)
-  array.Delete(4);             // removed, next 4 (the 6)
-  array.Delete(3, 2);          // deletes the 6 too: next clipped to 3
-  EXPECT_EQ(other.next, 3);
-  EXPECT_FALSE(array.Next(&other, &v));
-  EXPECT_EQ(other.current, kXTLPastEnd);
-  ASSERT_TRUE(array.Previous(&other, &v));
-  EXPECT_EQ(v, 3);
-}
-
-TEST(XTLIterator, PreviousAndTheEnds) {
-  XTTArray<int32_t> array = Filled({1, 2});
-  XTLIterator it;
-  array.Register(&it);
-  int32_t v = 0;
-  EXPECT_FALSE(array.Previous(&it, &v));
-  EXPECT_EQ(it.current, kXTLBeforeFirst);
-  ASSERT_TRUE(array.Next(&it, &v));
-  ASSERT_TRUE(array.Next(&it, &v));
-  EXPECT_FALSE(array.Next(&it, &v));
-  EXPECT_FALSE(array.Next(&it, &v));
-  ASSERT_TRUE(array.Previous(&it, &v));
-  EXPECT_EQ(v, 2);
-  array.Unregister(&it);
-  EXPECT_FALSE(array.Next(&it, &v));
-}
-
-TEST(XTLIterator, DestroyingTheArrayMarksIterators) {
-  XTLIterator a, b;
-  {
-    XTTArray<int32_t> array = Filled({1});
-    array.Register(&a);
-    array.Register(&b);
-  }
-  EXPECT_EQ(a.current, kXTLDestroyed);
-  EXPECT_EQ(b.current, kXTLDestroyed);
-  EXPECT_EQ(a.array, nullptr);
-}
-
-TEST(XTLArray, CopyIsIndependentUnlockedAndWithoutIterators) {
+TEST(XTLArray, CopyIsIndependentAndUnlocked) {
   XTTArray<int32_t> source = Filled({3, 1, 2});
-  XTLIterator it;
-  source.Register(&it);
   source.Lock();
   XTLArray copy(source);
   source.Unlock();
@@ -313,7 +198,6 @@ TEST(XTLArray, CopyIsIndependentUnlockedAndWithoutIterators) {
   copy.Set(1, &nine);
   EXPECT_EQ(Contents(source), (std::vector<int32_t>{3, 1, 2}));
   copy.Delete(1);
-  EXPECT_EQ(it.current, kXTLBeforeFirst);
   XTLArray owning(4, 0, new XTLLongComparator, true, true);
   XTLArray owning_copy(owning);
   EXPECT_NE(owning_copy.Comparator(), owning.Comparator());

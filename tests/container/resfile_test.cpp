@@ -15,18 +15,26 @@ namespace {
 
 class ResFile : public ::testing::Test {
  protected:
-  void TearDown() override { res_close_file(handle_); }
+  void TearDown() override {
+    res_close_file(handle_);
+    res_container_close(container_);
+  }
   std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
     testutil::WriteFile(dir_ / name, std::string(bytes.begin(), bytes.end()));
     return dir_ / name;
   }
   int Open(const std::vector<uint8_t>& bytes) {
-    handle_ = res_open_file(Write("c.dat", bytes).c_str());
+    res_container_close(container_);
+    const std::string path = Write("c.dat", bytes);
+    handle_ = res_open_file(path.c_str());
+    int error = 0;
+    container_ = res_container_open(path.c_str(), &error);
     return handle_;
   }
 
   testutil::TempDir dir_;
   int handle_ = -1;
+  ResContainer* container_ = nullptr;  // the same file, opened as a handle
 };
 
 std::vector<uint8_t> Bytes(const char* text) { return {text, text + std::strlen(text)}; }
@@ -53,10 +61,10 @@ TEST_F(ResFile, LooksUpByIdNameAndPositionFirstMatchWins) {
   w.Add("BAZA", 2, "codmiany", Bytes("letters"));
   ASSERT_GE(Open(w.Build()), 1);
   EXPECT_EQ(Take(res_get_by_id("HYPd", 100)), "trie");
-  EXPECT_EQ(Take(res_get_by_name("BAZA", "codmiany")), "letters");
-  EXPECT_EQ(res_count_of_type("HYPd"), 2);
-  EXPECT_EQ(Take(res_get_nth_of_type("HYPd", 2)), "second");
-  EXPECT_EQ(Take(res_get_nth_of_type("HYPd", 3)), "<null>");
+  EXPECT_EQ(Take(res_container_get_by_name(container_, "BAZA", "codmiany")), "letters");
+  EXPECT_EQ(res_container_count_of_type(container_, "HYPd"), 2);
+  EXPECT_EQ(Take(res_container_get_nth_of_type(container_, "HYPd", 2)), "second");
+  EXPECT_EQ(Take(res_container_get_nth_of_type(container_, "HYPd", 3)), "<null>");
   EXPECT_EQ(Take(res_get_by_id("hypd", 100)), "<null>") << "types are compared byte for byte";
 }
 
@@ -64,10 +72,10 @@ TEST_F(ResFile, NameMustMatchInLengthAndCharacters) {
   ContainerWriter w;
   w.Add("BAZA", 1, "lodmiany", Bytes("x"));
   ASSERT_GE(Open(w.Build()), 1);
-  EXPECT_EQ(Take(res_get_by_name("BAZA", "lodmian")), "<null>");
-  EXPECT_EQ(Take(res_get_by_name("BAZA", "odmiany")), "<null>");
-  EXPECT_EQ(Take(res_get_by_name("BAZA", "lodmianyy")), "<null>");
-  EXPECT_EQ(Take(res_get_by_name("BAZA", "lodmiany")), "x");
+  EXPECT_EQ(Take(res_container_get_by_name(container_, "BAZA", "lodmian")), "<null>");
+  EXPECT_EQ(Take(res_container_get_by_name(container_, "BAZA", "odmiany")), "<null>");
+  EXPECT_EQ(Take(res_container_get_by_name(container_, "BAZA", "lodmianyy")), "<null>");
+  EXPECT_EQ(Take(res_container_get_by_name(container_, "BAZA", "lodmiany")), "x");
 }
 
 TEST_F(ResFile, NotFoundSetsCodeOnlyWhenEveryEntryIsUsed) {
@@ -89,7 +97,7 @@ TEST_F(ResFile, NotFoundSetsCodeOnlyWhenEveryEntryIsUsed) {
 TEST_F(ResFile, CapacityZeroOpensWithNothingInIt) {
   ContainerWriter w;
   ASSERT_GE(Open(w.Build()), 1);
-  EXPECT_EQ(res_count_of_type("HYPd"), 0);
+  EXPECT_EQ(res_container_count_of_type(container_, "HYPd"), 0);
   EXPECT_EQ(res_get_by_id("HYPd", 100), nullptr);
 }
 
@@ -198,7 +206,7 @@ TEST_F(ResFile, DataPartIsFoundThroughTheHeader) {
   ASSERT_EQ(std::string(bytes.begin() + at, bytes.end()), "DATA");
   ASSERT_GE(Open(bytes), 1);
   uint16_t file = 0;
-  ASSERT_EQ(res_open_data_part("c.dat", &file), kResOk);
+  ASSERT_EQ(res_container_open_data_part(container_, &file), kResOk);
   char got[4];
   EXPECT_EQ(eng_file_read(got, 4, file), 4u);
   EXPECT_EQ(std::string(got, 4), "DATA");
@@ -206,7 +214,7 @@ TEST_F(ResFile, DataPartIsFoundThroughTheHeader) {
   ContainerWriter none;
   none.Add("BAZA", 1, "", Bytes("x"));
   ASSERT_GE(Open(none.Build()), 1);
-  EXPECT_EQ(res_open_data_part("c.dat", &file), kResNoDataPart);
+  EXPECT_EQ(res_container_open_data_part(container_, &file), kResNoDataPart);
 }
 
 TEST(EngFile, ChunkAboveTheLimitIsRefusedAsNothingRead) {

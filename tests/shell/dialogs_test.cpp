@@ -59,22 +59,6 @@ TEST_F(DialogsTest, QuestionAnswers) {
   EXPECT_EQ(QuestionAlert("q", false), XT_ANSWER_NO);
 }
 
-TEST_F(DialogsTest, InputReturnsTheTypedText) {
-  Start();
-  Host().script = [](xt_dialog dialog, xt_dialog_handler handler, void* context) {
-    EXPECT_EQ(Host().dialogs.back().texts[1069], "before");
-    Host().dialogs.back().texts[1069] = "typed";
-    handler(dialog, XT_DLG_ITEM_HIT, XT_DLG_OK, context);
-  };
-  std::string value = "before";
-  EXPECT_TRUE(InputAlert("Word:", value));
-  EXPECT_EQ(value, "typed");
-  Host().script = nullptr;
-  value = "kept";
-  EXPECT_FALSE(InputAlert("Word:", value));
-  EXPECT_EQ(value, "kept");
-}
-
 class Throwing : public CShellAboutDialog {
  protected:
   void InitItems() override { throw std::runtime_error("broken"); }
