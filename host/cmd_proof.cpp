@@ -383,6 +383,9 @@ void CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
     missing.clear();
     missing_end.clear();
     for (StoryWord word; walker.Next(word);) {
+      // The text up to the first word whose suggestions are still to come
+      // is done; the rest is done as its suggestions are.
+      if (missing.empty()) progress.Report(walked + static_cast<int64_t>(word.end16));
       const uint16_t flags = word.flags;
       if ((settings.skip_digits && (flags & kWordDigit)) ||
           (settings.skip_capitals && (flags & kWordAllCapitals)) || speller.Correct(word)) {
