@@ -67,7 +67,7 @@ struct ProofOptions {
   bool no_spell = false;
   bool in_place = false;
   std::string output_dir;
-  unsigned jobs = 0;  // 0: one per core
+  unsigned jobs = 0;     // 0: one per core
   unsigned threads = 0;  // 0: one per core
   std::string report;
   std::string report_format = "text";
@@ -273,7 +273,7 @@ class Speller {
   // word seen for the first time gets an empty list, filled by Compute, and
   // is added to `missing`. The lists stay where they are until the run ends.
   const std::vector<std::string>* Suggestions(const std::string& word,
-                                               std::vector<Missing>& missing) {
+                                              std::vector<Missing>& missing) {
     const auto [at, added] = suggestions_.try_emplace(word);
     if (added) missing.push_back({&at->first, &at->second});
     return &at->second;
@@ -405,9 +405,8 @@ void CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
         missing_end.resize(missing.size(), static_cast<int64_t>(word.end16));
       }
     }
-    speller.Compute(missing, threads, [&](size_t filled) {
-      progress.Report(walked + missing_end[filled - 1]);
-    });
+    speller.Compute(missing, threads,
+                    [&](size_t filled) { progress.Report(walked + missing_end[filled - 1]); });
     for (const UnknownWord& found : unknown) {
       entry.line = found.line;
       entry.column = found.column;
