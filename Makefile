@@ -59,7 +59,7 @@ fuzz-build: build
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DWIRSEL_FUZZ=ON -DWIRSEL_BENCHMARKS=OFF -DWIRSEL_PREBUILT_DATA=$(CURDIR)/$(BUILD)/bin/XTensions
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target json_reader_fuzz dialog_script_fuzz ini_fuzz \
-	  spell_fuzz hyph_fuzzer latex_reader_fuzz html_reader_fuzz markdown_reader_fuzz lsp_fuzz \
+	  spell_fuzz hyph_fuzzer latex_reader_fuzz html_reader_fuzz markdown_reader_fuzz lsp_fuzz editor_prose_fuzz \
 	  prose_words_fuzz
 
 fuzz-smoke: fuzz-build

@@ -297,30 +297,21 @@ int32_t XTLArray::LinearFind(const void* probe, bool by_key) const {
   return 0;
 }
 
-int32_t XTLArray::Find(const void* element) const {
-  if (!element) return 0;
-  if (!sorted_) return LinearFind(element, false);
+int32_t XTLArray::FindBy(const void* probe, bool by_key) const {
+  if (!probe) return 0;
+  if (!sorted_) return LinearFind(probe, by_key);
   bool found = false;
-  int32_t at = SearchPosition(element, false, &found);
+  const int32_t at = SearchPosition(probe, by_key, &found);
   return found ? at : 0;
 }
 
-int32_t XTLArray::FindKey(const void* key) const {
-  if (!key) return 0;
-  if (!sorted_) return LinearFind(key, true);
-  bool found = false;
-  int32_t at = SearchPosition(key, true, &found);
-  return found ? at : 0;
-}
+int32_t XTLArray::Find(const void* element) const { return FindBy(element, false); }
+
+int32_t XTLArray::FindKey(const void* key) const { return FindBy(key, true); }
 
 int32_t XTLArray::SortedPosition(const void* element) const {
   bool found = false;
   return SearchPosition(element, false, &found);
-}
-
-int32_t XTLArray::SortedKeyPosition(const void* key) const {
-  bool found = false;
-  return SearchPosition(key, true, &found);
 }
 
 uint32_t XTLArray::FirstSortGap(uint32_t count) {

@@ -101,9 +101,8 @@ class XTLArray {
   int32_t Find(const void* element) const;
   // Index of the element matching `key` through CompareKey, or 0.
   int32_t FindKey(const void* key) const;
-  // Where `element` / `key` would be inserted to keep the order (1 when empty).
+  // Where `element` would be inserted to keep the order (1 when empty).
   int32_t SortedPosition(const void* element) const;
-  int32_t SortedKeyPosition(const void* key) const;
   // Shell sort by the comparator; false while locked.
   bool Sort();
   // The first gap of the sort for `count` elements (each next gap is a third
@@ -146,6 +145,8 @@ class XTLArray {
   void Shrink(uint32_t n);
   int32_t SearchPosition(const void* probe, bool by_key, bool* found) const;
   int32_t LinearFind(const void* probe, bool by_key) const;
+  // Find (by_key false) and FindKey (true).
+  int32_t FindBy(const void* probe, bool by_key) const;
   void AfterInsert(int32_t index, uint32_t n);
   void AfterDelete(int32_t index, uint32_t n);
   void ChangedOrder();

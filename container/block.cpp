@@ -85,6 +85,12 @@ uint8_t* eng_block_lock(EngHandle block) {
   return block->data;
 }
 
+uint8_t* eng_block_pinned(EngHandle block) {
+  // A locked block is neither moved nor dropped, so its data pointer does not
+  // change while the caller's lock lasts.
+  return block ? block->data : nullptr;
+}
+
 void eng_block_unlock(EngHandle block) {
   const std::lock_guard<std::mutex> guard(g_mutex);
   if (block && block->locks > 0) --block->locks;

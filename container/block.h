@@ -27,6 +27,9 @@ void eng_block_free(EngHandle block);
 // The block's bytes, valid until the matching unlock; null when the block was
 // discarded (or is null). Locks nest.
 uint8_t* eng_block_lock(EngHandle block);
+// The bytes of a block that the caller keeps locked, without taking the
+// lock again: for a query that must not wait. Null for a null block.
+uint8_t* eng_block_pinned(EngHandle block);
 void eng_block_unlock(EngHandle block);
 // Current size in bytes (0 for a discarded or null block).
 size_t eng_block_size(EngHandle block);

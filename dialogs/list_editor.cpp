@@ -5,7 +5,6 @@
 
 #include "base/macce.h"
 #include "dialogs/bilingual.h"
-#include "dialogs/resources.h"
 
 namespace {
 
@@ -17,15 +16,8 @@ constexpr TwinItem kListItems[] = {
     {1081, XT_ITEM_BUTTON, 0, MACCE("Remove"), MACCE("Usuń")},
     {1082, XT_ITEM_BUTTON, 0, MACCE("Change"), MACCE("Zmień")},
 };
-constexpr auto kEnglishItems = TwinItems(kListItems, false);
-constexpr auto kPolishItems = TwinItems(kListItems, true);
-constexpr int16_t kItemCount = static_cast<int16_t>(std::size(kListItems));
-const xt_dialog_def kEnglish = {kListEditorDialog, kItemCount, MACCE("Edit list"),
-                                kEnglishItems.data()};
-const xt_dialog_def kPolish = {kListEditorDialog + kPolishTwinOffset, kItemCount,
-                               MACCE("Edycja listy"), kPolishItems.data()};
-const DialogResourceRegistration kEnglishRegistration(kEnglish);
-const DialogResourceRegistration kPolishRegistration(kPolish);
+const TwinDialog kResources(kListEditorDialog, MACCE("Edit list"), MACCE("Edycja listy"),
+                            kListItems);
 
 }  // namespace
 
@@ -101,9 +93,4 @@ void CdlgListEditor::FillListBox(int16_t list_box, int16_t word_field) {
   if (selected >= count) selected = count - 1;
   ListSelect(list_box, selected);
   SetText(word_field, ListText(list_box, selected).c_str());
-}
-
-bool CdlgListEditor::Accept() {
-  CommitList();
-  return true;
 }

@@ -1,6 +1,7 @@
 // The list editor (resource 31119 "Edit list", Polish 31219): a list box of
 // words, a text field and Add, Remove, Change and Close. CdlgListEditor holds
-// the dialog's behaviour; a subclass says which words it edits.
+// the dialog's behaviour; a subclass says which words it edits, and every
+// change reaches the edited data at once.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +12,7 @@ inline constexpr int16_t kListEditorDialog = 31119;
 
 class CdlgListEditor : public XT40xdlog {
  public:
-  explicit CdlgListEditor(int16_t resource) : XT40xdlog(resource) {}
+  CdlgListEditor() : XT40xdlog(kListEditorDialog) {}
 
  protected:
   enum : int16_t {
@@ -31,8 +32,6 @@ class CdlgListEditor : public XT40xdlog {
   virtual void AddWord(const char* word) = 0;
   virtual void RemoveWord(const char* word) = 0;
   virtual void ChangeWord(const char* old_word, const char* new_word) = 0;
-  // Called when the editor closes.
-  virtual void CommitList() = 0;
   // The data can take `new_word`, in place of `old_word` when that is not
   // null.
   virtual bool Fits(const char* old_word, const char* new_word) = 0;
@@ -44,7 +43,6 @@ class CdlgListEditor : public XT40xdlog {
   void InitItems() override;
   void SetValues() override;
   void ItemHit(int16_t item) override;
-  bool Accept() override;
 
  private:
   void Refresh();

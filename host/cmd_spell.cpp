@@ -1,8 +1,9 @@
 // `wirsel spell` (also run as `wirsel-spell`): hunspell's command line as
 // editors and scripts call it. -a speaks the ispell pipe protocol; -l, -L, -w
 // and -G list words or lines; with neither, arguments are words to check and
-// each gets "ok" or its suggestions. Text is UTF-8, words are split by
-// line_words.h and offsets count characters.
+// each gets "ok" or its suggestions. Text is UTF-8, read line by line as
+// editor_prose.h reads it (TeX and HTML by the source readers), words are
+// split by line_words.h and offsets count characters.
 #include <sys/stat.h>
 
 #include <cctype>
@@ -13,8 +14,8 @@
 
 #include "host/cmd_registry.h"
 #include "host/cp1250.h"
+#include "host/editor_prose.h"
 #include "host/line_words.h"
-#include "host/markup_mask.h"
 #include "host/speller.h"
 #include "platform/paths.h"
 
@@ -263,30 +264,43 @@ class LineSource {
   bool failed_ = false;
 };
 
-// Decodes, masks and splits input lines; says once when input is not UTF-8.
+// Reads input lines as their markup says and splits them into words; says
+// once when input is not UTF-8.
 class LineReader {
  public:
   explicit LineReader(Markup markup) : markup_(markup) {}
   std::vector<LineWord> Words(std::string_view utf8, const LineSource& source) {
-    DecodedLine line = DecodeLine(utf8);
-    if (line.bad_bytes && !warned_) {
+    const std::string text = SanitizeUtf8(utf8);
+    const DecodedLine line = !warned_ && text != utf8 ? DecodeLine(utf8) : DecodedLine{};
+    if (line.bad_bytes > 0) {
       warned_ = true;
       std::cerr << "wirsel spell: " << source.name() << ", line " << source.line_number()
                 << ": not valid UTF-8 (first bad byte at byte " << line.first_bad_byte + 1
                 << "); the words around the bad bytes are still checked. Send UTF-8 text.\n";
     }
-    MaskMarkup(markup_, line.chars, state_);
-    return WordsOfLine(line.chars);
+    std::vector<LineWord> words;
+    size_t at = 0;     // a byte of `text`
+    size_t chars = 0;  // characters before it
+    for (const wirsel::source::ProseRun& run : ReadPiece(markup_, text, carry_)) {
+      for (RunWord& word : WordsOfRun(run, text)) {
+        if (word.start < at) at = chars = 0;
+        for (; at < word.start; ++at)
+          chars += (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+        word.word.offset = chars;
+        words.push_back(std::move(word.word));
+      }
+    }
+    return words;
   }
   void set_markup(Markup markup) {
     markup_ = markup;
-    state_ = MarkupState{};
+    carry_.clear();
   }
   Markup markup() const { return markup_; }
 
  private:
   Markup markup_;
-  MarkupState state_;
+  std::string carry_;  // what the lines before left open
   bool warned_ = false;
 };
 

@@ -27,9 +27,3 @@ std::string Utf8ToWin1250(std::string_view text) {
   for (size_t i = 0; i < text.size();) out += ToWin1250(NextUtf8(text, i));
   return out;
 }
-
-char StoryCharToWin1250(char16_t c) {
-  if (c == 0x00AD) return 31;
-  if (c >= 0xD800 && c <= 0xDFFF) return '?';
-  return ToWin1250(c);
-}

@@ -13,8 +13,3 @@ std::string Win1250ToUtf8(std::string_view text);
 // Characters without a Windows-1250 byte, and bytes that are not valid UTF-8,
 // become '?'.
 std::string Utf8ToWin1250(std::string_view text);
-
-// One story character as the plug-in reads it: the soft hyphen (U+00AD) is
-// the discretionary hyphen 31; a character without a Windows-1250 byte
-// (surrogate halves included) becomes '?'.
-char StoryCharToWin1250(char16_t c);

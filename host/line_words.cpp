@@ -15,43 +15,46 @@ size_t Utf16Units(char32_t c) { return c >= 0x10000 ? 2 : 1; }
 
 }  // namespace
 
+char32_t DecodeCharAt(std::string_view utf8, size_t i, size_t& length) {
+  const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+  length = 1;
+  if (lead < 0x80) return lead;
+  size_t count = 0;
+  char32_t c = 0;
+  char32_t least = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    count = 2;
+    c = lead & 0x1F;
+    least = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    count = 3;
+    c = lead & 0x0F;
+    least = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    count = 4;
+    c = lead & 0x07;
+    least = 0x10000;
+  }
+  if (count == 0 || i + count > utf8.size()) return kReplacement;
+  for (size_t k = 1; k < count; ++k) {
+    const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
+    if ((next & 0xC0) != 0x80) return kReplacement;
+    c = (c << 6) | (next & 0x3F);
+  }
+  if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return kReplacement;
+  length = count;
+  return c;
+}
+
 DecodedLine DecodeLine(std::string_view utf8) {
   DecodedLine line;
   line.chars.reserve(utf8.size());
   size_t i = 0;
   while (i < utf8.size()) {
-    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
     size_t length = 0;
-    char32_t c = 0;
-    char32_t least = 0;
-    if (lead < 0x80) {
-      length = 1;
-      c = lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-      c = lead & 0x1F;
-      least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      c = lead & 0x0F;
-      least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      c = lead & 0x07;
-      least = 0x10000;
-    }
-    bool valid = length > 0 && i + length <= utf8.size();
-    for (size_t k = 1; valid && k < length; ++k) {
-      const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
-      if ((next & 0xC0) != 0x80) valid = false;
-      c = (c << 6) | (next & 0x3F);
-    }
-    if (valid && (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))) valid = false;
-    if (!valid) {
+    const char32_t c = DecodeCharAt(utf8, i, length);
+    if (c == kReplacement && length == 1) {  // a valid U+FFFD takes 3 bytes
       if (line.bad_bytes++ == 0) line.first_bad_byte = i;
-      line.chars.push_back(kReplacement);
-      ++i;
-      continue;
     }
     line.chars.push_back(c);
     i += length;

@@ -18,6 +18,9 @@ struct DecodedLine {
   size_t first_bad_byte = 0;  // byte offset of the first bad byte
 };
 DecodedLine DecodeLine(std::string_view utf8);
+// The character that starts at utf8[i] and its length in bytes; a byte that
+// does not start valid UTF-8 is U+FFFD of length 1.
+char32_t DecodeCharAt(std::string_view utf8, size_t i, size_t& length);
 std::string EncodeUtf8(std::u32string_view chars);
 
 struct LineWord {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/markup_mask.h"
+#include "host/editor_prose.h"
 
 struct LspPosition {
   size_t line = 0;
@@ -29,11 +29,15 @@ class LspDocument {
   size_t line_count() const { return line_starts_.size(); }
   // The line's text without its line end.
   std::string_view Line(size_t line) const;
+  // Lines [first, end) with their line ends.
+  std::string_view Lines(size_t first, size_t end) const;
   Markup markup() const { return markup_; }
   const std::string& text() const { return text_; }
 
  private:
   void IndexLines();
+  // After bytes [from, old_to) became [from, new_to).
+  void Reindex(size_t from, size_t old_to, size_t new_to);
   // Byte offset of a position; false past the end.
   bool Offset(LspPosition position, size_t* offset) const;
 

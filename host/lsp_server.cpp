@@ -1,6 +1,8 @@
-// Requests, notifications and diagnostics of the language server. Each line
-// is checked once per content and markup state (the cache), so after an edit
-// only the changed lines are walked again.
+// Requests, notifications and diagnostics of the language server. A document
+// is cut into pieces (lines of plain text, paragraphs of Markdown and LaTeX)
+// and each piece is read and checked once per content and the markup left
+// open before it (the cache), so after an edit only the changed paragraphs
+// are read and walked again.
 #include "host/lsp_server.h"
 
 #include <algorithm>
@@ -8,6 +10,7 @@
 #include <stdexcept>
 
 #include "host/cp1250.h"
+#include "host/editor_prose.h"
 #include "host/line_words.h"
 #include "host/lsp_transport.h"
 
@@ -24,7 +27,9 @@ constexpr int kServerNotInitialized = -32002;
 constexpr int kRequestCancelled = -32800;
 
 constexpr const char* kAddCommand = "wirsel.addToDictionary";
-constexpr size_t kCacheLimit = 500000;
+// The text the cache of pieces may hold before it starts afresh (every
+// keystroke in a long paragraph adds a piece).
+constexpr size_t kCacheBytes = size_t{64} << 20;
 
 // A request's parameters that do not fit what the method needs.
 struct ParamsError : std::runtime_error {
@@ -73,12 +78,101 @@ Markup MarkupOf(const std::string& language) {
   return Markup::kNone;
 }
 
-std::string StateKey(const MarkupState& state) {
-  std::string key(1, static_cast<char>(state.in_tag | (state.in_comment << 1)));
-  key += static_cast<char>(state.math_end);
-  key += static_cast<char>(state.fence);
-  return key;
+// Where the document is cut into pieces, as first lines: every line of plain
+// text; for Markdown and LaTeX, a line after a blank line (a paragraph), but
+// not in Markdown's front matter, fenced code or HTML comment, nor at a line
+// that is indented (it may go on with a list item) or starts "---" (a piece
+// that starts so is read as front matter).
+std::vector<size_t> PieceStarts(const LspDocument& document, Markup markup) {
+  std::vector<size_t> starts;
+  const size_t count = document.line_count();
+  if (markup == Markup::kNone) {
+    starts.resize(count);
+    for (size_t line = 0; line < count; ++line) starts[line] = line;
+    return starts;
+  }
+  starts.push_back(0);
+  bool blank_before = false;
+  std::string closing;  // Markdown: what ends the block that is open
+  for (size_t line = 0; line < count; ++line) {
+    const std::string_view text = document.Line(line);
+    const size_t indent = text.find_first_not_of(' ');
+    const bool blank = text.find_first_not_of(" \t") == std::string_view::npos;
+    if (markup == Markup::kMarkdown) {
+      const std::string_view body = indent == std::string_view::npos ? "" : text.substr(indent);
+      if (!closing.empty()) {
+        const bool fence = closing[0] == '`' || closing[0] == '~';
+        const size_t after = body.find_first_not_of(closing[0]);
+        if (fence ? indent < 4 && body.substr(0, closing.size()) == closing &&
+                        (after == std::string_view::npos ||
+                         body.find_first_not_of(" \t", after) == std::string_view::npos)
+            : closing == "---" ? (text == "---" || text == "...")
+                               : text.find(closing) != std::string_view::npos) {
+          closing.clear();
+        }
+        blank_before = false;
+        continue;
+      }
+      if (line > 0 && blank_before && !blank && indent == 0 && text[0] != '\t' &&
+          text.substr(0, 3) != "---") {
+        starts.push_back(line);
+      }
+      if (line == 0 && text == "---") {
+        closing = "---";
+      } else if (indent < 4 && (body.substr(0, 3) == "```" || body.substr(0, 3) == "~~~")) {
+        closing = std::string(body.substr(0, body.find_first_not_of(body[0])));
+      } else {
+        const size_t comment = text.rfind("<!--");
+        if (comment != std::string_view::npos &&
+            text.find("-->", comment + 4) == std::string_view::npos) {
+          closing = "-->";
+        }
+      }
+    } else if (line > 0 && blank_before && !blank) {
+      starts.push_back(line);
+    }
+    blank_before = blank;
+  }
+  return starts;
 }
+
+// Line (from the piece's first) and UTF-16 column of byte offsets in a
+// piece; lines end at "\n", "\r\n" or "\r", as the protocol says.
+class PiecePositions {
+ public:
+  explicit PiecePositions(std::string_view text) : text_(text) {
+    starts_.push_back(0);
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      if (text[i] == '\n' || text[i] == '\r') starts_.push_back(i + 1);
+    }
+  }
+  // Offsets asked in rising order are counted on from the one before, so a
+  // long line with many hits is walked once.
+  void Locate(size_t offset, size_t& line, size_t& character) {
+    offset = std::min(offset, text_.size());
+    line = static_cast<size_t>(std::upper_bound(starts_.begin(), starts_.end(), offset) -
+                               starts_.begin()) -
+           1;
+    if (line != line_ || offset < offset_) {
+      line_ = line;
+      offset_ = starts_[line];
+      character_ = 0;
+    }
+    for (; offset_ < offset; ++offset_) {
+      const auto byte = static_cast<unsigned char>(text_[offset_]);
+      if ((byte & 0xC0) != 0x80) character_ += byte >= 0xF0 ? 2 : 1;
+    }
+    character = character_;
+  }
+
+ private:
+  std::string_view text_;
+  std::vector<size_t> starts_;
+  size_t line_ = 0;  // where the last offset was counted to
+  size_t offset_ = 0;
+  size_t character_ = 0;
+};
 
 // Bad parameters: an error reply to a request; a notification has none, so
 // the client's log gets the message.
@@ -125,6 +219,9 @@ const char* NameOf(char32_t c) {
       return "em dash";
     case 0xAD:
       return "soft hyphen";
+    case U'\n':
+    case U'\r':
+      return "line end";
     default:
       return nullptr;
   }
@@ -267,7 +364,10 @@ json LspServer::Dispatch(const std::string& method, const json& params, int64_t 
     const json settings = params.value("settings", json::object());
     Configure(settings.is_object() && settings.contains("wirsel") ? settings["wirsel"] : settings,
               out);
-    for (auto& [uri, open] : documents_) open.due_ms = now_ms;
+    for (auto& [uri, open] : documents_) {
+      open.checked = false;
+      open.due_ms = now_ms;
+    }
     return nullptr;
   }
   throw MethodNotFound{};
@@ -292,13 +392,13 @@ void LspServer::Configure(const json& options, std::vector<std::string>* out) {
         warn("unknown pass " + pass.dump() + " (known: \"spelling\", \"typography\")");
       }
     }
-    line_cache_.clear();
+    ClearCache();
   }
   if (options.contains("userDictionary") && options["userDictionary"].is_string()) {
     std::string warning;
     speller_.SetUserDictionary(options["userDictionary"].get<std::string>(), &warning);
     if (!warning.empty()) warn(warning);
-    line_cache_.clear();
+    ClearCache();
   }
   if (options.contains("debounceMs") && options["debounceMs"].is_number_integer())
     debounce_ms_ = std::clamp<int64_t>(options["debounceMs"].get<int64_t>(), 0, 10000);
@@ -340,94 +440,128 @@ void LspServer::DidChange(const json& params, int64_t now_ms) {
   if (params["textDocument"].contains("version") &&
       params["textDocument"]["version"].is_number_integer())
     open.version = params["textDocument"]["version"].get<int64_t>();
+  open.checked = false;
   open.due_ms = now_ms + debounce_ms_;
 }
 
-std::shared_ptr<const LspServer::LineResult> LspServer::CheckLine(std::string_view line,
-                                                                  const MarkupState& before,
-                                                                  Markup markup) {
-  std::string key = StateKey(before);
-  key += static_cast<char>(markup);
-  key.append(line);
-  const auto found = line_cache_.find(key);
-  if (found != line_cache_.end()) return found->second;
-  if (line_cache_.size() > kCacheLimit) line_cache_.clear();
-  auto shared = std::make_shared<LineResult>();
-  LineResult& result = *shared;
-  result.after = before;
-  const DecodedLine decoded = DecodeLine(line);
-  // Markup is filled with a noncharacter, so that typography can tell it
-  // from the line's own spaces; the words see spaces there.
-  constexpr char32_t kMarkup = 0xFFFF;
-  std::u32string masked = decoded.chars;
-  MaskMarkup(markup, masked, result.after, kMarkup);
-  std::vector<bool> is_markup(masked.size());
-  for (size_t i = 0; i < masked.size(); ++i) {
-    is_markup[i] = masked[i] == kMarkup || decoded.chars[i] == 0xFFFD ||
-                   (markup == Markup::kTex && (masked[i] == U'{' || masked[i] == U'}'));
-    if (masked[i] == kMarkup) masked[i] = U' ';
+std::shared_ptr<const LspServer::PieceResult> LspServer::CheckPiece(std::string_view piece,
+                                                                    const std::string& carry,
+                                                                    Markup markup) {
+  const size_t key = std::hash<std::string_view>{}(piece) ^
+                     (std::hash<std::string>{}(carry)*31 + static_cast<size_t>(markup));
+  const auto [first, last] = piece_cache_.equal_range(key);
+  for (auto it = first; it != last; ++it) {
+    const PieceResult& cached = *it->second;
+    if (cached.markup == markup && cached.carry_in == carry && cached.text == piece)
+      return it->second;
   }
-  if (report_spelling_) {
-    for (const LineWord& word : WordsOfLine(masked)) {
-      if (speller_.Correct(word)) continue;
-      result.hits.push_back(
-          WordHit{word.utf16_offset, word.utf16_length, word.shown, false, {}, {}, {}});
-    }
-  }
-  if (report_typography_ && typography_ && typography_->started()) {
-    std::u16string units;
-    std::vector<bool> protected_units;
-    for (size_t i = 0; i < decoded.chars.size(); ++i) {
-      const char32_t c = decoded.chars[i];
-      const size_t count = c >= 0x10000 ? 2 : 1;
-      if (count == 2) {
-        units.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-        units.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-      } else {
-        units.push_back(static_cast<char16_t>(c));
-      }
-      protected_units.insert(protected_units.end(), count, is_markup[i]);
-    }
-    for (const TypographyEdit& edit : typography_->Changes(units, protected_units)) {
-      WordHit hit{edit.from, edit.to - edit.from, {}, true, {}, {}, {}};
-      std::u32string shown;
-      size_t unit = 0;
-      for (const char32_t c : decoded.chars) {
-        if (unit >= edit.from && unit < edit.to) shown.push_back(c);
-        unit += c >= 0x10000 ? 2 : 1;
-      }
-      hit.shown = EncodeUtf8(shown);
-      std::u32string replacement(edit.replacement.begin(), edit.replacement.end());
-      hit.replacement = markup == Markup::kTex ? TexSpelling(replacement) : EncodeUtf8(replacement);
-      result.hits.push_back(std::move(hit));
-    }
-    std::sort(result.hits.begin(), result.hits.end(),
-              [](const WordHit& a, const WordHit& b) { return a.character < b.character; });
-  }
+  if (cache_bytes_ > kCacheBytes) ClearCache();
+  cache_bytes_ += piece.size() + carry.size();
+  auto shared = std::make_shared<PieceResult>();
+  PieceResult& result = *shared;
+  result.markup = markup;
+  result.carry_in = carry;
+  result.text = piece;
+  result.carry = carry;
+  const std::string text = SanitizeUtf8(piece);
+  FindHits(text, ReadPiece(markup, text, result.carry), markup, result.hits);
   for (WordHit& hit : result.hits) {
     json rest = DiagnosticOf(hit, 0);
     rest.erase("range");
     hit.json_middle = ",\"character\":" + std::to_string(hit.character) + "},\"end\":{\"line\":";
-    hit.json_end = ",\"character\":" + std::to_string(hit.character + hit.length) + "}}," +
+    hit.json_end = ",\"character\":" + std::to_string(hit.end_character) + "}}," +
                    rest.dump(-1, ' ', false, json::error_handler_t::replace).substr(1);
   }
-  line_cache_.emplace(std::move(key), shared);
+  piece_cache_.emplace(key, shared);
   return shared;
+}
+
+void LspServer::ClearCache() {
+  piece_cache_.clear();
+  cache_bytes_ = 0;
+}
+
+void LspServer::FindHits(const std::string& text, const std::vector<wirsel::source::ProseRun>& runs,
+                         Markup markup, std::vector<WordHit>& hits) {
+  PiecePositions positions(text);
+  auto add = [&](size_t start, size_t end, WordHit hit) {
+    positions.Locate(start, hit.line, hit.character);
+    positions.Locate(end, hit.end_line, hit.end_character);
+    hit.shown = text.substr(start, end - start);
+    hits.push_back(std::move(hit));
+  };
+  for (const wirsel::source::ProseRun& run : runs) {
+    if (report_spelling_) {
+      for (const RunWord& word : WordsOfRun(run, text)) {
+        if (speller_.Correct(word.word)) continue;
+        WordHit hit;
+        hit.checked = word.word.text;
+        add(word.start, word.end, std::move(hit));
+      }
+    }
+    if (!report_typography_ || !typography_ || !typography_->started() || run.text.empty()) {
+      continue;
+    }
+    std::vector<bool> objects(run.text.size());
+    for (size_t k = 0; k < run.text.size(); ++k) objects[k] = run.text[k] == 0xFFFC;
+    for (const TypographyEdit& edit : typography_->Changes(run.text, objects)) {
+      if (edit.to > run.text.size() || edit.from > edit.to) continue;
+      // The edit replaces whole characters that stand next to each other in
+      // the source: no markup between them is lost.
+      bool adjacent = true;
+      for (size_t k = edit.from; k + 1 < edit.to; ++k)
+        adjacent = adjacent && run.ends[k] == run.offsets[k + 1];
+      if (!adjacent) continue;
+      const size_t start = edit.from < run.text.size() ? run.offsets[edit.from] : run.ends.back();
+      const size_t end = edit.to > edit.from ? run.ends[edit.to - 1] : start;
+      WordHit hit;
+      hit.typographic = true;
+      const std::u32string replacement(edit.replacement.begin(), edit.replacement.end());
+      hit.replacement = markup == Markup::kTex ? TexSpelling(replacement) : EncodeUtf8(replacement);
+      add(start, end, std::move(hit));
+    }
+  }
+  std::sort(hits.begin(), hits.end(), [](const WordHit& a, const WordHit& b) {
+    return std::tie(a.line, a.character) < std::tie(b.line, b.character);
+  });
 }
 
 void LspServer::Check(OpenDocument& open) {
   const LspDocument& document = *open.document;
-  open.lines.resize(document.line_count());
-  MarkupState state;
-  for (size_t line = 0; line < document.line_count(); ++line) {
-    open.lines[line] = CheckLine(document.Line(line), state, document.markup());
-    state = open.lines[line]->after;
+  const Markup markup = document.markup();
+  const std::vector<size_t> starts = PieceStarts(document, markup);
+  std::vector<PlacedPiece> before = std::move(open.pieces);
+  open.pieces.resize(starts.size());
+  std::string carry;
+  for (size_t k = 0; k < starts.size(); ++k) {
+    const size_t end = k + 1 < starts.size() ? starts[k + 1] : document.line_count();
+    const std::string_view text =
+        markup == Markup::kNone ? document.Line(starts[k]) : document.Lines(starts[k], end);
+    PlacedPiece& piece = open.pieces[k];
+    piece.first_line = starts[k];
+    piece.result = CheckPiece(text, carry, markup);
+    carry = piece.result->carry;
+    // Rendered again only when the piece or the line it starts on changed.
+    if (k < before.size() && before[k].result == piece.result &&
+        before[k].first_line == piece.first_line) {
+      piece.json = std::move(before[k].json);
+      continue;
+    }
+    for (const WordHit& hit : piece.result->hits) {
+      piece.json += "{\"range\":{\"start\":{\"line\":";
+      piece.json += std::to_string(piece.first_line + hit.line);
+      piece.json += hit.json_middle;
+      piece.json += std::to_string(piece.first_line + hit.end_line);
+      piece.json += hit.json_end;
+      piece.json += ',';
+    }
   }
+  open.checked = true;
 }
 
 json LspServer::DiagnosticOf(const WordHit& hit, size_t line) const {
-  const json range = {{"start", PositionJson(line, hit.character)},
-                      {"end", PositionJson(line, hit.character + hit.length)}};
+  const json range = {{"start", PositionJson(line + hit.line, hit.character)},
+                      {"end", PositionJson(line + hit.end_line, hit.end_character)}};
   if (!hit.typographic) {
     return {{"range", range},
             {"severity", 2},
@@ -448,27 +582,28 @@ json LspServer::DiagnosticOf(const WordHit& hit, size_t line) const {
 // The notification is put together from each hit's JSON, rendered once
 // when its line was checked: a large document is published without
 // building its diagnostics again.
+// The notification is put together from each piece's diagnostics, rendered
+// when the piece was checked or moved: a large document is published
+// without building its diagnostics again.
 void LspServer::Publish(const std::string& uri, OpenDocument& open, std::vector<std::string>* out) {
-  Check(open);
-  std::string body =
+  if (!open.checked) Check(open);
+  const std::string head =
       "{\"jsonrpc\":\"2.0\",\"method\":\"textDocument/publishDiagnostics\","
       "\"params\":{\"uri\":" +
       json(uri).dump(-1, ' ', false, json::error_handler_t::replace) +
       ",\"version\":" + std::to_string(open.version) + ",\"diagnostics\":[";
-  bool first = true;
-  for (size_t line = 0; line < open.lines.size(); ++line) {
-    const std::string number = std::to_string(line);
-    for (const WordHit& hit : open.lines[line]->hits) {
-      body += first ? "{\"range\":{\"start\":{\"line\":" : ",{\"range\":{\"start\":{\"line\":";
-      body += number;
-      body += hit.json_middle;
-      body += number;
-      body += hit.json_end;
-      first = false;
-    }
-  }
-  body += "]}}";
-  out->push_back(FrameMessage(body));
+  size_t size = head.size() + 3;
+  for (const PlacedPiece& piece : open.pieces) size += piece.json.size();
+  if (size > head.size() + 3) --size;  // no ',' after the last diagnostic
+  std::string message = "Content-Length: ";
+  message.reserve(size + 40);
+  message += std::to_string(size);
+  message += "\r\n\r\n";
+  message += head;
+  for (const PlacedPiece& piece : open.pieces) message += piece.json;
+  if (message.back() == ',') message.pop_back();  // after the last diagnostic
+  message += "]}}";
+  out->push_back(std::move(message));
 }
 
 void LspServer::Tick(int64_t now_ms, std::vector<std::string>* out) {
@@ -498,15 +633,24 @@ json LspServer::CodeAction(const json& params) {
   if (start.line >= open.document->line_count() || end.line >= open.document->line_count())
     throw ParamsError("range past the end of the document");
   // An edit not yet published.
-  if (open.due_ms >= 0 || open.lines.size() != open.document->line_count()) Check(open);
+  if (!open.checked) Check(open);
   json actions = json::array();
-  for (size_t line = start.line; line <= end.line && line < open.lines.size(); ++line) {
-    for (const WordHit& hit : open.lines[line]->hits) {
-      const bool overlaps = (line > start.line || hit.character + hit.length >= start.character) &&
-                            (line < end.line || hit.character <= end.character);
+  // The pieces from the one holding the range's first line.
+  auto piece =
+      std::upper_bound(open.pieces.begin(), open.pieces.end(), start.line,
+                       [](size_t line, const PlacedPiece& p) { return line < p.first_line; });
+  if (piece != open.pieces.begin()) --piece;
+  for (; piece != open.pieces.end() && piece->first_line <= end.line; ++piece) {
+    const size_t line = piece->first_line;
+    for (const WordHit& hit : piece->result->hits) {
+      const LspPosition from{line + hit.line, hit.character};
+      const LspPosition to{line + hit.end_line, hit.end_character};
+      const bool overlaps =
+          std::tie(from.line, from.character) <= std::tie(end.line, end.character) &&
+          std::tie(to.line, to.character) >= std::tie(start.line, start.character);
       if (!overlaps) continue;
-      const json hit_range = {{"start", PositionJson(line, hit.character)},
-                              {"end", PositionJson(line, hit.character + hit.length)}};
+      const json hit_range = {{"start", PositionJson(from.line, from.character)},
+                              {"end", PositionJson(to.line, to.character)}};
       json diagnostic = DiagnosticOf(hit, line);
       diagnostic.erase("data");
       if (hit.typographic) {
@@ -520,11 +664,8 @@ json LspServer::CodeAction(const json& params) {
               {{"changes", {{uri, {{{"range", hit_range}, {"newText", hit.replacement}}}}}}}}});
         continue;
       }
-      // The word as checked: what WordsOfLine reads at this place.
-      std::string checked;
-      for (const LineWord& word : WordsOfLine(DecodeLine(hit.shown).chars)) checked += word.text;
       bool first = true;
-      for (const std::string& suggestion : speller_.Suggest(checked)) {
+      for (const std::string& suggestion : speller_.Suggest(hit.checked)) {
         actions.push_back(
             {{"title", "Replace with " + suggestion},
              {"kind", "quickfix"},
@@ -533,7 +674,7 @@ json LspServer::CodeAction(const json& params) {
              {"edit", {{"changes", {{uri, {{{"range", hit_range}, {"newText", suggestion}}}}}}}}});
         first = false;
       }
-      const std::string word = Win1250ToUtf8(checked);
+      const std::string word = Win1250ToUtf8(hit.checked);
       actions.push_back(
           {{"title", "Add \"" + word + "\" to dictionary"},
            {"kind", "quickfix"},
@@ -554,7 +695,10 @@ json LspServer::ExecuteCommand(const json& params, int64_t now_ms) {
   speller_.Accept(word);
   if (!speller_.AddToUserDictionary(word))
     throw ParamsError("no user dictionary to add to (set \"userDictionary\")");
-  line_cache_.clear();
-  for (auto& [uri, open] : documents_) open.due_ms = now_ms;
+  ClearCache();
+  for (auto& [uri, open] : documents_) {
+    open.checked = false;
+    open.due_ms = now_ms;
+  }
   return nullptr;
 }

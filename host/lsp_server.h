@@ -44,12 +44,15 @@ class LspServer {
   static std::string FrameError(const std::string& message);
 
  private:
-  // An unknown word (empty `replacement`, not typographic) or a typographic
-  // edit.
+  // An unknown word (not typographic) or a typographic edit, placed in its
+  // piece: lines after the piece's first line, UTF-16 units in that line.
   struct WordHit {
-    size_t character = 0;  // UTF-16, in its line
-    size_t length = 0;
+    size_t line = 0;
+    size_t character = 0;
+    size_t end_line = 0;
+    size_t end_character = 0;
     std::string shown;  // the text of the range
+    std::string checked;  // an unknown word as checked (Windows-1250)
     bool typographic = false;
     std::string replacement;  // what the typography pass puts there
     // The diagnostic as JSON around its two line numbers: after the first,
@@ -57,17 +60,27 @@ class LspServer {
     std::string json_middle;
     std::string json_end;
   };
-  // The result for one line (its hits at line 0), shared by every line of
-  // the same text and markup state, in any document.
-  struct LineResult {
-    MarkupState after;
+  // The result for one piece of a document (a line of plain text, a
+  // paragraph of Markdown or LaTeX), shared by every piece with the same text
+  // after the same open markup, in any document.
+  struct PieceResult {
+    Markup markup = Markup::kNone;  // what it was read as
+    std::string carry_in;           // after what open markup
+    std::string text;
+    std::string carry;  // what the piece leaves open
     std::vector<WordHit> hits;
+  };
+  struct PlacedPiece {
+    size_t first_line = 0;
+    std::shared_ptr<const PieceResult> result;
+    std::string json;  // its diagnostics at first_line, each followed by ','
   };
   struct OpenDocument {
     std::unique_ptr<LspDocument> document;
     int64_t version = 0;
     int64_t due_ms = -1;  // when its diagnostics are to be published
-    std::vector<std::shared_ptr<const LineResult>> lines;
+    bool checked = false;  // `pieces` are those of the document as it is
+    std::vector<PlacedPiece> pieces;
   };
 
   void Handle(const nlohmann::json& message, int64_t now_ms, std::vector<std::string>* out);
@@ -81,16 +94,21 @@ class LspServer {
   OpenDocument& Find(const nlohmann::json& params);
   void Publish(const std::string& uri, OpenDocument& open, std::vector<std::string>* out);
   void Check(OpenDocument& open);
-  std::shared_ptr<const LineResult> CheckLine(std::string_view line, const MarkupState& before,
-                                              Markup markup);
+  std::shared_ptr<const PieceResult> CheckPiece(std::string_view piece, const std::string& carry,
+                                                Markup markup);
+  void ClearCache();
+  void FindHits(const std::string& text, const std::vector<wirsel::source::ProseRun>& runs,
+                Markup markup, std::vector<WordHit>& hits);
 
-  // `line` stands in for the hit's own line number.
+  // `line` is the first line of the hit's piece.
   nlohmann::json DiagnosticOf(const WordHit& hit, size_t line) const;
 
   Speller& speller_;
   TypographyPass* typography_;
   std::map<std::string, OpenDocument> documents_;
-  std::unordered_map<std::string, std::shared_ptr<const LineResult>> line_cache_;
+  // By a hash of what it was read as, after what and its text.
+  std::unordered_multimap<size_t, std::shared_ptr<const PieceResult>> piece_cache_;
+  size_t cache_bytes_ = 0;  // the text of the pieces in it
   bool initialized_ = false;
   bool shutdown_ = false;
   bool exited_ = false;

@@ -7,41 +7,12 @@
 #include <cstdint>
 #include <fstream>
 
+#include "base/words.h"
 #include "host/cp1250.h"
-#include "spell/engine/letters.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/user_dict.h"
 
-std::string LowercaseWin1250(const std::string& text) {
-  std::string out = text;
-  for (char& c : out) {
-    const uint8_t code = LetterCode(static_cast<uint8_t>(c));
-    if (IsCapitalCode(code)) c = static_cast<char>(LetterChar(ToSmallCode(code)));
-  }
-  return out;
-}
-
-std::string CapitaliseWin1250(const std::string& text) {
-  std::string out = text;
-  if (!out.empty()) {
-    const uint8_t code = LetterCode(static_cast<uint8_t>(out[0]));
-    if (IsSmallCode(code)) out[0] = static_cast<char>(LetterChar(ToCapitalCode(code)));
-  }
-  return out;
-}
-
-namespace {
-
-std::string UppercaseWin1250(const std::string& text) {
-  std::string out = text;
-  for (char& c : out) {
-    const uint8_t code = LetterCode(static_cast<uint8_t>(c));
-    if (IsSmallCode(code)) c = static_cast<char>(LetterChar(ToCapitalCode(code)));
-  }
-  return out;
-}
-
-}  // namespace
+std::string LowercaseWin1250(const std::string& text) { return SmallLetters(text); }
 
 Speller::~Speller() { spell_dict_close(&dict_); }
 
@@ -87,12 +58,13 @@ bool Speller::Correct(const LineWord& word) const {
   if (spell_dict_check(dict_, word.text.c_str(), word.full_stop ? 1 : 0)) return true;
   if (session_.count(word.text)) return true;
   const std::string lower = LowercaseWin1250(word.text);
-  const bool all_capitals = UppercaseWin1250(word.text) == word.text;
-  if (lower != word.text && (CapitaliseWin1250(lower) == word.text || all_capitals) &&
+  const bool all_capitals = ApplyCasePattern(word.text, kWordAllCapitals) == word.text;
+  const std::string capitalised = ApplyCasePattern(lower, kWordCapitalised);
+  if (lower != word.text && (capitalised == word.text || all_capitals) &&
       session_.count(lower)) {
     return true;
   }
-  return all_capitals && session_.count(CapitaliseWin1250(lower));
+  return all_capitals && session_.count(capitalised);
 }
 
 std::vector<std::string> Speller::Suggest(const std::string& text) const {

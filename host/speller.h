@@ -50,5 +50,3 @@ class Speller {
 
 // The word in small letters (Windows-1250 in and out).
 std::string LowercaseWin1250(const std::string& text);
-// The word with its first letter a capital and the rest as given.
-std::string CapitaliseWin1250(const std::string& text);

@@ -93,10 +93,3 @@ bool ProseWordCorrect(const ProseWord& word, const UserWordList& list) {
   }
   return true;
 }
-
-bool NeedsWordList(const std::string& utf8) {
-  for (const ProseWord& word : ProseWordsOf(utf8)) {
-    if (!word.polish) return true;
-  }
-  return false;
-}

@@ -46,6 +46,3 @@ bool PolishWordCorrect(const std::string& win1250, bool full_stop);
 // counts as correct.
 bool ProseWordCorrect(const ProseWord& word, const UserWordList& list);
 
-// True when the UTF-8 text has a letter outside the Polish alphabet, so that
-// only the user's word list can hold it.
-bool NeedsWordList(const std::string& utf8);

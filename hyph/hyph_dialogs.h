@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/list_editor.h"
 #include "dialogs/xt40_dialog.h"
 
 inline constexpr int16_t kHyphPrefsDialog = 31103;
@@ -78,18 +77,6 @@ class CHyphWarnDialog : public XT40xdlog {
 // Runs CHyphWarnDialog and answers its choice.
 AutoHyphenationChoice AskAboutAutoHyphenation(const std::vector<HyphenationSpec>& specs);
 
-// The user exception list of the module's engine in the list editor. Every
-// change is saved to PLHYPH.USR at once.
-class CdlgHyphExc : public CdlgListEditor {
- public:
-  CdlgHyphExc() : CdlgListEditor(kListEditorDialog) {}
-
- protected:
-  bool ListContains(const char* word) override;
-  void AppendWords(int16_t list_box) override;
-  void AddWord(const char* word) override;
-  void RemoveWord(const char* word) override;
-  void ChangeWord(const char* old_word, const char* new_word) override;
-  void CommitList() override {}
-  bool Fits(const char* old_word, const char* new_word) override;
-};
+// Runs the list editor over the user exception list of the module's engine.
+// Every change is saved to PLHYPH.USR at once.
+void EditHyphenationExceptions();

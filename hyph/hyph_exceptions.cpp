@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/charset.h"
+#include "dialogs/list_editor.h"
 #include "hyph/hyph_dialogs.h"
 #include "hyph/engine/hyph.h"
 #include "hyph/hyph_open.h"
@@ -41,22 +42,6 @@ bool Storable(const char* word) {
          length <= kMaxLettersAndBreaks;
 }
 
-}  // namespace
-
-bool CdlgHyphExc::ListContains(const char* word) {
-  return hyph_exc_contains(gHyphEngine, LettersOf(word).c_str());
-}
-
-void CdlgHyphExc::AppendWords(int16_t list_box) {
-  char entry[256];
-  for (bool restart = true; hyph_exc_next(gHyphEngine, entry, sizeof entry, restart) == 1;
-       restart = false) {
-    ListAppend(list_box, entry);
-  }
-}
-
-namespace {
-
 // Says when a change could not be saved (the list then shows it undone).
 int AlertWhenNotSaved(int result) {
   if (result == kHyphExcNotSaved) {
@@ -67,27 +52,42 @@ int AlertWhenNotSaved(int result) {
   return result;
 }
 
+class CdlgHyphExc : public CdlgListEditor {
+ protected:
+  bool ListContains(const char* word) override {
+    return hyph_exc_contains(gHyphEngine, LettersOf(word).c_str());
+  }
+  void AppendWords(int16_t list_box) override {
+    char entry[256];
+    for (bool restart = true; hyph_exc_next(gHyphEngine, entry, sizeof entry, restart) == 1;
+         restart = false) {
+      ListAppend(list_box, entry);
+    }
+  }
+  void AddWord(const char* word) override {
+    if (word[0] != 0) AlertWhenNotSaved(hyph_exc_add(gHyphEngine, word));
+  }
+  void RemoveWord(const char* word) override {
+    if (word[0] != 0) AlertWhenNotSaved(hyph_exc_remove(gHyphEngine, word));
+  }
+  void ChangeWord(const char* old_word, const char* new_word) override {
+    if (old_word[0] == 0 || new_word[0] == 0 || !Fits(old_word, new_word)) return;
+    if (AlertWhenNotSaved(hyph_exc_remove(gHyphEngine, old_word)) != kHyphOk) return;
+    // The old entry comes back when the new one cannot be stored.
+    if (AlertWhenNotSaved(hyph_exc_add(gHyphEngine, new_word)) != kHyphOk) {
+      hyph_exc_add(gHyphEngine, old_word);
+    }
+  }
+  bool Fits(const char* old_word, const char* new_word) override {
+    if (!Storable(new_word)) return false;
+    if (old_word != nullptr && FoldedLettersOf(old_word) == FoldedLettersOf(new_word)) return true;
+    return !hyph_exc_contains(gHyphEngine, LettersOf(new_word).c_str());
+  }
+};
+
 }  // namespace
 
-void CdlgHyphExc::AddWord(const char* word) {
-  if (word[0] != 0) AlertWhenNotSaved(hyph_exc_add(gHyphEngine, word));
-}
-
-void CdlgHyphExc::RemoveWord(const char* word) {
-  if (word[0] != 0) AlertWhenNotSaved(hyph_exc_remove(gHyphEngine, word));
-}
-
-void CdlgHyphExc::ChangeWord(const char* old_word, const char* new_word) {
-  if (old_word[0] == 0 || new_word[0] == 0 || !Fits(old_word, new_word)) return;
-  if (AlertWhenNotSaved(hyph_exc_remove(gHyphEngine, old_word)) != kHyphOk) return;
-  // The old entry comes back when the new one cannot be stored.
-  if (AlertWhenNotSaved(hyph_exc_add(gHyphEngine, new_word)) != kHyphOk) {
-    hyph_exc_add(gHyphEngine, old_word);
-  }
-}
-
-bool CdlgHyphExc::Fits(const char* old_word, const char* new_word) {
-  if (!Storable(new_word)) return false;
-  if (old_word != nullptr && FoldedLettersOf(old_word) == FoldedLettersOf(new_word)) return true;
-  return !hyph_exc_contains(gHyphEngine, LettersOf(new_word).c_str());
+void EditHyphenationExceptions() {
+  CdlgHyphExc editor;
+  editor.Run();
 }

@@ -10,22 +10,14 @@
 #include "services/menus.h"
 
 HyphXT* gHyphXT = nullptr;
-xt_menu gHyphMenu = 0;
 
-HyphXT::HyphXT() { InstallHyphenationHooks(); }
+HyphXT::HyphXT() : MenuModule(MACCE("Polish Hyphenation")) { InstallHyphenationHooks(); }
 
 HyphXT::~HyphXT() { CloseHyphenation(); }
 
-int32_t HyphXT::InstallMenus(xt_menu_record* record) {
+void HyphXT::Prepare() {
   LoadHyphenationOptions();
   EnsureHyphenationOpen(true);
-  gHyphMenu = AddModuleMenu(record->menu_bar, MACCE("Polish Hyphenation"), Entries());
-  return 0;
-}
-
-int32_t HyphXT::DoMenuCommand(xt_menu_record* record) {
-  RunMenuEntry(record->item, Entries());
-  return 0;
 }
 
 MenuEntries HyphXT::Entries() {
@@ -42,29 +34,13 @@ MenuEntries HyphXT::Entries() {
 }
 
 void HyphXT::ApplyMenuState(const MenuState& state) {
-  EnableMenuItem(gHyphMenu, hyphenate_item, state.box_items);
-  EnableMenuItem(gHyphMenu, remove_item, state.box_items);
-  EnableMenuItem(gHyphMenu, suggest_item, state.word_items);
-  EnableMenuItem(gHyphMenu, remove_document_item, state.document_items);
-  const char* hyphenate = nullptr;
-  const char* remove = nullptr;
-  switch (state.titles) {
-    case MenuState::kKeepTitles:
-      return;
-    case MenuState::kBoxes:
-      hyphenate = MACCE("Hyphenate Boxes");
-      remove = MACCE("Remove Hyphens From Boxes");
-      break;
-    case MenuState::kSelection:
-      hyphenate = MACCE("Hyphenate Selection");
-      remove = MACCE("Remove Hyphens From Selection");
-      break;
-    case MenuState::kBox:
-    case MenuState::kInsertion:
-      hyphenate = MACCE("Hyphenate Box");
-      remove = MACCE("Remove Hyphens From Box");
-      break;
-  }
-  SetMenuItemText(gHyphMenu, hyphenate_item, hyphenate);
-  SetMenuItemText(gHyphMenu, remove_item, remove);
+  EnableMenuItem(menu(), hyphenate_item, state.box_items);
+  EnableMenuItem(menu(), remove_item, state.box_items);
+  EnableMenuItem(menu(), suggest_item, state.word_items);
+  EnableMenuItem(menu(), remove_document_item, state.document_items);
+  RetitleBoxItem(menu(), hyphenate_item, state.titles,
+                 {MACCE("Hyphenate Box"), MACCE("Hyphenate Boxes"), MACCE("Hyphenate Selection")});
+  RetitleBoxItem(menu(), remove_item, state.titles,
+                 {MACCE("Remove Hyphens From Box"), MACCE("Remove Hyphens From Boxes"),
+                  MACCE("Remove Hyphens From Selection")});
 }

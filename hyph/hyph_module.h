@@ -7,7 +7,7 @@
 #include "services/menus.h"
 #include "xtapi/xtapi.h"
 
-class HyphXT : public ProofingModule {
+class HyphXT : public MenuModule {
  public:
   // Hands the module's hyphenation callbacks to the shell.
   HyphXT();
@@ -16,8 +16,6 @@ class HyphXT : public ProofingModule {
   HyphXT(const HyphXT&) = delete;
   HyphXT& operator=(const HyphXT&) = delete;
 
-  int32_t InstallMenus(xt_menu_record* record) override;
-  int32_t DoMenuCommand(xt_menu_record* record) override;
   void ApplyMenuState(const MenuState& state) override;
 
   // Host ids of the module's items (0 = absent), in this order.
@@ -29,8 +27,9 @@ class HyphXT : public ProofingModule {
   uint16_t about_item = 0;
 
  private:
-  MenuEntries Entries();
+  // Loads the options and opens the engine.
+  void Prepare() override;
+  MenuEntries Entries() override;
 };
 
 extern HyphXT* gHyphXT;
-extern xt_menu gHyphMenu;

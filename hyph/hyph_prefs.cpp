@@ -2,7 +2,6 @@
 // the exceptions editor; OK stores the options in the settings file.
 #include "base/macce.h"
 #include "hyph/hyph_dialogs.h"
-#include "dialogs/resources.h"
 #include "dialogs/bilingual.h"
 #include "hyph/hyph_options.h"
 
@@ -25,15 +24,8 @@ constexpr TwinItem kPrefsItems[] = {
     {kEditExceptions, XT_ITEM_BUTTON, 0, MACCE("Edit Hyph Exceptions"),
      MACCE("Edycja wyjątków dzielenia wyrazów")},
 };
-constexpr auto kEnglishItems = TwinItems(kPrefsItems, false);
-constexpr auto kPolishItems = TwinItems(kPrefsItems, true);
-constexpr int16_t kItemCount = static_cast<int16_t>(std::size(kPrefsItems));
-const xt_dialog_def kEnglish = {kHyphPrefsDialog, kItemCount, MACCE("Hyphenation Preferences"),
-                                kEnglishItems.data()};
-const xt_dialog_def kPolish = {kHyphPrefsDialog + kPolishTwinOffset, kItemCount,
-                               MACCE("Preferencje dzielenia wyrazów"), kPolishItems.data()};
-const DialogResourceRegistration kEnglishRegistration(kEnglish);
-const DialogResourceRegistration kPolishRegistration(kPolish);
+const TwinDialog kResources(kHyphPrefsDialog, MACCE("Hyphenation Preferences"),
+                            MACCE("Preferencje dzielenia wyrazów"), kPrefsItems);
 
 // Each check box and the option it shows.
 struct CheckOption {
@@ -54,8 +46,7 @@ void CHyphPrefsDialog::SetValues() {
 
 void CHyphPrefsDialog::ItemHit(int16_t item) {
   if (item != kEditExceptions) return;
-  CdlgHyphExc editor;
-  editor.Run();
+  EditHyphenationExceptions();
 }
 
 bool CHyphPrefsDialog::Accept() {

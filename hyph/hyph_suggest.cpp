@@ -3,7 +3,6 @@
 // with the user's exceptions.
 #include "base/macce.h"
 #include "hyph/hyph_dialogs.h"
-#include "dialogs/resources.h"
 #include "dialogs/bilingual.h"
 
 namespace {
@@ -21,15 +20,8 @@ constexpr TwinItem kSuggItems[] = {
     {1046, XT_ITEM_STATIC, 0, MACCE("With exceptions:"), MACCE("Z wyjątkami dzielenia:")},
     {kExceptions, XT_ITEM_STATIC, 0, nullptr, nullptr},
 };
-constexpr auto kEnglishItems = TwinItems(kSuggItems, false);
-constexpr auto kPolishItems = TwinItems(kSuggItems, true);
-constexpr int16_t kItemCount = static_cast<int16_t>(std::size(kSuggItems));
-const xt_dialog_def kEnglish = {kHyphSuggDialog, kItemCount, MACCE("Suggested Hyphenation"),
-                                kEnglishItems.data()};
-const xt_dialog_def kPolish = {kHyphSuggDialog + kPolishTwinOffset, kItemCount,
-                               MACCE("Sugerowanie dzielenia"), kPolishItems.data()};
-const DialogResourceRegistration kEnglishRegistration(kEnglish);
-const DialogResourceRegistration kPolishRegistration(kPolish);
+const TwinDialog kResources(kHyphSuggDialog, MACCE("Suggested Hyphenation"),
+                            MACCE("Sugerowanie dzielenia"), kSuggItems);
 
 }  // namespace
 

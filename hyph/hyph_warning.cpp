@@ -3,7 +3,6 @@
 // automatic hyphenation off in the listed H&J specifications).
 #include "base/macce.h"
 #include "hyph/hyph_dialogs.h"
-#include "dialogs/resources.h"
 #include "dialogs/bilingual.h"
 
 namespace {
@@ -28,15 +27,8 @@ constexpr TwinItem kWarnItems[] = {
     {2, XT_ITEM_BUTTON, 0, MACCE("Cancel"), MACCE("Anuluj")},
     {kFix, XT_ITEM_BUTTON, 0, MACCE("Fix"), MACCE("Napraw")},
 };
-constexpr auto kEnglishItems = TwinItems(kWarnItems, false);
-constexpr auto kPolishItems = TwinItems(kWarnItems, true);
-constexpr int16_t kItemCount = static_cast<int16_t>(std::size(kWarnItems));
-const xt_dialog_def kEnglish = {kHyphWarnDialog, kItemCount, MACCE("Autohyphenation Warning"),
-                                kEnglishItems.data()};
-const xt_dialog_def kPolish = {kHyphWarnDialog + kPolishTwinOffset, kItemCount,
-                               MACCE("Ostrzeżenia automatycznego dzielenia"), kPolishItems.data()};
-const DialogResourceRegistration kEnglishRegistration(kEnglish);
-const DialogResourceRegistration kPolishRegistration(kPolish);
+const TwinDialog kResources(kHyphWarnDialog, MACCE("Autohyphenation Warning"),
+                            MACCE("Ostrzeżenia automatycznego dzielenia"), kWarnItems);
 
 }  // namespace
 

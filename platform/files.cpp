@@ -48,6 +48,20 @@ bool TargetFolderForcedReadOnly(const char* target) {
   return FolderForcedReadOnly(folder[0] ? folder : ".");
 }
 
+// Reads `fd` to its end and hands each chunk to `take`, which answers an
+// errno (0 to go on); an interrupted read is retried.
+template <typename Take>
+int ReadChunks(int fd, Take take) {
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return errno;
+    if (got == 0) return 0;
+    if (const int error = take(buffer, static_cast<size_t>(got)); error != 0) return error;
+  }
+}
+
 int CopyIntoTemp(const char* from, const char* to, TempFile* temp) {
   if (TargetFolderForcedReadOnly(to)) return EACCES;
   int in = open(from, O_RDONLY | O_CLOEXEC);
@@ -59,13 +73,10 @@ int CopyIntoTemp(const char* from, const char* to, TempFile* temp) {
     return error;
   }
   error = CreateTempBeside(to, kNewUserFileMode, temp);
-  char buffer[65536];
-  while (error == 0) {
-    ssize_t got = read(in, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) error = errno;
-    if (got <= 0) break;
-    error = WriteAll(temp->fd, buffer, static_cast<size_t>(got));
+  if (error == 0) {
+    error = ReadChunks(in, [&](const char* chunk, size_t size) {
+      return WriteAll(temp->fd, chunk, size);
+    });
   }
   close(in);
   if (error == 0) error = FinishTemp(temp);
@@ -181,14 +192,12 @@ int ReadWholeFile(const char* path, size_t limit, std::string* out) {
   else if (S_ISDIR(st.st_mode)) error = EISDIR;
   else if (S_ISREG(st.st_mode) && static_cast<unsigned long long>(st.st_size) > limit) error = EFBIG;
   else if (S_ISREG(st.st_mode)) out->reserve(static_cast<size_t>(st.st_size));
-  char buffer[65536];
-  while (error == 0) {
-    ssize_t got = read(fd, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) error = errno;
-    if (got <= 0) break;
-    if (out->size() + static_cast<size_t>(got) > limit) error = EFBIG;
-    else out->append(buffer, static_cast<size_t>(got));
+  if (error == 0) {
+    error = ReadChunks(fd, [&](const char* chunk, size_t size) {
+      if (out->size() + size > limit) return EFBIG;
+      out->append(chunk, size);
+      return 0;
+    });
   }
   close(fd);
   if (error != 0) out->clear();

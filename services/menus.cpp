@@ -84,6 +84,32 @@ xt_menu AddModuleMenu(xt_menu menu_bar, const char* title, const MenuEntries& en
   return menu;
 }
 
+int32_t MenuModule::InstallMenus(xt_menu_record* record) {
+  Prepare();
+  menu_ = AddModuleMenu(record->menu_bar, title_, Entries());
+  return 0;
+}
+
+int32_t MenuModule::DoMenuCommand(xt_menu_record* record) {
+  RunMenuEntry(record->item, Entries());
+  return 0;
+}
+
+void RetitleBoxItem(xt_menu menu, uint16_t item, MenuState::Titles titles,
+                    const BoxItemTitles& forms) {
+  switch (titles) {
+    case MenuState::kKeepTitles:
+      return;
+    case MenuState::kBoxes:
+      return SetMenuItemText(menu, item, forms.boxes);
+    case MenuState::kSelection:
+      return SetMenuItemText(menu, item, forms.selection);
+    case MenuState::kBox:
+    case MenuState::kInsertion:
+      return SetMenuItemText(menu, item, forms.box);
+  }
+}
+
 void RunMenuEntry(uint16_t item, const MenuEntries& entries) {
   if (item == 0) return;
   for (const MenuEntry& entry : entries) {

@@ -56,6 +56,39 @@ xt_menu AddModuleMenu(xt_menu menu_bar, const char* title, const MenuEntries& en
 // Runs the command of the entry whose host id is `item`; nothing for 0.
 void RunMenuEntry(uint16_t item, const MenuEntries& entries);
 
+// A module whose menu is a list of entries: adding its menu and running the
+// command of a chosen item are the same for every module.
+class MenuModule : public ProofingModule {
+ public:
+  int32_t InstallMenus(xt_menu_record* record) override;
+  int32_t DoMenuCommand(xt_menu_record* record) override;
+
+ protected:
+  // `title` is the stored title of the module's menu.
+  explicit MenuModule(const char* title) : title_(title) {}
+  // Loads what the module needs before its menu is added (options, engine).
+  virtual void Prepare() {}
+  // The module's entries in menu order.
+  virtual MenuEntries Entries() = 0;
+  xt_menu menu() const { return menu_; }
+
+ private:
+  const char* title_;
+  xt_menu menu_ = 0;
+};
+
+// The stored titles of a box command's item: for one box, for a group's
+// boxes and for a selection of text.
+struct BoxItemTitles {
+  const char* box;
+  const char* boxes;
+  const char* selection;
+};
+// Gives a box command's item the title that fits the menu state; nothing when
+// the titles stay as they are.
+void RetitleBoxItem(xt_menu menu, uint16_t item, MenuState::Titles titles,
+                    const BoxItemTitles& forms);
+
 // Shows every item's title again in the current interface language; menus
 // installed anew start with no titles remembered.
 void RetitleMenuItems();

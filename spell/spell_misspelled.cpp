@@ -3,7 +3,6 @@
 
 #include "base/macce.h"
 #include "spell/spell_prefs.h"
-#include "dialogs/resources.h"
 #include "dialogs/bilingual.h"
 #include "services/services.h"
 #include "spell/spell_run.h"
@@ -44,15 +43,7 @@ constexpr TwinItem kItems[] = {
     {kOptions, XT_ITEM_BUTTON, 0, MACCE("Options"), MACCE("Opcje")},
     {XT_DLG_OK, XT_ITEM_BUTTON, 0, MACCE("Close"), MACCE("Zamknij")},
 };
-constexpr auto kEnglishItems = TwinItems(kItems, false);
-constexpr auto kPolishItems = TwinItems(kItems, true);
-constexpr int16_t kItemCount = static_cast<int16_t>(std::size(kItems));
-const xt_dialog_def kEnglish = {kDialog, kItemCount, MACCE("Check Spelling"),
-                                kEnglishItems.data()};
-const xt_dialog_def kPolish = {kDialog + kPolishTwinOffset, kItemCount,
-                               MACCE("Sprawdzanie pisowni"), kPolishItems.data()};
-const DialogResourceRegistration kEnglishRegistration(kEnglish);
-const DialogResourceRegistration kPolishRegistration(kPolish);
+const TwinDialog kResources(kDialog, MACCE("Check Spelling"), MACCE("Sprawdzanie pisowni"), kItems);
 
 }  // namespace
 

@@ -8,20 +8,14 @@
 #include "text/story_text.h"
 
 DictXT* gDictXT = nullptr;
-xt_menu gDictMenu = 0;
 
-int32_t DictXT::InstallMenus(xt_menu_record* record) {
+DictXT::DictXT() : MenuModule(MACCE("Polish Spell Checker")) {}
+
+void DictXT::Prepare() {
   prefs_ = LoadDictPrefs();
   SpellSession probe;
   probe.Open();
   probe.Close();
-  gDictMenu = AddModuleMenu(record->menu_bar, MACCE("Polish Spell Checker"), Entries());
-  return 0;
-}
-
-int32_t DictXT::DoMenuCommand(xt_menu_record* record) {
-  RunMenuEntry(record->item, Entries());
-  return 0;
 }
 
 MenuEntries DictXT::Entries() {
@@ -47,13 +41,13 @@ MenuEntries DictXT::Entries() {
 }
 
 void DictXT::ApplyMenuState(const MenuState& state) {
-  EnableMenuItem(gDictMenu, check_word_item, state.word_items);
-  EnableMenuItem(gDictMenu, check_story_item, state.story_item);
-  EnableMenuItem(gDictMenu, check_document_item, state.document_items);
+  EnableMenuItem(menu(), check_word_item, state.word_items);
+  EnableMenuItem(menu(), check_story_item, state.story_item);
+  EnableMenuItem(menu(), check_document_item, state.document_items);
   if (state.titles == MenuState::kSelection) {
-    SetMenuItemText(gDictMenu, check_word_item, MACCE("Check Selection..."));
+    SetMenuItemText(menu(), check_word_item, MACCE("Check Selection..."));
   } else if (state.titles == MenuState::kInsertion) {
-    SetMenuItemText(gDictMenu, check_word_item, MACCE("Check Word..."));
+    SetMenuItemText(menu(), check_word_item, MACCE("Check Word..."));
   }
 }
 

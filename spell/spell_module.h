@@ -8,10 +8,9 @@
 #include "services/menus.h"
 #include "xtapi/xtapi.h"
 
-class DictXT : public ProofingModule {
+class DictXT : public MenuModule {
  public:
-  int32_t InstallMenus(xt_menu_record* record) override;
-  int32_t DoMenuCommand(xt_menu_record* record) override;
+  DictXT();
   void ApplyMenuState(const MenuState& state) override;
 
   // Host ids of the module's items (0 = absent), in this order.
@@ -26,10 +25,11 @@ class DictXT : public ProofingModule {
   // back afterwards when `switch_tool` is set.
   void Check(CheckMode mode, bool switch_tool);
   void Preferences();
-  MenuEntries Entries();
+  // Loads the preferences and tries the dictionaries once.
+  void Prepare() override;
+  MenuEntries Entries() override;
   // Read afresh at the start of every command.
   DictPrefs prefs_;
 };
 
 extern DictXT* gDictXT;
-extern xt_menu gDictMenu;

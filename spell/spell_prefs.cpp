@@ -3,7 +3,6 @@
 
 #include "base/macce.h"
 #include "spell/spell_user_dict.h"
-#include "dialogs/resources.h"
 #include "dialogs/bilingual.h"
 
 namespace {
@@ -33,15 +32,8 @@ constexpr TwinItem kItems[] = {
     {XT_DLG_OK, XT_ITEM_BUTTON, 0, MACCE("OK"), MACCE("OK")},
     {XT_DLG_CANCEL, XT_ITEM_BUTTON, 0, MACCE("Cancel"), MACCE("Anuluj")},
 };
-constexpr auto kEnglishItems = TwinItems(kItems, false);
-constexpr auto kPolishItems = TwinItems(kItems, true);
-constexpr int16_t kItemCount = static_cast<int16_t>(std::size(kItems));
-const xt_dialog_def kEnglish = {kDialog, kItemCount, MACCE("Dictionary Preferences"),
-                                kEnglishItems.data()};
-const xt_dialog_def kPolish = {kDialog + kPolishTwinOffset, kItemCount,
-                               MACCE("Preferencje słownika"), kPolishItems.data()};
-const DialogResourceRegistration kEnglishRegistration(kEnglish);
-const DialogResourceRegistration kPolishRegistration(kPolish);
+const TwinDialog kResources(kDialog, MACCE("Dictionary Preferences"), MACCE("Preferencje słownika"),
+                            kItems);
 
 }  // namespace
 
@@ -58,8 +50,7 @@ void CDictPrefsDialog::SetValues() {
 
 void CDictPrefsDialog::ItemHit(int16_t item) {
   if (item != kEditUserDictionary) return;
-  CdlgDictExc editor(user_);
-  editor.Run();
+  EditUserDictionary(user_);
 }
 
 bool CDictPrefsDialog::Accept() {

@@ -10,18 +10,10 @@
 #include "typo/typo_options.h"
 
 TypoXT* gTypoXT = nullptr;
-xt_menu gTypoMenu = 0;
 
-int32_t TypoXT::InstallMenus(xt_menu_record* record) {
-  LoadTypographyOptions();
-  gTypoMenu = AddModuleMenu(record->menu_bar, MACCE("Typography"), Entries());
-  return 0;
-}
+TypoXT::TypoXT() : MenuModule(MACCE("Typography")) {}
 
-int32_t TypoXT::DoMenuCommand(xt_menu_record* record) {
-  RunMenuEntry(record->item, Entries());
-  return 0;
-}
+void TypoXT::Prepare() { LoadTypographyOptions(); }
 
 MenuEntries TypoXT::Entries() {
   return {
@@ -33,23 +25,10 @@ MenuEntries TypoXT::Entries() {
 }
 
 void TypoXT::ApplyMenuState(const MenuState& state) {
-  EnableMenuItem(gTypoMenu, typography_item, state.box_items);
-  const char* title = nullptr;
-  switch (state.titles) {
-    case MenuState::kKeepTitles:
-      return;
-    case MenuState::kBoxes:
-      title = MACCE("Typography In Boxes");
-      break;
-    case MenuState::kSelection:
-      title = MACCE("Typography In Selection");
-      break;
-    case MenuState::kBox:
-    case MenuState::kInsertion:
-      title = MACCE("Typography In Box");
-      break;
-  }
-  SetMenuItemText(gTypoMenu, typography_item, title);
+  EnableMenuItem(menu(), typography_item, state.box_items);
+  RetitleBoxItem(menu(), typography_item, state.titles,
+                 {MACCE("Typography In Box"), MACCE("Typography In Boxes"),
+                  MACCE("Typography In Selection")});
 }
 
 void TypographyInBox() {

@@ -6,10 +6,9 @@
 #include "services/menus.h"
 #include "xtapi/xtapi.h"
 
-class TypoXT : public ProofingModule {
+class TypoXT : public MenuModule {
  public:
-  int32_t InstallMenus(xt_menu_record* record) override;
-  int32_t DoMenuCommand(xt_menu_record* record) override;
+  TypoXT();
   void ApplyMenuState(const MenuState& state) override;
 
   // Host ids of the module's items (0 = absent), in this order.
@@ -18,11 +17,12 @@ class TypoXT : public ProofingModule {
   uint16_t about_item = 0;
 
  private:
-  MenuEntries Entries();
+  // Loads the options.
+  void Prepare() override;
+  MenuEntries Entries() override;
 };
 
 extern TypoXT* gTypoXT;
-extern xt_menu gTypoMenu;
 
 // The box command: reloads the options and runs the pass over the current
 // box inside one undoable change. Nothing without a text box or group. The

@@ -8,7 +8,6 @@
 #include "base/profile.h"
 
 TypographyOptions gTypoOptions = DefaultTypographyOptions();
-int16_t gTypoListIndex = 0;
 
 namespace {
 

@@ -61,8 +61,6 @@ struct TypographyOptions {
 };
 
 extern TypographyOptions gTypoOptions;
-// The list the list editor works on while it is open.
-extern int16_t gTypoListIndex;
 
 // The default text of each word list (Windows-1250) and the default of each
 // character list.

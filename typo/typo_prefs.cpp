@@ -5,7 +5,6 @@
 #include <string>
 
 #include "base/macce.h"
-#include "dialogs/resources.h"
 #include "typo/typo_list.h"
 #include "dialogs/bilingual.h"
 #include "typo/typo_options.h"
@@ -78,15 +77,8 @@ constexpr TwinItem kPrefsItems[] = {
     {10004, XT_ITEM_CHECK, 0, MACCE("Nonbreaking spaces before roman digits"),
      MACCE("Spacja łączliwa przed cyframi rzymskimi")},
 };
-constexpr auto kEnglishItems = TwinItems(kPrefsItems, false);
-constexpr auto kPolishItems = TwinItems(kPrefsItems, true);
-constexpr int16_t kItemCount = static_cast<int16_t>(std::size(kPrefsItems));
-const xt_dialog_def kEnglish = {kTypoPrefsDialog, kItemCount, MACCE("Typography Preferences"),
-                                kEnglishItems.data()};
-const xt_dialog_def kPolish = {kTypoPrefsDialog + kPolishTwinOffset, kItemCount,
-                               MACCE("Preferencje typografii"), kPolishItems.data()};
-const DialogResourceRegistration kEnglishRegistration(kEnglish);
-const DialogResourceRegistration kPolishRegistration(kPolish);
+const TwinDialog kResources(kTypoPrefsDialog, MACCE("Typography Preferences"),
+                            MACCE("Preferencje typografii"), kPrefsItems);
 
 struct CheckOption {
   int16_t item;
@@ -179,11 +171,7 @@ void CTypoPrefsDialog::ItemHit(int16_t item) {
   }
   for (const ListButtons& b : kListButtons) {
     if (item == b.default_button) PadWordList(gTypoOptions.lists[b.list], DefaultWordList(b.list));
-    if (item == b.edit_button) {
-      gTypoListIndex = b.list;
-      CdlgTypoList editor;
-      editor.Run();
-    }
+    if (item == b.edit_button) EditTypoList(gTypoOptions.lists[b.list]);
   }
 }
 

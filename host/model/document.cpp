@@ -31,24 +31,27 @@ BoxId Document::Fail(Result result) {
   return kNoBox;
 }
 
-BoxId Document::TakeBoxId(BoxId wanted) {
-  if (wanted == kNoBox) {
-    while (next_box_id_ == kNoBox || boxes_.count(next_box_id_)) ++next_box_id_;
-    return next_box_id_++;
+namespace {
+
+// The id for a new box or story: the next free one when `wanted` is `none`,
+// else `wanted` when it is free and `none` when it is taken.
+template <typename Map>
+uint32_t TakeId(uint32_t wanted, uint32_t none, uint32_t& next, const Map& used) {
+  if (wanted == none) {
+    while (next == none || used.count(next)) ++next;
+    return next++;
   }
-  if (boxes_.count(wanted)) return kNoBox;
-  if (wanted != UINT32_MAX) next_box_id_ = std::max(next_box_id_, wanted + 1);
+  if (used.count(wanted)) return none;
+  if (wanted != UINT32_MAX) next = std::max(next, wanted + 1);
   return wanted;
 }
 
+}  // namespace
+
+BoxId Document::TakeBoxId(BoxId wanted) { return TakeId(wanted, kNoBox, next_box_id_, boxes_); }
+
 StoryId Document::TakeStoryId(StoryId wanted) {
-  if (wanted == kNoStory) {
-    while (next_story_id_ == kNoStory || stories_.count(next_story_id_)) ++next_story_id_;
-    return next_story_id_++;
-  }
-  if (stories_.count(wanted)) return kNoStory;
-  if (wanted != UINT32_MAX) next_story_id_ = std::max(next_story_id_, wanted + 1);
-  return wanted;
+  return TakeId(wanted, kNoStory, next_story_id_, stories_);
 }
 
 StoryId Document::NewStory(StoryId id) {

@@ -26,6 +26,17 @@ std::vector<T> CopyRange(const GapBuffer<T>* buffer, int32_t start, int32_t end)
   return out;
 }
 
+// A journal entry of `type` over [start, end) of `story`.
+Edit RangeEdit(Edit::Type type, StoryId story, int32_t start, int32_t end, int kind = 0) {
+  Edit edit;
+  edit.type = type;
+  edit.story = story;
+  edit.start = start;
+  edit.end = end;
+  edit.kind = kind;
+  return edit;
+}
+
 }  // namespace
 
 Story::Story(Document& owner, StoryId id) : owner_(owner), id_(id) {}
@@ -198,12 +209,7 @@ Result Story::Insert(int32_t pos, const char16_t* chars, int32_t count,
   ShiftSelectionForInsert(pos, count);
   if (owner_.edit_observer_) owner_.edit_observer_->Inserted(id_, pos, count);
   if (owner_.journal_.recording()) {
-    Edit edit;
-    edit.type = Edit::Type::kInsert;
-    edit.story = id_;
-    edit.start = pos;
-    edit.end = pos + count;
-    owner_.journal_.Record(std::move(edit));
+    owner_.journal_.Record(RangeEdit(Edit::Type::kInsert, id_, pos, pos + count));
   }
   return Result::kOk;
 }
@@ -217,11 +223,7 @@ Result Story::Erase(int32_t start, int32_t end) {
     if (collapses(selection_.start) || collapses(selection_.end)) {
       owner_.journal_.RecordSelection(id_, selection_);
     }
-    Edit edit;
-    edit.type = Edit::Type::kErase;
-    edit.story = id_;
-    edit.start = start;
-    edit.end = end;
+    Edit edit = RangeEdit(Edit::Type::kErase, id_, start, end);
     edit.removed = Extract(start, end);
     RawErase(start, end);
     owner_.journal_.Record(std::move(edit));
@@ -246,12 +248,7 @@ Result Story::SetAttribute(int32_t start, int32_t end, int kind, uint32_t value)
   if (start == end || (value == 0 && !attributes_[kind])) return Result::kOk;
   auto& buffer = KindBuffer(kind);
   if (owner_.journal_.recording()) {
-    Edit edit;
-    edit.type = Edit::Type::kAttribute;
-    edit.story = id_;
-    edit.start = start;
-    edit.end = end;
-    edit.kind = kind;
+    Edit edit = RangeEdit(Edit::Type::kAttribute, id_, start, end, kind);
     edit.old_values.resize(static_cast<std::size_t>(end - start));
     buffer.CopyOut(static_cast<std::size_t>(start), edit.old_values.size(),
                    edit.old_values.data());
@@ -271,12 +268,7 @@ Result Story::ToggleFlags(int32_t start, int32_t end, int kind, uint32_t flags) 
     buffer.Set(at, buffer[at] ^ flags);
   }
   if (owner_.journal_.recording()) {
-    Edit edit;
-    edit.type = Edit::Type::kToggle;
-    edit.story = id_;
-    edit.start = start;
-    edit.end = end;
-    edit.kind = kind;
+    Edit edit = RangeEdit(Edit::Type::kToggle, id_, start, end, kind);
     edit.flags = flags;
     owner_.journal_.Record(std::move(edit));
   }

@@ -62,6 +62,68 @@ bool Block(GumboTag tag) {
   }
 }
 
+// Elements whose content is raw text, not markup: a fragment that opens one
+// and does not close it leaves it open.
+bool SameName(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+bool RawText(std::string_view name) {
+  for (const char* raw : {"script", "style", "textarea", "xmp", "plaintext", "pre", "listing"}) {
+    if (SameName(name, raw)) return true;
+  }
+  return false;
+}
+
+// What a fragment leaves open at its end, as the markup that reopens it: a
+// comment, a tag whose ">" is still to come (inside a quoted value or not),
+// or an element of raw text; "" when nothing is.
+std::string OpenAtEnd(std::string_view bytes) {
+  size_t i = 0;
+  while ((i = bytes.find('<', i)) != std::string_view::npos) {
+    if (bytes.compare(i, 4, "<!--") == 0) {
+      const size_t end = bytes.find("-->", i + 4);
+      if (end == std::string_view::npos) return "<!--";
+      i = end + 3;
+      continue;
+    }
+    const char next = i + 1 < bytes.size() ? bytes[i + 1] : '\0';
+    const bool letter = (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z');
+    if (!letter && next != '/' && next != '!' && next != '?') {
+      ++i;
+      continue;
+    }
+    size_t j = i + 1;
+    char quote = 0;
+    for (; j < bytes.size() && (quote || bytes[j] != '>'); ++j) {
+      if (quote && bytes[j] == quote) {
+        quote = 0;
+      } else if (!quote && (bytes[j] == '"' || bytes[j] == '\'')) {
+        quote = bytes[j];
+      }
+    }
+    if (j >= bytes.size()) return quote ? std::string("<x a=") + quote : std::string("<x");
+    size_t name_end = i + 1;
+    while (name_end < j && bytes[name_end] != ' ' && bytes[name_end] != '>' &&
+           bytes[name_end] != '/' && !IsBlank(bytes[name_end])) {
+      ++name_end;
+    }
+    const std::string_view name = bytes.substr(i + 1, name_end - i - 1);
+    i = j + 1;
+    if (!letter || !RawText(name)) continue;
+    size_t end = i;
+    while ((end = bytes.find("</", end)) != std::string_view::npos &&
+           !SameName(bytes.substr(end + 2, name.size()), name)) {
+      end += 2;
+    }
+    if (end == std::string_view::npos) return "<" + std::string(name) + ">";
+    i = end;
+  }
+  return {};
+}
+
 struct Event {
   enum Type : uint8_t { kBreak, kObject, kText };
   uint32_t start = 0;
@@ -184,13 +246,10 @@ class HtmlReader {
 
 }  // namespace
 
-SourceText ReadHtml(std::string bytes, const std::string& name) {
-  SourceText source;
-  source.kind = SourceKind::kHtml;
-  source.name = name;
-  source.bytes = std::move(bytes);
-  CheckEncoding(source);
+SourceText ReadHtml(std::string bytes, const std::string& name, const ReaderSettings& settings) {
+  SourceText source = CheckedSource(SourceKind::kHtml, std::move(bytes), name);
   HtmlReader(source).Read();
+  if (settings.fragment) source.open_at_end = OpenAtEnd(source.bytes);
   return source;
 }
 

@@ -129,8 +129,8 @@ bool Special(char c) {
 
 class LatexReader {
  public:
-  LatexReader(SourceText& source, const TexRules& rules)
-      : source_(source), bytes_(source.bytes), rules_(rules), build_(source) {}
+  LatexReader(SourceText& source, const TexRules& rules, bool fragment)
+      : source_(source), bytes_(source.bytes), fragment_(fragment), rules_(rules), build_(source) {}
 
   void Read() {
     const auto size = static_cast<uint32_t>(bytes_.size());
@@ -146,7 +146,7 @@ class LatexReader {
       }
       i = Token(i);
     }
-    if (!frames_.empty()) {
+    if (!frames_.empty() && !fragment_) {
       const Frame& open = frames_.back();
       if (open.type == Frame::kEnvironment) {
         FailAt(source_, open.offset, "\\begin{" + open.name + "} is never ended");
@@ -156,6 +156,7 @@ class LatexReader {
                                            : std::string("this { is never closed"));
     }
     build_.MarkUpTo(size);
+    source_.open_at_end = reopen_;
   }
 
  private:
@@ -172,8 +173,8 @@ class LatexReader {
   char At(uint32_t i) const { return i < size() ? bytes_[i] : '\0'; }
 
   // Past the group that opens at `open` ('{'), skipping escaped characters
-  // and comments.
-  uint32_t GroupEnd(uint32_t open) const {
+  // and comments. In a fragment a group left open ends with it.
+  uint32_t GroupEnd(uint32_t open) {
     int depth = 0;
     for (uint32_t i = open; i < size(); ++i) {
       const char c = bytes_[i];
@@ -187,13 +188,18 @@ class LatexReader {
         return i + 1;
       }
     }
-    FailAt(source_, open, "this { is never closed");
+    if (!fragment_) FailAt(source_, open, "this { is never closed");
+    // Kept markup goes on in the next piece: a command whose argument is kept.
+    reopen_ = verbatim_arguments_ ? "\\url" : "\\label";
+    reopen_.append(static_cast<size_t>(std::max(depth, 1)), '{');
+    return size();
   }
 
   // Past an optional argument that opens at `open` ('['), or `open` when
   // there is none (no ']' before an empty line).
-  uint32_t OptionEnd(uint32_t open) const {
+  uint32_t OptionEnd(uint32_t open) {
     if (At(open) != '[') return open;
+    const std::string reopen = reopen_;  // an option left open is no option
     int depth = 0;
     for (uint32_t i = open + 1; i < size(); ++i) {
       const char c = bytes_[i];
@@ -201,6 +207,7 @@ class LatexReader {
         ++i;
       } else if (c == '{') {
         i = GroupEnd(i) - 1;
+        reopen_ = reopen;
       } else if (c == '}') {
         return open;
       } else if (c == ']' && depth == 0) {
@@ -212,7 +219,7 @@ class LatexReader {
     return open;
   }
 
-  uint32_t SkipOptions(uint32_t i) const {
+  uint32_t SkipOptions(uint32_t i) {
     for (uint32_t next = OptionEnd(i); next != i; next = OptionEnd(i)) i = next;
     return i;
   }
@@ -229,11 +236,15 @@ class LatexReader {
     return i;
   }
 
-  // `text` from i, or fails naming what was opened at `open`.
-  uint32_t Find(uint32_t i, std::string_view text, uint32_t open, const std::string& what) const {
+  // Past `text` from i, or fails naming what was opened at `open`; in a
+  // fragment, the end, with `reopen` the markup that goes on in the next.
+  uint32_t Find(uint32_t i, std::string_view text, uint32_t open, const std::string& what,
+                std::string_view reopen) {
     const size_t found = bytes_.find(text, i);
-    if (found == std::string_view::npos) FailAt(source_, open, what + " is never closed");
-    return static_cast<uint32_t>(found + text.size());
+    if (found != std::string_view::npos) return static_cast<uint32_t>(found + text.size());
+    if (!fragment_) FailAt(source_, open, what + " is never closed");
+    reopen_ = reopen;
+    return size();
   }
 
   uint32_t Token(uint32_t i) {
@@ -261,12 +272,18 @@ class LatexReader {
       case '$': {
         uint32_t j;
         if (At(i + 1) == '$') {
-          j = Find(i + 2, "$$", i, "$$ (display math)");
+          j = Find(i + 2, "$$", i, "$$ (display math)", "$$");
         } else {
           j = i + 1;
           while (j < size() && bytes_[j] != '$') j += bytes_[j] == '\\' ? 2 : 1;
-          if (j >= size()) FailAt(source_, i, "$ (math) is never closed");
-          ++j;
+          if (j < size()) {
+            ++j;
+          } else if (fragment_) {
+            j = size();
+            reopen_ = "$";
+          } else {
+            FailAt(source_, i, "$ (math) is never closed");
+          }
         }
         build_.Object(i, j - i);
         return j;
@@ -315,6 +332,10 @@ class LatexReader {
   }
 
   uint32_t Close(uint32_t i) {
+    if (fragment_ && (frames_.empty() || frames_.back().type == Frame::kEnvironment)) {
+      build_.Mark(i, 1, Piece::kClosing);  // opened before the fragment
+      return i + 1;
+    }
     if (frames_.empty()) FailAt(source_, i, "this } closes no {");
     Frame frame = frames_.back();
     if (frame.type == Frame::kEnvironment) {
@@ -365,11 +386,19 @@ class LatexReader {
       uint32_t k = j + (At(j) == '*' ? 1 : 0);
       const char delimiter = At(k);
       if (k >= size() || IsLetter(delimiter) || IsBlank(delimiter)) {
-        FailAt(source_, i, "\\verb needs a delimiter, as in \\verb|text|");
+        if (!fragment_) FailAt(source_, i, "\\verb needs a delimiter, as in \\verb|text|");
+        build_.Object(i, j - i);
+        return j;
       }
       uint32_t end = k + 1;
       while (end < size() && bytes_[end] != delimiter && bytes_[end] != '\n') ++end;
-      if (At(end) != delimiter) FailAt(source_, i, "\\verb" + std::string(1, delimiter) + " is never closed on its line");
+      if (At(end) != delimiter) {
+        if (!fragment_) {
+          FailAt(source_, i, "\\verb" + std::string(1, delimiter) + " is never closed on its line");
+        }
+        build_.Object(i, end - i);
+        return end;
+      }
       build_.Object(i, end + 1 - i);
       return end + 1;
     }
@@ -433,12 +462,12 @@ class LatexReader {
   uint32_t Symbol(uint32_t i, char next) {
     switch (next) {
       case '(': {
-        const uint32_t end = Find(i + 2, "\\)", i, "\\( (math)");
+        const uint32_t end = Find(i + 2, "\\)", i, "\\( (math)", "\\(");
         build_.Object(i, end - i);
         return end;
       }
       case '[': {
-        const uint32_t end = Find(i + 2, "\\]", i, "\\[ (display math)");
+        const uint32_t end = Find(i + 2, "\\]", i, "\\[ (display math)", "\\[");
         build_.Object(i, end - i);
         return end;
       }
@@ -487,11 +516,20 @@ class LatexReader {
   uint32_t Environment(uint32_t i, uint32_t j, bool begin) {
     const uint32_t open = SkipSpaces(j);
     if (At(open) != '{') {
-      FailAt(source_, i, std::string(begin ? "\\begin" : "\\end") + " needs {name}");
+      if (!fragment_)
+        FailAt(source_, i, std::string(begin ? "\\begin" : "\\end") + " needs {name}");
+      build_.Mark(i, j - i);
+      return j;
     }
     const uint32_t name_end = GroupEnd(open);
     const std::string name(bytes_.substr(open + 1, name_end - open - 2));
-    if (!begin) {
+    if (!begin && fragment_) {
+      // What the fragment opened is closed here; the rest was opened before it.
+      const auto opened = std::find_if(frames_.rbegin(), frames_.rend(), [&](const Frame& frame) {
+        return frame.type == Frame::kEnvironment && frame.name == name;
+      });
+      if (opened != frames_.rend()) frames_.erase(std::prev(opened.base()), frames_.end());
+    } else if (!begin) {
       if (frames_.empty() || frames_.back().type != Frame::kEnvironment) {
         if (!frames_.empty()) {
           FailAt(source_, i, "\\end{" + name + "} while a { from line " +
@@ -505,6 +543,8 @@ class LatexReader {
                                "} of line " + std::to_string(LineOf(bytes_, frames_.back().offset)));
       }
       frames_.pop_back();
+    }
+    if (!begin) {
       build_.Break(i, 0);
       build_.Mark(i, name_end - i, Piece::kClosing);
       build_.Break(name_end, 0);
@@ -512,7 +552,8 @@ class LatexReader {
     }
     const TexEnvironment kind = rules_.Environment(name);
     if (kind != TexEnvironment::kProse) {
-      const uint32_t end = Find(name_end, "\\end{" + name + "}", i, "\\begin{" + name + "}");
+      const uint32_t end = Find(name_end, "\\end{" + name + "}", i, "\\begin{" + name + "}",
+                                "\\begin{" + name + "}");
       if (kind == TexEnvironment::kVerbatim) {
         build_.Break(i, 0);
         build_.Mark(i, end - i);
@@ -540,6 +581,8 @@ class LatexReader {
 
   SourceText& source_;
   std::string_view bytes_;
+  bool fragment_;                    // a piece of a larger source (ReaderSettings)
+  std::string reopen_;               // in a fragment: what reopens what it left open
   bool verbatim_arguments_ = false;  // no comments inside the arguments being read
   const TexRules& rules_;
   PieceBuilder build_;
@@ -549,13 +592,9 @@ class LatexReader {
 }  // namespace
 
 SourceText ReadLatex(std::string bytes, const std::string& name, const ReaderSettings& settings) {
-  SourceText source;
-  source.kind = SourceKind::kLatex;
-  source.name = name;
-  source.bytes = std::move(bytes);
-  CheckEncoding(source);
+  SourceText source = CheckedSource(SourceKind::kLatex, std::move(bytes), name);
   const TexRules rules(settings.tex_prose_commands);
-  LatexReader(source, rules).Read();
+  LatexReader(source, rules, settings.fragment).Read();
   return source;
 }
 

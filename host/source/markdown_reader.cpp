@@ -171,11 +171,7 @@ class MarkdownReader {
 }  // namespace
 
 SourceText ReadMarkdown(std::string bytes, const std::string& name) {
-  SourceText source;
-  source.kind = SourceKind::kMarkdown;
-  source.name = name;
-  source.bytes = std::move(bytes);
-  CheckEncoding(source);
+  SourceText source = CheckedSource(SourceKind::kMarkdown, std::move(bytes), name);
   MarkdownReader(source).Read();
   return source;
 }

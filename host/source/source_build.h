@@ -21,6 +21,10 @@ int LineOf(std::string_view bytes, size_t offset);
 // Checks the whole source once: valid UTF-8 and no NUL byte.
 void CheckEncoding(const SourceText& source);
 
+// A source of `kind` over `bytes`, its encoding checked: what every reader
+// starts from.
+SourceText CheckedSource(SourceKind kind, std::string bytes, const std::string& name);
+
 // The code point at bytes[pos] (valid UTF-8, already checked); its length in
 // `length`.
 char32_t CodePointAt(std::string_view bytes, size_t pos, uint32_t& length);

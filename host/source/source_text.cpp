@@ -9,17 +9,34 @@
 
 namespace wirsel::source {
 
-bool SourceKindFromName(std::string_view name, SourceKind& kind) {
-  if (name == "tex" || name == "latex") {
-    kind = SourceKind::kLatex;
-  } else if (name == "html" || name == "htm") {
-    kind = SourceKind::kHtml;
-  } else if (name == "markdown" || name == "md") {
-    kind = SourceKind::kMarkdown;
-  } else {
-    return false;
+namespace {
+
+// The names of each kind; "latex" names the format but is no file extension.
+struct KindName {
+  const char* name;
+  SourceKind kind;
+  bool extension;
+};
+constexpr KindName kKindNames[] = {
+    {"tex", SourceKind::kLatex, true},   {"latex", SourceKind::kLatex, false},
+    {"html", SourceKind::kHtml, true},   {"htm", SourceKind::kHtml, true},
+    {"md", SourceKind::kMarkdown, true}, {"markdown", SourceKind::kMarkdown, true},
+};
+
+bool FindKind(std::string_view name, bool extension, SourceKind& kind) {
+  for (const KindName& entry : kKindNames) {
+    if (name == entry.name && (entry.extension || !extension)) {
+      kind = entry.kind;
+      return true;
+    }
   }
-  return true;
+  return false;
+}
+
+}  // namespace
+
+bool SourceKindFromName(std::string_view name, SourceKind& kind) {
+  return FindKind(name, false, kind);
 }
 
 bool SourceKindOfPath(std::string_view path, SourceKind& kind) {
@@ -30,16 +47,7 @@ bool SourceKindOfPath(std::string_view path, SourceKind& kind) {
   }
   std::string extension(path.substr(dot + 1));
   for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  if (extension == "tex") {
-    kind = SourceKind::kLatex;
-  } else if (extension == "html" || extension == "htm") {
-    kind = SourceKind::kHtml;
-  } else if (extension == "md" || extension == "markdown") {
-    kind = SourceKind::kMarkdown;
-  } else {
-    return false;
-  }
-  return true;
+  return FindKind(extension, true, kind);
 }
 
 const char* SourceKindName(SourceKind kind) {
@@ -97,6 +105,7 @@ std::vector<ProseRun> ProseRuns(const SourceText& source) {
     }
     runs.back().text += piece.code;
     runs.back().offsets.push_back(piece.start);
+    runs.back().ends.push_back(piece.end());
   }
   if (runs.back().text.empty()) runs.pop_back();
   return runs;
@@ -106,7 +115,7 @@ SourceText ReadSource(SourceKind kind, std::string bytes, const std::string& nam
                       const ReaderSettings& settings) {
   switch (kind) {
     case SourceKind::kLatex: return ReadLatex(std::move(bytes), name, settings);
-    case SourceKind::kHtml: return ReadHtml(std::move(bytes), name);
+    case SourceKind::kHtml: return ReadHtml(std::move(bytes), name, settings);
     case SourceKind::kMarkdown: break;
   }
   return ReadMarkdown(std::move(bytes), name);
@@ -121,6 +130,15 @@ int LineOf(std::string_view bytes, size_t offset) {
 
 void FailAt(const SourceText& source, size_t offset, const std::string& reason) {
   throw io::IoError(source.name, LineOf(source.bytes, offset), reason);
+}
+
+SourceText CheckedSource(SourceKind kind, std::string bytes, const std::string& name) {
+  SourceText source;
+  source.kind = kind;
+  source.name = name;
+  source.bytes = std::move(bytes);
+  CheckEncoding(source);
+  return source;
 }
 
 void CheckEncoding(const SourceText& source) {
@@ -181,20 +199,16 @@ void PieceBuilder::MarkUpTo(uint32_t offset, Piece::Side side) {
 
 void PieceBuilder::Char(char32_t code, uint32_t start, uint32_t length) {
   MarkUpTo(start);
-  Piece piece;
-  piece.start = start;
-  piece.length = length;
   if (code >= 0x10000) {
-    piece.code = static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
-    Push(piece);
-    piece.start = start + length;
-    piece.length = 0;
-    piece.code = static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
-    Push(piece);
+    Push({.start = start,
+          .length = length,
+          .code = static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10))});
+    Push({.start = start + length,
+          .length = 0,
+          .code = static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF))});
     return;
   }
-  piece.code = static_cast<char16_t>(code);
-  Push(piece);
+  Push({.start = start, .length = length, .code = static_cast<char16_t>(code)});
 }
 
 namespace {
@@ -226,11 +240,7 @@ void PieceBuilder::Space(uint32_t start, uint32_t length) {
     Mark(start, length);
     return;
   }
-  Piece piece;
-  piece.start = start;
-  piece.length = length;
-  piece.code = u' ';
-  Push(piece);
+  Push({.start = start, .length = length, .code = u' '});
 }
 
 void PieceBuilder::Mark(uint32_t start, uint32_t length, Piece::Side side) {
@@ -255,22 +265,12 @@ void PieceBuilder::Mark(uint32_t start, uint32_t length, Piece::Side side) {
     covered_ = pieces.back().end();
     return;
   }
-  Piece piece;
-  piece.start = start;
-  piece.length = length;
-  piece.type = Piece::kMark;
-  piece.side = side;
-  Push(piece);
+  Push({.start = start, .length = length, .type = Piece::kMark, .side = side});
 }
 
 void PieceBuilder::Object(uint32_t start, uint32_t length) {
   MarkUpTo(start);
-  Piece piece;
-  piece.start = start;
-  piece.length = length;
-  piece.code = kObjectChar;
-  piece.type = Piece::kProtected;
-  Push(piece);
+  Push({.start = start, .length = length, .code = kObjectChar, .type = Piece::kProtected});
 }
 
 void PieceBuilder::Break(uint32_t start, uint32_t length) {
@@ -290,12 +290,7 @@ void PieceBuilder::Break(uint32_t start, uint32_t length) {
     covered_ = pieces.back().end();
     return;
   }
-  Piece piece;
-  piece.start = start;
-  piece.length = length;
-  piece.code = kBreakChar;
-  piece.type = Piece::kProtected;
-  Push(piece);
+  Push({.start = start, .length = length, .code = kBreakChar, .type = Piece::kProtected});
 }
 
 void PieceBuilder::Prose(uint32_t start, uint32_t end, bool blank_line_breaks, bool references) {

@@ -65,6 +65,10 @@ struct SourceText {
   std::string name;   // the file name, for messages and reports
   std::string bytes;  // the source as read
   std::vector<Piece> pieces;
+  // Read as a fragment: the markup that reopens what the bytes left open at
+  // their end ("$", "\\begin{verbatim}", "<!--", "<a href=\"x"), to put
+  // before the next fragment; empty when nothing is open.
+  std::string open_at_end;
 
   // The story characters: prose and protected pieces in order.
   std::u16string StoryText() const;
@@ -88,6 +92,7 @@ class LineIndex {
 struct ProseRun {
   std::u16string text;           // no paragraph end; U+FFFC for objects
   std::vector<uint32_t> offsets; // source byte offset of each character
+  std::vector<uint32_t> ends;    // and just past its source bytes
 };
 std::vector<ProseRun> ProseRuns(const SourceText& source);
 
@@ -96,6 +101,11 @@ struct ReaderSettings {
   // More LaTeX commands whose arguments are prose, as "name:spec" words
   // separated by spaces or commas (see latex_rules.h).
   std::string tex_prose_commands;
+  // The bytes are a piece of a larger source that an editor hands over (a
+  // line, a paragraph): what is open at the end ends there (see
+  // SourceText::open_at_end), and a "}" or "\\end{...}" that closes what the
+  // piece did not open is markup. Only bytes that are not UTF-8 still fail.
+  bool fragment = false;
 };
 
 // Reads a source. Throws io::IoError naming the file and line on bytes it
@@ -105,7 +115,8 @@ SourceText ReadSource(SourceKind kind, std::string bytes, const std::string& nam
                       const ReaderSettings& settings = {});
 SourceText ReadLatex(std::string bytes, const std::string& name, const ReaderSettings& settings);
 SourceText ReadMarkdown(std::string bytes, const std::string& name);
-SourceText ReadHtml(std::string bytes, const std::string& name);
+SourceText ReadHtml(std::string bytes, const std::string& name,
+                    const ReaderSettings& settings = {});
 
 // One story character after the passes.
 struct StoryChar {

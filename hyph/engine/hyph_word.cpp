@@ -21,12 +21,10 @@ void CopyOrEmpty(const char* word, char* out, size_t out_size) {
 
 // Looks the whole word up in a list; on a hit marks its positions (up to n)
 // in v.
-bool FindException(EngHandle list_block, const char* word, size_t n, uint8_t* v) {
+bool FindException(const uint8_t* list, const char* word, size_t n, uint8_t* v) {
   uint8_t codes[kExcMaxLetters];
   const size_t length = exc_word_codes(word, false, codes);
   if (length == 0) return false;
-  BlockLock lock(list_block);
-  const uint8_t* list = lock.bytes();
   const ExcPlace place = exc_list_place(list, codes, length);
   if (!place.found) return false;
   const uint8_t* entry = list + place.offset;
@@ -40,10 +38,8 @@ bool FindException(EngHandle list_block, const char* word, size_t n, uint8_t* v)
 // Applies every matching pattern: v[k] becomes the largest value that any
 // pattern gives the gap after letter k.
 void ApplyPatterns(const HyphState& s, const uint8_t* w, size_t n, uint8_t* v) {
-  BlockLock trie_lock(s.trie);
-  BlockLock ops_lock(s.ops);
-  const HyphNode* nodes = trie_lock.as<HyphNode>();
-  const HyphOp* ops = ops_lock.as<HyphOp>();
+  const HyphNode* nodes = s.nodes;
+  const HyphOp* ops = s.op_table;
   for (size_t start = 0; start <= n; ++start) {
     const HyphNode* node = &nodes[w[start]];
     if (node->code != w[start]) continue;
@@ -84,11 +80,14 @@ void hyph_word(HyphHandle engine, const char* word, char* out, size_t out_size,
   w[n + 2] = kEnd;
   std::memset(v, 0, n + 2);
   {
-    BlockLock lock(engine);
-    const HyphState& s = *lock.as<HyphState>();
-    const bool known = (consult_user_exceptions && s.user_exc &&
-                        FindException(s.user_exc, word, n, v)) ||
-                       (s.builtin_exc && FindException(s.builtin_exc, word, n, v));
+    const HyphState& s = *reinterpret_cast<const HyphState*>(eng_block_pinned(engine));
+    bool known = false;
+    if (consult_user_exceptions && s.user_exc) {
+      // The user list changes while the engine is open: locked per query.
+      const BlockLock user(s.user_exc);
+      known = FindException(user.bytes(), word, n, v);
+    }
+    if (!known && s.builtin_list) known = FindException(s.builtin_list, word, n, v);
     if (!known) ApplyPatterns(s, w, n, v);
   }
   const size_t left = n >= 5 && std::memcmp(w + 1, "wszcz", 5) == 0 ? 5 : 2;

@@ -26,6 +26,9 @@ constexpr uint16_t kDefaultUserId = 104;
 constexpr uint32_t kLargestPlainSize = 0xFFFFF;
 
 void FreeState(HyphState* s) {
+  if (s->nodes) eng_block_unlock(s->trie);
+  if (s->op_table) eng_block_unlock(s->ops);
+  if (s->builtin_list) eng_block_unlock(s->builtin_exc);
   eng_block_free(s->trie);
   eng_block_free(s->ops);
   eng_block_free(s->builtin_exc);
@@ -218,12 +221,20 @@ int hyph_open(const char* data_path, HyphHandle* engine) {
       else if (!PrepareList(s->builtin_exc)) result = kHyphBadBuiltin;
       else if (!PrepareList(s->user_exc)) result = kHyphBadDefaultUser;
     }
+    if (result == kHyphOk) {
+      s->nodes = reinterpret_cast<const HyphNode*>(eng_block_lock(s->trie));
+      s->op_table = reinterpret_cast<const HyphOp*>(eng_block_lock(s->ops));
+      s->builtin_list = eng_block_lock(s->builtin_exc);
+    }
     if (result != kHyphOk) FreeState(s);
   }
   if (result != kHyphOk) {
     eng_block_free(handle);
     return result;
   }
+  // The state stays in place while the engine is open, so that a query reads
+  // it without taking a lock.
+  eng_block_lock(handle);
   *engine = handle;
   return kHyphOk;
 }
@@ -257,6 +268,7 @@ void hyph_close(HyphHandle engine) {
     BlockLock lock(engine);
     FreeState(lock.as<HyphState>());
   }
+  eng_block_unlock(engine);  // pinned at open
   eng_block_free(engine);
 }
 

@@ -1,5 +1,5 @@
-// The engine's state record and the lock that every operation takes on it.
-// Internal to the engine's files.
+// The engine's state record and the lock that keeps a block in place while
+// it is read. Internal to the engine's files.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +29,11 @@ struct HyphState {
   EngHandle ops;
   EngHandle builtin_exc;
   EngHandle user_exc;  // block size == list length, terminator included
+  // The read-only tables stay locked from open to close, so that a query
+  // takes no lock on them; null until the engine has opened.
+  const HyphNode* nodes;
+  const HyphOp* op_table;
+  const uint8_t* builtin_list;
   int32_t enum_cursor;
   uint32_t node_count;
   uint32_t op_count;

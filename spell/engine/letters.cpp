@@ -46,12 +46,6 @@ int MapWord(const char* text, bool fold, uint8_t* out, size_t capacity) {
   return int(n);
 }
 
-size_t CodeLength(const uint8_t* codes, size_t limit) {
-  size_t n = 0;
-  while (n < limit && codes[n] != kEndCode) ++n;
-  return n;
-}
-
 bool CodesToText(const uint8_t* codes, char* out, size_t capacity) {
   size_t n = 0;
   for (; codes[n] != kEndCode; ++n) {

@@ -37,8 +37,6 @@ uint8_t LetterChar(uint8_t code);
 // (the end code not counted), or -1 when they and the end code do not fit in
 // `capacity` bytes (out then holds nothing usable).
 int MapWord(const char* text, bool fold, uint8_t* out, size_t capacity);
-// Number of codes before the end code (or before `limit`).
-size_t CodeLength(const uint8_t* codes, size_t limit);
 // Turns codes closed by kEndCode back into NUL-terminated Windows-1250 text;
 // false when `capacity` is too small.
 bool CodesToText(const uint8_t* codes, char* out, size_t capacity);

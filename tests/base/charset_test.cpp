@@ -117,24 +117,6 @@ TEST(CharsetConverter, OnlyTheRepertoireIsConverted) {
   EXPECT_EQ(from_plain.ConvertChar('a'), 'a');
 }
 
-TEST(CharsetConverter, SelectionRulesAndReset) {
-  CharsetConverter converter(7, -3);  // both out of range: "bez"
-  EXPECT_EQ(converter.SourceCharset(), kCharsetBez);
-  EXPECT_EQ(converter.TargetCharset(), kCharsetBez);
-  EXPECT_STREQ(CharsetConverter::Name(kCharsetIso), "iso");
-  EXPECT_STREQ(CharsetConverter::Name(9), "");
-  converter.SelectSourceCharset(kCharsetMac);
-  converter.SelectTargetCharset(kCharsetWin);
-  EXPECT_EQ(converter.ConvertChar(0x88), 0xB9);
-  converter.Reset();
-  EXPECT_EQ(converter.ConvertChar(0x88), 0x88);
-  EXPECT_EQ(converter.SourceCharset(), kCharsetNone);
-  converter.SelectSourceCharset(kCharsetMac);
-  EXPECT_EQ(converter.ConvertChar(0x88), 0x88);  // no target yet: identity
-  converter.SelectTargetCharset(kCharsetWin);
-  EXPECT_EQ(converter.ConvertChar(0x88), 0xB9);
-}
-
 TEST(CharsetConverter, StringFormsAndBounds) {
   CharsetConverter converter(kCharsetMac, kCharsetWin);
   char out[4] = "zz";

@@ -7,6 +7,7 @@
 #include <limits.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/ini.h"
@@ -212,22 +213,8 @@ TEST_F(LocateSettings, NoUserFolderMeansNotFound) {
   EXPECT_EQ(LocateSettingsFile("Wirsel13.ini", path, sizeof path), kProfileFileNotFound);
 }
 
-}  // namespace
-
-namespace {
-
-class ProfileFile : public testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(SetProfileTarget(file_.c_str(), "1Typografia")); }
-  void TearDown() override {
-    FlushProfile();
-    SetProfileTarget("", "");
-  }
-  TempDir dir_;
-  std::string file_ = dir_ / "Wirsel13.ini";
-};
-
-TEST_F(ProfileFile, BatchWritesTheFileOnceWithEveryKey) {
+TEST_F(Profile, BatchWritesTheFileOnceWithEveryKey) {
+  std::filesystem::remove(file_);
   BeginProfileBatch();
   EXPECT_TRUE(WriteProfileInt("2Cudzyslow", 1));
   EXPECT_TRUE(WriteProfileString("11Znaki", ".,;"));
@@ -237,7 +224,7 @@ TEST_F(ProfileFile, BatchWritesTheFileOnceWithEveryKey) {
   EXPECT_EQ(ReadFile(file_), "[1Typografia]\r\n2Cudzyslow=1\r\n11Znaki=.,;\r\n");
 }
 
-TEST_F(ProfileFile, BatchThatCannotBeWrittenLeavesTheOldFile) {
+TEST_F(Profile, BatchThatCannotBeWrittenLeavesTheOldFile) {
   WriteFile(file_, "[1Typografia]\n2Cudzyslow=0\n");
   ScopedEnv env("WIRSEL_READONLY_DIRS", dir_.path().c_str());
   BeginProfileBatch();
@@ -247,7 +234,7 @@ TEST_F(ProfileFile, BatchThatCannotBeWrittenLeavesTheOldFile) {
   EXPECT_EQ(ReadFile(file_), "[1Typografia]\n2Cudzyslow=0\n");
 }
 
-TEST_F(ProfileFile, ValuesAreUtf8OnDiskAndWindows1250InMemory) {
+TEST_F(Profile, ValuesAreUtf8OnDiskAndWindows1250InMemory) {
   // "ząb" as the plug-in holds it.
   ASSERT_TRUE(WriteProfileString("18nbspAfterWords", "z\xB9" "b"));
   EXPECT_EQ(ReadFile(file_), "[1Typografia]\r\n18nbspAfterWords=z\xC4\x85" "b\r\n");
@@ -256,7 +243,7 @@ TEST_F(ProfileFile, ValuesAreUtf8OnDiskAndWindows1250InMemory) {
   EXPECT_STREQ(out, "z\xB9" "b");
 }
 
-TEST_F(ProfileFile, EarlierWindows1250FileIsReadAndTurnedIntoUtf8) {
+TEST_F(Profile, EarlierWindows1250FileIsReadAndTurnedIntoUtf8) {
   WriteFile(file_, "[1Typografia]\n18nbspAfterWords=w z \xBF" "e\n");
   char out[16];
   ReadProfileString("18nbspAfterWords", "", out, sizeof out);

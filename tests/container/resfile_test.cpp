@@ -3,43 +3,29 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "container/raw_file.h"
 #include "container/resource_file.h"
+#include "tests/platform/tempdir.h"
 #include "tools/container/container_writer.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 class ResFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("wirsel_resfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    res_close_file(handle_);
-    fs::remove_all(dir_);
-  }
-
+  void TearDown() override { res_close_file(handle_); }
   std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
-    const std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return path;
+    testutil::WriteFile(dir_ / name, std::string(bytes.begin(), bytes.end()));
+    return dir_ / name;
   }
   int Open(const std::vector<uint8_t>& bytes) {
     handle_ = res_open_file(Write("c.dat", bytes).c_str());
     return handle_;
   }
 
-  fs::path dir_;
+  testutil::TempDir dir_;
   int handle_ = -1;
 };
 
@@ -224,8 +210,9 @@ TEST_F(ResFile, DataPartIsFoundThroughTheHeader) {
 }
 
 TEST(EngFile, ChunkAboveTheLimitIsRefusedAsNothingRead) {
-  const std::string path = (fs::temp_directory_path() / "wirsel_chunk.bin").string();
-  std::ofstream(path, std::ios::binary) << std::string(70000, 'x');
+  testutil::TempDir dir;
+  const std::string path = dir / "chunk.bin";
+  testutil::WriteFile(path, std::string(70000, 'x'));
   const uint16_t h = eng_file_open(path.c_str(), kOpenRead);
   ASSERT_LT(h, kEngBadHandle);
   std::vector<uint8_t> buf(70000, 0);
@@ -241,17 +228,6 @@ TEST(EngFile, ChunkAboveTheLimitIsRefusedAsNothingRead) {
   EXPECT_EQ(length, 10u) << "the length query moved the file position";
   EXPECT_EQ(eng_file_close(h), 0);
   EXPECT_EQ(eng_file_close(h), 1);
-  fs::remove(path);
-}
-
-TEST(EngFile, SwapReversesInPlace) {
-  uint8_t v[4] = {1, 2, 3, 4};
-  eng_swap_bytes(v, 4);
-  EXPECT_EQ(v[0], 4);
-  EXPECT_EQ(v[3], 1);
-  eng_swap_bytes(v, 2);
-  EXPECT_EQ(v[0], 3);
-  EXPECT_EQ(v[1], 4);
 }
 
 }  // namespace

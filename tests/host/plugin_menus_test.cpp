@@ -37,10 +37,8 @@ class PluginMenus : public testing::TestWithParam<MenuCase> {};
 
 TEST_P(PluginMenus, MatchGolden) {
   std::vector<std::string> args = {"menus"};
-  for (const std::string& arg : GetParam().args) {
-    args.push_back(arg[0] == '@' ? DataPath(arg.substr(1)) : arg);
-  }
-  const WirselRun run = RunWirsel("", args);
+  args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+  const WirselRun run = HostFolder().Run(args);
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string golden = DataPath(std::string(GetParam().golden) + ".expected");
   if (std::getenv("WIRSEL_REGENERATE_GOLDEN")) {
@@ -55,14 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Situations, PluginMenus, testing::ValuesIn(kCases),
                          });
 
 TEST(RealPlugin, VersionNamesThePlugin) {
-  const WirselRun run = RunWirsel("", {"--version"});
+  const WirselRun run = HostFolder().Run({"--version"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_THAT(run.out, testing::HasSubstr("Wirsel13.so: "));
-}
-
-TEST(RealPlugin, TextRoundTripWithoutItems) {
-  const std::string path = DataPath("round_trip_polish.txt");
-  const WirselRun run = RunWirsel("", {"run", path});
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, ReadBytes(path));
 }

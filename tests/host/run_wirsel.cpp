@@ -84,3 +84,39 @@ WirselRun RunWirsel(const std::string& host, const std::vector<std::string>& arg
   std::filesystem::remove_all(folder);
   return run;
 }
+
+HostFolder::HostFolder(const std::string& ini, const std::string& son_dic) : folder_(TempFolder()) {
+  namespace fs = std::filesystem;
+  const fs::path real = fs::path(REAL_HOST) / "XTensions";
+  fs::create_directory(xtensions());
+  // A copy: the plug-in finds its data files and writes its own beside the
+  // file it was loaded from, with links resolved.
+  fs::copy_file(real / "Wirsel13.so", File("Wirsel13.so"));
+  if (fs::exists(real / "PLHYPH.DAT")) fs::copy_file(real / "PLHYPH.DAT", File("PLHYPH.DAT"));
+  if (!son_dic.empty()) {
+    fs::copy_file(son_dic, File("son.dic"));
+  } else if (fs::exists(real / "son.dic")) {
+    fs::create_symlink(real / "son.dic", File("son.dic"));
+  }
+  if (!ini.empty()) Put("Wirsel13.ini", ini);
+}
+
+HostFolder::~HostFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(folder_, ignored);
+}
+
+void HostFolder::Put(const std::string& name, const std::string& bytes) const {
+  std::ofstream(File(name), std::ios::binary) << bytes;
+}
+
+WirselRun HostFolder::Run(std::vector<std::string> args,
+                          const std::map<std::string, std::string>& extra_env) const {
+  for (std::string& arg : args) {
+    if (!arg.empty() && arg[0] == '@') arg = DataPath(arg.substr(1));
+  }
+  std::map<std::string, std::string> env = {{"WIRSEL_HOST_DIR", folder_},
+                                            {"XDG_DATA_HOME", folder_ + "/data"}};
+  for (const auto& [key, value] : extra_env) env[key] = value;
+  return RunWirsel("", args, env);
+}

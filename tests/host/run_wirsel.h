@@ -26,3 +26,30 @@ std::string ReadBytes(const std::string& path);
 std::string TempFolder();
 // Writes bytes into a new file of a temporary folder; answers its path.
 std::string WriteTemp(const std::string& name, const std::string& bytes);
+
+// A host folder of its own for runs of the real `wirsel`: XTensions holds a
+// copy of the built plug-in and PLHYPH.DAT, a link to the shipped son.dic (or
+// a copy of the son.dic given) and the settings file given; the per-user data
+// folder lies beside it. Removed with everything in it.
+class HostFolder {
+ public:
+  explicit HostFolder(const std::string& ini = "", const std::string& son_dic = "");
+  ~HostFolder();
+  HostFolder(const HostFolder&) = delete;
+  HostFolder& operator=(const HostFolder&) = delete;
+
+  const std::string& folder() const { return folder_; }
+  std::string xtensions() const { return folder_ + "/XTensions"; }
+  std::string File(const std::string& name) const { return xtensions() + "/" + name; }
+  // The per-user data folder of the plug-in (XDG_DATA_HOME/Wirsel13).
+  std::string user_folder() const { return folder_ + "/data/Wirsel13"; }
+  void Put(const std::string& name, const std::string& bytes) const;
+
+  // Runs `wirsel` with this host folder and per-user folder; "@NAME" in an
+  // argument is DataPath(NAME), `extra_env` adds or overrides variables.
+  WirselRun Run(std::vector<std::string> args,
+                const std::map<std::string, std::string>& extra_env = {}) const;
+
+ private:
+  std::string folder_;
+};

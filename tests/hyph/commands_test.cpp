@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "host_case.h"
+#include "run_wirsel.h"
 
 using testing::HasSubstr;
 using testing::Not;
@@ -15,7 +15,7 @@ using testing::Not;
 namespace {
 
 // Runs `command` on the data file `input` and answers the document written.
-std::string Apply(const HostCase& host, const std::string& command, const std::string& input,
+std::string Apply(const HostFolder& host, const std::string& command, const std::string& input,
                   const std::string& output) {
   const WirselRun run = host.Run({command, input, "-o", output});
   EXPECT_EQ(run.status, 0) << run.err;
@@ -28,7 +28,7 @@ const char* const kInputs[] = {"polish_words.txt", "hard_hyphen.txt", "misplaced
 }  // namespace
 
 TEST(Hyphenate, SecondRunChangesNothing) {
-  HostCase host;
+  HostFolder host;
   const std::string folder = TempFolder();
   for (const std::string input : kInputs) {
     const std::string ext = std::filesystem::path(input).extension().string();
@@ -41,7 +41,7 @@ TEST(Hyphenate, SecondRunChangesNothing) {
 }
 
 TEST(Dehyphenate, UndoesHyphenateOnPlainText) {
-  HostCase host;
+  HostFolder host;
   const std::string folder = TempFolder();
   for (const std::string input : {"polish_words.txt", "hard_hyphen.txt", "three_words.txt"}) {
     Apply(host, "hyphenate", DataPath(input), folder + "/h.txt");
@@ -52,7 +52,7 @@ TEST(Dehyphenate, UndoesHyphenateOnPlainText) {
 }
 
 TEST(Preferences, OkStoresEveryKeyAndKeepsShortcuts) {
-  HostCase host;
+  HostFolder host;
   host.Put("Wirsel13.ini", "[1Dzielenie]\n8WstawSkrot=Ctrl+H\n");
   const std::string script = WriteTemp("prefs.dialogs",
                                        "dialog \"Hyphenation Preferences\"\n"
@@ -73,7 +73,7 @@ TEST(Preferences, OkStoresEveryKeyAndKeepsShortcuts) {
 }
 
 TEST(Preferences, CancelKeepsAnExceptionAddedInTheEditor) {
-  HostCase host;
+  HostFolder host;
   const std::string script = WriteTemp("exceptions.dialogs",
                                        "dialog \"Hyphenation Preferences\"\n"
                                        "uncheck \"Use Typography First\"\n"
@@ -104,17 +104,19 @@ TEST(Preferences, CancelKeepsAnExceptionAddedInTheEditor) {
 }
 
 TEST(UserFile, MissingOneIsCreatedFromTheDefaultList) {
-  HostCase host;
+  HostFolder host;
   const WirselRun run = host.Run({"menus"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ReadBytes(host.File("PLHYPH.USR")), std::string("\x01\0\0\0\0", 5));
 }
 
+// Every kind of damage, and cut files whose whole entries stay in use, are
+// in engine/exceptions_test.cpp.
 TEST(UserFile, DamagedOneIsReportedOnceAndLeftAlone) {
   // A huge size field, and a list without its terminating zero.
   for (const std::string& bytes :
        {std::string("\xFF\xFF\xFF\xFF", 4), std::string("\x08\0\0\0\x08\x03kot\0\x02\0", 12)}) {
-    HostCase host;
+    HostFolder host;
     host.Put("PLHYPH.USR", bytes);
     const WirselRun run = host.Run({"hyphenate", "@three_words.txt"});
     ASSERT_EQ(run.status, 2) << run.err;  // after the alert
@@ -125,18 +127,8 @@ TEST(UserFile, DamagedOneIsReportedOnceAndLeftAlone) {
   }
 }
 
-TEST(UserFile, CutOneKeepsItsWholeEntriesAndIsNotRewritten) {
-  HostCase host;
-  const std::string cut("\x10\0\0\0\x0D\x08kontrast\0\x05\0\x08\x03", 19);
-  host.Put("PLHYPH.USR", cut);
-  const WirselRun run = host.Run({"hyphenate", "@three_words.txt"});
-  ASSERT_EQ(run.status, 2) << run.err;  // after the alert
-  EXPECT_THAT(run.out, HasSubstr("kontr\u00ADast"));
-  EXPECT_EQ(ReadBytes(host.File("PLHYPH.USR")), cut);
-}
-
 TEST(DataFile, MissingOneStopsTheCommandsWithAnAlert) {
-  HostCase host;
+  HostFolder host;
   std::filesystem::remove(host.File("PLHYPH.DAT"));
   WirselRun run = host.Run({"hyphenate", "@three_words.txt"});
   ASSERT_EQ(run.status, 2) << run.err;  // after the alert
@@ -155,7 +147,7 @@ TEST(DataFile, MissingOneStopsTheCommandsWithAnAlert) {
 }
 
 TEST(Polish, MenuTitlesAndDialogsInPolish) {
-  HostCase host;
+  HostFolder host;
   const std::string script = WriteTemp("sugg.dialogs",
                                        "dialog \"Sugerowanie dzielenia\"\n"
                                        "expect \"Bez wyjątków dzielenia:\"\n"
@@ -167,7 +159,7 @@ TEST(Polish, MenuTitlesAndDialogsInPolish) {
 }
 
 TEST(LongWords, AreCappedRefusedOrCutNeverOverrun) {
-  HostCase host;
+  HostFolder host;
   std::string word;
   for (int i = 0; i < 250; ++i) word += "kota";
   const std::string path = WriteTemp("long.txt", "Dziewczyna " + word + " kontrast\n");

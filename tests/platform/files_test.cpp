@@ -1,4 +1,6 @@
-// Files: existence, the writability probe, read-only bits, atomic copies, paths.
+// Files: existence, the writability probe, read-only bits, copies that fail
+// half way, paths. Copying settings and moving files out of a read-only
+// folder are in tests/shell/settings_test.cpp.
 #include "platform/files.h"
 
 #include <errno.h>
@@ -50,7 +52,7 @@ TEST(FolderWritable, ProbeLeavesNothingAndSparesUserFiles) {
   for (const std::string& name : before) EXPECT_EQ(ReadFile(dir / name), "user") << name;
 }
 
-TEST(FolderWritable, EmptyFolderMeansTheCurrentOne) {
+TEST(FolderWritable, EmptyFolderIsTheCurrentOneAndFilesAreNone) {
   TempDir dir;
   char old[PATH_MAX];
   ASSERT_NE(getcwd(old, sizeof old), nullptr);
@@ -62,10 +64,6 @@ TEST(FolderWritable, EmptyFolderMeansTheCurrentOne) {
   }
   ASSERT_EQ(chdir(old), 0);
   EXPECT_TRUE(dir.List().empty());
-}
-
-TEST(FolderWritable, MissingFoldersAndFilesAreNotWritable) {
-  TempDir dir;
   WriteFile(dir / "file", "x");
   EXPECT_FALSE(platform::FolderWritable((dir / "missing").c_str()));
   EXPECT_FALSE(platform::FolderWritable((dir / "file").c_str()));
@@ -87,14 +85,6 @@ TEST(FolderWritable, EnvironmentListMarksFoldersReadOnly) {
   EXPECT_TRUE(a.List().empty());
 }
 
-TEST(FolderWritable, PermissionBitsCountForOrdinaryUsers) {
-  if (geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";
-  TempDir dir;
-  chmod(dir.path().c_str(), 0500);
-  EXPECT_FALSE(platform::FolderWritable(dir.path().c_str()));
-  chmod(dir.path().c_str(), 0700);
-}
-
 TEST(ReadOnly, ClearingAddsOwnerWriteAndKeepsTheRest) {
   TempDir dir;
   std::string file = dir / "user.dic";
@@ -109,16 +99,6 @@ TEST(ReadOnly, ClearingAddsOwnerWriteAndKeepsTheRest) {
   EXPECT_EQ(ModeOf(file), 0640u);
   platform::ClearReadOnly((dir / "missing").c_str());
   EXPECT_FALSE(platform::FileReadOnly((dir / "missing").c_str()));
-}
-
-TEST(CopyFileOver, ReplacesTheDestinationWhole) {
-  TempDir dir;
-  std::string data(200000, 'q');
-  WriteFile(dir / "src", data);
-  WriteFile(dir / "dst", "old");
-  ASSERT_EQ(platform::CopyFileOver((dir / "src").c_str(), (dir / "dst").c_str()), 0);
-  EXPECT_EQ(ReadFile(dir / "dst"), data);
-  EXPECT_EQ(dir.List(), (std::set<std::string>{"src", "dst"}));
 }
 
 TEST(CopyFileOver, FailureHalfWayLeavesTheOldDestination) {
@@ -143,17 +123,6 @@ TEST(CopyFileOver, BadSourcesChangeNothing) {
   EXPECT_EQ(dir.List(), (std::set<std::string>{"folder", "dst"}));
 }
 
-TEST(CopyFileNew, NeverReplacesAnExistingFile) {
-  TempDir dir;
-  WriteFile(dir / "src", "new");
-  WriteFile(dir / "dst", "user words");
-  EXPECT_EQ(platform::CopyFileNew((dir / "src").c_str(), (dir / "dst").c_str()), EEXIST);
-  EXPECT_EQ(ReadFile(dir / "dst"), "user words");
-  ASSERT_EQ(platform::CopyFileNew((dir / "src").c_str(), (dir / "fresh").c_str()), 0);
-  EXPECT_EQ(ReadFile(dir / "fresh"), "new");
-  EXPECT_EQ(dir.List(), (std::set<std::string>{"src", "dst", "fresh"}));
-}
-
 TEST(CopyFileNew, FailureHalfWayLeavesNoFile) {
   TempDir dir;
   WriteFile(dir / "src", std::string(100000, 'n'));
@@ -162,14 +131,6 @@ TEST(CopyFileNew, FailureHalfWayLeavesNoFile) {
   platform::FailWritesAfter(-1);
   EXPECT_EQ(error, ENOSPC);
   EXPECT_EQ(dir.List(), (std::set<std::string>{"src"}));
-}
-
-TEST(RemoveFile, ReportsErrors) {
-  TempDir dir;
-  WriteFile(dir / "a", "x");
-  EXPECT_EQ(platform::RemoveFile((dir / "a").c_str()), 0);
-  EXPECT_EQ(platform::RemoveFile((dir / "a").c_str()), ENOENT);
-  EXPECT_EQ(platform::RemoveFile(""), ENOENT);
 }
 
 TEST(PathJoin, InsertsOneSeparatorAndNeverTruncates) {

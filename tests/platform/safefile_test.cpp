@@ -1,7 +1,7 @@
-// The one writer: regular files replaced whole with their mode, links
-// followed (also dangling ones), FIFOs written directly, temporaries that
-// never outlive a failure or a killed writer, the fault switch, the output
-// check and the update lock.
+// The one writer where the command-line tests (tests/files) do not reach:
+// dangling links and loops, FIFOs written directly, stale temporaries of
+// killed writers, how the fault switch counts, the output check and the
+// update lock.
 #include "platform/safe_file.h"
 
 #include <errno.h>
@@ -25,25 +25,6 @@ using testutil::WriteFile;
 
 int Write(const std::string& path, const std::string& bytes, unsigned mode = 0666) {
   return platform::WriteFileReplacing(path.c_str(), bytes.data(), bytes.size(), mode);
-}
-
-mode_t ModeOf(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
-TEST(WriteFileReplacing, RegularFileIsReplacedWithItsModeAndNewOnesTakeTheUmask) {
-  TempDir dir;
-  WriteFile(dir / "doc", "old");
-  chmod((dir / "doc").c_str(), 0604);
-  ASSERT_EQ(Write(dir / "doc", "new text"), 0);
-  EXPECT_EQ(ReadFile(dir / "doc"), "new text");
-  EXPECT_EQ(ModeOf(dir / "doc"), 0604u);
-  const mode_t old_mask = umask(027);
-  ASSERT_EQ(Write(dir / "fresh", "x", platform::kNewUserFileMode), 0);
-  umask(old_mask);
-  EXPECT_EQ(ModeOf(dir / "fresh"), 0640u);
-  EXPECT_EQ(dir.List(), (std::set<std::string>{"doc", "fresh"}));
 }
 
 TEST(WriteFileReplacing, LinksAreFollowedEvenWhenDangling) {
@@ -78,17 +59,9 @@ TEST(WriteFileReplacing, FifoIsWrittenDirectlyNeverReplaced) {
   EXPECT_EQ(Write(dir.path(), "x"), EISDIR);
 }
 
-TEST(WriteFileReplacing, EveryInjectedFaultKeepsTheOldFileAndLeavesNoTemporary) {
+// Every writer under each fault is in tests/files/faults_test.cpp.
+TEST(WriteFileReplacing, FaultSwitchCountsCallsAndIgnoresWhatItCannotRead) {
   TempDir dir;
-  WriteFile(dir / "doc", "old");
-  for (const char* spec : {"write:1:ENOSPC", "sync:1:EIO", "rename:1:EIO"}) {
-    platform::SetFaultSwitch(spec);
-    const int error = Write(dir / "doc", std::string(100000, 'n'));
-    platform::SetFaultSwitch(nullptr);
-    EXPECT_EQ(error, spec[0] == 'w' ? ENOSPC : EIO) << spec;
-    EXPECT_EQ(ReadFile(dir / "doc"), "old") << spec;
-    EXPECT_EQ(dir.List(), (std::set<std::string>{"doc"})) << spec;
-  }
   platform::SetFaultSwitch("write:2:EIO");
   EXPECT_EQ(Write(dir / "doc", "first"), 0);
   EXPECT_EQ(Write(dir / "doc", "second"), EIO);
@@ -123,18 +96,6 @@ TEST(CheckWritable, SaysWhyBeforeAnyWork) {
   EXPECT_EQ(platform::CheckWritable((dir / "file/new").c_str()), ENOTDIR);
   EXPECT_EQ(platform::CheckWritable(dir.path().c_str()), EISDIR);
   EXPECT_EQ(platform::CheckWritable("/dev/null"), 0);
-}
-
-TEST(SameFile, FollowsLinksAndHardLinks) {
-  TempDir dir;
-  WriteFile(dir / "a", "x");
-  WriteFile(dir / "b", "x");
-  ASSERT_EQ(link((dir / "a").c_str(), (dir / "hard").c_str()), 0);
-  ASSERT_EQ(symlink("a", (dir / "soft").c_str()), 0);
-  EXPECT_TRUE(platform::SameFile((dir / "a").c_str(), (dir / "hard").c_str()));
-  EXPECT_TRUE(platform::SameFile((dir / "./soft").c_str(), (dir / "a").c_str()));
-  EXPECT_FALSE(platform::SameFile((dir / "a").c_str(), (dir / "b").c_str()));
-  EXPECT_FALSE(platform::SameFile((dir / "a").c_str(), (dir / "missing").c_str()));
 }
 
 TEST(LockForUpdate, SecondProcessWaitsUntilTheFirstUnlocks) {

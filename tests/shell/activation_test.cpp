@@ -76,6 +76,7 @@ TEST_F(ActivationTest, OtherInterfaceVersionOrMissingSuiteLeavesThePluginInert) 
   Host().version_minor = 202;
   EXPECT_EQ(StartPlugin(), XT_REFUSED);
   EXPECT_TRUE(Host().callbacks.empty());
+  EXPECT_EQ(Host().shutdown(&Host().registration), 0);  // shutting down after it is harmless
   StopPlugin();
 
   ResetFakeHost();
@@ -83,12 +84,6 @@ TEST_F(ActivationTest, OtherInterfaceVersionOrMissingSuiteLeavesThePluginInert) 
   EXPECT_EQ(StartPlugin(), XT_REFUSED);
   EXPECT_TRUE(Host().callbacks.empty());
   EXPECT_FALSE(HostSuitesBound());
-}
-
-TEST_F(ActivationTest, HostKindOfTheQcdHost) {
-  Host().info.product_id = 2;
-  ASSERT_EQ(StartPlugin(), 0);
-  EXPECT_STREQ(gShell->GetHostTag(), "QCDWIN4");
 }
 
 TEST_F(ActivationTest, ForwardsToModulesInFixedOrder) {
@@ -107,17 +102,6 @@ TEST_F(ActivationTest, ForwardsToModulesInFixedOrder) {
       "typo command"};
   EXPECT_EQ(gCalls, expected);
   EXPECT_EQ(gShell->InterfaceLanguage(), 42);
-}
-
-TEST_F(ActivationTest, InstallMenusReadsTheHostLanguage) {
-  Host().language = 42;
-  ASSERT_EQ(StartPlugin(), 0);
-  SendMenuCallback(XT_CB_INSTALL_MENUS);
-  EXPECT_EQ(gShell->InterfaceLanguage(), 42);
-  ASSERT_EQ(Host().menus.size(), 3u);
-  EXPECT_EQ(Utf8OfWin1250(Host().menus[0].title), "Dzielenie wyrazów PL");
-  EXPECT_EQ(Utf8OfWin1250(Host().menus[1].title), "Sprawdzanie pisowni PL");
-  EXPECT_EQ(Utf8OfWin1250(Host().menus[2].title), "Typografia");
 }
 
 TEST_F(ActivationTest, CallbacksWithoutAShellDoNothing) {
@@ -160,12 +144,6 @@ TEST_F(ActivationTest, ClosingDestroysRegisteredDialogsAndAboutIsMadeAgain) {
   SendMenuCallback(XT_CB_MENU_SELECT, gHyphXT->about_item);
   EXPECT_NE(gAboutDialog, nullptr);
   EXPECT_EQ(Host().dialogs.size(), 2u);
-}
-
-TEST_F(ActivationTest, ShutdownAfterFailedStartupIsHarmless) {
-  Host().version_minor = 1;
-  EXPECT_EQ(StartPlugin(), XT_REFUSED);
-  EXPECT_EQ(Host().shutdown(&Host().registration), 0);
 }
 
 class OwningDialog : public XT40xdlog {
@@ -211,26 +189,15 @@ class WantedSetTest : public PluginTest {};
 
 const ShellEntries kEntries{StartupCallback, ShutdownCallback, GenericCallback};
 
-TEST_F(WantedSetTest, IdsAtOrAboveTheLimitAreNeverWanted) {
+// Values past the shell's fixed tables are refused, never written past them.
+TEST_F(WantedSetTest, IdsCreatorAndDialogsPastTheTablesAreRefused) {
   WirselXT shell(kEntries);
-  shell.SetWanted(1407, true);
-  EXPECT_TRUE(shell.IsWanted(1407));
-  shell.SetWanted(1408, true);
-  EXPECT_FALSE(shell.IsWanted(1408));
-  shell.SetWanted(static_cast<uint32_t>(-1), true);
-  EXPECT_FALSE(shell.IsWanted(static_cast<uint32_t>(-1)));
-  EXPECT_FALSE(shell.IsWanted(10));
-  EXPECT_TRUE(shell.IsWanted(618));
-  shell.SetWanted(618, false);
-  EXPECT_FALSE(shell.IsWanted(618));
-}
-
-TEST_F(WantedSetTest, CreatorCodeAndDialogSlots) {
-  WirselXT shell(kEntries);
-  shell.SetCreator("ABCDEFGHIJKL");  // 12 characters: refused
+  for (const uint32_t id : {1408u, 0xFFFFFFFFu}) {
+    shell.SetWanted(id, true);
+    EXPECT_FALSE(shell.IsWanted(id));
+  }
+  shell.SetCreator("ABCDEFGHIJKL");  // 12 characters
   EXPECT_STREQ(shell.GetCreator(nullptr, 0), "WSLr");
-  shell.SetCreator("ABCDEFGHIJK");
-  EXPECT_STREQ(shell.GetCreator(nullptr, 0), "ABCDEFGHIJK");
 
   std::vector<CShellAboutDialog*> dialogs;
   for (int i = 0; i < kDialogSlots + 1; ++i) dialogs.push_back(new CShellAboutDialog);
@@ -253,17 +220,6 @@ TEST_F(WantedSetTest, LongProductNamesAreCutNotOverrun) {
   EXPECT_EQ(std::string(shell.LogFilePath()), host_dir + "MyWinTool.log");
   char small[4];
   EXPECT_STREQ(shell.GetProductName(small, sizeof small), "MyW");
-}
-
-TEST_F(WantedSetTest, LivenessMarker) {
-  EXPECT_FALSE(XT40Root::IsValid(nullptr));
-  alignas(WirselXT) unsigned char storage[sizeof(WirselXT)];
-  auto* shell = new (storage) WirselXT(kEntries);
-  EXPECT_TRUE(XT40Root::IsValid(shell));
-  EXPECT_EQ(gShell, shell);
-  shell->~WirselXT();
-  EXPECT_FALSE(XT40Root::IsValid(reinterpret_cast<XT40Root*>(storage)));
-  EXPECT_EQ(gShell, nullptr);
 }
 
 }  // namespace

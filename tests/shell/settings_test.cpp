@@ -147,17 +147,6 @@ TEST_F(WritablePathTest, MovesAFileOutOfAReadOnlyFolderOnce) {
   EXPECT_EQ(ReadFile(path), "changed");
 }
 
-TEST_F(WritablePathTest, WritableFolderLeavesThePathAndNoProbe) {
-  ASSERT_EQ(StartPlugin(), 0);
-  const std::string file = xtensions + "/user.dic";
-  WriteFile(file, "words");
-  char path[kPathSize];
-  std::snprintf(path, sizeof path, "%s", file.c_str());
-  EXPECT_EQ(MakeWritablePath(path, sizeof path), 0);
-  EXPECT_EQ(std::string(path), file);
-  EXPECT_TRUE(NoProbeLeft(xtensions));
-}
-
 TEST_F(WritablePathTest, ExistingUserCopyIsNotOverwrittenAndOldFileStays) {
   ASSERT_EQ(StartPlugin(), 0);
   const std::string old_path = xtensions + "/user.dic";

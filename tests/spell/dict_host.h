@@ -1,6 +1,5 @@
-// A host folder of its own for each spell-check test: the plug-in, the small
-// test son.dic and the hyphenation data in its XTensions folder, optionally a
-// settings file, and a per-user data folder beside it.
+// A host folder of its own for each spell-check test (run_wirsel.h) with the
+// small test son.dic compiled from tests/spell/data.
 #pragma once
 
 #include <string>
@@ -8,26 +7,10 @@
 
 #include "run_wirsel.h"
 
-class DictHost {
+class DictHost : public HostFolder {
  public:
   // `ini`: the settings file's text ("" for none).
-  explicit DictHost(const std::string& ini = "");
-  ~DictHost();
-  DictHost(const DictHost&) = delete;
-  DictHost& operator=(const DictHost&) = delete;
-
-  const std::string& folder() const { return folder_; }
-  std::string xtensions() const { return folder_ + "/XTensions"; }
-  // The per-user data folder of the plug-in (XDG_DATA_HOME/Wirsel13).
-  std::string user_folder() const { return folder_ + "/data/Wirsel13"; }
-
-  // Runs `wirsel` with this host folder and per-user folder; `extra_env` adds
-  // or overrides variables.
-  WirselRun Run(const std::vector<std::string>& args,
-                const std::map<std::string, std::string>& extra_env = {}) const;
-
- private:
-  std::string folder_;
+  explicit DictHost(const std::string& ini = "") : HostFolder(ini, DICT_SON) {}
 };
 
 // The words of a user dictionary file, in its order; empty when it does not

@@ -1,5 +1,6 @@
-// The character bridge between host stories and 8-bit text, the text-target
-// rule, the box walk and the scopes that close what they open.
+// The character bridge between host stories and 8-bit text, the box walk and
+// the scopes that close what they open (the text-target rule shows in the
+// host's menu golden files, tests/host/data/menus_*.expected).
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -121,28 +122,6 @@ TEST_F(StoryTextTest, DeleteAndSelectionOnTextBoxesOnly) {
   EXPECT_EQ(length, 0);
   Host().current = 0;
   EXPECT_NE(GetStorySelection(0, nullptr, nullptr, nullptr, &length), 0);
-}
-
-TEST_F(StoryTextTest, TextTargetRule) {
-  const xt_box text = AddBox({1, true, false, true, u"abc", 1, 3});
-  Host().current = text;
-  EXPECT_EQ(GetTextRange().kind, TextTarget::kSelection);
-  Host().tool = XT_TOOL_ITEM;
-  EXPECT_EQ(GetTextRange().kind, TextTarget::kWholeBox);
-  Host().tool = XT_TOOL_CONTENT;
-  Host().boxes[text].sel_start = 3;
-  EXPECT_EQ(GetTextRange().kind, TextTarget::kWholeBox);
-  Host().current = AddBox({1, false, true, true, u"", 0, 0});
-  EXPECT_EQ(GetTextRange().kind, TextTarget::kGroup);
-  Host().current = TextBox(u"");
-  EXPECT_EQ(GetTextRange().kind, TextTarget::kNone);
-  Host().current = AddBox({1, true, false, false, u"abc", 0, 0});
-  EXPECT_EQ(GetTextRange().kind, TextTarget::kNone);
-  Host().current = text;
-  Host().layout_view = -1;
-  const TextTarget none = GetTextRange();
-  EXPECT_EQ(none.kind, TextTarget::kNone);
-  EXPECT_FALSE(none.document);
 }
 
 struct Visits {

@@ -1,120 +1,29 @@
-// The typography commands through the real `wirsel` host and plug-in. Each
-// fixture tests/typo/data/NAME.txt (or NAME.json) is one case:
-//   NAME.expected  what the command writes (compared byte for byte);
-//   NAME.args      optional: the command and its options, one a line (the
-//                  file goes right after the command); default "typo",
-//                  "--lang", "en";
-//   NAME.dlg       optional dialog script (--dialogs);
-//   NAME.ini       optional settings file in place before the run;
-//   NAME.stored    optional lines the settings file must hold afterwards;
-//   NAME.status    optional exit status other than 0, with NAME.err: a text
-//                  standard error must hold.
-// Each case runs in a host folder of its own whose XTensions folder links to
-// the built plug-in and data files, so settings never leak between cases.
-// TYPO_REGENERATE=1 rewrites the .expected files from what the host writes.
+// The typography commands through the real `wirsel` host and plug-in: one
+// test per fixture of tests/typo/data (see tests/host/host_cases.h; without
+// NAME.args the command is `typo --lang en`), and batch runs that go on past
+// a quotation mark they cannot place.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "base/utf8.h"
+#include "tests/host/host_cases.h"
 #include "tests/host/run_wirsel.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kData = TYPO_TEST_DATA;
-
-// A host folder whose XTensions folder holds links to the real one's files
-// and, when given, its own settings file.
-std::string PrivateHost(const std::string& ini) {
-  const fs::path host = TempFolder();
-  const fs::path xtensions = host / "XTensions";
-  fs::create_directory(xtensions);
-  for (const auto& entry : fs::directory_iterator(fs::path(REAL_HOST) / "XTensions")) {
-    if (entry.path().extension() == ".ini" || entry.path().extension() == ".log") continue;
-    fs::create_symlink(entry.path(), xtensions / entry.path().filename());
-  }
-  if (!ini.empty()) std::ofstream(xtensions / "Wirsel13.ini", std::ios::binary) << ini;
-  return host.string();
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
-
-std::string Optional(const fs::path& path) {
-  return fs::exists(path) ? ReadBytes(path.string()) : std::string();
-}
-
-struct Case {
-  std::string name;
-  fs::path input;
-};
-
-std::vector<Case> Cases() {
-  std::vector<Case> cases;
-  for (const auto& entry : fs::directory_iterator(kData)) {
-    const fs::path& p = entry.path();
-    if ((p.extension() == ".txt" || p.extension() == ".json") &&
-        fs::exists(fs::path(p).replace_extension(".expected"))) {
-      cases.push_back({p.stem().string(), p});
-    }
-  }
-  std::sort(cases.begin(), cases.end(),
-            [](const Case& a, const Case& b) { return a.name < b.name; });
-  return cases;
-}
-
-class TypoFixture : public ::testing::TestWithParam<Case> {};
+class TypoFixture : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(TypoFixture, WritesTheExpectedDocument) {
-  const Case& c = GetParam();
-  const fs::path base = kData / c.name;
-  const std::string host = PrivateHost(Optional(fs::path(base).replace_extension(".ini")));
-  std::vector<std::string> options = Lines(Optional(fs::path(base).replace_extension(".args")));
-  if (options.empty()) options = {"typo", "--lang", "en"};
-  std::vector<std::string> args = {options[0], c.input.string()};
-  args.insert(args.end(), options.begin() + 1, options.end());
-  const fs::path script = fs::path(base).replace_extension(".dlg");
-  if (fs::exists(script)) args.insert(args.end(), {"--dialogs", script.string()});
-
-  const WirselRun run = RunWirsel("", args, {{"WIRSEL_HOST_DIR", host}});
-  const std::string status = Optional(fs::path(base).replace_extension(".status"));
-  ASSERT_EQ(run.status, status.empty() ? 0 : std::atoi(status.c_str())) << run.err;
-  for (const std::string& line : Lines(Optional(fs::path(base).replace_extension(".err")))) {
-    EXPECT_NE(run.err.find(line), std::string::npos) << line << "\n" << run.err;
-  }
-  const fs::path expected = fs::path(base).replace_extension(".expected");
-  if (std::getenv("TYPO_REGENERATE")) std::ofstream(expected, std::ios::binary) << run.out;
-  EXPECT_EQ(run.out, ReadBytes(expected.string())) << run.err;
-
-  const std::string settings = Optional(fs::path(host) / "XTensions" / "Wirsel13.ini");
-  for (const std::string& line : Lines(Optional(fs::path(base).replace_extension(".stored")))) {
-    EXPECT_NE(settings.find(line + "\r\n"), std::string::npos) << line << "\n" << settings;
-  }
+  CheckHostCase({TYPO_TEST_DATA, {"typo", "--lang", "en"}, false, ""}, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Typo, TypoFixture, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<Case>& info) {
-                           return info.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Typo, TypoFixture, ::testing::ValuesIn(HostCaseNames(TYPO_TEST_DATA)),
+                         HostCaseName);
 
 // A story of 10 MB without a single blank: every comma looks at the word
 // around it, which is as long as the story.
@@ -124,39 +33,18 @@ TEST(TypoHostile, TenMegabytesWithoutBlanks) {
   text.reserve(10 << 20);
   while (text.size() < (10u << 20)) text += "a,";
   const std::string file = WriteTemp("noblank.txt", text + "\n");
-  const WirselRun run =
-      RunWirsel("", {"typo", file, "--lang", "en"}, {{"WIRSEL_HOST_DIR", PrivateHost("")}});
+  const WirselRun run = HostFolder().Run({"typo", file, "--lang", "en"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.size(),
             text.size() + text.size() / 2);  // a space after every comma but the last
 }
 
-}  // namespace
-
-namespace {
-
-TEST(TypoCommand, WritesTheOutputFileInTheChosenFormat) {
-  const std::string file = WriteTemp("in.txt", "w domu\n");
-  const std::string out = TempFolder() + "/out.tex";
-  const WirselRun run = RunWirsel("", {"typo", file, "-o", out, "--format", "tex", "--lang", "en"},
-                                  {{"WIRSEL_HOST_DIR", PrivateHost("")}});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(ReadBytes(out), "w~domu\n");
-  EXPECT_EQ(ReadBytes(file), "w domu\n");
-}
-
 TEST(TypoCommand, RefusesAnUnknownFormat) {
   const std::string file = WriteTemp("in.txt", "w domu\n");
-  const WirselRun run =
-      RunWirsel("", {"typo", file, "--format", "rtf"}, {{"WIRSEL_HOST_DIR", PrivateHost("")}});
+  const WirselRun run = HostFolder().Run({"typo", file, "--format", "rtf"});
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("--format"), std::string::npos) << run.err;
 }
-
-}  // namespace
-
-namespace {
 
 // ---- Batch runs go on past a quotation mark they cannot place ----
 
@@ -179,12 +67,9 @@ constexpr Paragraph kParagraphs[] = {
 std::u16string FromUtf8(const std::string& utf8) {
   std::u16string out;
   for (size_t i = 0; i < utf8.size();) {
-    const auto b = static_cast<unsigned char>(utf8[i]);
-    const int extra = b < 0x80 ? 0 : b < 0xE0 ? 1 : 2;
-    char32_t u = extra ? b & (0x3F >> extra) : b;
-    ++i;
-    for (int k = 0; k < extra && i < utf8.size(); ++k, ++i) u = (u << 6) | (utf8[i] & 0x3F);
-    out.push_back(static_cast<char16_t>(u));
+    const Utf8Decoded decoded = DecodeUtf8At(utf8, i);
+    out.push_back(static_cast<char16_t>(decoded.c));
+    i += decoded.length;
   }
   return out;
 }
@@ -240,13 +125,10 @@ TEST(TypoBatch, LongDocumentRunsToEndAndChangesWhatEachParagraphAloneChanges) {
                                   {"spreads", {{{"pages", 1}, {"items", {kCount + 1}}}}},
                                   {"boxes", boxes},
                                   {"stories", stories}};
-  const std::string host = PrivateHost("");
-  const WirselRun at_once =
-      RunWirsel("", {"typo", WriteTemp("long.txt", whole), "--lang", "en"},
-                {{"WIRSEL_HOST_DIR", host}});
+  const HostFolder host;
+  const WirselRun at_once = host.Run({"typo", WriteTemp("long.txt", whole), "--lang", "en"});
   const WirselRun alone =
-      RunWirsel("", {"typo", WriteTemp("paragraphs.json", grouped.dump()), "--lang", "en"},
-                {{"WIRSEL_HOST_DIR", host}});
+      host.Run({"typo", WriteTemp("paragraphs.json", grouped.dump()), "--lang", "en"});
   ASSERT_EQ(at_once.status, 1) << at_once.err;
   ASSERT_EQ(alone.status, 1) << alone.err;
 
@@ -270,24 +152,23 @@ TEST(TypoBatch, LongDocumentRunsToEndAndChangesWhatEachParagraphAloneChanges) {
 
 TEST(TypoBatch, ProofReportsTheUnplacedMarkAndGoesOn) {
   const std::string file = WriteTemp("quote.txt", "a \" b\n\"tak\" i nie\n");
-  const WirselRun run = RunWirsel("", {"proof", file, "--no-hyph", "--no-spell", "--lang", "en"},
-                                  {{"WIRSEL_HOST_DIR", PrivateHost("")}});
+  const WirselRun run =
+      HostFolder().Run({"proof", file, "--no-hyph", "--no-spell", "--lang", "en"});
   EXPECT_EQ(run.status, 1) << run.err;
   EXPECT_NE(run.err.find(file + ":1:3: warning: quotation mark between two spaces"),
             std::string::npos)
       << run.err;
   EXPECT_EQ(run.out, "a\u00A0\" b\n„tak” i\u00A0nie\n");
   // The report reads the same in the Polish interface.
-  const WirselRun polish = RunWirsel("", {"proof", file, "--no-hyph", "--no-spell", "--lang", "pl"},
-                                     {{"WIRSEL_HOST_DIR", PrivateHost("")}});
+  const WirselRun polish =
+      HostFolder().Run({"proof", file, "--no-hyph", "--no-spell", "--lang", "pl"});
   EXPECT_EQ(polish.err, run.err);
 }
 
 TEST(TypoBatch, ProofPointsAtTheMarkInTheHyphenatedText) {
   const std::string file = WriteTemp("quote.txt", "Konstantynopolitańczykowianeczka \" b\n");
   const std::string out = TempFolder() + "/out.txt";
-  const WirselRun run = RunWirsel("", {"proof", file, "-o", out, "--no-spell", "--lang", "en"},
-                                  {{"WIRSEL_HOST_DIR", PrivateHost("")}});
+  const WirselRun run = HostFolder().Run({"proof", file, "-o", out, "--no-spell", "--lang", "en"});
   EXPECT_EQ(run.status, 1) << run.err;
   const std::string head = out + ":1:";
   const size_t at = run.err.find(head);
@@ -297,17 +178,6 @@ TEST(TypoBatch, ProofPointsAtTheMarkInTheHyphenatedText) {
   ASSERT_LT(column, line.size());
   EXPECT_NE(line.find(u'\u00AD'), std::u16string::npos);  // hyphens before the mark
   EXPECT_EQ(line[column - 1], u'"') << run.err;
-}
-
-TEST(TypoBatch, ADialogScriptStillStopsAtTheMark) {
-  const std::string file = WriteTemp("quote.txt", "a \" b\n\"tak\" i nie\n");
-  const WirselRun run = RunWirsel(
-      "", {"typo", file, "--lang", "en", "--dialogs",
-           WriteTemp("ok.dlg", "expect \"Quotation mark between two spaces\"\nanswer ok\n")},
-      {{"WIRSEL_HOST_DIR", PrivateHost("")}});
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err.find("warning"), std::string::npos) << run.err;
-  EXPECT_EQ(run.out, "a\u00A0\" b\n\"tak\" i nie\n");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/charset.h"
+#include "base/utf8.h"
 #include "typo/typo_story.h"
 
 class MemoryStory : public TypoStory {
@@ -22,8 +23,9 @@ class MemoryStory : public TypoStory {
       : sel_start_(sel_start), sel_end_(sel_end) {
     for (size_t i = 0; i < utf8.size();) {
       const bool marked = utf8[i] == '~';
-      const uint16_t code = marked ? ' ' : static_cast<uint16_t>(DecodeUtf8(utf8, i));
-      if (marked) ++i;
+      const Utf8Decoded decoded = DecodeUtf8At(utf8, i);
+      const uint16_t code = marked ? u' ' : static_cast<uint16_t>(decoded.c);
+      i += marked ? 1 : decoded.length;
       const bool caret = i < utf8.size() && utf8[i] == '^';
       if (caret) ++i;
       text_.push_back(code);
@@ -149,27 +151,6 @@ class MemoryStory : public TypoStory {
     if (u <= 0xFF) return Win1250ToUnicode(static_cast<uint8_t>(u)) == 0xEFEF ? u : 0x100 | u;
     return u;
   }
-  static uint32_t DecodeUtf8(const std::string& s, size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const int extra = b < 0x80 ? 0 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : 3;
-    uint32_t u = extra ? b & (0x3F >> extra) : b;
-    ++i;
-    for (int k = 0; k < extra && i < s.size(); ++k, ++i) u = (u << 6) | (s[i] & 0x3F);
-    return u;
-  }
-  static void AppendUtf8(std::string& out, uint32_t u) {
-    if (u < 0x80) {
-      out += static_cast<char>(u);
-    } else if (u < 0x800) {
-      out += static_cast<char>(0xC0 | (u >> 6));
-      out += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (u >> 12));
-      out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (u & 0x3F));
-    }
-  }
-
   std::vector<uint16_t> text_;
   std::vector<bool> marks_;
   size_t gap_start_ = 0, gap_end_ = 0;

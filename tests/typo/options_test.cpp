@@ -1,25 +1,16 @@
-// Typography options: defaults, loading and saving in "1Typografia", and the
-// word-list text operations with their limits.
+// Typography options: loading hostile settings and saving in "1Typografia",
+// and the word-list text operations at their limits (the list editor's
+// everyday use is in the fixtures of tests/data/typo).
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "base/profile.h"
-#include "tests/typo/memory_story.h"
+#include "tests/platform/tempdir.h"
 #include "typo/typo_options.h"
-#include "typo/typo_rules.h"
 
 namespace {
-
-std::string Unpadded(const WordList& list) {
-  char text[kWordListSize];
-  UnpaddedWordList(list, text, sizeof text);
-  return text;
-}
 
 WordList ListOf(const char* text) {
   WordList list;
@@ -29,67 +20,27 @@ WordList ListOf(const char* text) {
 
 class TypoSettings : public ::testing::Test {
  protected:
-  void SetUp() override {
-    path_ = std::filesystem::temp_directory_path() /
-            ("typo_options_" + std::to_string(::getpid()) + ".ini");
-    std::filesystem::remove(path_);
-    ASSERT_TRUE(SetProfileTarget(path_.c_str(), "other"));
-  }
-  void TearDown() override { std::filesystem::remove(path_); }
-
-  void Store(const std::string& body) {
-    std::ofstream(path_, std::ios::binary) << "[1Typografia]\n" << body;
-  }
+  void SetUp() override { ASSERT_TRUE(SetProfileTarget(path_.c_str(), "other")); }
+  void Store(const std::string& body) { testutil::WriteFile(path_, "[1Typografia]\n" + body); }
   std::string Stored() {
-    std::ifstream in(path_, std::ios::binary);
-    std::string text(std::istreambuf_iterator<char>(in), {});
+    std::string text = testutil::ReadFile(path_);
     std::erase(text, '\r');
     return text;
   }
 
-  std::filesystem::path path_;
+  testutil::TempDir dir_;
+  std::string path_ = dir_ / "Wirsel13.ini";
 };
 
-TEST(TypoWordLists, DefaultsArePaddedWithTheirLongestWords) {
-  const TypographyOptions o = DefaultTypographyOptions();
-  EXPECT_EQ(o.lists[kListAfterWords].longest, 5);
-  EXPECT_EQ(o.lists[kListAfterDigits].longest, 2);
-  EXPECT_EQ(o.lists[kListBeforeWords].longest, 4);
-  EXPECT_EQ(o.lists[kListExceptions].longest, 5);
-  EXPECT_STREQ(o.lists[kListBeforeWords].padded, " Sp. o.o. S.A. SA ");
-  EXPECT_EQ(Unpadded(o.lists[kListExceptions]), "S.A. o.o. m.in.");
-}
-
-TEST(TypoWordLists, ContainsMatchesWholeEntriesOnly) {
-  const WordList list = ListOf("kg km zł");
+TEST(TypoWordLists, EntriesAreWholeWordsWithinTheLimit) {
+  WordList list = ListOf("kg km zł");
   EXPECT_TRUE(WordListContains(list, "kg"));
-  EXPECT_FALSE(WordListContains(list, "k"));
-  EXPECT_FALSE(WordListContains(list, "kg km"));
-  EXPECT_FALSE(WordListContains(list, ""));
-  EXPECT_FALSE(WordListContains(list, std::string(300, 'k').c_str()));
-}
-
-TEST(TypoWordLists, AddRemoveChange) {
-  WordList list = ListOf("a bb");
-  EXPECT_TRUE(WordListAdd(list, "ccc"));
-  EXPECT_STREQ(list.padded, " a bb ccc ");
-  EXPECT_EQ(list.longest, 3);
-  EXPECT_FALSE(WordListAdd(list, ""));
-  EXPECT_FALSE(WordListAdd(list, "d e"));
-  EXPECT_FALSE(WordListAdd(list, "d\te"));
-  EXPECT_TRUE(WordListRemove(list, "bb"));
-  EXPECT_STREQ(list.padded, " a ccc ");
-  EXPECT_FALSE(WordListRemove(list, "c"));
-  EXPECT_TRUE(WordListChange(list, "a", "dd"));
-  EXPECT_STREQ(list.padded, " ccc dd ");
-  EXPECT_TRUE(WordListRemove(list, "ccc"));
-  EXPECT_TRUE(WordListRemove(list, "dd"));
-  EXPECT_STREQ(list.padded, " ");
-  EXPECT_EQ(Unpadded(list), "");
-}
-
-TEST(TypoWordLists, AddingPastTheLimitLeavesTheListUnchanged) {
-  WordList list = ListOf((std::string(248, 'x') + " y").c_str());  // 252 padded
+  for (const std::string& no : {std::string("k"), std::string("kg km"), std::string(),
+                                std::string(300, 'k')}) {
+    EXPECT_FALSE(WordListContains(list, no.c_str())) << no;
+  }
+  for (const char* blank : {"", "d e", "d\te"}) EXPECT_FALSE(WordListAdd(list, blank)) << blank;
+  list = ListOf((std::string(248, 'x') + " y").c_str());  // 252 padded
   ASSERT_EQ(std::strlen(list.padded), 252u);
   EXPECT_TRUE(WordListAdd(list, "zz"));  // 255
   EXPECT_FALSE(WordListAdd(list, "q"));
@@ -182,30 +133,6 @@ TEST_F(TypoSettings, SaveWritesEveryKeyAndReadsBackTheSame) {
   gTypoOptions = TypographyOptions{};
   LoadTypographyOptions();
   EXPECT_EQ(std::memcmp(&gTypoOptions, &saved, sizeof saved), 0);
-}
-
-TEST_F(TypoSettings, ListEmptiedAndSavedComesBackAsDefault) {
-  gTypoOptions = DefaultTypographyOptions();
-  WordList& units = gTypoOptions.lists[kListAfterDigits];
-  std::string words[64];
-  int count = 0;
-  ForEachListWord(units, [&](const char* w) { words[count++] = w; });
-  for (int i = 0; i < count; ++i) WordListRemove(units, words[i].c_str());
-  ASSERT_STREQ(units.padded, " ");
-  ASSERT_EQ(SaveTypographyOptions(), 0);
-  EXPECT_NE(Stored().find("17nbspAfterDigits=\n"), std::string::npos);
-  LoadTypographyOptions();
-  EXPECT_STREQ(units.padded, DefaultTypographyOptions().lists[kListAfterDigits].padded);
-}
-
-TEST_F(TypoSettings, RawWindows1250BytesInListsWork) {
-  Store("17nbspAfterDigits=z\xB3 kg\n");
-  LoadTypographyOptions();
-  MemoryStory story("5 zł");
-  TypoCharTable table;
-  BuildTypoCharTable(table, gTypoOptions);
-  RunTypography(story, gTypoOptions, table, true);
-  EXPECT_EQ(story.Utf8(), "5~zł");
 }
 
 }  // namespace

@@ -242,12 +242,6 @@ bool HunspellAffixes::LoadDictionary(const std::string& path, std::vector<Dictio
   return true;
 }
 
-size_t HunspellAffixes::RuleCount() const {
-  size_t n = 0;
-  for (const AffixClass& cls : classes_) n += cls.rules.size();
-  return n;
-}
-
 bool HunspellAffixes::IsForbidden(const DictionaryEntry& entry) const {
   return HasFlag(entry.flags, forbidden_);
 }

@@ -56,7 +56,6 @@ class HunspellAffixes {
   void Expand(const DictionaryEntry& entry, std::vector<WordForm>* forms) const;
   bool IsForbidden(const DictionaryEntry& entry) const;
 
-  size_t RuleCount() const;
 
  private:
   enum class FlagMode { kChar, kLong, kNumber };

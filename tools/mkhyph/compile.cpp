@@ -187,9 +187,7 @@ bool CompileExceptions(std::string_view text, std::vector<uint8_t>* list, std::s
   list->assign(1, 0);
   size_t line_number = 0;
   while (!text.empty()) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    std::string_view line = TakeLine(text);
     ++line_number;
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
     if (line.empty()) continue;

@@ -58,12 +58,17 @@ bool ParseLine(std::string_view line, Pattern* p, std::string* why) {
 
 }  // namespace
 
+std::string_view TakeLine(std::string_view& text) {
+  const size_t end = text.find('\n');
+  const std::string_view line = text.substr(0, end);
+  text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  return line;
+}
+
 bool ParsePatterns(std::string_view text, std::vector<Pattern>* patterns, std::string* error) {
   size_t line_number = 0;
   while (!text.empty()) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    std::string_view line = TakeLine(text);
     ++line_number;
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
       line.remove_suffix(1);

@@ -12,6 +12,9 @@ struct Pattern {
   std::vector<uint8_t> values;  // m + 1 values: values[i] belongs before codes[i]
 };
 
+// Takes the next line, without its '\n', off the front of `text`.
+std::string_view TakeLine(std::string_view& text);
+
 // Parses the whole file: the first line names the character set and is
 // skipped; every other non-empty line is one pattern. Directives, comments,
 // characters outside the Polish alphabet, values of two digits and boundary

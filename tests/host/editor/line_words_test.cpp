@@ -1,10 +1,12 @@
 // Splitting a line into words for the editor front ends: offsets in
-// characters and UTF-16 units, invisible characters, bad UTF-8, and markup
-// hidden without moving a word.
+// characters and UTF-16 units, invisible characters, bad UTF-8; and pieces
+// of TeX, HTML and nroff read a line at a time, with what a line leaves open
+// carried into the next.
+#include "host/line_words.h"
+
 #include <gtest/gtest.h>
 
-#include "host/line_words.h"
-#include "host/markup_mask.h"
+#include "host/editor_prose.h"
 
 namespace {
 
@@ -58,33 +60,66 @@ TEST(LineWords, BadBytesAreOneCharacterEachAndSplitWords) {
       << "a surrogate encoded in UTF-8 is not text";
 }
 
-std::string Masked(Markup markup, const std::string& utf8, MarkupState* state) {
-  std::u32string chars = DecodeLine(utf8).chars;
-  MaskMarkup(markup, chars, *state);
-  return EncodeUtf8(chars);
+// The words of each line read in turn as `markup`, each as "shown@byte".
+std::vector<std::string> PieceWords(Markup markup, const std::vector<std::string>& lines) {
+  std::vector<std::string> out;
+  std::string carry;
+  for (const std::string& line : lines) {
+    for (const auto& run : ReadPiece(markup, line, carry)) {
+      for (const RunWord& word : WordsOfRun(run, line)) {
+        out.push_back(word.word.shown + "@" + std::to_string(word.start));
+      }
+    }
+    out.push_back("|");
+  }
+  return out;
 }
 
-TEST(MarkupMask, TexKeepsProseAndOffsets) {
-  MarkupState state;
-  EXPECT_EQ(Masked(Markup::kTex, "\\emph{kot} \\cite[s.~2]{ab} $x$ 50\\% psa % uwaga", &state),
-            "     {kot}                     50   psa        ");
-  EXPECT_EQ(Masked(Markup::kTex, "a $$ x", &state), "a     ");
-  EXPECT_EQ(Masked(Markup::kTex, "y $$ dom \\[ z", &state), "     dom     ") << "math goes on";
-  EXPECT_EQ(Masked(Markup::kTex, "z \\] las", &state), "     las");
+using Seen = std::vector<std::string>;
+
+TEST(EditorProse, TexCommandsKeysMathAndCommentsAreNotProse) {
+  EXPECT_EQ(PieceWords(Markup::kTex, {"\\emph{kot} \\cite[s.~2]{ab} $x$ 50\\% psa % uwaga"}),
+            (Seen{"kot@6", "psa@36", "|"}));
+  EXPECT_EQ(
+      PieceWords(Markup::kTex, {"na\\-praw\\-de \\label{sec:abc} \\verb|kod| \\url{http://a.pl}"}),
+      (Seen{"na\\-praw\\-de@0", "|"}))
+      << "a soft hyphen stays in the word as it stands in the line";
 }
 
-TEST(MarkupMask, HtmlTagsCommentsAndEntitiesAcrossLines) {
-  MarkupState state;
-  EXPECT_EQ(Masked(Markup::kHtml, "<a href=\"x\">kot</a>&amp;pies <!-- ala", &state),
-            "            kot         pies         ");
-  EXPECT_EQ(Masked(Markup::kHtml, "ma --> kota <b", &state), "       kota   ");
-  EXPECT_EQ(Masked(Markup::kHtml, "x=\"1\">dom", &state), "      dom");
+TEST(EditorProse, TexWhatALineLeavesOpenGoesOnInTheNext) {
+  EXPECT_EQ(PieceWords(Markup::kTex, {"a $$ x", "y $$ dom \\[ z", "z \\] las"}),
+            (Seen{"a@0", "|", "dom@5", "|", "las@5", "|"}));
+  EXPECT_EQ(PieceWords(Markup::kTex, {"\\begin{verbatim}", "kotx", "\\end{verbatim} dom"}),
+            (Seen{"|", "|", "dom@15", "|"}));
+  EXPECT_EQ(PieceWords(Markup::kTex, {"\\cite{ab,", "cd} dom", "\\textbf{kot", "pies} las"}),
+            (Seen{"|", "dom@4", "|", "kot@8", "|", "pies@0", "las@6", "|"}))
+      << "a kept argument goes on, a closing brace of a line before is markup";
+  EXPECT_EQ(PieceWords(Markup::kTex, {"% komentarz", "kot"}), (Seen{"|", "kot@0", "|"}));
 }
 
-TEST(MarkupMask, NroffRequestsAndEscapes) {
-  MarkupState state;
-  EXPECT_EQ(Masked(Markup::kNroff, ".TH KOT 1", &state), "         ");
-  EXPECT_EQ(Masked(Markup::kNroff, "\\fBkot\\fP i \\(empies", &state), "   kot    i     pies");
+TEST(EditorProse, HtmlTagsCommentsScriptsAndReferencesAcrossLines) {
+  EXPECT_EQ(PieceWords(Markup::kHtml, {"<a href=\"x\">kot</a>&amp;pies <!-- ala", "ma --> kota <b",
+                                       "x=\"1\">dom g&oacute;ra"}),
+            (Seen{"kot@12", "pies@24", "|", "kota@7", "|", "dom@6", "g&oacute;ra@10", "|"}));
+  EXPECT_EQ(PieceWords(Markup::kHtml, {"<p title=\"naprawdex", "i tu\">kot</p><script>", "var x;",
+                                       "</script>dom"}),
+            (Seen{"|", "kot@6", "|", "|", "dom@9", "|"}));
+}
+
+TEST(EditorProse, NroffRequestsAndEscapes) {
+  EXPECT_EQ(PieceWords(Markup::kNroff, {".TH KOT 1", "\\fBkot\\fP i \\(empies"}),
+            (Seen{"|", "kot@3", "i@10", "pies@16", "|"}));
+}
+
+TEST(EditorProse, APieceTheReaderRefusesIsReadAsPlainTextWithoutObviousMarkup) {
+  // Not UTF-8: the reader refuses it; a caller that did not sanitize still
+  // gets the words.
+  EXPECT_EQ(PieceWords(Markup::kTex, {"\\textbf{kot} \xff psa"}), (Seen{"kot@8", "psa@15", "|"}));
+  EXPECT_EQ(PieceWords(Markup::kHtml, {"<b>kot</b> \xff &amp;psa"}),
+            (Seen{"kot@3", "psa@18", "|"}));
+  EXPECT_EQ(SanitizeUtf8(std::string("a\0b\xff", 4)),
+            "a\xef\xbf\xbd"
+            "b\xef\xbf\xbd");
 }
 
 }  // namespace

@@ -205,6 +205,38 @@ def scenario_documents(wirsel, folder):
     check(status == 0, f"exit after shutdown ends with status 0, not {status}")
 
 
+def scenario_paragraphs(wirsel, folder):
+    """Markdown and LaTeX are read a paragraph at a time: what spans blank
+    lines (verbatim, fenced code, front matter) stays markup, a fix may span
+    a line end, and an edit that opens a verbatim environment hides what
+    follows."""
+    server = Server(wirsel, folder)
+    server.initialize({"debounceMs": 0})
+    tex = ("Tekst w\ndomu.\n\n\\begin{verbatim}\nkodx\n\nkodx2\n\\end{verbatim}\n\nZdanie piekny.\n")
+    server.notify("textDocument/didOpen", {"textDocument": {
+        "uri": "file:///p.tex", "languageId": "latex", "version": 1, "text": tex}})
+    diagnostics = server.diagnostics("file:///p.tex")
+    check(words(diagnostics) == [(9, 7, 13, "Unknown word: piekny")], f"verbatim is not prose: {words(diagnostics)}")
+    tie = [d["range"] for d in diagnostics if d["code"] == "typography"]
+    check(tie == [{"start": {"line": 0, "character": 7}, "end": {"line": 1, "character": 0}}],
+          f"a tie replaces a line end: {tie}")
+    server.notify("textDocument/didChange", {
+        "textDocument": {"uri": "file:///p.tex", "version": 2},
+        "contentChanges": [{"range": {"start": {"line": 7, "character": 0}, "end": {"line": 7, "character": 14}},
+                            "text": ""}]})
+    check(words(server.diagnostics("file:///p.tex")) == [],
+          "a verbatim environment that is not ended hides the rest")
+
+    markdown = ("---\ntitle: kotx\n\nauthor: ktox\n---\n\n- punkt\n\n    dalej naprawde\n\n"
+                "```\nkodx\n\nkodx2\n```\n\nKoniec piekny.\n")
+    server.notify("textDocument/didOpen", {"textDocument": {
+        "uri": "file:///p.md", "languageId": "markdown", "version": 1, "text": markdown}})
+    check(words(server.diagnostics("file:///p.md")) == [(8, 10, 18, "Unknown word: naprawde"),
+                                                        (16, 7, 13, "Unknown word: piekny")],
+          "front matter and fenced code are not prose; a list item goes on after a blank line")
+    server.finish()
+
+
 def scenario_bad_input(wirsel, folder):
     server = Server(wirsel, folder)
     server.initialize()
@@ -280,7 +312,7 @@ def scenario_options(wirsel, folder):
 
 def main():
     wirsel = sys.argv[1]
-    for scenario in (scenario_documents, scenario_bad_input, scenario_options):
+    for scenario in (scenario_documents, scenario_paragraphs, scenario_bad_input, scenario_options):
         with tempfile.TemporaryDirectory() as folder:
             scenario(wirsel, folder)
             print(f"done {scenario.__name__}")

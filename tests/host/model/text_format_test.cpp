@@ -137,22 +137,6 @@ TEST(TextRead, HugeFilesAreRefusedBeforeReading) {
   fs::remove(path);
 }
 
-TEST(FileWrite, ReplacesTheTargetWholeAndLeavesNoTemporaryFile) {
-  const fs::path folder = fs::temp_directory_path() / "wirsel_host_model_write";
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  const fs::path target = folder / "out.txt";
-  WriteFileAtomically(target.string(), "first");
-  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  WriteFileAtomically(target.string(), "second, longer");
-  EXPECT_EQ(Slurp(target), "second, longer");
-  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-  EXPECT_THROW(WriteFileAtomically((folder / "missing" / "x.txt").string(), "x"), IoError);
-  fs::remove_all(folder);
-}
-
 // Golden renderings: tests/host/model/data/render/NAME.txt gives NAME.tex and
 // NAME.html. Run with WIRSEL_REGENERATE=1 to rewrite them, then review the diff.
 class Rendering : public ::testing::TestWithParam<std::string> {};

@@ -2,7 +2,9 @@
 // _markdown): any bytes are either refused with an error or read into pieces
 // that cover the input exactly, and written back unchanged byte for byte,
 // also after erasing every other story character (marks and protected
-// characters must survive).
+// characters must survive). Read as a fragment (as the editors read a line),
+// only bytes that are not UTF-8 are refused, and what the fragment leaves
+// open reads again in front of it.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -22,22 +24,43 @@ constexpr SourceKind kKind = SourceKind::kHtml;
 constexpr SourceKind kKind = SourceKind::kMarkdown;
 #endif
 
+void CheckCovered(const SourceText& source) {
+  uint32_t covered = 0;
+  for (const Piece& piece : source.pieces) {
+    if (piece.start != covered) __builtin_trap();
+    covered = piece.end();
+  }
+  if (covered != source.bytes.size()) __builtin_trap();
+}
+
+void CheckFragment(const std::string& bytes) {
+  ReaderSettings settings;
+  settings.fragment = true;
+  try {
+    const SourceText piece = ReadSource(kKind, bytes, "fuzz", settings);
+    CheckCovered(piece);
+    CheckCovered(ReadSource(kKind, piece.open_at_end + bytes, "fuzz", settings));
+  } catch (const wirsel::io::IoError& error) {
+    const std::string message = error.what();
+    if (message.find("UTF-8") == std::string::npos && message.find("NUL") == std::string::npos &&
+        message.find("too large") == std::string::npos) {
+      __builtin_trap();
+    }
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
+  CheckFragment(bytes);
   SourceText source;
   try {
     source = ReadSource(kKind, bytes, "fuzz", ReaderSettings{"wazne:p przypis:p/b kolor:xp"});
   } catch (const wirsel::io::IoError&) {
     return 0;
   }
-  uint32_t covered = 0;
-  for (const Piece& piece : source.pieces) {
-    if (piece.start != covered) __builtin_trap();
-    covered = piece.end();
-  }
-  if (covered != bytes.size()) __builtin_trap();
+  CheckCovered(source);
   std::vector<StoryChar> story;
   const std::vector<int32_t> pieces = source.StoryPieces();
   for (const int32_t piece : pieces) {

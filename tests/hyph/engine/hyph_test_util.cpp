@@ -2,11 +2,7 @@
 #include "tests/hyph/engine/hyph_test_util.h"
 
 #include <iconv.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "tools/mkhyph/compile.h"
@@ -24,32 +20,6 @@ std::string Convert(const std::string& text, const char* from, const char* to) {
   if (r == size_t(-1)) throw std::runtime_error("unconvertible text: " + text);
   out.resize(out.size() - out_left);
   return out;
-}
-
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream all;
-  all << file.rdbuf();
-  return all.str();
-}
-
-void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc)
-      .write(bytes.data(), std::streamsize(bytes.size()));
-}
-
-ScratchDir::ScratchDir() {
-  static std::atomic<int> counter{0};
-  path_ = std::filesystem::temp_directory_path() /
-          ("wirsel_hyph_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-  std::filesystem::remove_all(path_);
-  std::filesystem::create_directories(path_);
-}
-
-ScratchDir::~ScratchDir() {
-  std::error_code ignored;
-  std::filesystem::permissions(path_, std::filesystem::perms::all, ignored);
-  std::filesystem::remove_all(path_, ignored);
 }
 
 std::vector<uint8_t> CompileHyphData(const std::string& patterns_utf8,

@@ -8,28 +8,22 @@
 #include <vector>
 
 #include "hyph/engine/hyph.h"
+#include "tests/platform/tempdir.h"
 
 // iconv conversions; characters that do not convert make the call throw.
 std::string Convert(const std::string& text, const char* from, const char* to);
 inline std::string Cp1250(const std::string& utf8) { return Convert(utf8, "UTF-8", "CP1250"); }
 inline std::string Utf8(const std::string& cp1250) { return Convert(cp1250, "CP1250", "UTF-8"); }
 
-std::string ReadBytes(const std::filesystem::path& path);
-void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  return testutil::ReadFile(path.string());
+}
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  testutil::WriteFile(path.string(), bytes);
+}
 
 // A fresh folder under the system's temporary folder, removed at the end.
-class ScratchDir {
- public:
-  ScratchDir();
-  ~ScratchDir();
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
+using ScratchDir = testutil::TempDir;
 
 // The bytes of a PLHYPH.DAT compiled from patterns written in UTF-8 (one a
 // line, no charset line) and exception words (UTF-8, one a line).

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/platform/tempdir.h"
+
 namespace spelltest {
 namespace {
 
@@ -68,11 +70,11 @@ std::string Utf8(const std::string& cp1250) {
 }
 
 std::string TempFolder(const std::string& name) {
-  std::filesystem::path path = std::filesystem::temp_directory_path() /
-                               ("wirsel-spell-" + name + "-" + std::to_string(::getpid()));
+  static const testutil::TempDir root;  // removed with everything in it at exit
+  const std::string path = root / name;
   std::filesystem::remove_all(path);
   std::filesystem::create_directories(path);
-  return path.string();
+  return path;
 }
 
 std::string FixturePath(const std::string& file) {

@@ -12,7 +12,8 @@ namespace spelltest {
 std::string Cp1250(const std::string& utf8);
 std::string Utf8(const std::string& cp1250);
 
-// A fresh, empty folder below the system's temporary folder.
+// A fresh, empty folder below the test program's temporary folder, which is
+// removed at exit.
 std::string TempFolder(const std::string& name);
 
 // Runs mkdict on fixture NAME (NAME.aff, NAME.dic and the options listed in
