@@ -19,6 +19,7 @@
 #include <iostream>
 #include <set>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <unordered_map>
 #include <vector>
@@ -296,9 +297,14 @@ class Speller {
         if (calling) done(count);
       }
     };
+    if (missing.empty()) return;
     threads = static_cast<unsigned>(std::clamp<size_t>(threads, 1, missing.size()));
     std::vector<std::thread> helpers;
-    for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work, false);
+    // A thread the system will not start leaves its share to the others.
+    try {
+      for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work, false);
+    } catch (const std::system_error&) {
+    }
     work(true);
     for (std::thread& helper : helpers) helper.join();
   }
