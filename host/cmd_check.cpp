@@ -7,6 +7,7 @@
 
 #include "host/cmd_registry.h"
 #include "host/cmd_run.h"
+#include "host/messages/messages.h"
 #include "host/session.h"
 
 namespace {
@@ -21,7 +22,7 @@ bool StartOfStory(std::string& error) {
   wirsel::model::Story* story =
       document ? document->story(document->StoryOfBox(document->current_box())) : nullptr;
   if (!story) {
-    error = "the document has no text box to check";
+    error = Msg("the document has no text box to check");
     return false;
   }
   story->SetSelection(0, 0);

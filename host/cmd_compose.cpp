@@ -14,6 +14,7 @@
 #include "host/document_files.h"
 #include "host/io/text_format.h"
 #include "host/memory.h"
+#include "host/messages/messages.h"
 #include "host/session.h"
 #include "host/session_options.h"
 
@@ -106,8 +107,8 @@ void PrintMethods(PluginHost& plugins) {
 }
 
 bool Compose(const ComposeOptions& options) {
-  if (!options.methods && options.file.empty()) return Fail("compose needs FILE or --methods");
-  if (!options.methods && options.width < 2) return Fail("--width must be at least 2");
+  if (!options.methods && options.file.empty()) return Fail(Msg("compose needs FILE or --methods"));
+  if (!options.methods && options.width < 2) return Fail(Msg("--width must be at least 2"));
   HostRuntime runtime;
   if (!StartSession(options.session, runtime)) return false;
   if (options.methods) {
@@ -120,10 +121,12 @@ bool Compose(const ComposeOptions& options) {
   wirsel::model::Document* document = FrontDocument();
   const wirsel::model::Story* story =
       document ? document->story(document->StoryOfBox(document->current_box())) : nullptr;
-  if (story == nullptr) return Fail("compose needs a document whose current box is a text box");
+  if (story == nullptr)
+    return Fail(Msg("compose needs a document whose current box is a text box"));
   if (!PolishMethodRegistered()) {
-    std::cerr << "wirsel compose: no hyphenation method for Polish is registered; words are not "
-                 "hyphenated\n";
+    std::cerr << "wirsel compose: "
+              << Msg("no hyphenation method for Polish is registered; words are not hyphenated")
+              << "\n";
   }
   const BreakPointSource ask = [&](std::u16string_view word) {
     return PolishMethodRegistered() ? AskHyphenationMethod(runtime.plugins(), word)

@@ -11,9 +11,9 @@
 #include "host/lsp_server.h"
 #include "host/lsp_transport.h"
 #include "host/lsp_typography.h"
+#include "host/messages/messages.h"
 #include "host/speller.h"
 #include "platform/input.h"
-#include "platform/paths.h"
 
 namespace {
 
@@ -44,19 +44,21 @@ int Serve() {
   Speller speller;
   std::string error;
   std::string warning;
-  char folder[1024];
-  const std::string personal = platform::UserDataFolder(folder, sizeof folder)
-                                   ? std::string(folder) + "/user.dic"
-                                   : std::string();
-  if (!speller.Open(XTensionsFolder() + "/son.dic", personal, &error, &warning)) {
+  const std::string personal = UserDictionaryFile();
+  if (!speller.Open(XTensionsFolder() + "/son.dic", "", &error, &warning)) {
     std::cerr << "wirsel lsp: " << error << "\n";
     return 2;
+  }
+  // An editor keeps its server even when the user dictionary is refused.
+  if (!speller.SetUserDictionary(personal, &error, &warning)) {
+    std::cerr << "wirsel lsp: " << Msg("{1}; checking without it", error) << "\n";
   }
   if (!warning.empty()) std::cerr << "wirsel lsp: " << warning << "\n";
   TypographyPass typography;
   if (!typography.Start(&error))
-    std::cerr << "wirsel lsp: the typography pass is not available (" << error
-              << "); only spelling is reported\n";
+    std::cerr << "wirsel lsp: "
+              << Msg("the typography pass is not available ({1}); only spelling is reported", error)
+              << "\n";
   LspServer server(speller, &typography);
   MessageReader reader;
   std::vector<std::string> out;
@@ -82,7 +84,7 @@ int Serve() {
     if (server.exited()) return server.exit_status();
     if (ended) break;
   }
-  if (reader.buffered()) std::cerr << "wirsel lsp: input ended inside a message\n";
+  if (reader.buffered()) std::cerr << "wirsel lsp: " << Msg("input ended inside a message") << "\n";
   return 1;  // the client went away without "exit"
 }
 

@@ -24,22 +24,23 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/cmd_run.h"
 #include "host/cmd_registry.h"
+#include "host/cmd_run.h"
 #include "host/cp1250.h"
 #include "host/document_files.h"
 #include "host/findings.h"
 #include "host/io/files.h"
 #include "host/io/io_error.h"
+#include "host/messages/messages.h"
 #include "host/progress.h"
 #include "host/proof_jobs.h"
 #include "host/proof_report.h"
 #include "host/proof_words.h"
 #include "host/session.h"
 #include "host/session_options.h"
-#include "host/word_check.h"
 #include "host/text_stream.h"
 #include "host/user_words.h"
+#include "host/word_check.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
@@ -72,7 +73,13 @@ struct ProofOptions {
   unsigned threads = 0;  // 0: one per core
   std::string report;
   std::string report_format = "text";
+  std::string personal;  // -p; "" for the plug-in's user.dic
 };
+
+// The user dictionary proofing reads: -p, or the plug-in's own.
+std::string PersonalOf(const ProofOptions& options) {
+  return options.personal.empty() ? UserDictionaryFile() : options.personal;
+}
 
 // After a failure that was already reported.
 bool Failed() {
@@ -237,24 +244,24 @@ class Speller {
     spell_close();
   }
 
-  bool Open() {
+  bool Open(const std::string& personal) {
     const std::string dictionary = XTensionsFolder() + "/son.dic";
     if (const int result = spell_open(dictionary.c_str()); result != 0) {
       return Error(SpellDictionaryError(dictionary, result));
     }
-    const std::string personal = PluginFilePath("user.dic");
-    if (!personal.empty() && platform::FileExists(personal.c_str()) &&
-        userdict_load(personal.c_str(), &user_) != 0) {
-      HostProgress().Clear();
-      std::cerr << "wirsel proof: the user dictionary " << personal
-                << " cannot be read; checking without it\n";
+    return personal.empty() || OpenUserWords(personal, &user_, words_);
+  }
+
+  // Loads the user dictionary `personal` (when it exists) and its word list;
+  // a file that is neither is refused. Also checks them before any work.
+  static bool OpenUserWords(const std::string& personal, UserDict** user, UserWordList& words) {
+    if (platform::FileExists(personal.c_str())) {
+      if (const int result = userdict_load(personal.c_str(), user); result != kUserDictOk) {
+        return Error(UserDictionaryError(personal, result));
+      }
     }
-    const std::string list = personal.empty() ? "" : UserWordList::PathBeside(personal);
-    if (!list.empty() && !words_.Load(list)) {
-      HostProgress().Clear();
-      std::cerr << "wirsel proof: the word list " << list << " cannot be read; checking without it\n";
-    }
-    return true;
+    const std::string list = WordListOf(personal, *user);
+    return words.Load(list) || Error(Msg("{1}: cannot read the word list", list));
   }
 
   // Each distinct word is looked up once per run (a word before a full stop
@@ -322,11 +329,11 @@ class ReportStream {
  public:
   bool Open(const ProofOptions& options) {
     if (!ParseReportFormat(options.report_format, format_)) {
-      return Error("--report-format must be text or json, not \"" + options.report_format + "\"");
+      return Error(Msg("--report-format must be text or json, not \"{1}\"", options.report_format));
     }
     if (options.report.empty() || options.report == "-") return true;
     file_.open(options.report, std::ios::binary | std::ios::trunc);
-    if (!file_) return Error("cannot write the report " + options.report);
+    if (!file_) return Error(Msg("cannot write the report {1}", options.report));
     out_ = &file_;
     return true;
   }
@@ -341,7 +348,7 @@ class ReportStream {
   bool Close(const ProofOptions& options) {
     out_->flush();
     if (out_ == &file_) file_.close();
-    if (!*out_ && out_ == &file_) return Error("cannot write the report " + options.report);
+    if (!*out_ && out_ == &file_) return Error(Msg("cannot write the report {1}", options.report));
     return true;
   }
 
@@ -523,7 +530,7 @@ bool StartProof(const ProofOptions& options, HostRuntime& runtime, ProofRun& run
   }
   HostProgress().SetLabel("wirsel proof");
   run.threads = options.threads > 0 ? options.threads : platform::CoreCount();
-  return run.report.Open(options) && (options.no_spell || run.speller.Open());
+  return run.report.Open(options) && (options.no_spell || run.speller.Open(PersonalOf(options)));
 }
 
 bool FinishProof(const ProofOptions& options, ProofRun& run) {
@@ -556,8 +563,10 @@ bool ProofFile(const ProofOptions& options, const std::string& file, const std::
 // to -o OUT, which is replaced only once the whole stream is proofed).
 bool ProofStream(const ProofOptions& options, const std::string& format) {
   if (!StreamableFormat(format)) {
-    return Error("standard input is proofed as a stream and written as text or TeX; --format " +
-                 format + " needs a file");
+    return Error(
+        Msg("standard input is proofed as a stream and written as text or TeX; "
+            "--format {1} needs a file",
+            format));
   }
   HostRuntime runtime;
   ProofRun run;
@@ -596,6 +605,7 @@ std::vector<std::string> WorkerOptions(const ProofOptions& options, unsigned wor
   if (options.no_hyph) args.push_back("--no-hyph");
   if (options.hyph) args.push_back("--hyph");
   if (options.no_spell) args.push_back("--no-spell");
+  if (!options.personal.empty()) args.insert(args.end(), {"-p", options.personal});
   return args;
 }
 
@@ -603,28 +613,31 @@ std::vector<std::string> WorkerOptions(const ProofOptions& options, unsigned wor
 // --jobs at a time; the reports in file order.
 bool ProofMany(const ProofOptions& options, const std::string& format) {
   if (options.output_dir.empty() == !options.in_place) {
-    return Error(options.in_place ? "--in-place and --output-dir exclude each other"
-                                  : "several files need --output-dir DIR or --in-place");
+    return Error(options.in_place ? Msg("--in-place and --output-dir exclude each other")
+                                  : Msg("several files need --output-dir DIR or --in-place"));
   }
   std::vector<ProofJob> jobs;
   std::set<std::string> targets;
   for (const std::string& file : options.files) {
-    if (file == "-") return Error("- (standard input) cannot be one of several files");
+    if (file == "-") return Error(Msg("- (standard input) cannot be one of several files"));
     const std::string target =
         options.in_place ? file : OutputPathIn(options.output_dir, file, format);
     if (!targets.insert(target).second) {
-      return Error("two files would be written to " + target + "; proof them apart");
+      return Error(Msg("two files would be written to {1}; proof them apart", target));
     }
     jobs.push_back({file, target});
   }
   std::error_code made;
   if (!options.output_dir.empty()) std::filesystem::create_directories(options.output_dir, made);
-  if (made) return Error("cannot make the folder " + options.output_dir + ": " + made.message());
+  if (made)
+    return Error(Msg("cannot make the folder {1}: {2}", options.output_dir, made.message()));
   ReportStream report;
   if (!report.Open(options)) return false;
   const unsigned workers = options.jobs > 0 ? options.jobs : DefaultJobCount();
   std::string error;
-  int status = RunProofJobs(jobs, WorkerOptions(options, std::min<size_t>(workers, jobs.size())), workers, report.stream(), error);
+  const std::vector<std::string> worker_options =
+      WorkerOptions(options, static_cast<unsigned>(std::min<size_t>(workers, jobs.size())));
+  int status = RunProofJobs(jobs, worker_options, workers, report.stream(), error);
   if (!error.empty()) {
     Error(error);
     status = kError;
@@ -637,24 +650,32 @@ bool ProofMany(const ProofOptions& options, const std::string& format) {
 bool Proof(const ProofOptions& options) {
   const std::string format = options.format == "txt" ? "text" : options.format;
   if (!ValidOutputFormat(format)) {
-    return Error("--format must be txt, tex, html, markdown or json, not \"" + options.format +
-                 "\"");
+    return Error(
+        Msg("--format must be txt, tex, html, markdown or json, not \"{1}\"", options.format));
   }
-  if (options.hyph && options.no_hyph) return Error("--hyph and --no-hyph exclude each other");
+  if (options.hyph && options.no_hyph) return Error(Msg("--hyph and --no-hyph exclude each other"));
+  if (!options.no_spell && !PersonalOf(options).empty()) {
+    UserDict* user = nullptr;
+    UserWordList words;
+    const bool readable = Speller::OpenUserWords(PersonalOf(options), &user, words);
+    if (user) userdict_unload(&user);
+    if (!readable) return false;
+  }
   if (options.files.size() > 1 || !options.output_dir.empty()) {
-    if (!options.out.empty()) return Error("-o names one output; for several files use --output-dir");
+    if (!options.out.empty())
+      return Error(Msg("-o names one output; for several files use --output-dir"));
     return ProofMany(options, format);
   }
   const std::string& file = options.files.front();
   if (options.in_place && !options.out.empty()) {
-    return Error("--in-place and -o exclude each other");
+    return Error(Msg("--in-place and -o exclude each other"));
   }
   if (file == "-") {
-    if (options.in_place) return Error("--in-place needs a file, not standard input");
+    if (options.in_place) return Error(Msg("--in-place needs a file, not standard input"));
     if (!options.input_format.empty() && options.input_format != "txt" &&
         options.input_format != "text") {
-      return Error("standard input is proofed as plain text; give a " + options.input_format +
-                   " source as a file");
+      return Error(Msg("standard input is proofed as plain text; give a {1} source as a file",
+                       options.input_format));
     }
     if (!CheckOutput(file, options.out, false)) return Failed();
     return ProofStream(options, format);
@@ -681,6 +702,9 @@ void SetUpProof(CLI::App& command) {
                    "Hyphenate a LaTeX source too (written as \\-; off by default, as TeX "
                    "hyphenates itself)");
   command.add_flag("--no-spell", options.no_spell, "Leave out the spelling report");
+  command.add_option("-p,--personal", options.personal,
+                     "User dictionary (binary or a plain word list; default: the plug-in's "
+                     "user.dic)");
   command.add_flag("--in-place", options.in_place, "Write each document back over its FILE");
   command.add_option("--output-dir", options.output_dir,
                      "Write each document into DIR under its own name");
@@ -693,8 +717,9 @@ void SetUpProof(CLI::App& command) {
                      "Write the report to this file instead of standard error");
   command.add_option("--report-format", options.report_format,
                      "Report lines: text (FILE:LINE:COLUMN: word -> suggestions) or json");
-  command.add_option("--lang", options.lang,
-                     "Interface language: en or pl (default: pl when LANG starts with pl)");
+  command.add_option(
+      "--lang", options.lang,
+      "Language of the plug-in and of messages: en or pl (default: pl under a Polish locale)");
   command.add_option("--dialogs", options.dialogs,
                      "Dialog script that answers the plug-in's dialogs and message boxes");
   command.callback([] { Proof(options); });

@@ -31,6 +31,9 @@ std::string XTensionsFolder();
 
 // Where the plug-in keeps a user file (user.dic, PLHYPH.USR, Wirsel13.ini):
 // its XTensions folder, or the per-user data folder when that cannot be
-// written. "" when neither can be found. Every command uses this rule, so
-// they and the plug-in share one user dictionary and one settings file.
+// written (where the folder's file is copied once, as the plug-in does). ""
+// when neither can be found. Every command uses this rule, so they and the
+// plug-in share one user dictionary and one settings file.
 std::string PluginFilePath(const char* name);
+// The plug-in's user.dic by that rule, its word list user.txt beside it.
+std::string UserDictionaryFile();

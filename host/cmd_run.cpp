@@ -1,18 +1,20 @@
 // `wirsel run`: open a document, choose menu items, write the document; and
 // `wirsel menus`: the menu bar as the user would see it.
+#include "host/cmd_run.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <iostream>
 #include <map>
 
-#include "host/cmd_run.h"
 #include "host/cmd_list.h"
 #include "host/cmd_registry.h"
 #include "host/document_files.h"
 #include "host/findings.h"
 #include "host/io/files.h"
 #include "host/io/io_error.h"
+#include "host/messages/messages.h"
 #include "host/session.h"
 #include "host/text_stream.h"
 #include "platform/safe_file.h"
@@ -46,13 +48,13 @@ size_t ReportRunFindings(const RunOptions& options, const OpenedDocument& opened
 
 bool CheckOutput(const std::string& in, const std::string& out, bool in_place) {
   namespace io = wirsel::io;
-  if (in_place && !out.empty()) return Fail("--in-place and -o exclude each other");
+  if (in_place && !out.empty()) return Fail(Msg("--in-place and -o exclude each other"));
   if (in_place && io::IsStandardStream(in)) {
-    return Fail("--in-place needs a file, not standard input");
+    return Fail(Msg("--in-place needs a file, not standard input"));
   }
   if (!in_place && !io::IsStandardStream(in) && !io::IsStandardStream(out) &&
       platform::SameFile(out.c_str(), in.c_str())) {
-    return Fail(out + ": -o names the input file; use --in-place to write over it");
+    return Fail(Msg("{1}: -o names the input file; use --in-place to write over it", out));
   }
   try {
     io::CheckOutputPath(in_place ? in : out.empty() ? "-" : out);
@@ -68,10 +70,12 @@ namespace {
 // time, each block a document of its own.
 bool RunStream(const RunOptions& options, const DocumentAction& act) {
   if (!StreamableFormat(options.format)) {
-    return Fail("standard input is worked on as a stream and written as text or TeX; --format " +
-                options.format + " needs a file");
+    return Fail(
+        Msg("standard input is worked on as a stream and written as text or TeX; "
+            "--format {1} needs a file",
+            options.format));
   }
-  if (options.in_place) return Fail("--in-place needs a file, not standard input");
+  if (options.in_place) return Fail(Msg("--in-place needs a file, not standard input"));
   HostRuntime runtime;
   if (!StartSession(options.session, runtime)) return false;
   StreamOutput out;
@@ -104,18 +108,18 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   if (options.streams && options.file == "-") {
     if (!options.input_format.empty() && options.input_format != "txt" &&
         options.input_format != "text") {
-      return Fail("standard input is read as plain text; give a " + options.input_format +
-                  " source as a file");
+      return Fail(Msg("standard input is read as plain text; give a {1} source as a file",
+                      options.input_format));
     }
     return RunStream(options, act);
   }
   if (!ValidOutputFormat(options.format)) {
-    return Fail("--format must be text, tex, html, markdown or json, not \"" + options.format +
-                "\"");
+    return Fail(
+        Msg("--format must be text, tex, html, markdown or json, not \"{1}\"", options.format));
   }
   if (!ValidInputFormat(options.input_format)) {
-    return Fail("--input-format must be txt, json, tex, html or markdown, not \"" +
-                options.input_format + "\"");
+    return Fail(Msg("--input-format must be txt, json, tex, html or markdown, not \"{1}\"",
+                    options.input_format));
   }
   if (!CheckOutput(options.file, options.out, options.in_place)) return false;
   HostRuntime runtime;
@@ -129,7 +133,8 @@ bool RunDocument(const RunOptions& options, const DocumentAction& act) {
   if (!CheckHostErrors(true)) return false;
   const bool findings = ReportRunFindings(options, opened) > 0;
   if (options.only_when_changed && StoryTexts() == before) {
-    std::cerr << "wirsel " << options.command << ": nothing changed, nothing written\n";
+    std::cerr << "wirsel " << options.command << ": " << Msg("nothing changed, nothing written")
+              << "\n";
     return true;
   }
   std::string bytes;
@@ -149,7 +154,7 @@ bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,
   const wirsel::model::Story* story =
       document ? document->story(document->StoryOfBox(document->current_box())) : nullptr;
   if (story && story->length() == 0) return true;
-  error = "no text box or group to work on (\"" + titles.front() + "\" is not available)";
+  error = Msg("no text box or group to work on (\"{1}\" is not available)", titles.front());
   return false;
 }
 

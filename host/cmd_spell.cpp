@@ -12,10 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "base/prose_words.h"
 #include "host/cmd_registry.h"
 #include "host/cp1250.h"
 #include "host/editor_prose.h"
 #include "host/line_words.h"
+#include "host/messages/messages.h"
 #include "host/speller.h"
 #include "platform/paths.h"
 
@@ -42,7 +44,7 @@ constexpr const char* kUsage =
     "  -G            print the correct words or lines instead (with -l, -L, -w)\n"
     "  -d DICT       dictionary: pl_PL, pl, polish, polski, or a son.dic path\n"
     "  -p FILE       user dictionary read and added to (default: user.dic in the\n"
-    "                per-user data folder)\n"
+    "                plug-in's folder, or the per-user data folder)\n"
     "  -i ENC        input encoding; only UTF-8 is supported\n"
     "  -t, -H, -X, -n  TeX/LaTeX, HTML, XML, nroff input: markup is not checked\n"
     "  -D            list the dictionaries (on standard error)\n"
@@ -51,8 +53,11 @@ constexpr const char* kUsage =
     "  -h, --help    this help\n"
     "\n"
     "A FILE of - is standard input. Without -a, -l, -L, -w or -G, arguments are\n"
-    "words, each answered with \"ok\" or its suggestions (exit status 1 when one is\n"
-    "misspelled), and without arguments standard input is read as with -a.\n";
+    "words, each answered with \"ok\" or its suggestions, and without arguments\n"
+    "standard input is read as with -a.\n"
+    "\n"
+    "Exit status: 0 success, 1 a misspelled WORD argument, 2 an error. Listings\n"
+    "(-l, -L, -w, -G) and the pipe end with 0 whatever they find, as hunspell's do.\n";
 
 enum class Mode { kWords, kPipe, kList, kLines, kOneWordLines };
 
@@ -130,20 +135,20 @@ bool ParseArguments(const std::vector<std::string>& args, SpellOptions* options,
       } else if (i + 1 < args.size()) {
         value = args[++i];
       } else {
-        *error = "option " + arg + " needs a value";
+        *error = Msg("option {1} needs a value", arg);
         return false;
       }
       if (arg[1] == 'd') options->dictionary = value;
       if (arg[1] == 'p') options->personal = value;
       if (arg[1] == 'i' && !IsUtf8Name(value)) {
-        *error = "input encoding " + value +
-                 " is not supported: text must be UTF-8 (-i UTF-8); convert it first, "
-                 "for example with iconv -f " +
-                 value + " -t UTF-8";
+        *error =
+            Msg("input encoding {1} is not supported: text must be UTF-8 (-i UTF-8); convert "
+                "it first, for example with iconv -f {1} -t UTF-8",
+                value);
         return false;
       }
     } else {
-      *error = "unknown option " + arg + " (see wirsel spell --help)";
+      *error = Msg("unknown option {1} (see wirsel spell --help)", arg);
       return false;
     }
   }
@@ -174,7 +179,7 @@ bool ResolveDictionary(const std::string& name, std::string* path, std::string* 
     return true;
   }
   if (name.find(',') != std::string::npos) {
-    *error = "dictionary " + name + ": only one dictionary can be used (pl_PL)";
+    *error = Msg("dictionary {1}: only one dictionary can be used (pl_PL)", name);
     return false;
   }
   if (name.find('/') != std::string::npos) {
@@ -194,9 +199,10 @@ bool ResolveDictionary(const std::string& name, std::string* path, std::string* 
       return true;
     }
   }
-  *error = "no dictionary " + name +
-           ": this program checks Polish; use -d pl_PL (or pl, polish, polski) or the path "
-           "of a son.dic file";
+  *error =
+      Msg("no dictionary {1}: this program checks Polish; use -d pl_PL (or pl, polish, "
+          "polski) or the path of a son.dic file",
+          name);
   return false;
 }
 
@@ -211,7 +217,7 @@ void ListDictionaries(const std::string& loaded) {
 }
 
 // The plug-in's own user dictionary, found by the rule every command shares.
-std::string DefaultUserDictionary() { return PluginFilePath("user.dic"); }
+std::string DefaultUserDictionary() { return UserDictionaryFile(); }
 
 std::string Join(const std::vector<std::string>& items) {
   std::string out;
@@ -237,12 +243,12 @@ class LineSource {
       line_number_ = 0;
       if (name_ == "-") {
         current_ = &std::cin;
-        name_ = "standard input";
+        name_ = Msg("standard input");
         continue;
       }
       file_ = std::ifstream(name_, std::ios::binary);
       if (!file_) {
-        std::cerr << "wirsel spell: cannot read " << name_ << "\n";
+        std::cerr << "wirsel spell: " << Msg("cannot read {1}", name_) << "\n";
         failed_ = true;
         current_ = nullptr;
         continue;
@@ -274,9 +280,12 @@ class LineReader {
     const DecodedLine line = !warned_ && text != utf8 ? DecodeLine(utf8) : DecodedLine{};
     if (line.bad_bytes > 0) {
       warned_ = true;
-      std::cerr << "wirsel spell: " << source.name() << ", line " << source.line_number()
-                << ": not valid UTF-8 (first bad byte at byte " << line.first_bad_byte + 1
-                << "); the words around the bad bytes are still checked. Send UTF-8 text.\n";
+      std::cerr << "wirsel spell: "
+                << Msg("{1}, line {2}: not valid UTF-8 (first bad byte at byte {3}); the words "
+                       "around the bad bytes are still checked. Send UTF-8 text.",
+                       source.name(), std::to_string(source.line_number()),
+                       std::to_string(line.first_bad_byte + 1))
+                << "\n";
     }
     std::vector<LineWord> words;
     size_t at = 0;     // a byte of `text`
@@ -304,22 +313,29 @@ class LineReader {
   bool warned_ = false;
 };
 
+// Adds a word for "*" and "&"; a failed save is said on standard error and
+// makes the exit status 2, and the word is still accepted for the session.
+void AddWord(Speller& speller, const std::string& word, bool* save_failed) {
+  std::string error;
+  if (!speller.AddToUserDictionary(word, &error)) {
+    std::cerr << "wirsel spell: " << error << "\n";
+    *save_failed = true;
+  }
+  speller.Accept(word);
+}
+
 // One input line of the pipe: a command, or text to check.
 void PipeLine(Speller& speller, LineReader& reader, const LineSource& source,
-              const std::string& line, bool* terse, Markup text_markup) {
+              const std::string& line, bool* terse, bool* save_failed, Markup text_markup) {
   const char command = line.empty() ? 0 : line[0];
   const std::string rest = line.empty() ? "" : line.substr(1);
   switch (command) {
     case '*':
-      speller.AddToUserDictionary(rest);
-      speller.Accept(rest);
+      AddWord(speller, rest, save_failed);
       return;
-    case '&': {
-      const std::string lower = Win1250ToUtf8(LowercaseWin1250(Utf8ToWin1250(rest)));
-      speller.AddToUserDictionary(lower);
-      speller.Accept(lower);
+    case '&':
+      AddWord(speller, ProseSmallLetters(rest), save_failed);
       return;
-    }
     case '@':
       speller.Accept(rest);
       return;
@@ -368,11 +384,12 @@ int RunPipe(Speller& speller, const SpellOptions& options) {
   LineSource source(options.operands);
   LineReader reader(options.markup);
   bool terse = false;
+  bool save_failed = false;
   for (std::string line; source.Next(&line);) {
-    PipeLine(speller, reader, source, line, &terse, options.markup);
+    PipeLine(speller, reader, source, line, &terse, &save_failed, options.markup);
     std::cout << std::flush;
   }
-  return source.failed() ? 2 : 0;
+  return source.failed() || save_failed ? 2 : 0;
 }
 
 // -l, -L, -w and -G. Exit status 0 whatever is found, as hunspell's, which
@@ -410,7 +427,7 @@ int RunWords(Speller& speller, const SpellOptions& options) {
     all_correct = false;
     const std::vector<std::string> suggestions =
         speller.Suggest(words.empty() ? Utf8ToWin1250(arg) : words[0].text);
-    std::cout << arg << ": " << (suggestions.empty() ? "no suggestions" : Join(suggestions))
+    std::cout << arg << ": " << (suggestions.empty() ? Msg("no suggestions") : Join(suggestions))
               << '\n';
   }
   return all_correct ? 0 : 1;
@@ -424,7 +441,7 @@ int Spell(const std::vector<std::string>& args) {
     return 2;
   }
   if (options.help) {
-    std::cout << kUsage;
+    std::cout << Msg(kUsage);
     return 0;
   }
   if (options.version) {

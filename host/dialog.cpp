@@ -6,6 +6,7 @@
 
 #include "host/cp1250.h"
 #include "host/frontend.h"
+#include "host/messages/messages.h"
 #include "host/progress.h"
 
 namespace {
@@ -23,15 +24,22 @@ bool AllDigits(const std::string& text) {
          std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
-const char* KindName(int16_t kind) {
+std::string KindName(int16_t kind) {
   switch (kind) {
-    case XT_ITEM_STATIC: return "text";
-    case XT_ITEM_EDIT: return "edit field";
-    case XT_ITEM_CHECK: return "check box";
-    case XT_ITEM_RADIO: return "radio button";
-    case XT_ITEM_BUTTON: return "button";
-    case XT_ITEM_LIST: return "list";
-    default: return "item";
+    case XT_ITEM_STATIC:
+      return Msg("a text");
+    case XT_ITEM_EDIT:
+      return Msg("an edit field");
+    case XT_ITEM_CHECK:
+      return Msg("a check box");
+    case XT_ITEM_RADIO:
+      return Msg("a radio button");
+    case XT_ITEM_BUTTON:
+      return Msg("a button");
+    case XT_ITEM_LIST:
+      return Msg("a list");
+    default:
+      return Msg("an item");
   }
 }
 
@@ -58,7 +66,7 @@ std::string xt_dialog_s::Hit(DialogItem& item) {
 }
 
 std::string xt_dialog_s::Click(DialogItem& item) {
-  if (!item.enabled) return "item " + std::to_string(item.id) + " is disabled";
+  if (!item.enabled) return Msg("item {1} is disabled", std::to_string(item.id));
   switch (item.kind) {
     case XT_ITEM_BUTTON:
       return Hit(item);
@@ -72,36 +80,37 @@ std::string xt_dialog_s::Click(DialogItem& item) {
       item.checked = true;
       return Hit(item);
     default:
-      return std::string("item ") + std::to_string(item.id) + " is a " + KindName(item.kind) +
-             ", which cannot be clicked";
+      return Msg("item {1} is {2}, which cannot be clicked", std::to_string(item.id),
+                 KindName(item.kind));
   }
 }
 
 std::string xt_dialog_s::SetText(DialogItem& item, const std::string& win1250) {
   if (item.kind != XT_ITEM_EDIT) {
-    return "item " + std::to_string(item.id) + " is a " + KindName(item.kind) + ", not an edit field";
+    return Msg("item {1} is {2}, not an edit field", std::to_string(item.id), KindName(item.kind));
   }
-  if (!item.enabled) return "item " + std::to_string(item.id) + " is disabled";
+  if (!item.enabled) return Msg("item {1} is disabled", std::to_string(item.id));
   item.text = win1250;
   return Hit(item);
 }
 
 std::string xt_dialog_s::SetCheck(DialogItem& item, bool on) {
   if (item.kind != XT_ITEM_CHECK && item.kind != XT_ITEM_RADIO) {
-    return "item " + std::to_string(item.id) + " is a " + KindName(item.kind) + ", not a check box";
+    return Msg("item {1} is {2}, not a check box", std::to_string(item.id), KindName(item.kind));
   }
   if (item.checked == on) return {};
-  if (item.kind == XT_ITEM_RADIO && !on) return "a radio button is unchecked by checking another";
+  if (item.kind == XT_ITEM_RADIO && !on)
+    return Msg("a radio button is unchecked by checking another");
   return Click(item);
 }
 
 std::string xt_dialog_s::Choose(DialogItem& item, int32_t row) {
   if (item.kind != XT_ITEM_LIST) {
-    return "item " + std::to_string(item.id) + " is a " + KindName(item.kind) + ", not a list";
+    return Msg("item {1} is {2}, not a list", std::to_string(item.id), KindName(item.kind));
   }
-  if (!item.enabled) return "item " + std::to_string(item.id) + " is disabled";
+  if (!item.enabled) return Msg("item {1} is disabled", std::to_string(item.id));
   if (row < 0 || row >= static_cast<int32_t>(item.rows.size())) {
-    return "list " + std::to_string(item.id) + " has no row " + std::to_string(row + 1);
+    return Msg("list {1} has no row {2}", std::to_string(item.id), std::to_string(row + 1));
   }
   item.selected = row;
   return Hit(item);
@@ -109,7 +118,7 @@ std::string xt_dialog_s::Choose(DialogItem& item, int32_t row) {
 
 std::string xt_dialog_s::Ok() {
   DialogItem* ok = Item(XT_DLG_OK);
-  if (!ok) return "the dialog has no OK button (item 1)";
+  if (!ok) return Msg("the dialog has no OK button (item 1)");
   return Click(*ok);
 }
 
@@ -122,7 +131,7 @@ void xt_dialog_s::Cancel() {
 }
 
 std::string xt_dialog_s::Name() const {
-  return "dialog \"" + Win1250ToUtf8(title) + "\" (" + std::to_string(number) + ")";
+  return Msg("dialog \"{1}\" ({2})", Win1250ToUtf8(title), std::to_string(number));
 }
 
 char ItemKey(const xt_dialog_s& dialog, const DialogItem& item) {

@@ -7,6 +7,7 @@
 #include "host/cp1250.h"
 #include "host/dialog.h"
 #include "host/frontend.h"
+#include "host/messages/messages.h"
 #include "xtapi/xtapi.h"
 
 namespace {
@@ -50,7 +51,7 @@ bool Tokenize(const std::string& line, std::vector<std::string>& words, std::str
         }
       }
       if (!closed) {
-        error = "unterminated quotation";
+        error = Msg("unterminated quotation");
         return false;
       }
     } else {
@@ -77,13 +78,13 @@ class ScriptFrontEnd : public FrontEnd {
       ++next_;
       const std::string& want = line->args[0];
       if (want != Win1250ToUtf8(dialog.title) && want != std::to_string(dialog.number)) {
-        return Fail(dialog, *line, "expects dialog \"" + want + "\" but " + dialog.Name() +
-                                       " opened");
+        return Fail(dialog, *line,
+                    Msg("expects dialog \"{1}\" but {2} opened", want, dialog.Name()));
       }
     }
     while (!dialog.closed) {
       const ScriptLine* line = Peek();
-      if (!line) return Fail(dialog, "no script line left for " + dialog.Name());
+      if (!line) return Fail(dialog, Msg("no script line left for {1}", dialog.Name()));
       ++next_;
       const std::string problem = Play(dialog, *line);
       if (!problem.empty()) return Fail(dialog, *line, problem);
@@ -92,7 +93,7 @@ class ScriptFrontEnd : public FrontEnd {
 
   int32_t MessageBox(const std::string& title, const std::string& text, int32_t icon,
                      int32_t buttons) override {
-    const std::string name = "message box \"" + text + "\"";
+    const std::string name = Msg("message box \"{1}\"", text);
     const int32_t fallback = AnswersOf(buttons).back();
     err_ << "[" << title << "] " << text;
     if (failed_) {
@@ -103,14 +104,14 @@ class ScriptFrontEnd : public FrontEnd {
     while (line && line->verb == "expect") {
       ++next_;
       if (text.find(line->args[0]) == std::string::npos) {
-        return FailMessage(*line, "expects \"" + line->args[0] + "\" in " + name, fallback);
+        return FailMessage(*line, Msg("expects \"{1}\" in {2}", line->args[0], name), fallback);
       }
       line = Peek();
     }
-    if (!line) return FailMessage("no script line left for " + name, fallback);
+    if (!line) return FailMessage(Msg("no script line left for {1}", name), fallback);
     ++next_;
     if (line->verb != "answer") {
-      return FailMessage(*line, "\"" + line->verb + "\" cannot answer " + name, fallback);
+      return FailMessage(*line, Msg("\"{1}\" cannot answer {2}", line->verb, name), fallback);
     }
     for (const int32_t answer : AnswersOf(buttons)) {
       if (Lower(line->args[0]) == Lower(AnswerName(answer))) {
@@ -118,12 +119,12 @@ class ScriptFrontEnd : public FrontEnd {
         return answer;
       }
     }
-    return FailMessage(*line, name + " has no button \"" + line->args[0] + "\"", fallback);
+    return FailMessage(*line, Msg("{1} has no button \"{2}\"", name, line->args[0]), fallback);
   }
 
   std::string Finish() override {
     if (failed_ || next_ >= lines_.size()) return {};
-    return Where(lines_[next_]) + "this and later lines were never used";
+    return Where(lines_[next_]) + Msg("this and later lines were never used");
   }
 
  private:
@@ -148,13 +149,13 @@ class ScriptFrontEnd : public FrontEnd {
     }
     if (verb == "expect") {
       if (dialog.Render(false).find(line.args[0]) != std::string::npos) return {};
-      return "expects \"" + line.args[0] + "\" in " + dialog.Name();
+      return Msg("expects \"{1}\" in {2}", line.args[0], dialog.Name());
     }
     if (verb == "dialog" || verb == "answer") {
-      return "\"" + verb + "\" cannot act on " + dialog.Name() + ", which is still open";
+      return Msg("\"{1}\" cannot act on {2}, which is still open", verb, dialog.Name());
     }
     DialogItem* item = dialog.Find(line.args[0]);
-    if (!item) return dialog.Name() + " has no item \"" + line.args[0] + "\"";
+    if (!item) return Msg("{1} has no item \"{2}\"", dialog.Name(), line.args[0]);
     if (verb == "click") return dialog.Click(*item);
     if (verb == "set") return dialog.SetText(*item, Utf8ToWin1250(line.args[1]));
     if (verb == "check" || verb == "uncheck") return dialog.SetCheck(*item, verb == "check");
@@ -203,7 +204,7 @@ std::unique_ptr<FrontEnd> MakeScriptFrontEnd(const std::string& path, std::ostre
                                              std::string& error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    error = path + ": cannot read the dialog script";
+    error = Msg("{1}: cannot read the dialog script", path);
     return nullptr;
   }
   std::vector<ScriptLine> lines;
@@ -211,7 +212,7 @@ std::unique_ptr<FrontEnd> MakeScriptFrontEnd(const std::string& path, std::ostre
   for (int number = 1; std::getline(in, text); ++number) {
     const std::string where = path + ":" + std::to_string(number) + ": ";
     if (text.size() > 4096) {
-      error = where + "line too long";
+      error = where + Msg("line too long");
       return nullptr;
     }
     const size_t first = text.find_first_not_of(" \t\r");
@@ -227,12 +228,12 @@ std::unique_ptr<FrontEnd> MakeScriptFrontEnd(const std::string& path, std::ostre
       if (words[0] == v.name) verb = &v;
     }
     if (!verb) {
-      error = where + "unknown action \"" + words[0] + "\"";
+      error = where + Msg("unknown action \"{1}\"", words[0]);
       return nullptr;
     }
     if (words.size() != verb->args + 1) {
-      error = where + "\"" + words[0] + "\" takes " + std::to_string(verb->args) +
-              " argument(s), quote a text with blanks";
+      error = where + Msg("\"{1}\" takes {2} argument(s), quote a text with blanks", words[0],
+                          std::to_string(verb->args));
       return nullptr;
     }
     lines.push_back(ScriptLine{number, words[0], {words.begin() + 1, words.end()}});

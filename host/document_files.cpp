@@ -7,6 +7,7 @@
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 #include "host/io/json_format.h"
+#include "host/messages/messages.h"
 #include "host/session.h"
 #include "platform/ini.h"
 
@@ -44,7 +45,8 @@ bool OpenDocumentFile(const std::string& path, OpenedDocument& opened, std::stri
   opened.path = path;
   const std::string format = Normalized(input_format);
   if (!ValidInputFormat(format)) {
-    error = "--input-format must be txt, json, tex, html or markdown, not \"" + input_format + "\"";
+    error =
+        Msg("--input-format must be txt, json, tex, html or markdown, not \"{1}\"", input_format);
     return false;
   }
   wirsel::source::SourceKind kind{};
@@ -128,9 +130,12 @@ bool RenderSource(const OpenedDocument& opened, const std::string& format, std::
             &bytes, MD_FLAG_TABLES | MD_FLAG_STRIKETHROUGH | MD_FLAG_PERMISSIVEAUTOLINKS, 0);
     return true;
   }
-  error = opened.path + ": a " + own + " source cannot be written as " + format +
-          " (use --format " + own + ", txt or json" +
-          (kind == wirsel::source::SourceKind::kMarkdown ? ", or html" : "") + ")";
+  error =
+      kind == wirsel::source::SourceKind::kMarkdown
+          ? Msg("{1}: a {2} source cannot be written as {3} (use --format {2}, txt, json or html)",
+                opened.path, own, format)
+          : Msg("{1}: a {2} source cannot be written as {3} (use --format {2}, txt or json)",
+                opened.path, own, format);
   return false;
 }
 
@@ -146,7 +151,7 @@ bool RenderFrontDocument(const OpenedDocument& opened, const std::string& reques
   const std::string chosen =
       !format.empty() ? format : opened.format == DocumentFormat::kJson ? "json" : "text";
   if (chosen == "markdown") {
-    error = opened.path + ": only a Markdown source can be written as markdown";
+    error = Msg("{1}: only a Markdown source can be written as markdown", opened.path);
     return false;
   }
   if (chosen == "json") {
@@ -155,7 +160,7 @@ bool RenderFrontDocument(const OpenedDocument& opened, const std::string& reques
   }
   const wirsel::model::Story* story = document->story(document->StoryOfBox(document->FirstTextBox()));
   if (!story) {
-    error = opened.path + ": the document has no text box to write as " + chosen;
+    error = Msg("{1}: the document has no text box to write as {2}", opened.path, chosen);
     return false;
   }
   const auto flavor = chosen == "tex"    ? wirsel::io::TextFlavor::kTex

@@ -8,6 +8,7 @@
 
 #include "host/cp1250.h"
 #include "host/dialog.h"
+#include "host/messages/messages.h"
 #include "xtapi/xtapi.h"
 
 namespace {
@@ -33,7 +34,8 @@ class DefaultFrontEnd : public FrontEnd {
   explicit DefaultFrontEnd(std::ostream& err) : err_(err) {}
 
   void Drive(xt_dialog_s& dialog) override {
-    err_ << "wirsel: " << dialog.Name() << " cancelled (no terminal and no dialog script)\n";
+    err_ << "wirsel: " << Msg("{1} cancelled (no terminal and no dialog script)", dialog.Name())
+         << "\n";
     dialog.Cancel();
   }
 
@@ -58,8 +60,9 @@ class TerminalFrontEnd : public FrontEnd {
     std::string line;
     while (!dialog.closed) {
       out_ << dialog.Render(true)
-           << "o = OK, c = Cancel, a letter = that item, a number = a list row, "
-              "letter=text = type into that field\n> " << std::flush;
+           << Msg("o = OK, c = Cancel, a letter = that item, a number = a list row, "
+                  "letter=text = type into that field")
+           << "\n> " << std::flush;
       if (!std::getline(in_, line)) {
         dialog.Cancel();
         return;
@@ -101,20 +104,20 @@ class TerminalFrontEnd : public FrontEnd {
       for (DialogItem& item : dialog.items) {
         if (item.kind == XT_ITEM_LIST && !list) list = &item;
       }
-      if (!list) return "this dialog has no list";
+      if (!list) return Msg("this dialog has no list");
       return dialog.Choose(*list, std::atoi(line.c_str()) - 1);
     }
     DialogItem* target = nullptr;
     for (DialogItem& item : dialog.items) {
       if (ItemKey(dialog, item) == line[0]) target = &item;
     }
-    if (!target) return "no item has the key " + line.substr(0, 1);
+    if (!target) return Msg("no item has the key {1}", line.substr(0, 1));
     if (target->kind == XT_ITEM_EDIT) {
       std::string text;
       if (line.size() > 1 && line[1] == '=') {
         text = line.substr(2);
       } else {
-        out_ << "text: " << std::flush;
+        out_ << Msg("text: ") << std::flush;
         if (!std::getline(in_, text)) return {};
       }
       return dialog.SetText(*target, Utf8ToWin1250(text));

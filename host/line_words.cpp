@@ -117,6 +117,8 @@ std::vector<LineWord> WordsOfLine(std::u32string_view chars) {
     // read only the letters before the first foreign one.
     out.text = word.polish ? word.win1250 : "?" + Utf8ToWin1250(word.text);
     out.shown = EncodeUtf8(chars.substr(first, end - first));
+    out.normal = word.text;
+    out.polish = word.polish;
     out.full_stop = word.full_stop;
     out.offset = first;
     out.length = end - first;

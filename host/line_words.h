@@ -26,6 +26,8 @@ std::string EncodeUtf8(std::u32string_view chars);
 struct LineWord {
   std::string text;         // Windows-1250, invisible characters left out: what is checked
   std::string shown;        // UTF-8, exactly as it stands in the line
+  std::string normal;       // UTF-8 in normal form C, as the user's word list holds it
+  bool polish = false;      // every letter is one of the Polish alphabet
   bool full_stop = false;   // a "." follows the word
   size_t offset = 0;        // characters from the line start to the word's first character
   size_t length = 0;        // characters, invisible ones included

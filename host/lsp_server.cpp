@@ -395,8 +395,12 @@ void LspServer::Configure(const json& options, std::vector<std::string>* out) {
     ClearCache();
   }
   if (options.contains("userDictionary") && options["userDictionary"].is_string()) {
+    std::string error;
     std::string warning;
-    speller_.SetUserDictionary(options["userDictionary"].get<std::string>(), &warning);
+    if (!speller_.SetUserDictionary(options["userDictionary"].get<std::string>(), &error,
+                                    &warning)) {
+      warn(error);
+    }
     if (!warning.empty()) warn(warning);
     ClearCache();
   }
@@ -693,8 +697,8 @@ json LspServer::ExecuteCommand(const json& params, int64_t now_ms) {
     throw ParamsError("the command takes the word to add");
   const std::string word = arguments[0].get<std::string>();
   speller_.Accept(word);
-  if (!speller_.AddToUserDictionary(word))
-    throw ParamsError("no user dictionary to add to (set \"userDictionary\")");
+  std::string error;
+  if (!speller_.AddToUserDictionary(word, &error)) throw ParamsError(error);
   ClearCache();
   for (auto& [uri, open] : documents_) {
     open.checked = false;

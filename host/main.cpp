@@ -1,14 +1,15 @@
 // wirsel: a layout host on the command line. It loads the plug-ins of its
 // XTensions folder and runs one subcommand; `--version` lists the host and the
 // plug-ins. Run as `wirsel-spell` it is `wirsel spell`.
+#include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
+#include <string_view>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
 #include "host/cmd_list.h"
+#include "host/messages/messages.h"
 #include "host/runtime.h"
 #include "platform/safe_file.h"
 
@@ -23,7 +24,7 @@ int PrintVersions() {
     if (!plugin->started) continue;
     std::cout << "  " << plugin->file_name << ": "
               << (plugin->product.empty() ? plugin->file_name : plugin->product) << " "
-              << (plugin->version.empty() ? "(version unknown)" : plugin->version) << "\n";
+              << (plugin->version.empty() ? Msg("(version unknown)") : plugin->version) << "\n";
   }
   if (!loaded) {
     std::cerr << "wirsel: " << error << "\n";
@@ -40,7 +41,8 @@ int CheckedExit(int status) {
   int error = std::cout ? 0 : errno != 0 ? errno : EIO;
   if (const int closed = platform::CloseStandardOutput(); error == 0) error = closed;
   if (error == 0) return status;
-  std::cerr << "wirsel: standard output: cannot write: " << std::strerror(error) << "\n";
+  std::cerr << "wirsel: " << Msg("standard output: cannot write: {1}", std::strerror(error))
+            << "\n";
   return kExitError;
 }
 
@@ -53,19 +55,32 @@ int Run(int argc, char** argv) {
   if (std::strcmp(run_as, "wirsel-spell") == 0) args.insert(args.begin() + 1, spell);
   argc = static_cast<int>(args.size());
   argv = args.data();
-  CLI::App app{"wirsel: a layout host that loads proofing plug-ins and runs their menu commands"};
-  bool version = false;
-  app.add_flag("--version", version, "Print the host's and each plug-in's name and version");
-  for (const CommandEntry& command : Commands()) {
-    command.setup(*app.add_subcommand(command.name, command.description));
+  // --lang chooses the language of the messages and the help, too, before
+  // any of them is written.
+  for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i) {
+    const std::string_view arg = argv[i];
+    const char* lang = arg == "--lang" && i + 1 < argc ? argv[i + 1]
+                       : arg.substr(0, 7) == "--lang=" ? argv[i] + 7
+                                                       : nullptr;
+    if (lang && !wirsel::messages::UseLanguage(lang)) {
+      std::cerr << "wirsel: " << Msg("--lang must be en or pl, not \"{1}\"", lang) << "\n";
+      return kExitError;
+    }
   }
-  app.require_subcommand(0, 1);
+  CLI::App app;
+  bool version = false;
+  BuildCommandLine(app, version);
   try {
     app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
   } catch (const CLI::ParseError& e) {
-    // A usage error ends with status 2, as a missing command does; --help is
-    // no error.
-    return app.exit(e) == 0 ? kExitSuccess : kExitError;
+    // A usage error ends with status 2, as a missing command does.
+    std::cerr << "wirsel: " << UsageErrorText(e) << "\n"
+              << Msg("Run with --help for more information.") << "\n";
+    return kExitError;
   }
   if (version) return PrintVersions();
   if (app.get_subcommands().empty()) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "host/frontend.h"
+#include "host/messages/messages.h"
 #include "host/suites.h"
 
 namespace {
@@ -120,7 +121,7 @@ PluginHost::~PluginHost() { Shutdown(); }
 bool PluginHost::LoadFolder(const std::string& folder, std::string& error) {
   std::error_code failure;
   if (!std::filesystem::is_directory(folder, failure)) {
-    error = "no XTensions folder at " + folder;
+    error = Msg("no XTensions folder at {1}", folder);
     return false;
   }
   std::vector<std::string> paths;
@@ -128,11 +129,11 @@ bool PluginHost::LoadFolder(const std::string& folder, std::string& error) {
     if (entry.path().extension() == ".so") paths.push_back(entry.path().string());
   }
   if (failure) {
-    error = "cannot read the XTensions folder " + folder + ": " + failure.message();
+    error = Msg("cannot read the XTensions folder {1}: {2}", folder, failure.message());
     return false;
   }
   if (paths.empty()) {
-    error = "no plug-in (*.so) in " + folder;
+    error = Msg("no plug-in (*.so) in {1}", folder);
     return false;
   }
   std::sort(paths.begin(), paths.end());

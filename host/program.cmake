@@ -12,7 +12,7 @@ list(REMOVE_ITEM WIRSEL_HOST_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
 add_library(wirsel_host_runtime OBJECT ${WIRSEL_HOST_SOURCES})
 target_include_directories(wirsel_host_runtime PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(wirsel_host_runtime PUBLIC WIRSEL_VERSION="${PROJECT_VERSION}")
-target_link_libraries(wirsel_host_runtime PUBLIC wirsel_host_source wirsel_host_io wirsel_host_model CLI11::CLI11
+target_link_libraries(wirsel_host_runtime PUBLIC wirsel_host_messages wirsel_host_source wirsel_host_io wirsel_host_model CLI11::CLI11
                       ${CMAKE_DL_LIBS})
 wirsel_strict(wirsel_host_runtime)
 # `wirsel hyph` (cmd_hyph.cpp) hyphenates with the engine itself.

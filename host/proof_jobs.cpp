@@ -6,6 +6,7 @@
 #include <iostream>
 #include <map>
 
+#include "host/messages/messages.h"
 #include "platform/process.h"
 
 namespace {
@@ -78,7 +79,7 @@ int RunProofJobs(const std::vector<ProofJob>& jobs, const std::vector<std::strin
   const std::string self = platform::OwnExecutablePath();
   const ScratchFolder scratch;
   if (self.empty() || !scratch.ok()) {
-    error = "cannot start worker processes: no scratch folder or no path of wirsel itself";
+    error = Msg("cannot start worker processes: no scratch folder or no path of wirsel itself");
     return kError;
   }
   std::vector<Worker> state(jobs.size());
@@ -98,7 +99,8 @@ int RunProofJobs(const std::vector<ProofJob>& jobs, const std::vector<std::strin
         state[next_start].done = true;
         state[next_start].status = kError;
         std::ofstream(state[next_start].messages)
-            << "wirsel: cannot start a worker for " << jobs[next_start].file << ": " << why << "\n";
+            << "wirsel: " << Msg("cannot start a worker for {1}: {2}", jobs[next_start].file, why)
+            << "\n";
       } else {
         running[id] = next_start;
       }

@@ -6,6 +6,7 @@
 #include "host/cmd_registry.h"
 #include "host/cp1250.h"
 #include "host/menubar.h"
+#include "host/messages/messages.h"
 #include "host/progress.h"
 #include "host/session.h"
 
@@ -27,8 +28,7 @@ int16_t LanguageFromOption(const std::string& option) {
   if (option == "pl") return kPolish;
   if (option == "en") return kEnglish;
   if (!option.empty()) return -1;
-  const char* lang = std::getenv("LANG");
-  return lang && std::string(lang).rfind("pl", 0) == 0 ? kPolish : kEnglish;
+  return wirsel::messages::Polish() ? kPolish : kEnglish;
 }
 
 HostRuntime::~HostRuntime() { plugins_.Shutdown(); }
@@ -81,11 +81,11 @@ bool HostRuntime::Choose(const std::string& title, std::string& error) {
   }
   const MenuItem* item = HostMenus().FindItem(id);
   if (!item) {
-    error = "no menu item \"" + title + "\"";
+    error = Msg("no menu item \"{1}\"", title);
     return false;
   }
   if (!item->enabled) {
-    error = "the menu item \"" + title + "\" is disabled";
+    error = Msg("the menu item \"{1}\" is disabled", title);
     return false;
   }
   xt_menu_record choice{XT_CB_MENU_SELECT, HostMenus().BarId(), id, 0};

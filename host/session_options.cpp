@@ -8,13 +8,15 @@
 
 #include "host/cmd_registry.h"
 #include "host/frontend.h"
+#include "host/messages/messages.h"
 #include "host/progress.h"
 #include "host/session.h"
 #include "platform/safe_file.h"
 
 void AddSessionOptions(CLI::App& command, SessionOptions& options) {
-  command.add_option("--lang", options.lang,
-                     "Interface language: en or pl (default: pl when LANG starts with pl)");
+  command.add_option(
+      "--lang", options.lang,
+      "Language of the plug-in and of messages: en or pl (default: pl under a Polish locale)");
   command.add_option("--select", options.select,
                      "Selection START:END in the story of the current box");
   command.add_option("--tool", options.tool, "Current tool: content or item");
@@ -47,9 +49,9 @@ bool Fail(const std::string& message) {
 
 bool StartSession(const SessionOptions& options, HostRuntime& runtime) {
   const int16_t language = LanguageFromOption(options.lang);
-  if (language < 0) return Fail("--lang must be en or pl, not \"" + options.lang + "\"");
+  if (language < 0) return Fail(Msg("--lang must be en or pl, not \"{1}\"", options.lang));
   if (options.tool != "" && options.tool != "content" && options.tool != "item") {
-    return Fail("--tool must be content or item, not \"" + options.tool + "\"");
+    return Fail(Msg("--tool must be content or item, not \"{1}\"", options.tool));
   }
   if (!options.dialogs.empty()) {
     std::string error;
@@ -76,15 +78,16 @@ bool ApplyTargetOptions(const SessionOptions& options) {
   char tail = 0;
   if (std::sscanf(options.select.c_str(), "%ld:%ld%c", &start, &end, &tail) != 2 || start < 0 ||
       end < start) {
-    return Fail("--select must be START:END with 0 <= START <= END, not \"" + options.select + "\"");
+    return Fail(
+        Msg("--select must be START:END with 0 <= START <= END, not \"{1}\"", options.select));
   }
   wirsel::model::Document* document = FrontDocument();
   wirsel::model::Story* story =
       document ? document->story(document->StoryOfBox(document->current_box())) : nullptr;
-  if (!story) return Fail("--select needs a document whose current box is a text box");
+  if (!story) return Fail(Msg("--select needs a document whose current box is a text box"));
   if (end > story->length()) {
-    return Fail("--select " + options.select + " is past the end of the story (" +
-                std::to_string(story->length()) + " characters)");
+    return Fail(Msg("--select {1} is past the end of the story ({2} characters)", options.select,
+                    std::to_string(story->length())));
   }
   story->SetSelection(static_cast<int32_t>(start), static_cast<int32_t>(end));
   return true;

@@ -2,13 +2,14 @@
 // user dictionary.
 #include "host/speller.h"
 
-#include <sys/stat.h>
-
 #include <cstdint>
-#include <fstream>
+#include <cstring>
 
 #include "base/words.h"
 #include "host/cp1250.h"
+#include "host/messages/messages.h"
+#include "host/user_words.h"
+#include "platform/files.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/user_dict.h"
 
@@ -23,38 +24,45 @@ bool Speller::Open(const std::string& dictionary, const std::string& personal, s
   int detail = 0;
   const int result = spell_dict_open(dictionary.c_str(), &dict_, &detail);
   if (result != 0) {
-    *error = "cannot open the dictionary " + dictionary + " (error " + std::to_string(result) +
-             ", " + std::to_string(detail) + ")";
+    *error = Msg("cannot open the dictionary {1} (error {2}, {3})", dictionary,
+                 std::to_string(result), std::to_string(detail));
     return false;
   }
-  SetUserDictionary(personal, warning);
-  return true;
+  return SetUserDictionary(personal, error, warning);
 }
 
-void Speller::SetUserDictionary(const std::string& personal, std::string* warning) {
+bool Speller::SetUserDictionary(const std::string& personal, std::string* error,
+                                std::string* warning) {
   if (user_ && dict_ && spell_dict_detach_user(dict_, user_)) userdict_close(&user_);
   user_ = nullptr;
   personal_.clear();
-  if (personal.empty() || !dict_) return;
-  struct stat info {};
-  const bool exists = ::stat(personal.c_str(), &info) == 0;
-  if (!exists && userdict_create(personal.c_str()) != 0) {
-    *warning = "cannot create the user dictionary " + personal + "; words cannot be added";
-    return;
+  list_ = UserWordList();
+  if (personal.empty() || !dict_) return true;
+  if (!platform::FileExists(personal.c_str()) && userdict_create(personal.c_str()) != 0) {
+    *warning = Msg("{1}: cannot create the user dictionary; words cannot be added", personal);
+    return true;
   }
   // userdict_open reads the binary format and plain word lists, and refuses
   // anything else, which is then never written.
-  if (userdict_open(personal.c_str(), &user_) != 0) {
-    *warning = "cannot read the user dictionary " + personal +
-               " (not a user dictionary of this program?); it is left unchanged and not used";
-    return;
+  if (const int result = userdict_open(personal.c_str(), &user_); result != kUserDictOk) {
+    *error = UserDictionaryError(personal, result);
+    return false;
+  }
+  const std::string list = WordListOf(personal, user_);
+  if (!list_.Load(list)) {
+    userdict_close(&user_);
+    list_ = UserWordList();
+    *error = Msg("{1}: cannot read the word list", list);
+    return false;
   }
   spell_dict_attach_user(dict_, user_);
   personal_ = personal;
+  return true;
 }
 
 bool Speller::Correct(const LineWord& word) const {
   if (!dict_) return false;
+  if (!word.polish) return list_.Holds(word.normal);
   if (spell_dict_check(dict_, word.text.c_str(), word.full_stop ? 1 : 0)) return true;
   if (session_.count(word.text)) return true;
   const std::string lower = LowercaseWin1250(word.text);
@@ -75,8 +83,31 @@ std::vector<std::string> Speller::Suggest(const std::string& text) const {
   return out;
 }
 
-void Speller::Accept(const std::string& utf8) { session_.insert(Utf8ToWin1250(utf8)); }
+void Speller::Accept(const std::string& utf8) {
+  if (NeedsWordList(utf8)) {
+    list_.Remember(utf8);
+  } else {
+    session_.insert(Utf8ToWin1250(utf8));
+  }
+}
 
-bool Speller::AddToUserDictionary(const std::string& utf8) {
-  return user_ && userdict_add_word(user_, Utf8ToWin1250(utf8).c_str()) == 0;
+bool Speller::AddToUserDictionary(const std::string& utf8, std::string* error) {
+  if (!user_) {
+    *error = Msg("no user dictionary to add \"{1}\" to", utf8);
+    return false;
+  }
+  if (NeedsWordList(utf8)) {
+    if (const int failed = list_.Add(utf8)) {
+      *error = Msg("{1}: cannot save \"{2}\": {3}", list_.path(), utf8, std::strerror(failed));
+      return false;
+    }
+    return true;
+  }
+  if (userdict_add_word(user_, Utf8ToWin1250(utf8).c_str()) != kUserDictOk) {
+    const int failed = userdict_save_error(user_);
+    *error = Msg("{1}: cannot save \"{2}\": {3}", personal_, utf8,
+                 failed != 0 ? std::strerror(failed) : std::strerror(EIO));
+    return false;
+  }
+  return true;
 }

@@ -9,6 +9,7 @@
 #include "host/io/io_error.h"
 #include "host/io/text_format.h"
 #include "host/line_blocks.h"
+#include "host/messages/messages.h"
 #include "host/session.h"
 
 namespace model = wirsel::model;
@@ -51,7 +52,7 @@ bool StreamOutput::Open(const std::string& path, std::string& error) {
   part_ = path + ".part";
   file_.open(part_, std::ios::binary | std::ios::trunc);
   if (file_) return true;
-  error = "cannot write " + part_;
+  error = Msg("cannot write {1}", part_);
   part_.clear();
   return false;
 }
@@ -62,12 +63,12 @@ bool StreamOutput::Commit(std::string& error) {
   if (path_.empty()) {
     std::cout.flush();
     if (std::cout) return true;
-    error = "cannot write to standard output";
+    error = Msg("cannot write to standard output");
     return false;
   }
   file_.close();
   if (!file_ || std::rename(part_.c_str(), path_.c_str()) != 0) {
-    error = "cannot write " + path_;
+    error = Msg("cannot write {1}", path_);
     return false;
   }
   part_.clear();
@@ -125,7 +126,7 @@ bool RunTextStream(int fd, std::ostream& out, const std::string& format, const s
       ended_paragraph = story->CharAt(story->length() - 1) == model::kParagraphEnd;
       out.flush();
       if (!out) {
-        error = "cannot write the output";
+        error = Msg("cannot write the output");
         return false;
       }
     }

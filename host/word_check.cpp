@@ -1,11 +1,12 @@
 // The host's verdict on one word, and the user's word list.
 #include "host/word_check.h"
 
-#include <fstream>
+#include <cerrno>
 #include <sstream>
+#include <vector>
 
 #include "host/io/files.h"
-#include "host/io/io_error.h"
+#include "platform/safe_file.h"
 #include "spell/engine/spell.h"
 
 std::string UserWordList::PathBeside(const std::string& user_dictionary) {
@@ -18,6 +19,22 @@ std::string UserWordList::PathBeside(const std::string& user_dictionary) {
   return user_dictionary + ".txt";
 }
 
+namespace {
+
+// The word of one line of a list, or "" for a line that holds none.
+std::string ListLineWord(std::string line) {
+  while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
+    line.pop_back();
+  }
+  const size_t first = line.find_first_not_of(" \t");
+  if (first == std::string::npos || line[first] == '#') return "";
+  if (line.compare(first, 12, "personal_ws-") == 0) return "";
+  line = line.substr(first);
+  return line.substr(0, line.find('/'));
+}
+
+}  // namespace
+
 void UserWordList::Insert(const std::string& word) {
   const std::string normal = ProseNormalForm(word);
   if (normal.empty()) return;
@@ -25,24 +42,20 @@ void UserWordList::Insert(const std::string& word) {
   capitals_.insert(ProseCapitals(normal));
 }
 
+void UserWordList::InsertLines(const std::string& bytes) {
+  std::istringstream in(bytes);
+  for (std::string line; std::getline(in, line);) Insert(ListLineWord(line));
+}
+
 bool UserWordList::Load(const std::string& path) {
   path_ = path;
   words_.clear();
   capitals_.clear();
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::ifstream probe(path);
-    return !probe.is_open();
-  }
-  for (std::string line; std::getline(in, line);) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
-      line.pop_back();
-    }
-    const size_t first = line.find_first_not_of(" \t");
-    if (first == std::string::npos || line[first] == '#') continue;
-    Insert(line.substr(first));
-  }
-  return !in.bad();
+  std::string bytes;
+  const int error = platform::ReadWholeFile(path.c_str(), wirsel::io::kMaxInputBytes, &bytes);
+  if (error != 0) return error == ENOENT;
+  InsertLines(bytes);
+  return true;
 }
 
 bool UserWordList::Holds(const std::string& utf8) const {
@@ -52,25 +65,77 @@ bool UserWordList::Holds(const std::string& utf8) const {
   return ProseCapitals(utf8) == utf8 && capitals_.count(utf8);
 }
 
-bool UserWordList::Add(const std::string& utf8) {
-  if (path_.empty()) return false;
-  const std::string normal = ProseNormalForm(utf8);
-  if (normal.empty() || words_.count(normal)) return true;
+void UserWordList::Remember(const std::string& utf8) { Insert(ProseNormalForm(utf8)); }
+
+template <typename Change>
+int UserWordList::Update(const Change& change) {
+  if (path_.empty()) return ENOENT;
+  platform::UpdateLock lock;
+  if (const int error = platform::LockForUpdate(path_.c_str(), &lock)) return error;
   std::string bytes;
-  try {
-    bytes = wirsel::io::ReadFileBytes(path_);
-  } catch (const wirsel::io::IoError&) {
+  int error = platform::ReadWholeFile(path_.c_str(), wirsel::io::kMaxInputBytes, &bytes);
+  if (error == ENOENT) {
     bytes.clear();
+    error = 0;
   }
-  if (!bytes.empty() && bytes.back() != '\n') bytes.push_back('\n');
-  bytes += normal + "\n";
-  try {
-    wirsel::io::WriteFileAtomically(path_, bytes);
-  } catch (const wirsel::io::IoError&) {
-    return false;
+  if (error == 0 && change(bytes)) {
+    error = platform::WriteFileReplacing(path_.c_str(), bytes.data(), bytes.size(),
+                                         platform::kNewUserFileMode);
   }
-  Insert(normal);
-  return true;
+  platform::Unlock(&lock);
+  if (error != 0) return error;
+  InsertLines(bytes);
+  return 0;
+}
+
+bool UserWordList::Storable(const std::string& utf8) {
+  const std::vector<ProseWord> words = ProseWordsOf(utf8);
+  return words.size() == 1 && words[0].text == ProseNormalForm(utf8);
+}
+
+int UserWordList::Add(const std::string& utf8) { return AddAll({utf8}); }
+
+int UserWordList::AddAll(const std::vector<std::string>& utf8) {
+  std::vector<std::string> words;
+  for (const std::string& w : utf8) {
+    if (Storable(w)) words.push_back(ProseNormalForm(w));
+  }
+  if (words.empty()) return 0;
+  return Update([&](std::string& bytes) {
+    UserWordList on_disk;
+    on_disk.InsertLines(bytes);
+    const size_t size = bytes.size();
+    for (const std::string& word : words) {
+      if (on_disk.words_.count(word)) continue;
+      if (!bytes.empty() && bytes.back() != '\n') bytes.push_back('\n');
+      bytes += word + "\n";
+      on_disk.Insert(word);
+    }
+    return bytes.size() != size;
+  });
+}
+
+int UserWordList::Remove(const std::string& utf8, bool* found) {
+  const std::string word = ProseNormalForm(utf8);
+  *found = false;
+  const int error = Update([&](std::string& bytes) {
+    std::string kept;
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);) {
+      if (ProseNormalForm(ListLineWord(line)) == word) {
+        *found = true;
+      } else {
+        kept += line + "\n";
+      }
+    }
+    if (*found) bytes = kept;
+    return *found;
+  });
+  if (error != 0) return error;
+  words_.erase(word);
+  capitals_.clear();
+  for (const std::string& w : words_) capitals_.insert(ProseCapitals(w));
+  return 0;
 }
 
 bool PolishWordCorrect(const std::string& win1250, bool full_stop) {
@@ -92,4 +157,11 @@ bool ProseWordCorrect(const ProseWord& word, const UserWordList& list) {
     if (!part.empty() && !PolishWordCorrect(part, word.full_stop && last)) return false;
   }
   return true;
+}
+
+bool NeedsWordList(const std::string& utf8) {
+  for (const ProseWord& word : ProseWordsOf(utf8)) {
+    if (!word.polish) return true;
+  }
+  return false;
 }

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "host/io/io_error.h"
+#include "host/messages/messages.h"
 #include "platform/safe_file.h"
 
 namespace wirsel::io {
@@ -15,7 +16,7 @@ namespace wirsel::io {
 namespace {
 
 std::string TooLarge() {
-  return "file too large (over " + std::to_string(kMaxInputBytes >> 20) + " MiB)";
+  return Msg("file too large (over {1} MiB)", std::to_string(kMaxInputBytes >> 20));
 }
 
 }  // namespace
@@ -28,10 +29,10 @@ std::string ReadFileBytes(const std::string& path) {
   } else {
     error = platform::ReadWholeFile(path.c_str(), kMaxInputBytes, &bytes);
   }
-  const std::string shown = IsStandardStream(path) ? "standard input" : path;
+  const std::string shown = IsStandardStream(path) ? Msg("standard input") : path;
   if (error == EFBIG) throw IoError(shown, 0, TooLarge());
-  if (error == EISDIR) throw IoError(shown, 0, "is a folder");
-  if (error != 0) throw IoError(shown, 0, std::string("cannot read: ") + std::strerror(error));
+  if (error == EISDIR) throw IoError(shown, 0, Msg("is a folder"));
+  if (error != 0) throw IoError(shown, 0, Msg("cannot read: {1}", std::strerror(error)));
   return bytes;
 }
 
@@ -40,20 +41,20 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::cout.flush();
     const int error = platform::WriteToDescriptor(STDOUT_FILENO, bytes.data(), bytes.size());
     if (error != 0) {
-      throw IoError("standard output", 0, std::string("cannot write: ") + std::strerror(error));
+      throw IoError(Msg("standard output"), 0, Msg("cannot write: {1}", std::strerror(error)));
     }
     return;
   }
   const int error = platform::WriteFileReplacing(path.c_str(), bytes.data(), bytes.size(),
                                                  platform::kNewDocumentMode);
-  if (error != 0) throw IoError(path, 0, std::string("cannot write: ") + std::strerror(error));
+  if (error != 0) throw IoError(path, 0, Msg("cannot write: {1}", std::strerror(error)));
 }
 
 void CheckOutputPath(const std::string& path) {
   if (IsStandardStream(path)) return;
   const int error = platform::CheckWritable(path.c_str());
-  if (error == ENOENT) throw IoError(path, 0, "cannot write: the folder does not exist");
-  if (error != 0) throw IoError(path, 0, std::string("cannot write: ") + std::strerror(error));
+  if (error == ENOENT) throw IoError(path, 0, Msg("cannot write: the folder does not exist"));
+  if (error != 0) throw IoError(path, 0, Msg("cannot write: {1}", std::strerror(error)));
 }
 
 }  // namespace wirsel::io

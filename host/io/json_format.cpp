@@ -4,15 +4,15 @@
 
 #include <algorithm>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <set>
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "host/io/files.h"
 #include "host/io/io_error.h"
 #include "host/io/text_format.h"
+#include "host/messages/messages.h"
 
 namespace wirsel::io {
 
@@ -211,7 +211,7 @@ class Reader {
       std::size_t colon = reason.find(": ", reason.find("parse error"));
       if (colon != std::string::npos) reason = reason.substr(colon + 2);
       throw IoError(name_, LineAt(text_, error.byte > 0 ? error.byte - 1 : 0),
-                    "broken JSON: " + reason);
+                    Msg("broken JSON: {1}", reason));
     } catch (const json::exception& error) {
       // A value the parser cannot hold, such as 1e400.
       FailureLocator locator;
@@ -219,14 +219,14 @@ class Reader {
       const std::string field = locator.pointer.to_string();
       throw IoError(name_, LineAt(text_, locator.byte > 0 ? locator.byte - 1 : 0),
                     (field.empty() ? std::string() : field.substr(1) + ": ") +
-                        "a number out of range (beyond what a double can hold)");
+                        Msg("a number out of range (beyond what a double can hold)"));
     }
     const json::json_pointer top;
     Expect(top, root_.is_object(), "a document must be a JSON object");
     const json* version = Optional(top, "wirsel");
     Expect(top, version != nullptr, "\"wirsel\" (the format version) is missing");
     Expect(top / "wirsel", version->is_number_integer() && *version == kFormatVersion,
-           "unknown format version (this reader knows " + std::to_string(kFormatVersion) + ")");
+           Msg("unknown format version (this reader knows {1})", std::to_string(kFormatVersion)));
 
     JsonDocument result;
     result.tool = ReadTool();
@@ -240,7 +240,7 @@ class Reader {
     AttachAnchors();
     for (const auto& [id, where] : boxes_) {
       Expect(where, document_->box(id) != nullptr,
-             "box " + std::to_string(id) + " is in a group that is never placed");
+             Msg("box {1} is in a group that is never placed", std::to_string(id)));
     }
     for (const auto& [id, where] : stories_) ChainStory(id, where);
     ReadCurrentBox();
@@ -254,6 +254,10 @@ class Reader {
                   (path.empty() ? std::string() : path.substr(1) + ": ") + reason);
   }
 
+  // `reason` is a message of the catalogue, said in the chosen language.
+  void Expect(const json::json_pointer& where, bool condition, const char* reason) {
+    if (!condition) Fail(where, Msg(reason));
+  }
   void Expect(const json::json_pointer& where, bool condition, const std::string& reason) {
     if (!condition) Fail(where, reason);
   }
@@ -284,7 +288,7 @@ class Reader {
                          ? INT64_MAX
                          : value.get<int64_t>();
     Expect(where, number >= low && number <= high,
-           "expected a number from " + std::to_string(low) + " to " + std::to_string(high));
+           Msg("expected a number from {1} to {2}", std::to_string(low), std::to_string(high)));
     return number;
   }
 
@@ -297,7 +301,7 @@ class Reader {
     if (!tool) return model::kContentTool;
     if (*tool == "content") return model::kContentTool;
     if (*tool == "item") return model::kItemTool;
-    Fail(json::json_pointer("/tool"), "tool must be \"content\" or \"item\"");
+    Fail(json::json_pointer("/tool"), Msg("tool must be \"content\" or \"item\""));
   }
 
   std::vector<model::HJSpec> ReadHjs() {
@@ -339,9 +343,9 @@ class Reader {
   void Place(const json::json_pointer& reference, Placement::Where where) {
     BoxId id = Id(reference);
     Placement& placement = placements_[id];
-    Expect(reference, placement.where == Placement::kNowhere,
-           "box " + std::to_string(id) + " is placed twice (also at " +
-               placement.at.to_string() + ")");
+    Expect(
+        reference, placement.where == Placement::kNowhere,
+        Msg("box {1} is placed twice (also at {2})", std::to_string(id), placement.at.to_string()));
     placement = {where, reference};
   }
 
@@ -354,11 +358,12 @@ class Reader {
       Expect(at, Optional(at, "id") != nullptr, "a box needs an \"id\"");
       BoxId id = Id(at / "id");
       Expect(at / "id", boxes_.emplace(id, at).second,
-             "box id " + std::to_string(id) + " is used twice");
+             Msg("box id {1} is used twice", std::to_string(id)));
       BoxKind kind = Kind(at);
       const json* items = Optional(at, "items");
       Expect(at, (kind == BoxKind::kGroup) == (items != nullptr),
-             kind == BoxKind::kGroup ? "a group needs \"items\"" : "only a group has \"items\"");
+             kind == BoxKind::kGroup ? Msg("a group needs \"items\"")
+                                     : Msg("only a group has \"items\""));
       if (!items) continue;
       Expect(at / "items", !Array(at / "items").empty(), "a group needs at least one item");
       for (std::size_t k = 0; k < items->size(); ++k) Place(at / "items" / k, Placement::kGroup);
@@ -383,7 +388,7 @@ class Reader {
       Expect(at, Optional(at, "id") != nullptr, "a story needs an \"id\"");
       StoryId id = Id(at / "id");
       Expect(at / "id", stories_.emplace(id, at).second,
-             "story id " + std::to_string(id) + " is used twice");
+             Msg("story id {1} is used twice", std::to_string(id)));
       document_->NewStory(id);
       Expect(at, Optional(at, "boxes") != nullptr, "a story needs \"boxes\" (its chain)");
       const json::json_pointer chain = at / "boxes";
@@ -391,11 +396,11 @@ class Reader {
       for (std::size_t k = 0; k < At(chain).size(); ++k) {
         BoxId box = Id(chain / k);
         auto found = boxes_.find(box);
-        Expect(chain / k, found != boxes_.end(), "no box with id " + std::to_string(box));
+        Expect(chain / k, found != boxes_.end(), Msg("no box with id {1}", std::to_string(box)));
         Expect(chain / k, Kind(found->second) == BoxKind::kText,
-               "box " + std::to_string(box) + " is no text box");
+               Msg("box {1} is no text box", std::to_string(box)));
         Expect(chain / k, story_of_box_.emplace(box, id).second,
-               "box " + std::to_string(box) + " already shows another story");
+               Msg("box {1} already shows another story", std::to_string(box)));
       }
       if (const json* anchors = Optional(at, "anchors")) {
         Array(at / "anchors");
@@ -413,14 +418,14 @@ class Reader {
   void PlaceBoxes() {
     for (const auto& [id, placement] : placements_) {
       auto found = boxes_.find(id);
-      Expect(placement.at, found != boxes_.end(), "no box with id " + std::to_string(id));
+      Expect(placement.at, found != boxes_.end(), Msg("no box with id {1}", std::to_string(id)));
       Expect(placement.at, placement.where != Placement::kAnchor ||
                                Kind(found->second) != BoxKind::kGroup,
              "a group cannot be anchored in a story");
     }
     for (const auto& [id, where] : boxes_) {
       Expect(where, placements_.count(id) > 0,
-             "box " + std::to_string(id) + " is placed nowhere (no spread, group or anchor)");
+             Msg("box {1} is placed nowhere (no spread, group or anchor)", std::to_string(id)));
     }
     for (int32_t s = 1; s <= document_->spread_count(); ++s) {
       const json::json_pointer items = json::json_pointer("/spreads") / (s - 1) / "items";
@@ -435,7 +440,7 @@ class Reader {
     BoxKind kind = Kind(at);
     if (kind == BoxKind::kGroup) {
       Expect(at, depth < kMaxGroupDepth,
-             "groups nested more than " + std::to_string(kMaxGroupDepth) + " deep");
+             Msg("groups nested more than {1} deep", std::to_string(kMaxGroupDepth)));
       std::vector<BoxId> members;
       for (const json& item : At(at / "items")) {
         members.push_back(Create(item.get<BoxId>(), spread, depth + 1));
@@ -502,8 +507,8 @@ class Reader {
     if (Optional(at, "paragraphs")) {
       const json::json_pointer list = at / "paragraphs";
       Expect(list, Array(list).size() <= static_cast<std::size_t>(story.ParagraphCount()),
-             "more paragraph entries than the text has paragraphs (" +
-                 std::to_string(story.ParagraphCount()) + ")");
+             Msg("more paragraph entries than the text has paragraphs ({1})",
+                 std::to_string(story.ParagraphCount())));
       int32_t pos = 0;
       for (std::size_t i = 0; i < At(list).size(); ++i) {
         auto hj = static_cast<int32_t>(Integer(list / i, 0, document_->hj_count() - 1));
@@ -551,7 +556,7 @@ class Reader {
     if (!current || (current->is_number_integer() && *current == 0)) return;
     BoxId id = Id(json::json_pointer("/current_box"));
     Expect(json::json_pointer("/current_box"), document_->SetCurrentBox(id) == model::Result::kOk,
-           "no box with id " + std::to_string(id));
+           Msg("no box with id {1}", std::to_string(id)));
   }
 
   std::string_view text_;

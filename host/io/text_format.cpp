@@ -4,6 +4,7 @@
 #include "base/utf8.h"
 #include "host/io/files.h"
 #include "host/io/io_error.h"
+#include "host/messages/messages.h"
 
 namespace wirsel::io {
 
@@ -187,14 +188,15 @@ std::u16string DecodeUtf8(std::string_view bytes, const std::string& name,
       case Utf8Fault::kNone:
         break;
       case Utf8Fault::kBadLead:
-        throw IoError(name, line, "invalid UTF-8: byte " + HexByte(lead));
+        throw IoError(name, line, Msg("invalid UTF-8: byte {1}", HexByte(lead)));
       case Utf8Fault::kCut:
-        throw IoError(name, line, "invalid UTF-8: sequence cut short at the end of the file");
+        throw IoError(name, line, Msg("invalid UTF-8: sequence cut short at the end of the file"));
       case Utf8Fault::kBadContinuation:
-        throw IoError(name, line, "invalid UTF-8: byte " + HexByte(lead) + " followed by " +
-                                      HexByte(decoded.bad));
+        throw IoError(
+            name, line,
+            Msg("invalid UTF-8: byte {1} followed by {2}", HexByte(lead), HexByte(decoded.bad)));
       case Utf8Fault::kOutOfRange:
-        throw IoError(name, line, "invalid UTF-8: encoded value out of range");
+        throw IoError(name, line, Msg("invalid UTF-8: encoded value out of range"));
     }
     const char32_t c = decoded.c;
     if (c >= 0x10000) {
@@ -220,7 +222,7 @@ TextFile ParseText(std::string_view bytes, const std::string& name) {
   TextFile file;
   std::u16string units = DecodeUtf8(bytes, name, &file.line_end);
   if (units.size() > static_cast<std::size_t>(model::kMaxStoryLength)) {
-    throw IoError(name, 0, "text too long for one story");
+    throw IoError(name, 0, Msg("text too long for one story"));
   }
   file.document = std::make_unique<model::Document>(name);
   model::Document& document = *file.document;

@@ -57,7 +57,7 @@ TEST(DialogScript, WrongDialogIsAnErrorWithTheLine) {
 TEST(DialogScript, ClickOnAnEditFieldIsRefused) {
   const WirselRun run = Probe("Ask...", "ask_click_on_edit_field.dlg");
   EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("ask_click_on_edit_field.dlg:1: item 3 is a edit field"));
+  EXPECT_THAT(run.err, HasSubstr("ask_click_on_edit_field.dlg:1: item 3 is an edit field"));
 }
 
 TEST(DialogScript, AnswersAMessageBox) {

@@ -25,7 +25,10 @@ def check(condition, what):
 
 class Server:
     def __init__(self, wirsel, folder):
-        env = dict(os.environ, HOME=folder, XDG_DATA_HOME=os.path.join(folder, "data"), LANG="C.UTF-8")
+        # The user's files go to the per-user folder, never into the build's XTensions.
+        xtensions = os.path.join(os.path.dirname(os.path.abspath(wirsel)), "XTensions")
+        env = dict(os.environ, HOME=folder, XDG_DATA_HOME=os.path.join(folder, "data"), LANG="C.UTF-8",
+                   WIRSEL_READONLY_DIRS=xtensions)
         self.process = subprocess.Popen([wirsel, "lsp"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, env=env)
         self.buffer = bytearray()
@@ -306,6 +309,16 @@ def scenario_options(wirsel, folder):
     server.notify("workspace/didChangeConfiguration", {"settings": {"wirsel": {"passes": ["spelling"]}}})
     check(len(server.diagnostics("file:///b.txt")) == 1, "spelling switched on by configuration")
     check(os.path.exists(user), "user dictionary from the options is created")
+    # A word with letters outside the Polish alphabet goes to the word list beside it.
+    server.notify("textDocument/didOpen", {"textDocument": {
+        "uri": "file:///c.txt", "languageId": "plaintext", "version": 1, "text": "für\n"}})
+    check(len(server.diagnostics("file:///c.txt")) == 1, "a foreign word is reported")
+    request_id, _ = server.request("workspace/executeCommand",
+                                   {"command": "wirsel.addToDictionary", "arguments": ["für"]})
+    check("error" not in server.response(request_id), "adding a foreign word succeeds")
+    check(server.diagnostics("file:///c.txt") == [], "an added foreign word is not reported")
+    with open(os.path.join(folder, "mine.txt"), encoding="utf-8") as listed:
+        check(listed.read() == "für\n", "the foreign word is in the word list beside the dictionary")
     server.notify("exit", None)
     check(server.process.wait(timeout=10) == 1, "exit without shutdown ends with status 1")
 

@@ -63,6 +63,13 @@ TEST_P(Faults, UserDictionaryOfEitherFormat) {
   Expect({"dict", "-p", plain, "import", File("more.dic", "piesek\n")}, plain);
 }
 
+TEST_P(Faults, WordListFromThePipeAndTheDictCommand) {
+  const std::string list = host_.xtensions() + "/user.txt";
+  WriteBytes(list, "señor\n");
+  Expect({"spell", "-a"}, list, {{"<stdin>", File("in.txt", "*für\nfür\n")}});
+  Expect({"dict", "add", "für"}, list);
+}
+
 TEST_P(Faults, ExceptionListFromTheEditor) {
   const std::string script = File("exc.dlg",
                                   "dialog \"Hyphenation Preferences\"\n"

@@ -56,12 +56,21 @@ TEST_F(PersonalDictionary, AspellHeaderIsSkippedAndAListWithoutFinalNewlineGetsO
 TEST_F(PersonalDictionary, UnrecognisedFileIsRefusedAndLeftByteForByte) {
   const std::string bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18);
   const std::string dic = File("picture.dic", bytes);
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"dict", "-p", dic, "add", "kotek"}, {"dict", "-p", dic, "list"}}) {
+  const std::string text = File("text.txt", "kotek\n");
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"dict", "-p", dic, "add", "kotek"},
+           {"dict", "-p", dic, "list"},
+           {"spell", "-a", "-p", dic},
+           {"spell", "-l", "-p", dic, text},
+           {"spell", "-p", dic, "kotek"},
+           {"proof", "-p", dic, text, "-o", folder_ + "/out.txt"}}) {
     const WirselRun run = host_.Run(args, {{"<stdin>", File("in.txt", "*kotek\n")}});
-    EXPECT_EQ(run.status, 2) << args[1];
-    EXPECT_THAT(run.err, HasSubstr("neither a user dictionary nor a word list"));
+    EXPECT_EQ(run.status, 2) << args[0] << " " << args[1];
+    EXPECT_THAT(run.err, HasSubstr(dic + ": neither a user dictionary nor a word list"));
+    // Refused before any work: no pipe banner, no listing, no document.
+    EXPECT_EQ(run.out, "") << args[0] << " " << args[1];
   }
+  EXPECT_FALSE(fs::exists(folder_ + "/out.txt"));
   EXPECT_EQ(ReadBytes(dic), bytes);
 }
 
@@ -114,6 +123,53 @@ TEST_F(PersonalDictionary, DictCommandAddsRemovesImportsAndExports) {
   EXPECT_THAT(run.err, HasSubstr("cannot be stored"));
 }
 
+TEST_F(PersonalDictionary, WordsOutsideThePolishAlphabetLiveInTheWordListEveryCommandReads) {
+  WirselRun run = host_.Run(
+      {"spell", "-a"}, {{"<stdin>", File("in.txt", "*für\n*--\n&Curaçao\nfür CURAÇAO kotek\n")}});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.out, HasSubstr("*\n*\n&"));
+  const std::string list = host_.xtensions() + "/user.txt";
+  EXPECT_EQ(ReadBytes(list), "für\ncuraçao\n");
+  EXPECT_EQ(ModeOf(list) & 0022, 0u);
+
+  const std::string text = File("text.txt", "Für Curaçao i kotek.\n");
+  run = host_.Run({"spell", "-l", text});
+  EXPECT_EQ(run.out, "kotek\n");
+  run = host_.Run({"proof", text, "--no-typo", "--no-hyph", "-o", folder_ + "/out.txt"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.err, HasSubstr("kotek"));
+  EXPECT_THAT(run.err, Not(HasSubstr("Curaçao")));
+  EXPECT_EQ(host_.Run({"dict", "list"}).out, "curaçao\nfür\n");
+  run = host_.Run({"dict", "remove", "für"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadBytes(list), "curaçao\n");
+}
+
+TEST_F(PersonalDictionary, WordListMovesWithTheDictionaryWhenXTensionsBecomesReadOnly) {
+  WriteBytes(host_.xtensions() + "/user.txt", "für\n");
+  const std::map<std::string, std::string> env = {{"WIRSEL_READONLY_DIRS", host_.xtensions()}};
+  const std::string text = File("text.txt", "Für kot.\n");
+  WirselRun run =
+      host_.Run({"proof", text, "--no-typo", "--no-hyph", "-o", folder_ + "/o.txt"}, env);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadBytes(host_.folder() + "/data/Wirsel13/user.txt"), "für\n");
+  run = host_.Run({"spell", "-a"}, {{"WIRSEL_READONLY_DIRS", host_.xtensions()},
+                                    {"<stdin>", File("in.txt", "*señor\n")}});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadBytes(host_.folder() + "/data/Wirsel13/user.txt"), "für\nseñor\n");
+  EXPECT_EQ(ReadBytes(host_.xtensions() + "/user.txt"), "für\n");
+}
+
+TEST_F(PersonalDictionary, PlainListHoldsWordsOfAnyAlphabetWithoutASecondFile) {
+  const std::string dic = File("hun.dic", "Müller/N\n");
+  const WirselRun run = host_.Run({"spell", "-a", "-p", dic},
+                                  {{"<stdin>", File("in.txt", "*für\nMüller für señor\n")}});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.out, HasSubstr("*\n*\n# señor"));
+  EXPECT_EQ(ReadBytes(dic), "Müller/N\nfür\n");
+  EXPECT_FALSE(fs::exists(folder_ + "/hun.txt"));
+}
+
 // Words of letters only, distinct for each writer.
 std::string Words(char writer, int count, const std::string& prefix) {
   std::string lines;
@@ -124,13 +180,17 @@ std::string Words(char writer, int count, const std::string& prefix) {
 }
 
 TEST_F(PersonalDictionary, TwoProcessesAddingAtOnceKeepEveryWord) {
-  for (const bool plain : {false, true}) {
-    const std::string dic = plain ? File("plain.dic", "start\n") : folder_ + "/binary.dic";
-    if (!plain) {
+  enum Kind { kBinary, kPlain, kWordList };
+  for (const Kind kind : {kBinary, kPlain, kWordList}) {
+    const std::string dic = kind == kPlain ? File("plain.dic", "start\n")
+                                           : folder_ + "/binary" + std::to_string(kind) + ".dic";
+    if (kind != kPlain) {
       ASSERT_EQ(host_.Run({"dict", "-p", dic, "list"}).status, 0);
     }
-    const std::string a = File("a.txt", Words('a', 300, "*slowo"));
-    const std::string b = File("b.txt", Words('b', 300, "*slowo"));
+    // Words with "ö" go to the word list beside the binary dictionary.
+    const std::string prefix = kind == kWordList ? "*slöwo" : "*slowo";
+    const std::string a = File("a.txt", Words('a', 300, prefix));
+    const std::string b = File("b.txt", Words('b', 300, prefix));
     const std::string env = "WIRSEL_HOST_DIR=" + host_.folder() + " XDG_DATA_HOME=" +
                             host_.folder() + "/data ";
     const std::string spell = env + WIRSEL_BINARY + " spell -a -p " + dic;
@@ -143,7 +203,7 @@ TEST_F(PersonalDictionary, TwoProcessesAddingAtOnceKeepEveryWord) {
          start = end + 1) {
       listed.insert(run.out.substr(start, end - start));
     }
-    EXPECT_EQ(listed.size(), plain ? 601u : 600u) << (plain ? "plain" : "binary");
+    EXPECT_EQ(listed.size(), kind == kPlain ? 601u : 600u) << kind;
   }
 }
 
