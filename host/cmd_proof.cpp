@@ -12,12 +12,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <set>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -41,6 +44,7 @@
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "spell/engine/spell.h"
 #include "spell/engine/user_dict.h"
 
@@ -65,7 +69,8 @@ struct ProofOptions {
   bool no_spell = false;
   bool in_place = false;
   std::string output_dir;
-  unsigned jobs = 0;  // 0: one per core
+  unsigned jobs = 0;     // 0: one per core
+  unsigned threads = 0;  // 0: one per core
   std::string report;
   std::string report_format = "text";
   std::string personal;  // -p; "" for the plug-in's user.dic
@@ -228,6 +233,12 @@ bool RunMenuCommand(HostRuntime& runtime, const char* item, const std::vector<Pr
 
 class Speller {
  public:
+  // A word whose suggestions are still to be computed, and where they go.
+  struct Missing {
+    const std::string* word;
+    std::vector<std::string>* suggestions;
+  };
+
   ~Speller() {
     if (user_) userdict_unload(&user_);
     spell_close();
@@ -265,16 +276,44 @@ class Speller {
     return correct;
   }
 
-  // Suggestions in UTF-8, best first; computed once per distinct word (the
-  // options that shape them are fixed for the run).
-  const std::vector<std::string>& Suggestions(const std::string& word) {
-    const auto known = suggestions_.find(word);
-    if (known != suggestions_.end()) return known->second;
-    std::vector<std::string> ranked;
-    spell_dict_suggest(spell_default_dict(), word.c_str(), SuggestOrder::kRanked, &ranked);
-    std::vector<std::string> found;
-    for (const std::string& s : ranked) found.push_back(Win1250ToUtf8(s));
-    return suggestions_.emplace(word, std::move(found)).first->second;
+  // Suggestions in UTF-8, best first, for `word` (CP1250); computed once per
+  // distinct word (the options that shape them are fixed for the run). A
+  // word seen for the first time gets an empty list, filled by Compute, and
+  // is added to `missing`. The lists stay where they are until the run ends.
+  const std::vector<std::string>* Suggestions(const std::string& word,
+                                              std::vector<Missing>& missing) {
+    const auto [at, added] = suggestions_.try_emplace(word);
+    if (added) missing.push_back({&at->first, &at->second});
+    return &at->second;
+  }
+
+  // Fills the lists of `missing` on up to `threads` threads (the calling one
+  // among them), in any order; `done` is called on the calling thread now
+  // and then with the number filled so far.
+  template <typename Done>
+  void Compute(const std::vector<Missing>& missing, unsigned threads, Done done) {
+    std::atomic<size_t> next{0};
+    std::atomic<size_t> filled{0};
+    const auto work = [&](bool calling) {
+      std::vector<std::string> ranked;
+      for (size_t i; (i = next.fetch_add(1)) < missing.size();) {
+        spell_dict_suggest(spell_default_dict(), missing[i].word->c_str(), SuggestOrder::kRanked,
+                           &ranked);
+        for (const std::string& s : ranked) missing[i].suggestions->push_back(Win1250ToUtf8(s));
+        const size_t count = filled.fetch_add(1) + 1;
+        if (calling) done(count);
+      }
+    };
+    if (missing.empty()) return;
+    threads = static_cast<unsigned>(std::clamp<size_t>(threads, 1, missing.size()));
+    std::vector<std::thread> helpers;
+    // A thread the system will not start leaves its share to the others.
+    try {
+      for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work, false);
+    } catch (const std::system_error&) {
+    }
+    work(true);
+    for (std::thread& helper : helpers) helper.join();
   }
 
  private:
@@ -319,47 +358,86 @@ class ReportStream {
   std::ostream* out_ = &std::cerr;
 };
 
+// An unknown word of a story, where it is and its suggestions (those of a
+// word seen for the first time still being computed).
+struct UnknownWord {
+  int64_t line;
+  int64_t column;
+  int64_t end_column;
+  std::string word;
+  const std::vector<std::string>* suggestions;
+};
+
 // Reports the unknown words of every story, the first starting on line
 // `line`; `reported` tells whether any word was reported. With a source,
-// positions are those of the source file.
+// positions are those of the source file. The suggestions of a story's new
+// words are computed on `threads` threads before its words are reported, in
+// the order of the text.
 void CheckSpelling(const std::vector<ProofStory>& stories, const std::string& shown_name,
-                   const wirsel::source::SourceDocument* source, int64_t line, Speller& speller,
-                   ReportStream& report, ProofProgress& progress, bool& reported) {
+                   const wirsel::source::SourceDocument* source, int64_t line, unsigned threads,
+                   Speller& speller, ReportStream& report, ProofProgress& progress,
+                   bool& reported) {
   const SpellSettings settings = ReadSpellSettings();
+  // Set before any thread queries the dictionary.
   spell_dict_set_compounds(spell_default_dict(), settings.compounds);
   const model::Document& document = *FrontDocument();
   progress.BeginPass(TotalLength(document, stories, false));
   int64_t walked = 0;
+  static const std::vector<std::string> kNone;
   ReportEntry entry;
   entry.file = shown_name;
+  std::vector<UnknownWord> unknown;
+  std::vector<Speller::Missing> missing;
+  std::vector<int64_t> missing_end;  // where each missing word ends in the story
   for (const ProofStory& s : stories) {
     const std::u16string text = document.story(s.id)->Text();
     WordWalker walker(text, line);
+    unknown.clear();
+    missing.clear();
+    missing_end.clear();
     for (StoryWord word; walker.Next(word);) {
-      progress.Report(walked + static_cast<int64_t>(word.end16));
+      // The text up to the first word whose suggestions are still to come
+      // is done; the rest is done as its suggestions are.
+      if (missing.empty()) progress.Report(walked + static_cast<int64_t>(word.end16));
       const uint16_t flags = word.flags;
       if ((settings.skip_digits && (flags & kWordDigit)) ||
           (settings.skip_capitals && (flags & kWordAllCapitals)) || speller.Correct(word)) {
         continue;
       }
-      reported = true;
-      entry.line = word.line;
-      entry.column = word.column;
+      UnknownWord& found = unknown.emplace_back();
+      found.line = word.line;
+      found.column = word.column;
       if (source && s.id == source->story_id()) {
-        source->Locate(static_cast<int32_t>(word.start16), entry.line, entry.column);
+        source->Locate(static_cast<int32_t>(word.start16), found.line, found.column);
       }
-      entry.end_column = entry.column + static_cast<int64_t>(word.end - word.start);
-      entry.word = word.text;
-      if (settings.suggest && word.polish) entry.suggestions = speller.Suggestions(word.win1250);
+      found.end_column = found.column + static_cast<int64_t>(word.end - word.start);
+      found.word = word.text;
+      found.suggestions = &kNone;
+      if (settings.suggest && word.polish) {
+        found.suggestions = speller.Suggestions(word.win1250, missing);
+        missing_end.resize(missing.size(), static_cast<int64_t>(word.end16));
+      }
+    }
+    speller.Compute(missing, threads,
+                    [&](size_t filled) { progress.Report(walked + missing_end[filled - 1]); });
+    for (const UnknownWord& found : unknown) {
+      entry.line = found.line;
+      entry.column = found.column;
+      entry.end_column = found.end_column;
+      entry.word = found.word;
+      entry.suggestions = *found.suggestions;
       report.Write(entry);
     }
+    reported = reported || !unknown.empty();
     line = walker.NextFreeLine();
     walked += static_cast<int64_t>(text.size());
+    progress.Report(walked);
   }
 }
 
 // What a proof carries through a run, from one stream block to the next.
 struct ProofRun {
+  unsigned threads = 1;  // for the suggestions
   Speller speller;
   ReportStream report;
   bool reported = false;
@@ -430,7 +508,8 @@ bool ProofFrontDocument(const ProofOptions& options, HostRuntime& runtime, Proof
     run.reported = true;
   }
   if (!options.no_spell) {
-    CheckSpelling(stories, shown_name, source, first_line, run.speller, run.report, progress, run.reported);
+    CheckSpelling(stories, shown_name, source, first_line, run.threads, run.speller, run.report,
+                  progress, run.reported);
   }
   progress.Finish();
   return CheckHostErrors(false) || Failed();
@@ -450,6 +529,7 @@ bool StartProof(const ProofOptions& options, HostRuntime& runtime, ProofRun& run
     return Failed();
   }
   HostProgress().SetLabel("wirsel proof");
+  run.threads = options.threads > 0 ? options.threads : platform::CoreCount();
   return run.report.Open(options) && (options.no_spell || run.speller.Open(PersonalOf(options)));
 }
 
@@ -508,8 +588,13 @@ bool ProofStream(const ProofOptions& options, const std::string& format) {
 }
 
 // The options a worker gets besides its file, its output and its report.
-std::vector<std::string> WorkerOptions(const ProofOptions& options) {
+// Several workers already use the cores, so each computes its suggestions
+// on one thread unless --threads says otherwise.
+std::vector<std::string> WorkerOptions(const ProofOptions& options, unsigned workers) {
   std::vector<std::string> args = {"--report-format", options.report_format};
+  if (options.threads > 0 || workers > 1) {
+    args.insert(args.end(), {"--threads", std::to_string(options.threads > 0 ? options.threads : 1)});
+  }
   if (!options.format.empty()) args.insert(args.end(), {"--format", options.format});
   if (!options.lang.empty()) args.insert(args.end(), {"--lang", options.lang});
   if (!options.dialogs.empty()) args.insert(args.end(), {"--dialogs", options.dialogs});
@@ -550,7 +635,9 @@ bool ProofMany(const ProofOptions& options, const std::string& format) {
   if (!report.Open(options)) return false;
   const unsigned workers = options.jobs > 0 ? options.jobs : DefaultJobCount();
   std::string error;
-  int status = RunProofJobs(jobs, WorkerOptions(options), workers, report.stream(), error);
+  const std::vector<std::string> worker_options =
+      WorkerOptions(options, static_cast<unsigned>(std::min<size_t>(workers, jobs.size())));
+  int status = RunProofJobs(jobs, worker_options, workers, report.stream(), error);
   if (!error.empty()) {
     Error(error);
     status = kError;
@@ -623,6 +710,9 @@ void SetUpProof(CLI::App& command) {
                      "Write each document into DIR under its own name");
   command.add_option("-j,--jobs", options.jobs,
                      "Worker processes for several files (default: one per core)");
+  command.add_option("--threads", options.threads,
+                     "Threads that compute the suggestions of one document (default: one per "
+                     "core; one in each worker when there are several)");
   command.add_option("--report", options.report,
                      "Write the report to this file instead of standard error");
   command.add_option("--report-format", options.report_format,

@@ -21,6 +21,8 @@ target_link_libraries(wirsel_host_runtime PUBLIC wirsel_hyph_engine)
 # with the spelling engine.
 target_link_libraries(wirsel_host_runtime PUBLIC wirsel_spell_engine wirsel_platform
                       wirsel_prose_words)
+# `wirsel proof` computes suggestions on several threads.
+target_link_libraries(wirsel_host_runtime PUBLIC Threads::Threads)
 # Windows-1250 and UTF-8 conversions (host/cp1250.cpp) use base/charset.
 target_link_libraries(wirsel_host_runtime PUBLIC wirsel_base)
 

@@ -57,9 +57,11 @@ done
 
 echo "== proof -j 2 vs -j 1, eight 1 MB files =="
 for i in 1 2 3 4 5 6 7 8; do text 1000000 "f$i.txt" --seed "$i"; done
-set -- $(measure "'$wirsel' proof '$work'/f?.txt -j 1 --output-dir '$work/j1' --report '$work/j1.report'")
+# One suggestion thread per worker, so that the workers alone make the
+# difference (a single worker would otherwise use every core too).
+set -- $(measure "'$wirsel' proof '$work'/f?.txt -j 1 --threads 1 --output-dir '$work/j1' --report '$work/j1.report'")
 j1=$1 j1c=$3
-set -- $(measure "'$wirsel' proof '$work'/f?.txt -j 2 --output-dir '$work/j2' --report '$work/j2.report'")
+set -- $(measure "'$wirsel' proof '$work'/f?.txt -j 2 --threads 1 --output-dir '$work/j2' --report '$work/j2.report'")
 j2=$1 j2c=$3
 # What runs once per worker: starting the plug-in and the dictionary, on an
 # empty text.

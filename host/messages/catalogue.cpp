@@ -309,6 +309,10 @@ constexpr Twin kTwins[] = {
      "Zaznaczenie POCZĄTEK:KONIEC w tekście bieżącego pola"},
     {"Spell-check a story or document with the plug-in",
      "Sprawdza pisownię tekstu lub dokumentu wtyczką"},
+    {"Threads that compute the suggestions of one document (default: one per core; one in "
+     "each worker when there are several)",
+     "Wątki obliczające podpowiedzi dla jednego dokumentu (domyślnie po jednym na rdzeń; "
+     "po jednym w każdym procesie roboczym, gdy jest ich kilka)"},
     {"Typography, hyphenation and a spelling report for a whole document in one pass",
      "Typografia, dzielenie wyrazów i raport pisowni dla całego dokumentu za jednym razem"},
     {"User dictionary (binary or a plain word list; default: the plug-in's user.dic)",

@@ -174,6 +174,31 @@ TEST(ProofStreamParallel, GnuParallelPipeGivesTheSingleRunsText) {
   EXPECT_EQ(ReadBytes(dir + "/out"), FileRun(host, "proof", file).out);
 }
 
+// ---- Suggestions on several threads ----
+
+TEST(ProofThreads, AnyNumberOfThreadsWritesTheOneThreadRunsDocumentAndReport) {
+  const std::string host = MakeHost();
+  // Many distinct unknown words, some repeated, some with letters outside
+  // the Polish alphabet, in several stories' worth of paragraphs.
+  const std::string text = TempFolder() + "/text.txt";
+  std::string words = ReadBytes(kSample);
+  for (const auto& entry : fs::directory_iterator(kData + "/report")) {
+    if (entry.path().extension() == ".txt") words += ReadBytes(entry.path().string()) + "\n";
+  }
+  std::ofstream(text, std::ios::binary) << words << words;
+  const Result one = FileRun(host, "proof", text, "--threads 1");
+  EXPECT_EQ(one.status, 1);
+  EXPECT_GT(Lines(one.report).size(), 20u);
+  for (const char* threads : {"2", "5", "64"}) {
+    const Result many = FileRun(host, "proof", text, std::string("--threads ") + threads);
+    EXPECT_EQ(many.status, one.status) << threads;
+    EXPECT_EQ(many.out, one.out) << threads;
+    EXPECT_EQ(many.report, one.report) << threads;
+  }
+  EXPECT_EQ(FileRun(host, "proof", text).report, one.report);
+  EXPECT_EQ(StreamRun(host, "proof", text, "300", "--threads 3").report, one.report);
+}
+
 // ---- Many files ----
 
 TEST(ProofMany, WorkersWriteWhatOneAtATimeRunsWriteAndReportInFileOrder) {
