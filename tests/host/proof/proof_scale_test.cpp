@@ -177,7 +177,7 @@ TEST(ProofStreamParallel, GnuParallelPipeGivesTheSingleRunsText) {
 // ---- Suggestions on several threads ----
 
 TEST(ProofThreads, AnyNumberOfThreadsWritesTheOneThreadRunsDocumentAndReport) {
-  const std::string host = MakeHost();
+  const HostFolder host;
   // Many distinct unknown words, some repeated, some with letters outside
   // the Polish alphabet, in several stories' worth of paragraphs.
   const std::string text = TempFolder() + "/text.txt";
