@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -36,6 +38,30 @@ std::string WriteTemp(const std::string& name, const std::string& bytes) {
   const std::string path = TempFolder() + "/" + name;
   std::ofstream(path, std::ios::binary) << bytes;
   return path;
+}
+
+std::vector<std::string> FilesIn(const std::vector<std::string>& folders,
+                                 const std::vector<std::string>& extensions) {
+  std::vector<std::string> paths;
+  for (const std::string& folder : folders) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      const std::string extension = entry.path().extension().string();
+      if (entry.path().filename().string().find(".expected.") == std::string::npos &&
+          std::find(extensions.begin(), extensions.end(), extension) != extensions.end()) {
+        paths.push_back(entry.path().string());
+      }
+    }
+  }
+  std::sort(paths.begin(), paths.end());
+  return paths;
+}
+
+std::string FileTestName(const testing::TestParamInfo<std::string>& info) {
+  std::string name = std::filesystem::path(info.param).filename().string();
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
 }
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {

@@ -3,6 +3,8 @@
 // (XDG_DATA_HOME) and LANG=C unless the test says otherwise.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -26,6 +28,13 @@ std::string ReadBytes(const std::string& path);
 std::string TempFolder();
 // Writes bytes into a new file of a temporary folder; answers its path.
 std::string WriteTemp(const std::string& name, const std::string& bytes);
+// The paths of the files of the folders whose names end in one of
+// `extensions`, sorted, leaving out golden files (NAME.expected.EXT).
+std::vector<std::string> FilesIn(const std::vector<std::string>& folders,
+                                 const std::vector<std::string>& extensions);
+// A fixture path's file name with every character but letters and digits
+// made '_': the name of the test case it parameterises.
+std::string FileTestName(const testing::TestParamInfo<std::string>& info);
 // `text` with every `from` made `to` (a report's path made "FILE" ...).
 std::string Replace(std::string text, const std::string& from, const std::string& to);
 
