@@ -16,9 +16,10 @@ struct WirselRun {
 };
 
 // `host` is a folder of tests/host's hosts (probe, refuses, ...), or "" for
-// the real host with the real plug-in. Two keys of `env` are no variables:
+// the real host with the real plug-in. Three keys of `env` are no variables:
 // "<stdin>" and "<stdout>" name files to take standard input from and give
-// standard output to (then run.out stays empty).
+// standard output to (then run.out stays empty); "<terminal>" puts standard
+// error on a pseudo-terminal (run.err is what it showed).
 WirselRun RunWirsel(const std::string& host, const std::vector<std::string>& args,
                     const std::map<std::string, std::string>& env = {});
 

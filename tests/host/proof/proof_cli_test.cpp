@@ -5,11 +5,7 @@
 // nothing, the HTML and TeX results, and the progress line.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <pty.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -279,37 +275,9 @@ TEST(ProofResults, TheTexResultCompilesWithPdflatex) {
 
 // ---- The progress line ----
 
-// Runs wirsel with standard error on a pseudo-terminal and standard output
-// into a file; answers what the terminal showed.
-std::string TerminalOutput(const HostFolder& host, const std::vector<std::string>& args,
-                           std::string* out) {
-  int master = -1;
-  int slave = -1;
-  if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return "openpty failed";
-  const std::string folder = TempFolder();
-  const pid_t child = fork();
-  if (child == 0) {
-    close(master);
-    std::freopen("/dev/null", "r", stdin);
-    std::freopen((folder + "/stdout").c_str(), "w", stdout);
-    dup2(slave, STDERR_FILENO);
-    setenv("WIRSEL_HOST_DIR", host.folder().c_str(), 1);
-    setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
-    setenv("LANG", "C", 1);
-    std::vector<char*> argv = {const_cast<char*>(WIRSEL_BINARY)};
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execv(WIRSEL_BINARY, argv.data());
-    _exit(127);
-  }
-  close(slave);
-  std::string shown;
-  char buffer[4096];
-  for (ssize_t n; (n = read(master, buffer, sizeof buffer)) > 0;) shown.append(buffer, size_t(n));
-  close(master);
-  waitpid(child, nullptr, 0);
-  *out = ReadBytes(folder + "/stdout");
-  return shown;
+// The progress line was erased at the end of what a terminal showed.
+bool EndsErased(const std::string& shown) {
+  return shown.size() >= 4 && shown.compare(shown.size() - 4, 4, "\r\033[K") == 0;
 }
 
 // A long story: the plug-in reports as it works through it. Redirected
@@ -320,34 +288,31 @@ TEST(ProofProgress, EveryPercentageShowsOnATerminalAndIsErasedBeforeEachReportAn
     text += "Drukarnia - jak zwykle - składa \"tekst\" w 5 kg papieru, zdanie " +
             std::to_string(i) + ".\n";
   const std::string input = WriteTemp("long.txt", text + "To jest blendny tekst.\n");
-  std::string out;
-  const std::string shown = TerminalOutput(HostFolder(), {"proof", input}, &out);
+  const WirselRun run = HostFolder().Run({"proof", input}, {{"<terminal>", "yes"}});
   for (int percent = 0; percent <= 100; ++percent) {
-    EXPECT_THAT(shown, HasSubstr("\rwirsel proof: " + std::to_string(percent) + "%")) << percent;
+    EXPECT_THAT(run.err, HasSubstr("\rwirsel proof: " + std::to_string(percent) + "%")) << percent;
   }
-  EXPECT_THAT(shown, HasSubstr("\r\033[K" + input + ":201:9: blendny"));
-  EXPECT_TRUE(shown.size() >= 4 && shown.compare(shown.size() - 4, 4, "\r\033[K") == 0) << shown;
-  EXPECT_THAT(out, HasSubstr("„tekst”"));
-  EXPECT_THAT(out, Not(HasSubstr("%")));
+  EXPECT_THAT(run.err, HasSubstr("\r\033[K" + input + ":201:9: blendny"));
+  EXPECT_TRUE(EndsErased(run.err)) << run.err;
+  EXPECT_THAT(run.out, HasSubstr("„tekst”"));
+  EXPECT_THAT(run.out, Not(HasSubstr("%")));
 }
 
 TEST(ProofProgress, MenuCommandsOfOtherCommandsShowItAndAMenuListingDoesNot) {
   const HostFolder host;
   const std::string input = std::string(SAMPLE_FOLDER) + "/probka.txt";
-  std::string out;
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"run", input, "--do", "Typography In Box"},
         {"typo", input},
         {"hyphenate", input}}) {
-    const std::string shown = TerminalOutput(host, args, &out);
-    EXPECT_THAT(shown, HasSubstr("\rwirsel: 50%")) << args[0];
-    EXPECT_TRUE(shown.size() >= 4 && shown.compare(shown.size() - 4, 4, "\r\033[K") == 0)
-        << args[0] << ": " << shown;
-    EXPECT_THAT(out, Not(HasSubstr("%"))) << args[0];
+    const WirselRun run = host.Run(args, {{"<terminal>", "yes"}});
+    EXPECT_THAT(run.err, HasSubstr("\rwirsel: 50%")) << args[0];
+    EXPECT_TRUE(EndsErased(run.err)) << args[0] << ": " << run.err;
+    EXPECT_THAT(run.out, Not(HasSubstr("%"))) << args[0];
   }
-  const std::string menus = TerminalOutput(host, {"menus", input}, &out);
-  EXPECT_THAT(menus, Not(HasSubstr("%")));
-  EXPECT_THAT(out, HasSubstr("Typography In Box"));
+  const WirselRun menus = host.Run({"menus", input}, {{"<terminal>", "yes"}});
+  EXPECT_THAT(menus.err, Not(HasSubstr("%")));
+  EXPECT_THAT(menus.out, HasSubstr("Typography In Box"));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../run_wirsel.h"
+#include "base/utf8.h"
 
 namespace fs = std::filesystem;
 
@@ -224,16 +225,7 @@ TEST(ProofMany, SeveralFilesNeedSomewhereToGoAndDistinctNames) {
 
 std::u32string CodePoints(const std::string& utf8) {
   std::u32string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto byte = static_cast<unsigned char>(utf8[i]);
-    const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? byte : byte & (0x7F >> length);
-    for (int k = 1; k < length && i + k < utf8.size(); ++k) {
-      c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    }
-    out += c;
-    i += length;
-  }
+  for (std::size_t i = 0; i < utf8.size();) out += NextUtf8(utf8, i);
   return out;
 }
 
