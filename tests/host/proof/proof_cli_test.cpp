@@ -29,6 +29,33 @@ WirselRun Proof(const HostFolder& host, std::vector<std::string> args) {
   return host.Run(args);
 }
 
+// ---- Exit statuses (the other errors and their messages are the
+// command-line tests', tests/host/files) ----
+
+TEST(ProofExitStatus, TwoOnAUsageErrorWithNothingWritten) {
+  const HostFolder host;
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{}, {kData + "/report/clean_text.txt", "--format"}}) {
+    const WirselRun run = Proof(host, args);
+    EXPECT_EQ(run.status, 2) << run.err;
+    EXPECT_NE(run.err, "");
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST(ProofExitStatus, TwoWhenTheSpellingDictionaryIsMissingOrDamaged) {
+  for (const std::string bytes : {"", "not a dictionary at all"}) {
+    const HostFolder host;
+    const fs::path dictionary = host.File("son.dic");
+    fs::remove(dictionary);
+    if (!bytes.empty()) std::ofstream(dictionary) << bytes;
+    const WirselRun run = Proof(host, {kData + "/report/clean_text.txt"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.err, HasSubstr("son.dic"));
+    EXPECT_EQ(run.out, "");
+  }
+}
+
 // ---- The report, one fixture each: NAME.txt or NAME.json and NAME.expected
 // (standard error with FILE for the document's path) ----
 
