@@ -65,6 +65,11 @@ TEST_F(ResFile, LooksUpByIdNameAndPositionFirstMatchWins) {
   EXPECT_EQ(res_container_count_of_type(container_, "HYPd"), 2);
   EXPECT_EQ(Take(res_container_get_nth_of_type(container_, "HYPd", 2)), "second");
   EXPECT_EQ(Take(res_container_get_nth_of_type(container_, "HYPd", 3)), "<null>");
+  // The same lookups on the container opened by res_open_file.
+  EXPECT_EQ(Take(res_get_by_name("BAZA", "lodmiany")), "links");
+  EXPECT_EQ(res_count_of_type("BAZA"), 2);
+  EXPECT_EQ(Take(res_get_nth_of_type("BAZA", 2)), "letters");
+  EXPECT_EQ(Take(res_get_nth_of_type("BAZA", 3)), "<null>");
   EXPECT_EQ(Take(res_get_by_id("hypd", 100)), "<null>") << "types are compared byte for byte";
 }
 
@@ -204,11 +209,15 @@ TEST_F(ResFile, DataPartIsFoundThroughTheHeader) {
   char got[4];
   EXPECT_EQ(eng_file_read(got, 4, file), 4u);
   EXPECT_EQ(std::string(got, 4), "DATA");
+  ASSERT_EQ(res_open_data_part("c.dat", &file), kResOk);
+  EXPECT_EQ(eng_file_read(got, 4, file), 4u);
+  EXPECT_EQ(std::string(got, 4), "DATA");
 
   ContainerWriter none;
   none.Add("BAZA", 1, "", Bytes("x"));
   ASSERT_GE(Open(none.Build()), 1);
   EXPECT_EQ(res_container_open_data_part(container_, &file), kResNoDataPart);
+  EXPECT_EQ(res_open_data_part("c.dat", &file), kResNoDataPart);
 }
 
 TEST(EngFile, ChunkAboveTheLimitIsRefusedAsNothingRead) {
