@@ -260,8 +260,8 @@ int32_t ConvertCharByCodePages(uint16_t* value, int32_t from, int32_t to) {
       !platform::CodePageToUnicode(byte, to ? to : kCodePageMacCentralEurope, &back)) {
     return kConvertFailed;
   }
-  // The system converters answer "?" for what they cannot convert, so a "?"
-  // byte is taken as a failure.
+  // A "?" cannot be told from the placeholder converters put for what they
+  // cannot convert, so it counts as a failure.
   if (byte == '?') return kConvertFailed;
   *value = back;
   return 0;

@@ -111,8 +111,7 @@ inline constexpr int32_t kConvertFailed = -50;
 // Converts *value to one byte of code page `from` (0: 10000) and that byte
 // back to UTF-16 through code page `to` (0: 10029), in place. 0 on success;
 // kConvertFailed (value unchanged) when the character has no single byte in
-// `from` or that byte is "?" (the system's converters answer "?" for what
-// they cannot convert), the byte has no character in `to`, or a code page is
-// unknown.
+// `from` or that byte is "?" (the placeholder for what cannot be converted),
+// the byte has no character in `to`, or a code page is unknown.
 int32_t ConvertCharByCodePages(uint16_t* value, int32_t from = kCodePageMacRoman,
                                int32_t to = kCodePageMacCentralEurope);

@@ -21,7 +21,9 @@ TEST(CodePage, OneByteEachWayOrFailure) {
   for (const Case& c : to_byte) {
     uint8_t byte = 0;
     EXPECT_EQ(platform::UnicodeToCodePage(c.value, c.code_page, &byte), c.byte >= 0) << c.value;
-    if (c.byte >= 0) EXPECT_EQ(byte, c.byte) << c.value;
+    if (c.byte >= 0) {
+      EXPECT_EQ(byte, c.byte) << c.value;
+    }
   }
   uint16_t value = 0;
   ASSERT_TRUE(platform::CodePageToUnicode(0xFC, 10029, &value));
