@@ -314,6 +314,11 @@ int32_t XTLArray::SortedPosition(const void* element) const {
   return SearchPosition(element, false, &found);
 }
 
+int32_t XTLArray::SortedKeyPosition(const void* key) const {
+  bool found = false;
+  return SearchPosition(key, true, &found);
+}
+
 uint32_t XTLArray::FirstSortGap(uint32_t count) {
   uint32_t q = count / 9;
   if (q <= 1) return 1;

@@ -101,8 +101,9 @@ class XTLArray {
   int32_t Find(const void* element) const;
   // Index of the element matching `key` through CompareKey, or 0.
   int32_t FindKey(const void* key) const;
-  // Where `element` would be inserted to keep the order (1 when empty).
+  // Where `element` / `key` would be inserted to keep the order (1 when empty).
   int32_t SortedPosition(const void* element) const;
+  int32_t SortedKeyPosition(const void* key) const;
   // Shell sort by the comparator; false while locked.
   bool Sort();
   // The first gap of the sort for `count` elements (each next gap is a third

@@ -85,6 +85,17 @@ TEST(XTLArray, KeepSortedInsertionIgnoresTheIndex) {
   EXPECT_TRUE(array.IsSorted());
 }
 
+TEST(XTLArray, SortedPositionByElementAndByKey) {
+  XTTArray<int32_t> array = Filled({30, 10, 20}, true);
+  for (auto [probe, at] : {std::pair{25, 3}, {5, 1}, {35, 4}, {20, 2}}) {
+    EXPECT_EQ(array.SortedPosition(&probe), at) << probe;
+    EXPECT_EQ(array.SortedKeyPosition(&probe), at) << probe;
+  }
+  XTTArray<int32_t> empty;
+  int32_t probe = 7;
+  EXPECT_EQ(empty.SortedPosition(&probe), 1);
+}
+
 TEST(XTLArray, MoveShiftsThoseBetweenAndUnsorts) {
   XTTArray<int32_t> array = Filled({10, 20, 30, 40}, true);
   EXPECT_TRUE(array.Move(1, 4));

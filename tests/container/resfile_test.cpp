@@ -220,6 +220,30 @@ TEST_F(ResFile, DataPartIsFoundThroughTheHeader) {
   EXPECT_EQ(res_open_data_part("c.dat", &file), kResNoDataPart);
 }
 
+TEST(EngFile, ModesDecideWhatMayBeWritten) {
+  testutil::TempDir dir;
+  const std::string path = dir / "raw.bin";
+  EXPECT_GE(eng_file_open(path.c_str(), kOpenReadWrite), kEngBadHandle) << "must exist";
+  EXPECT_GE(eng_file_open(path.c_str(), 7), kEngBadHandle);
+  uint16_t h = eng_file_open(path.c_str(), kOpenCreate);
+  ASSERT_LT(h, kEngBadHandle);
+  EXPECT_EQ(eng_file_write("abcdef", 6, h), 6u);
+  EXPECT_EQ(eng_file_close(h), 0);
+  h = eng_file_open(path.c_str(), kOpenReadWrite);
+  ASSERT_LT(h, kEngBadHandle);
+  ASSERT_EQ(eng_file_seek(2, h), 0);
+  EXPECT_EQ(eng_file_write("XY", 2, h), 2u);
+  EXPECT_EQ(eng_file_close(h), 0);
+  EXPECT_EQ(testutil::ReadFile(path), "abXYef");
+  h = eng_file_open(path.c_str(), kOpenRead);
+  ASSERT_LT(h, kEngBadHandle);
+  EXPECT_EQ(eng_file_write("zz", 2, h), 0u);  // read only
+  EXPECT_EQ(eng_file_close(h), 0);
+  h = eng_file_open(path.c_str(), kOpenCreate);  // truncates
+  EXPECT_EQ(eng_file_length(h), 0u);
+  EXPECT_EQ(eng_file_close(h), 0);
+}
+
 TEST(EngFile, ChunkAboveTheLimitIsRefusedAsNothingRead) {
   testutil::TempDir dir;
   const std::string path = dir / "chunk.bin";
