@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 
+#include "platform/codepage.h"
 
 namespace {
 
@@ -149,6 +150,13 @@ char* CharsetConverter::ConvertString(const char* text, char* out, size_t out_si
   return out;
 }
 
+void CharsetConverter::ConvertChars(char* text, int count) const { ConvertChars(text, text, count); }
+
+void CharsetConverter::ConvertChars(const char* text, char* out, int count) const {
+  if (text && out) Convert(text, out, count < 1 ? strlen(text) : static_cast<size_t>(count));
+}
+
+uint8_t CharsetConverter::ConvertChar(uint8_t code) const { return forward_[code]; }
 uint8_t CharsetConverter::ToLower(uint8_t code) const { return lower_[code]; }
 uint8_t CharsetConverter::ToUpper(uint8_t code) const { return upper_[code]; }
 uint32_t CharsetConverter::ClassOf(uint8_t code) const { return class_[code]; }
@@ -226,6 +234,15 @@ uint16_t UnicodeToWin1250(uint16_t value) {
   return code < 0 ? value : static_cast<uint16_t>(code);
 }
 
+size_t Win1250ToUnicodeString(const char* text, ptrdiff_t count, uint16_t* out, size_t out_count) {
+  if (!out || out_count == 0) return 0;
+  size_t length = !text ? 0 : count < 0 ? strlen(text) : static_cast<size_t>(count);
+  if (length > out_count - 1) length = out_count - 1;
+  for (size_t i = 0; i < length; ++i) out[i] = Win1250ToUnicode(static_cast<uint8_t>(text[i]));
+  out[length] = 0;
+  return length;
+}
+
 size_t UnicodeToWin1250String(const uint16_t* values, size_t count, char* out, size_t out_size) {
   if (!out || out_size == 0) return 0;
   size_t length = values ? count : 0;
@@ -233,4 +250,19 @@ size_t UnicodeToWin1250String(const uint16_t* values, size_t count, char* out, s
   for (size_t i = 0; i < length; ++i) out[i] = static_cast<char>(UnicodeToWin1250(values[i]) & 0xFF);
   out[length] = 0;
   return length;
+}
+
+int32_t ConvertCharByCodePages(uint16_t* value, int32_t from, int32_t to) {
+  if (!value) return kConvertFailed;
+  uint8_t byte = 0;
+  uint16_t back = 0;
+  if (!platform::UnicodeToCodePage(*value, from ? from : kCodePageMacRoman, &byte) ||
+      !platform::CodePageToUnicode(byte, to ? to : kCodePageMacCentralEurope, &back)) {
+    return kConvertFailed;
+  }
+  // A "?" cannot be told from the placeholder converters put for what they
+  // cannot convert, so it counts as a failure.
+  if (byte == '?') return kConvertFailed;
+  *value = back;
+  return 0;
 }

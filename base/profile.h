@@ -28,6 +28,14 @@ bool SetProfileTarget(const char* file, const char* section);
 size_t ReadProfileString(const char* key, const char* def, char* buffer, size_t size);
 // atoi of the value ("abc" gives 0); `def` when the key is missing.
 int32_t ReadProfileInt(const char* key, int32_t def);
+// Reads the value; a leading backslash escape becomes one character
+// ("\t" "\n" "\r", "\x" -> 'x', a lone "\" stays "\"). Returns `buffer`.
+char* ReadProfileChar(const char* key, const char* def, char* buffer, size_t size);
+// The first character of the value (`def` when missing; 0 for an empty value).
+char ReadProfileByte(const char* key, char def);
+// Decodes a value of exactly 2n hexadecimal digits into n bytes; any other
+// value (or none) sets the n bytes to 0.
+void ReadProfileBytes(const char* key, void* destination, size_t n);
 
 // Writers answer true when the file now holds the value. CR and LF in a value
 // are stored as blanks; a value enclosed in quotes gets one more pair so that
@@ -35,6 +43,11 @@ int32_t ReadProfileInt(const char* key, int32_t def);
 // deletes the key.
 bool WriteProfileString(const char* key, const char* text);
 bool WriteProfileInt(const char* key, int32_t number);
+// Stores the first character of `text`, escaping tab, LF, CR and backslash.
+bool WriteProfileChar(const char* key, const char* text);
+bool WriteProfileByte(const char* key, char character);
+// Stores n bytes as 2n upper-case hexadecimal digits.
+bool WriteProfileBytes(const char* key, const void* source, size_t n);
 
 // Collects the following writes, which then answer true when taken, until
 // FlushProfile writes the file once with all of them (a read or a change of

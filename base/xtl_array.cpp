@@ -1,5 +1,5 @@
-// XTLArray: growth of the block, 1-based element operations and the sorted
-// search.
+// XTLArray: growth of the block, 1-based element operations, the sorted
+// search, Shell sort and the fix-up of registered iterators.
 #include "base/xtl_array.h"
 
 #include <cstring>
@@ -108,6 +108,13 @@ XTLArray::XTLArray(const XTLArray& other)
 }
 
 XTLArray::~XTLArray() {
+  for (XTLIterator* it = iterators_; it;) {
+    XTLIterator* next = it->link;
+    it->current = kXTLDestroyed;
+    it->array = nullptr;
+    it->link = nullptr;
+    it = next;
+  }
   if (block_) {
     if (lock_count_ > 0) allocator_->unlock(block_);
     allocator_->release(block_);
@@ -195,6 +202,7 @@ int32_t XTLArray::Insert(int32_t index, const void* element, uint32_t n) {
   count_ += n;
   used_ = count_ * element_size_;
   if (!keep_sorted_) ChangedOrder();
+  AfterInsert(at, n);
   return at;
 }
 
@@ -212,6 +220,7 @@ bool XTLArray::Delete(int32_t index, uint32_t n) {
   used_ = count_ * element_size_;
   Shrink(n);
   if (count_ < 2) sorted_ = true;
+  AfterDelete(i, n);
   return true;
 }
 
@@ -223,6 +232,23 @@ bool XTLArray::Fill(int32_t index, const void* element, uint32_t n) {
   {
     Pin pin(*this);
     for (uint32_t k = 0; k < n; ++k) memcpy(pin.At(i + static_cast<int32_t>(k)), element, element_size_);
+  }
+  ChangedOrder();
+  return true;
+}
+
+bool XTLArray::Move(int32_t from, int32_t to) {
+  int32_t f = Resolve(from);
+  int32_t t = Resolve(to);
+  if (!f || !t || IsLocked()) return false;
+  if (f == t) return true;
+  std::vector<uint8_t> moving(element_size_);
+  {
+    Pin pin(*this);
+    memcpy(moving.data(), pin.At(f), element_size_);
+    if (f < t) memmove(pin.At(f), pin.At(f + 1), static_cast<size_t>(t - f) * element_size_);
+    else memmove(pin.At(t + 1), pin.At(t), static_cast<size_t>(f - t) * element_size_);
+    memcpy(pin.At(t), moving.data(), element_size_);
   }
   ChangedOrder();
   return true;
@@ -288,6 +314,44 @@ int32_t XTLArray::SortedPosition(const void* element) const {
   return SearchPosition(element, false, &found);
 }
 
+int32_t XTLArray::SortedKeyPosition(const void* key) const {
+  bool found = false;
+  return SearchPosition(key, true, &found);
+}
+
+uint32_t XTLArray::FirstSortGap(uint32_t count) {
+  uint32_t q = count / 9;
+  if (q <= 1) return 1;
+  uint32_t gap = 1;
+  while (gap < q) gap = 3 * gap + 1;
+  return gap;
+}
+
+bool XTLArray::Sort() {
+  if (IsLocked()) return false;
+  if (sorted_ || count_ < 2) {
+    sorted_ = true;
+    return true;
+  }
+  std::vector<uint8_t> held(element_size_);
+  Pin pin(*this);
+  const int32_t count = static_cast<int32_t>(count_);
+  for (int32_t gap = static_cast<int32_t>(FirstSortGap(count_)); gap > 0; gap /= 3) {
+    for (int32_t i = gap + 1; i <= count; ++i) {
+      memcpy(held.data(), pin.At(i), element_size_);
+      int32_t j = i;
+      while (j > gap &&
+             comparator_->Compare(pin.At(j - gap), held.data(), element_size_, element_size_) > 0) {
+        memcpy(pin.At(j), pin.At(j - gap), element_size_);
+        j -= gap;
+      }
+      memcpy(pin.At(j), held.data(), element_size_);
+    }
+  }
+  sorted_ = true;
+  return true;
+}
+
 void XTLArray::Lock() const {
   if (lock_count_++ == 0 && block_) locked_bytes_ = allocator_->lock(block_);
 }
@@ -304,4 +368,90 @@ void* XTLArray::ElementPtr(int32_t index) const {
   int32_t i = Resolve(index);
   if (!i || lock_count_ == 0) return nullptr;
   return static_cast<uint8_t*>(locked_bytes_) + static_cast<size_t>(i - 1) * element_size_;
+}
+
+void XTLArray::Register(XTLIterator* iterator) {
+  if (!iterator) return;
+  Unregister(iterator);
+  iterator->array = this;
+  iterator->current = kXTLBeforeFirst;
+  iterator->next = 1;
+  iterator->link = iterators_;
+  iterators_ = iterator;
+}
+
+void XTLArray::Unregister(XTLIterator* iterator) {
+  for (XTLIterator** at = &iterators_; *at; at = &(*at)->link) {
+    if (*at == iterator) {
+      *at = iterator->link;
+      iterator->link = nullptr;
+      iterator->array = nullptr;
+      return;
+    }
+  }
+}
+
+bool XTLArray::Next(XTLIterator* iterator, void* out) const {
+  if (!iterator || iterator->array != this || iterator->current == kXTLPastEnd) return false;
+  int32_t index = iterator->current == kXTLRemoved ? iterator->next : iterator->current + 1;
+  if (index < 1 || static_cast<uint32_t>(index) > count_) {
+    iterator->current = kXTLPastEnd;
+    iterator->next = static_cast<int32_t>(count_) + 1;
+    return false;
+  }
+  iterator->current = index;
+  iterator->next = index + 1;
+  return Current(iterator, out);
+}
+
+bool XTLArray::Previous(XTLIterator* iterator, void* out) const {
+  if (!iterator || iterator->array != this) return false;
+  int32_t index = iterator->current == kXTLRemoved   ? iterator->next - 1
+                  : iterator->current == kXTLPastEnd ? static_cast<int32_t>(count_)
+                                                     : iterator->current - 1;
+  if (index < 1 || static_cast<uint32_t>(index) > count_) {
+    iterator->current = kXTLBeforeFirst;
+    iterator->next = 1;
+    return false;
+  }
+  iterator->current = index;
+  iterator->next = index + 1;
+  return Current(iterator, out);
+}
+
+bool XTLArray::Current(const XTLIterator* iterator, void* out) const {
+  if (!iterator || iterator->array != this || iterator->current < 1) return false;
+  if (static_cast<uint32_t>(iterator->current) > count_) return false;
+  if (out) Get(iterator->current, out);
+  return true;
+}
+
+void XTLArray::AfterInsert(int32_t index, uint32_t n) {
+  int32_t shift = static_cast<int32_t>(n);
+  for (XTLIterator* it = iterators_; it; it = it->link) {
+    if (it->current >= index) {
+      it->current += shift;
+      it->next += shift;
+    } else if (it->current == kXTLRemoved && it->next >= index) {
+      it->next += shift;
+    }
+  }
+}
+
+void XTLArray::AfterDelete(int32_t index, uint32_t n) {
+  int32_t last = index + static_cast<int32_t>(n) - 1;
+  int32_t shift = static_cast<int32_t>(n);
+  for (XTLIterator* it = iterators_; it; it = it->link) {
+    if (it->current >= index && it->current <= last) {
+      it->current = kXTLRemoved;
+      it->next = index;
+    } else if (it->current > last) {
+      it->current -= shift;
+      it->next -= shift;
+    } else if (it->current == kXTLRemoved && it->next > last) {
+      it->next -= shift;
+    } else if (it->current == kXTLRemoved && it->next >= index) {
+      it->next = index;
+    }
+  }
 }

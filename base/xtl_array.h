@@ -1,5 +1,6 @@
 // XTLArray: fixed-size records in one relocatable block, addressed from 1,
-// optionally kept sorted by a comparator. XTTArray<T> is its typed form.
+// optionally kept sorted by a comparator, with registered iterators that stay
+// valid across insertions and deletions. XTTArray<T> is its typed form.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +13,12 @@
 inline constexpr int32_t kXTLLast = 0x7fffffff;
 // Returned by the index-valued operations when they fail.
 inline constexpr int32_t kXTLNoIndex = 0x7fffffff;
+
+// Iterator states besides a valid index.
+inline constexpr int32_t kXTLBeforeFirst = 0;
+inline constexpr int32_t kXTLPastEnd = -2;
+inline constexpr int32_t kXTLRemoved = -4;
+inline constexpr int32_t kXTLDestroyed = -6;
 
 // Byte-wise comparator: common prefix as unsigned bytes, then size A - size B.
 class XTLComparator {
@@ -38,6 +45,16 @@ class XTLLongComparator : public XTLComparator {
   XTLComparator* Create() const override;
 };
 
+class XTLArray;
+
+// A registered iterator; `current` is an index or one of the states above.
+struct XTLIterator {
+  XTLArray* array = nullptr;
+  int32_t current = kXTLBeforeFirst;
+  int32_t next = 1;
+  XTLIterator* link = nullptr;
+};
+
 class XTLArray {
  public:
   // `comparator` null: the shared byte comparator (the long one for 4-byte
@@ -47,9 +64,10 @@ class XTLArray {
   XTLArray(uint32_t element_size, uint32_t reserve = 0, XTLComparator* comparator = nullptr,
            bool keep_sorted = false, bool own_comparator = false);
   // Copies the elements (and a fresh comparator when the source owns its
-  // own); unlocked.
+  // own); no iterators registered, unlocked.
   XTLArray(const XTLArray& other);
   XTLArray& operator=(const XTLArray&) = delete;
+  // Registered iterators enter kXTLDestroyed.
   virtual ~XTLArray();
 
   uint32_t ElementSize() const { return element_size_; }
@@ -75,20 +93,36 @@ class XTLArray {
   bool Delete(int32_t index, uint32_t n = 1);
   // Sets n elements from index on to `element`, clipped to the end.
   bool Fill(int32_t index, const void* element, uint32_t n);
+  // Moves one element to index `to`, shifting those between.
+  bool Move(int32_t from, int32_t to);
   void Clear();
 
   // Index of an element equal to `element` (binary search when sorted), or 0.
   int32_t Find(const void* element) const;
   // Index of the element matching `key` through CompareKey, or 0.
   int32_t FindKey(const void* key) const;
-  // Where `element` would be inserted to keep the order (1 when empty).
+  // Where `element` / `key` would be inserted to keep the order (1 when empty).
   int32_t SortedPosition(const void* element) const;
+  int32_t SortedKeyPosition(const void* key) const;
+  // Shell sort by the comparator; false while locked.
+  bool Sort();
+  // The first gap of the sort for `count` elements (each next gap is a third
+  // of the previous one, down to 1).
+  static uint32_t FirstSortGap(uint32_t count);
 
   // Nestable; the first lock locks the block, the last unlock unlocks it.
   void Lock() const;
   void Unlock() const;
   // Element i's bytes while locked; null otherwise or outside 1..count.
   void* ElementPtr(int32_t index) const;
+
+  void Register(XTLIterator* iterator);
+  void Unregister(XTLIterator* iterator);
+  // Steps forward/back and copies the element into `out` (may be null);
+  // false at the end or when the array is gone.
+  bool Next(XTLIterator* iterator, void* out) const;
+  bool Previous(XTLIterator* iterator, void* out) const;
+  bool Current(const XTLIterator* iterator, void* out) const;
 
   const XTLComparator* Comparator() const { return comparator_; }
 
@@ -114,6 +148,8 @@ class XTLArray {
   int32_t LinearFind(const void* probe, bool by_key) const;
   // Find (by_key false) and FindKey (true).
   int32_t FindBy(const void* probe, bool by_key) const;
+  void AfterInsert(int32_t index, uint32_t n);
+  void AfterDelete(int32_t index, uint32_t n);
   void ChangedOrder();
 
   const BlockAllocator* allocator_;
@@ -124,6 +160,7 @@ class XTLArray {
   MemBlock block_ = nullptr;
   mutable int32_t lock_count_ = 0;
   mutable void* locked_bytes_ = nullptr;
+  XTLIterator* iterators_ = nullptr;
   XTLComparator* comparator_;
   bool own_comparator_;
   bool sorted_ = true;

@@ -1,4 +1,4 @@
-// Raw file reading of the engines: small integer file handles, binary mode,
+// Raw file operations of the engines: small integer file handles, binary mode,
 // no buffering surprises. Handles are 16-bit; 0 is never a valid handle.
 #pragma once
 
@@ -6,7 +6,9 @@
 #include <cstdint>
 
 enum EngOpenMode : int {
-  kOpenRead = 0,  // read only; the one mode
+  kOpenRead = 0,       // read only
+  kOpenReadWrite = 1,  // read and write, the file must exist
+  kOpenCreate = 2,     // read and write, created if missing, truncated if present
 };
 
 // Handle of the opened file, or a value >= kEngBadHandle on failure.
@@ -16,6 +18,7 @@ uint16_t eng_file_open(const char* path, int mode);
 int eng_file_close(uint16_t handle);
 // Bytes transferred; 0 on failure.
 size_t eng_file_read(void* buffer, size_t count, uint16_t handle);
+size_t eng_file_write(const void* buffer, size_t count, uint16_t handle);
 // Absolute seek from the start; 0 on success, 1 on failure.
 int eng_file_seek(uint64_t offset, uint16_t handle);
 // Length of the file in bytes, the current position kept; 0 when unknown.

@@ -268,6 +268,7 @@ int32_t StartPlugin() {
   activation.size = sizeof activation;
   activation.host_id = 7;
   activation.plugin_id = XT_FOURCC('W', 'S', 'L', 'r');
+  activation.host_info = host.info;
   activation.admit = [](void*, uint32_t code, int32_t a, int32_t b, uint32_t c,
                         int32_t d) -> int32_t {
     return Host().admit && code == 0x58515654 && a == 0 && b == 11 && c == 0x42A20014 && d == 0;

@@ -1,6 +1,7 @@
 // The character bridge between host stories and 8-bit text, the box walk and
 // the scopes that close what they open (the text-target rule shows in the
 // host's menu golden files, tests/host/data/menus_*.expected).
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,6 +33,17 @@ TEST_F(StoryTextTest, ReadingMapsSoftHyphenAndKeepsForeignCodes) {
                                           0x0441, 0xB9, 0xAC, 31};
   for (int32_t i = 0; i < 9; ++i) EXPECT_EQ(ReadChar(box, i), expected[i]) << i;
 
+  // A run narrows foreign codes to the placeholder, writes no terminator, and
+  // a count of 0 reads nothing.
+  uint8_t buffer[10];
+  std::memset(buffer, 0xEE, sizeof buffer);
+  EXPECT_EQ(ReadChars(box, 0, 9, buffer), 9);
+  const uint8_t narrowed[] = {0x61, 0x1F, 0x62, 0x7F, 0x7F, 0x7F, 0xB9, 0xAC, 0x1F, 0xEE};
+  EXPECT_EQ(std::memcmp(buffer, narrowed, sizeof narrowed), 0);
+  std::memset(buffer, 0xEE, sizeof buffer);
+  EXPECT_EQ(ReadChars(box, 0, 0, buffer), 0);
+  EXPECT_EQ(buffer[0], 0xEE);
+
   // ¿ ³ £ and the C1 control U+0084 are no Windows-1250 characters; a hole
   // of the table reads as itself.
   const xt_box latin1 = TextBox({0x00BF, 0x00B3, 0x00A3, 0x0084, 0x0081});
@@ -56,8 +68,10 @@ TEST_F(StoryTextTest, WritingIsTheInverseOfReading) {
   }
 }
 
-TEST_F(StoryTextTest, WriteCharsShiftsTheRest) {
-  Host().current = TextBox(u"xNyz");
+TEST_F(StoryTextTest, WritingInTheCurrentBoxShiftsTheRest) {
+  Host().current = TextBox(u"xyz");
+  EXPECT_EQ(WriteCharInCurrentBox(1, 'N'), 0);
+  EXPECT_EQ(StoryOf(Host().current), u"xNyz");
   const std::vector<uint8_t> run(300, 0xB9);
   const int32_t blocks = Host().live_blocks;
   EXPECT_EQ(WriteCharsInCurrentBox(4, 300, run.data()), 0);
