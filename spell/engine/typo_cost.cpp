@@ -113,12 +113,18 @@ uint64_t Bit(uint8_t letter) {
   return letter >= kFirstSmall && letter <= kHyphenCode ? uint64_t(1) << (letter - kFirstSmall) : 0;
 }
 
-// The one letter that `first` `second` spell, or nullptr.
+// The one letter that `first` `second` spell, or nullptr. Asked for every
+// row, so the second letter sorts out most pairs at once.
 const TwoForOne* SpelledBy(uint8_t first, uint8_t second) {
-  for (const TwoForOne& t : kTwoForOne) {
-    if (t.first == first && t.second == second) return &t;
+  int at;
+  switch (second) {
+    case kZ: at = 0; break;
+    case kH: at = 1; break;
+    case kN: at = first == kO ? 2 : 4; break;
+    case kM: at = first == kO ? 3 : 5; break;
+    default: return nullptr;
   }
-  return nullptr;
+  return kTwoForOne[at].first == first ? &kTwoForOne[at] : nullptr;
 }
 
 }  // namespace
@@ -139,16 +145,18 @@ TypedWord::TypedWord(const uint8_t* typed, size_t n)
       n_(n),
       substitution_(128 * (n + 1), 0),
       extra_(n + 1, 0),
-      within_((n + 1) * (kOther + 1), 0) {
+      typed_bits_(n, 0),
+      within_((n + 1) * kSlacks, 0) {
   for (int letter = 0; letter < 128; ++letter) {
     for (size_t i = 1; i <= n; ++i) {
       const int cost = Substitution(typed[i - 1], uint8_t(letter));
       substitution_[size_t(letter) * (n + 1) + i] = cost;
       if (letter < kFirstSmall) continue;
-      for (int k = cost; k <= kOther; ++k) within_[i * (kOther + 1) + k] |= Bit(uint8_t(letter));
+      for (int k = cost; k <= kOther; ++k) within_[i * kSlacks + size_t(k) + 1] |= Bit(uint8_t(letter));
     }
   }
   for (size_t i = 1; i <= n; ++i) extra_[i] = ExtraCost(typed, n, i);
+  for (size_t i = 0; i < n; ++i) typed_bits_[i] = Bit(typed[i]);
   for (size_t i = 2; i <= n; ++i) {
     if (const TwoForOne* t = SpelledBy(typed[i - 2], typed[i - 1])) {
       pairs_.push_back(Pair{i, t->one, t->cost});
@@ -212,11 +220,14 @@ uint64_t TypedWord::LettersWithin(const uint8_t* cand, size_t j, const int* up2,
   uint64_t letters = 0;
   // The letter before typed again: a letter doubled.
   if (j >= 2 && least + kDoubled <= bound) letters |= Bit(cand[j - 2]);
+  // Without a branch per letter: a slack below 0 reads the empty set, one
+  // of kOther or more every letter.
+  const uint64_t* within = within_.data();
   for (size_t i = 1; i <= n_; ++i) {
-    const int slack = bound - up[i - 1];
-    if (slack >= kOther) return kEveryLetter;
-    if (slack >= 0) letters |= within_[i * (kOther + 1) + size_t(slack)];
+    const int slack = std::clamp(bound - up[i - 1], -1, kOther);
+    letters |= within[i * kSlacks + size_t(slack + 1)];
   }
+  if (letters == kEveryLetter) return letters;
   for (const Pair& pair : pairs_) {
     if (up[pair.i - 2] + pair.cost <= bound) letters |= Bit(pair.one);
   }
@@ -238,7 +249,7 @@ uint64_t TypedWord::LettersWithin(const uint8_t* cand, size_t j, const int* up2,
 uint64_t TypedWord::LettersReachingBack(const int* up, int bound) const {
   uint64_t letters = 0;
   for (size_t i = 2; i <= n_; ++i) {
-    if (up[i - 2] + kTransposed <= bound) letters |= Bit(typed_[i - 1]);
+    letters |= -uint64_t(up[i - 2] + kTransposed <= bound) & typed_bits_[i - 1];
   }
   for (const TwoForOne& t : kTwoForOne) {
     for (const size_t* p = PositionsBegin(t.one); p != PositionsEnd(t.one); ++p) {
