@@ -178,18 +178,32 @@ int TypedWord::FirstRow(int* row) const {
 }
 
 // Each entry is the cheapest of: a letter for a letter (up[i-1]), a letter
-// left out (up[i]), two typed letters for one (up[i-2]), a swap and one
-// letter for two (up2), and a letter typed extra (row[i-1]). The last is
-// added in a second sweep, once the others are in.
+// left out (up[i]), a letter typed extra (row[i-1]), all taken in one sweep,
+// and the rarer two typed letters for one (up[i-2]) or a swap and one letter
+// for two (up2), which lower an entry afterwards and carry the saving on
+// through the letters typed extra after it.
 int TypedWord::NextRow(const uint8_t* cand, size_t j, const int* up2, const int* up,
                        int* row) const {
   const uint8_t v = cand[j - 1] & 127;
   const int* substitution = substitution_.data() + size_t(v) * (n_ + 1);
+  const int* extra = extra_.data();
   const int missing = MissingCost(cand, j);
-  row[0] = up[0] + missing;
-  for (size_t i = 1; i <= n_; ++i) row[i] = std::min(up[i - 1] + substitution[i], up[i] + missing);
+  int entry = up[0] + missing;
+  int least = entry;
+  row[0] = entry;
+  for (size_t i = 1; i <= n_; ++i) {
+    entry = std::min(std::min(up[i - 1] + substitution[i], up[i] + missing), entry + extra[i]);
+    row[i] = entry;
+    least = std::min(least, entry);
+  }
+  const auto lower = [&](size_t i, int cost) {
+    if (cost >= row[i]) return;
+    row[i] = cost;
+    least = std::min(least, cost);
+    for (++i; i <= n_ && row[i - 1] + extra[i] < row[i]; ++i) row[i] = row[i - 1] + extra[i];
+  };
   for (const Pair& pair : pairs_) {
-    if (pair.one == v) row[pair.i] = std::min(row[pair.i], up[pair.i - 2] + pair.cost);
+    if (pair.one == v) lower(pair.i, up[pair.i - 2] + pair.cost);
   }
   if (j >= 2) {
     const uint8_t before = cand[j - 2];
@@ -197,19 +211,14 @@ int TypedWord::NextRow(const uint8_t* cand, size_t j, const int* up2, const int*
     if (before != v) {
       for (const size_t* p = PositionsBegin(v); p != PositionsEnd(v); ++p) {
         const size_t i = *p + 1;
-        if (i <= n_ && typed_[i - 1] == before) row[i] = std::min(row[i], up2[i - 2] + kTransposed);
+        if (i <= n_ && typed_[i - 1] == before) lower(i, up2[i - 2] + kTransposed);
       }
     }
     if (const TwoForOne* t = SpelledBy(before, v)) {
       for (const size_t* p = PositionsBegin(t->one); p != PositionsEnd(t->one); ++p) {
-        row[*p] = std::min(row[*p], up2[*p - 1] + t->cost);
+        lower(*p, up2[*p - 1] + t->cost);
       }
     }
-  }
-  int least = row[0];
-  for (size_t i = 1; i <= n_; ++i) {
-    row[i] = std::min(row[i], row[i - 1] + extra_[i]);
-    least = std::min(least, row[i]);
   }
   return least;
 }
