@@ -140,6 +140,20 @@ int Substitution(uint8_t typed, uint8_t candidate) {
   return kOther;
 }
 
+namespace {
+
+// Substitution for every pair of codes below 128, worked out once.
+struct SubstitutionTable {
+  int8_t cost[128][128];
+  SubstitutionTable() {
+    for (int a = 0; a < 128; ++a) {
+      for (int b = 0; b < 128; ++b) cost[a][b] = int8_t(Substitution(uint8_t(a), uint8_t(b)));
+    }
+  }
+};
+
+}  // namespace
+
 TypedWord::TypedWord(const uint8_t* typed, size_t n)
     : typed_(typed),
       n_(n),
@@ -147,13 +161,16 @@ TypedWord::TypedWord(const uint8_t* typed, size_t n)
       extra_(n + 1, 0),
       typed_bits_(n, 0),
       within_((n + 1) * kSlacks, 0) {
-  for (int letter = 0; letter < 128; ++letter) {
-    for (size_t i = 1; i <= n; ++i) {
-      const int cost = Substitution(typed[i - 1], uint8_t(letter));
+  static const SubstitutionTable table;
+  for (size_t i = 1; i <= n; ++i) {
+    const uint8_t t = typed[i - 1];
+    uint64_t* within = within_.data() + i * kSlacks;
+    for (int letter = 0; letter < 128; ++letter) {
+      const int cost = t < 128 ? table.cost[t][letter] : Substitution(t, uint8_t(letter));
       substitution_[size_t(letter) * (n + 1) + i] = cost;
-      if (letter < kFirstSmall) continue;
-      for (int k = cost; k <= kOther; ++k) within_[i * kSlacks + size_t(k) + 1] |= Bit(uint8_t(letter));
+      within[cost + 1] |= Bit(uint8_t(letter));
     }
+    for (size_t k = 1; k < kSlacks; ++k) within[k] |= within[k - 1];
   }
   for (size_t i = 1; i <= n; ++i) extra_[i] = ExtraCost(typed, n, i);
   for (size_t i = 0; i < n; ++i) typed_bits_[i] = Bit(typed[i]);
