@@ -1,11 +1,10 @@
-// The profile store: target handling, strings, numbers, write failures and
-// where a bare settings-file name is looked for.
+// The profile store: target handling, strings, numbers, write failures,
+// batches and the encoding on disk.
 #include "base/profile.h"
 
 #include <errno.h>
 #include <gtest/gtest.h>
 #include <limits.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -118,46 +117,6 @@ TEST_F(Profile, WriteFailuresAreReportedByFlush) {
   SetProfileTarget("", nullptr);
   EXPECT_FALSE(WriteProfileInt("2Opcja", 2));
   EXPECT_EQ(FlushProfile(), ENOENT);
-}
-
-class LocateSettings : public testing::Test {
- protected:
-  TempDir data_;
-  ScopedEnv xdg_{"XDG_DATA_HOME", data_.path().c_str()};
-};
-
-TEST_F(LocateSettings, BareNameLivesInTheUserFolderNotTheCurrentOne) {
-  TempDir cwd;
-  char old[PATH_MAX];
-  ASSERT_NE(getcwd(old, sizeof old), nullptr);
-  ASSERT_EQ(chdir(cwd.path().c_str()), 0);
-  WriteFile(cwd / "Wirsel13.ini", "[s]\n");
-  char path[PATH_MAX];
-  EXPECT_EQ(LocateSettingsFile("Wirsel13.ini", path, sizeof path), kProfileFileNotFound);
-  EXPECT_EQ(std::string(path), data_ / "Wirsel13/Wirsel13.ini");
-  WriteFile(data_ / "Wirsel13/Wirsel13.ini", "[s]\n");
-  EXPECT_EQ(LocateSettingsFile("Wirsel13.ini", path, sizeof path), 0);
-  EXPECT_EQ(LocateSettingsFile("Wirsel13.ini"), 0);
-  ASSERT_EQ(chdir(old), 0);
-}
-
-TEST_F(LocateSettings, AbsolutePathsFoldersAndSmallBuffers) {
-  WriteFile(data_ / "a.ini", "x");
-  char path[PATH_MAX];
-  EXPECT_EQ(LocateSettingsFile((data_ / "a.ini").c_str(), path, sizeof path), 0);
-  EXPECT_EQ(std::string(path), data_ / "a.ini");
-  EXPECT_EQ(LocateSettingsFile(data_.path().c_str(), path, sizeof path), kProfileFileNotFound);
-  char small[8];
-  EXPECT_EQ(LocateSettingsFile((data_ / "a.ini").c_str(), small, sizeof small), kProfileFileNotFound);
-  EXPECT_STREQ(small, "");
-  EXPECT_EQ(LocateSettingsFile("", path, sizeof path), kProfileFileNotFound);
-}
-
-TEST_F(LocateSettings, NoUserFolderMeansNotFound) {
-  WriteFile(data_ / "blocker", "x");
-  ScopedEnv xdg("XDG_DATA_HOME", (data_ / "blocker").c_str());
-  char path[PATH_MAX];
-  EXPECT_EQ(LocateSettingsFile("Wirsel13.ini", path, sizeof path), kProfileFileNotFound);
 }
 
 TEST_F(Profile, BatchWritesTheFileOnceWithEveryKey) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -145,30 +144,6 @@ TEST(ProseWords, NormalFormAndCaseHelpers) {
   EXPECT_EQ(ProseNormalForm("Mu\u0308ller \uFB01"), "Müller fi");
   EXPECT_EQ(ProseSmallLetters("MÜLLER Żółw"), "müller żółw");
   EXPECT_EQ(ProseCapitals("für"), "FÜR");
-}
-
-// Random bytes and characters that matter: words in order, inside the text,
-// never empty, and nothing read past the end.
-TEST(ProseWords, RandomTextGivesOrderedWordsInsideTheText) {
-  const std::vector<std::string> alphabet = {
-      "a", "Z", "ł", "Ą", " ", "9", "-", ".", "/", "\\", ":", "@", "_", "'", "\u2019", "\r",
-      "\n", "\u00ad", "\u0301", "\u0308", "\uFB01", "ü", "Ж", "\U0001F600", "\xC3", "\xFF",
-      "www.", "://", "\u00a0"};
-  std::mt19937 random(20261207);
-  for (int round = 0; round < 500; ++round) {
-    std::string text;
-    const size_t length = random() % 200;
-    while (text.size() < length) text += alphabet[random() % alphabet.size()];
-    size_t previous_end = 0;
-    for (const ProseWord& word : ProseWordsOf(text)) {
-      ASSERT_LE(previous_end, word.start) << round;
-      ASSERT_LT(word.start, word.end) << round;
-      ASSERT_LE(word.start16, word.end16) << round;
-      ASSERT_LE(word.end, text.size()) << round;
-      ASSERT_FALSE(word.text.empty()) << round;
-      previous_end = word.end;
-    }
-  }
 }
 
 }  // namespace

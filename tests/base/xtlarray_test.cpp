@@ -1,5 +1,5 @@
-// XTLArray: indices, sorted insertion and search, locking, growth and its
-// failures.
+// XTLArray as the translation tables use it: records appended in sorted order,
+// found by binary search, read by index, and growth that fails cleanly.
 #include "base/xtl_array.h"
 
 #include <gtest/gtest.h>
@@ -43,60 +43,6 @@ TEST(XTLArray, IndicesRunFromOneAndLastIsSpecial) {
   EXPECT_FALSE(empty.Set(kXTLLast, 1));
 }
 
-TEST(XTLArray, PartialGetCopiesTheSmallerSize) {
-  struct Rec {
-    char text[8];
-  };
-  XTTArray<Rec> array;
-  array.Append(Rec{"abcdefg"});
-  char two[2];
-  EXPECT_EQ(array.XTLArray::Get(1, two, 2), 2u);
-  EXPECT_EQ(two[1], 'b');
-  char more[16] = {};
-  EXPECT_EQ(array.XTLArray::Get(1, more, sizeof more), 8u);
-  EXPECT_STREQ(more, "abcdefg");
-  EXPECT_EQ(array.XTLArray::Get(2, more, sizeof more), 0u);
-}
-
-TEST(XTLArray, InsertDeleteFillWithClipping) {
-  XTTArray<int32_t> array = Filled({1, 2, 3});
-  int32_t nine = 9;
-  EXPECT_EQ(array.XTLArray::Insert(2, &nine, 2), 2);
-  EXPECT_EQ(Contents(array), (std::vector<int32_t>{1, 9, 9, 2, 3}));
-  EXPECT_EQ(array.XTLArray::Insert(100, nullptr, 1), 6);  // past the end appends zero bytes
-  EXPECT_EQ(array.XTLArray::Insert(0, &nine, 1), kXTLNoIndex);
-  EXPECT_TRUE(array.Delete(5, 0xFFFFFFFFu));  // clipped to the end
-  EXPECT_EQ(Contents(array), (std::vector<int32_t>{1, 9, 9, 2}));
-  int32_t seven = 7;
-  EXPECT_TRUE(array.Fill(3, &seven, 0xFFFFFFFFu));
-  EXPECT_EQ(Contents(array), (std::vector<int32_t>{1, 9, 7, 7}));
-  array.Clear();
-  EXPECT_EQ(array.Count(), 0u);
-}
-
-TEST(XTLArray, KeepSortedInsertionIgnoresTheIndex) {
-  XTTArray<int32_t> array = Filled({30, 10, 20}, true);
-  EXPECT_EQ(Contents(array), (std::vector<int32_t>{10, 20, 30}));
-  EXPECT_EQ(array.Insert(1, 25), 3);
-  EXPECT_EQ(array.Insert(kXTLLast, 5), 1);
-  EXPECT_EQ(Contents(array), (std::vector<int32_t>{5, 10, 20, 25, 30}));
-  EXPECT_TRUE(array.IsSorted());
-}
-
-TEST(XTLArray, SortedPositionFollowsTheBinarySearch) {
-  XTTArray<int32_t> array = Filled({30, 10, 20}, true);
-  int32_t probe = 25;
-  EXPECT_EQ(array.SortedPosition(&probe), 3);
-  probe = 5;
-  EXPECT_EQ(array.SortedPosition(&probe), 1);
-  probe = 35;
-  EXPECT_EQ(array.SortedPosition(&probe), 4);
-  probe = 20;
-  EXPECT_EQ(array.SortedPosition(&probe), 2);
-  XTTArray<int32_t> empty;
-  EXPECT_EQ(empty.SortedPosition(&probe), 1);
-}
-
 TEST(XTLArray, FindMatchesAMultisetUnderRandomKeys) {
   std::mt19937 random(42);
   XTTArray<int32_t> sorted(0, nullptr, true);
@@ -128,81 +74,6 @@ TEST(XTLArray, FindMatchesAMultisetUnderRandomKeys) {
       EXPECT_EQ(got, v);
     }
   }
-}
-
-TEST(XTLArray, LongComparatorOrdersValuesFarApart) {
-  XTTArray<int32_t> array = Filled({INT32_MAX, -1, 0, INT32_MIN, 1}, true);
-  EXPECT_EQ(Contents(array), (std::vector<int32_t>{INT32_MIN, -1, 0, 1, INT32_MAX}));
-  for (int32_t v : {INT32_MAX, -1, 0, INT32_MIN, 1}) EXPECT_NE(array.Find(v), 0) << v;
-}
-
-TEST(XTLArray, ByteComparatorForOtherSizes) {
-  struct Name {
-    char text[5];  // not 4: four-byte elements compare as numbers
-  };
-  XTTArray<Name> names(0, nullptr, true);
-  names.Append(Name{"bca"});
-  names.Append(Name{"\xB9" "aa"});  // bytes compare unsigned: 0xB9 after 'b'
-  names.Append(Name{"abc"});
-  Name first{}, last{};
-  names.Get(1, &first);
-  names.Get(3, &last);
-  EXPECT_STREQ(first.text, "abc");
-  EXPECT_STREQ(last.text, "\xB9" "aa");
-  XTLComparator bytes;
-  EXPECT_LT(bytes.Compare("ab", "abc", 2, 3), 0);
-  EXPECT_GT(bytes.Compare("abc", "ab", 3, 2), 0);
-  EXPECT_TRUE(bytes.Equal("ab", "ab", 2, 2));
-}
-
-TEST(XTLArray, ChangesInAKeepSortedArrayFallBackToLinearFind) {
-  XTTArray<int32_t> array = Filled({10, 20, 30, 40}, true);
-  ASSERT_TRUE(array.Set(1, 50));
-  EXPECT_FALSE(array.IsSorted());
-  EXPECT_EQ(array.Find(50), 1);
-  EXPECT_EQ(array.Find(20), 2);
-}
-
-TEST(XTLArray, LockedArrayRefusesChanges) {
-  XTTArray<int32_t> array = Filled({3, 1, 2});
-  EXPECT_EQ(array.ElementPtr(1), nullptr);
-  array.Lock();
-  array.Lock();
-  int32_t* first = array.ElementPtr(1);
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(*first, 3);
-  EXPECT_EQ(array.ElementPtr(kXTLLast), first + 2);
-  EXPECT_EQ(array.Append(4), kXTLNoIndex);
-  EXPECT_EQ(array.Insert(1, 4), kXTLNoIndex);
-  EXPECT_FALSE(array.Delete(1));
-  EXPECT_FALSE(array.Set(1, 9));
-  int32_t v = 5;
-  EXPECT_FALSE(array.Fill(1, &v, 1));
-  EXPECT_EQ(array.Find(2), 3);  // reading still works
-  array.Unlock();
-  EXPECT_TRUE(array.IsLocked());
-  array.Unlock();
-  EXPECT_FALSE(array.IsLocked());
-  array.Unlock();  // one too many is harmless
-  EXPECT_EQ(array.Append(4), 4);
-}
-
-TEST(XTLArray, CopyIsIndependentAndUnlocked) {
-  XTTArray<int32_t> source = Filled({3, 1, 2});
-  source.Lock();
-  XTLArray copy(source);
-  source.Unlock();
-  EXPECT_FALSE(copy.IsLocked());
-  EXPECT_EQ(Contents(copy), (std::vector<int32_t>{3, 1, 2}));
-  int32_t nine = 9;
-  copy.Set(1, &nine);
-  EXPECT_EQ(Contents(source), (std::vector<int32_t>{3, 1, 2}));
-  copy.Delete(1);
-  XTLArray owning(4, 0, new XTLLongComparator, true, true);
-  XTLArray owning_copy(owning);
-  EXPECT_NE(owning_copy.Comparator(), owning.Comparator());
-  XTLArray sharing_copy(source);
-  EXPECT_EQ(sharing_copy.Comparator(), source.Comparator());
 }
 
 // An allocator over the heap that refuses blocks above a limit.

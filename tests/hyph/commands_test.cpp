@@ -103,13 +103,6 @@ TEST(Preferences, CancelKeepsAnExceptionAddedInTheEditor) {
   EXPECT_THAT(run.out, HasSubstr("kontr\u00ADast"));
 }
 
-TEST(UserFile, MissingOneIsCreatedFromTheDefaultList) {
-  HostFolder host;
-  const WirselRun run = host.Run({"menus"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(ReadBytes(host.File("PLHYPH.USR")), std::string("\x01\0\0\0\0", 5));
-}
-
 // Every kind of damage, and cut files whose whole entries stay in use, are
 // in engine/exceptions_test.cpp.
 TEST(UserFile, DamagedOneIsReportedOnceAndLeftAlone) {

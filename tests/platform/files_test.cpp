@@ -90,15 +90,12 @@ TEST(ReadOnly, ClearingAddsOwnerWriteAndKeepsTheRest) {
   std::string file = dir / "user.dic";
   WriteFile(file, "words");
   chmod(file.c_str(), 0444);
-  EXPECT_TRUE(platform::FileReadOnly(file.c_str()));
   platform::ClearReadOnly(file.c_str());
   EXPECT_EQ(ModeOf(file), 0644u);
-  EXPECT_FALSE(platform::FileReadOnly(file.c_str()));
   chmod(file.c_str(), 0640);
   platform::ClearReadOnly(file.c_str());
   EXPECT_EQ(ModeOf(file), 0640u);
   platform::ClearReadOnly((dir / "missing").c_str());
-  EXPECT_FALSE(platform::FileReadOnly((dir / "missing").c_str()));
 }
 
 TEST(CopyFileOver, FailureHalfWayLeavesTheOldDestination) {

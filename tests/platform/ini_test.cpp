@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -83,17 +82,6 @@ TEST(IniRead, UnusableFilesGiveTheDefault) {
   EXPECT_EQ(Read("", "s", "k"), "<default>");
   std::string huge(5000, 'a');
   EXPECT_EQ(Read("/" + huge, "s", "k"), "<default>");
-}
-
-TEST(IniRead, RandomBytesNeverCrashAndStayWritable) {
-  TempDir dir;
-  std::mt19937 random(1234);
-  std::string noise(1 << 20, '\0');
-  for (char& c : noise) c = static_cast<char>(random());
-  WriteFile(dir / "noise.ini", noise);
-  Read(dir / "noise.ini", "1Dzielenie", "2UzywajWyjatkow");
-  ASSERT_EQ(platform::IniWrite((dir / "noise.ini").c_str(), "1Dzielenie", "2UzywajWyjatkow", "1"), 0);
-  EXPECT_EQ(Read(dir / "noise.ini", "1Dzielenie", "2UzywajWyjatkow"), "1");
 }
 
 TEST(IniRead, TenMegabyteLine) {

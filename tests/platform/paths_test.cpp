@@ -83,16 +83,12 @@ TEST(HostFolder, ExecutableFolderWithTrailingSlash) {
 }
 
 TEST(HostFolder, EnvironmentOverride) {
-  {
-    ScopedEnv host("WIRSEL_HOST_DIR", "/opt/wirsel");
-    char folder[PATH_MAX];
-    ASSERT_TRUE(platform::HostFolder(folder, sizeof folder));
-    EXPECT_STREQ(folder, "/opt/wirsel/");
+  for (const char* folder : {"/opt/wirsel", "/opt/wirsel/"}) {
+    ScopedEnv host("WIRSEL_HOST_DIR", folder);
+    char out[PATH_MAX];
+    ASSERT_TRUE(platform::HostFolder(out, sizeof out));
+    EXPECT_STREQ(out, "/opt/wirsel/");
   }
-  ScopedEnv host("WIRSEL_HOST_DIR", "/opt/wirsel/");
-  char folder[PATH_MAX];
-  ASSERT_TRUE(platform::HostFolder(folder, sizeof folder));
-  EXPECT_STREQ(folder, "/opt/wirsel/");
 }
 
 TEST(ModulePathOf, FindsTheFileHoldingASymbol) {

@@ -1,7 +1,7 @@
-// The one writer where the command-line tests (tests/files) do not reach:
-// dangling links and loops, FIFOs written directly, stale temporaries of
-// killed writers, how the fault switch counts, the output check and the
-// update lock.
+// The one writer where the command-line tests (tests/host/files, which also
+// fail every writer through the fault switch) do not reach: dangling links
+// and loops, FIFOs written directly, stale temporaries of killed writers, the
+// output check and the update lock.
 #include "platform/safe_file.h"
 
 #include <errno.h>
@@ -14,7 +14,6 @@
 #include <string>
 #include <thread>
 
-#include "platform/faults.h"
 #include "tests/platform/tempdir.h"
 
 namespace {
@@ -57,18 +56,6 @@ TEST(WriteFileReplacing, FifoIsWrittenDirectlyNeverReplaced) {
   ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
   EXPECT_TRUE(S_ISFIFO(st.st_mode));
   EXPECT_EQ(Write(dir.path(), "x"), EISDIR);
-}
-
-// Every writer under each fault is in tests/files/faults_test.cpp.
-TEST(WriteFileReplacing, FaultSwitchCountsCallsAndIgnoresWhatItCannotRead) {
-  TempDir dir;
-  platform::SetFaultSwitch("write:2:EIO");
-  EXPECT_EQ(Write(dir / "doc", "first"), 0);
-  EXPECT_EQ(Write(dir / "doc", "second"), EIO);
-  platform::SetFaultSwitch("bogus");
-  EXPECT_EQ(Write(dir / "doc", "third"), 0);
-  platform::SetFaultSwitch(nullptr);
-  EXPECT_EQ(ReadFile(dir / "doc"), "third");
 }
 
 TEST(WriteFileReplacing, TemporariesOfKilledWritersAreRemovedByTheNextWrite) {

@@ -1,13 +1,15 @@
 // Test helpers: a fresh temporary folder removed with its contents, whole-file
-// read/write, and a scoped environment variable.
+// read/write, a scoped environment variable and text in another encoding.
 #pragma once
 
 #include <dirent.h>
+#include <iconv.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <stdexcept>
 #include <iterator>
 #include <set>
 #include <string>
@@ -91,5 +93,24 @@ class ScopedEnv {
   std::string old_;
   bool had_ = false;
 };
+
+// `text` converted by iconv; a character the target lacks becomes '?', a byte
+// the source lacks makes the call throw.
+inline std::string Convert(const std::string& text, const char* from, const char* to) {
+  const std::string target = std::string(to) + "//TRANSLIT";
+  iconv_t cd = iconv_open(target.c_str(), from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open");
+  std::string out(text.size() * 4 + 4, '\0');
+  char* in = const_cast<char*>(text.data());
+  size_t in_left = text.size(), out_left = out.size();
+  char* o = out.data();
+  const size_t result = iconv(cd, &in, &in_left, &o, &out_left);
+  iconv_close(cd);
+  if (result == static_cast<size_t>(-1)) throw std::runtime_error("unconvertible text: " + text);
+  out.resize(out.size() - out_left);
+  return out;
+}
+inline std::string Cp1250(const std::string& utf8) { return Convert(utf8, "UTF-8", "CP1250"); }
+inline std::string Utf8(const std::string& cp1250) { return Convert(cp1250, "CP1250", "UTF-8"); }
 
 }  // namespace testutil

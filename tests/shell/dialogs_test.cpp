@@ -38,7 +38,7 @@ TEST_F(DialogsTest, MissingResourceAlertsWithItsNumber) {
   EXPECT_EQ(dialog.Run(), -192);
   EXPECT_TRUE(Host().dialogs.empty());
   ASSERT_EQ(Host().message_boxes.size(), 1u);
-  EXPECT_EQ(Utf8OfWin1250(Host().message_boxes[0].text),
+  EXPECT_EQ(testutil::Utf8(Host().message_boxes[0].text),
             "Error: -192\rNie udało się załadować zasobu okna nr 31998, rozszerzenie jest "
             "zniszczone.");
 }

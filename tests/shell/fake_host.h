@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/platform/tempdir.h"
 #include "xtapi/xtapi.h"
 
 struct FakeBox {
@@ -51,7 +52,6 @@ struct FakeHost {
   bool admit = true;
   uint16_t version_minor = XT_VERSION_MINOR;
   uint32_t refuse_suite = 0;  // a suite id the host does not hand out
-  xt_host_info info{};
   std::string described;  // "name version" the plug-in gave at activation
 
   // Document.
@@ -107,8 +107,6 @@ void StopPlugin();
 
 // The item of the plug-in's menus with this id (null when none).
 const FakeItem* FindItem(uint16_t id);
-// UTF-8 of a Windows-1250 text, for readable assertions.
-std::string Utf8OfWin1250(const std::string& text);
 
 #include <gtest/gtest.h>
 

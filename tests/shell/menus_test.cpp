@@ -23,7 +23,7 @@ class MenusTest : public PluginTest {
     SendMenuCallback(XT_CB_INSTALL_MENUS);
   }
   // Title (UTF-8) and enabled state of an item after a menu update.
-  static std::string Title(uint16_t id) { return Utf8OfWin1250(FindItem(id)->text); }
+  static std::string Title(uint16_t id) { return testutil::Utf8(FindItem(id)->text); }
   static bool Enabled(uint16_t id) { return FindItem(id)->enabled; }
   static void Update() { SendMenuCallback(XT_CB_UPDATE_MENUS); }
 };
@@ -69,11 +69,11 @@ TEST_F(MenusTest, RetitlingAddressesItemsByIdEvenWhenIdsStartAtOne) {
   Update();
   // The hyphenation menu: items 1-4, a separator, 5 and 6.
   const std::vector<FakeItem>& items = Host().menus[0].items;
-  EXPECT_EQ(Utf8OfWin1250(items[0].text), "Hyphenate Boxes");
-  EXPECT_EQ(Utf8OfWin1250(items[1].text), "Remove Hyphens From Boxes");
+  EXPECT_EQ(testutil::Utf8(items[0].text), "Hyphenate Boxes");
+  EXPECT_EQ(testutil::Utf8(items[1].text), "Remove Hyphens From Boxes");
   EXPECT_EQ(items[4].text, "-");
-  EXPECT_EQ(Utf8OfWin1250(items[5].text), "Hyphenation Preferences...");
-  EXPECT_EQ(Utf8OfWin1250(items[6].text), "About Wirsel...");
+  EXPECT_EQ(testutil::Utf8(items[5].text), "Hyphenation Preferences...");
+  EXPECT_EQ(testutil::Utf8(items[6].text), "About Wirsel...");
 }
 
 TEST_F(MenusTest, NestedUpdateReturnsAtOnceAndAFailedUpdateDoesNotBlockTheNext) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/profile.h"
+#include "platform/clock.h"
 #include "services/services.h"
 #include "services/xt40_shell.h"
 #include "tests/shell/fake_host.h"
@@ -24,17 +25,6 @@ class SettingsTest : public PluginTest {
   void ReadOnly(const std::string& folder) {
     setenv("WIRSEL_READONLY_DIRS", folder.c_str(), 1);
   }
-  bool NoProbeLeft(const std::string& folder) {
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      const std::string name = entry.path().filename();
-      if (name.find("_ppFileName") != std::string::npos ||
-          name.find("__xxXXXxx__") != std::string::npos ||
-          name.find("probe") != std::string::npos) {
-        return false;
-      }
-    }
-    return true;
-  }
 };
 
 TEST_F(SettingsTest, OnlyTheUserCopyIsCopiedIntoTheFolder) {
@@ -44,7 +34,6 @@ TEST_F(SettingsTest, OnlyTheUserCopyIsCopiedIntoTheFolder) {
   EXPECT_EQ(ReadFile(FolderCopy()), "[Prefs]\r\nA=1\r\n");
   EXPECT_EQ(Target(), FolderCopy());
   EXPECT_EQ(ReadFile(UserCopy()), "[Prefs]\r\nA=1\r\n");
-  EXPECT_TRUE(NoProbeLeft(xtensions));
   EXPECT_TRUE(gShell->FolderWritable());
   EXPECT_TRUE(Host().message_boxes.empty());
 }
@@ -66,35 +55,37 @@ TEST_F(SettingsTest, NeitherCopyTheFirstWriteCreatesTheFolderCopy) {
   EXPECT_TRUE(Exists(FolderCopy()));
 }
 
+// The log goes where the user can find it: beside the host, or in the
+// per-user folder when the host's folder cannot be written.
 TEST_F(SettingsTest, UnwritableFolderUsesTheUserCopyWithoutALogLine) {
   WriteFile(UserCopy(), "user");
-  ReadOnly(xtensions);
+  ReadOnly(host_dir + ":" + xtensions);
   ASSERT_EQ(StartPlugin(), 0);
   EXPECT_EQ(Target(), UserCopy());
   EXPECT_FALSE(gShell->FolderWritable());
   EXPECT_FALSE(Exists(FolderCopy()));
-  EXPECT_FALSE(Exists(host_dir + "Wirsel13.log"));
+  EXPECT_EQ(std::string(gShell->LogFilePath()), user_dir + "/Wirsel13.log");
+  EXPECT_FALSE(Exists(gShell->LogFilePath()));
 }
 
+// The one line the log gets without a log level: time stamp, text in
+// Windows-1250, CR LF.
 TEST_F(SettingsTest, FailedCopyFallsBackAlertsAfterStartupAndLogsOneLine) {
   WriteFile(UserCopy(), "user");
   std::filesystem::create_directories(FolderCopy());  // a folder is no settings file
+  platform::SetClock([]() -> int64_t { return 1767323045; });  // 2026-01-02 03:04:05 UTC
   ASSERT_EQ(StartPlugin(), 0);
+  platform::SetClock(nullptr);
   EXPECT_EQ(Target(), UserCopy());
   ASSERT_EQ(Host().message_boxes.size(), 1u);
   EXPECT_EQ(Host().message_boxes[0].title, "Wirsel13 (" WIRSEL_VERSION ")-");
   EXPECT_EQ(Host().message_boxes[0].text.rfind("Error: 1\r", 0), 0u);
-  EXPECT_NE(Utf8OfWin1250(Host().message_boxes[0].text)
+  EXPECT_NE(testutil::Utf8(Host().message_boxes[0].text)
                 .find("Nie udała się próba przekopiowania poprzednich ustawień"),
             std::string::npos);
-  const std::string log = ReadFile(host_dir + "Wirsel13.log");
-  const std::string line = ": Kopiowanie preferencji si\xEA nie "
-                           "powiod\xB3o: cPrefsFilePath='" + UserCopy() +
-                           "', cXTensionFilePath='" + FolderCopy() + "'\r\n";
-  ASSERT_GE(log.size(), line.size());
-  EXPECT_EQ(log.substr(log.size() - line.size()), line);
-  EXPECT_EQ(log.find('\n'), log.size() - 1);  // exactly one line, no banner
-  EXPECT_EQ(gShell->GetLogLevel(), 0);
+  EXPECT_EQ(ReadFile(host_dir + "Wirsel13.log"),
+            "2026-01-02 03:04:05: Kopiowanie preferencji si\xEA nie powiod\xB3o: cPrefsFilePath='" +
+                UserCopy() + "', cXTensionFilePath='" + FolderCopy() + "'\r\n");
 }
 
 TEST_F(SettingsTest, AlertBeforeAFailedStartupIsDropped) {
@@ -105,91 +96,53 @@ TEST_F(SettingsTest, AlertBeforeAFailedStartupIsDropped) {
   EXPECT_TRUE(Host().message_boxes.empty());
 }
 
+// The plug-in's folder (3) and the per-user folder (0), the two the settings
+// and user files live in.
 TEST_F(SettingsTest, LocateFileBuildsEachKindOfPath) {
   ASSERT_EQ(StartPlugin(), 0);
   char out[kPathSize];
   EXPECT_EQ(LocateFile("x.ini", out, sizeof out, 3), kFileNotFound);
   EXPECT_EQ(std::string(out), xtensions + "/x.ini");
-  EXPECT_EQ(LocateFile("x.ini", out, sizeof out, 1), kFileNotFound);
-  EXPECT_EQ(std::string(out), host_dir + "XTension/x.ini");
-  EXPECT_EQ(LocateFile("x.ini", out, sizeof out, 2), kFileNotFound);
-  EXPECT_EQ(std::string(out), host_dir + "x.ini");
   WriteFile(user_dir + "/x.ini", "1");
   EXPECT_EQ(LocateFile("x.ini", out, sizeof out, 0), 0);
   EXPECT_EQ(std::string(out), user_dir + "/x.ini");
   EXPECT_EQ(LocateFile((user_dir + "/x.ini").c_str(), out, sizeof out, 0), 0);
-  std::filesystem::create_directories(host_dir + "dir.ini");
-  EXPECT_EQ(LocateFile("dir.ini", out, sizeof out, 2), kFileNotFound);
+  std::filesystem::create_directories(xtensions + "/dir.ini");
+  EXPECT_EQ(LocateFile("dir.ini", out, sizeof out, 3), kFileNotFound);
   char small[8] = "junk";
   EXPECT_EQ(LocateFile("x.ini", small, sizeof small, 0), kFileNotFound);
   EXPECT_STREQ(small, "");
 }
 
-class WritablePathTest : public SettingsTest {};
-
-TEST_F(WritablePathTest, MovesAFileOutOfAReadOnlyFolderOnce) {
-  ASSERT_EQ(StartPlugin(), 0);
-  const std::string old_path = xtensions + "/PLHYPH.USR";
-  WriteFile(old_path, "B-bytes");
+// Moving user.dic out of a read-only folder is shown through the real host
+// (tests/spell/user_dictionary_test.cpp); here the cases where nothing moves.
+TEST_F(SettingsTest, WritablePathMovesNothingThatWouldBeLostOrCut) {
+  // Answers the path MakeWritablePath gives `file` in a buffer of `size`.
+  const auto writable = [](const std::string& file, size_t size) {
+    char path[kPathSize];
+    std::snprintf(path, sizeof path, "%s", file.c_str());
+    EXPECT_EQ(MakeWritablePath(path, size), 0);
+    return std::string(path);
+  };
+  const std::string in_folder = xtensions + "/user.dic", in_user = user_dir + "/user.dic";
+  WriteFile(in_folder, "old");
+  WriteFile(in_user, "new");
   ReadOnly(xtensions);
-  char path[kPathSize];
-  std::snprintf(path, sizeof path, "%s", old_path.c_str());
-  char out[kPathSize] = "";
-  EXPECT_EQ(MakeWritablePath(path, sizeof path, out, sizeof out), 0);
-  EXPECT_EQ(std::string(path), user_dir + "/PLHYPH.USR");
-  EXPECT_STREQ(out, path);
-  EXPECT_EQ(ReadFile(path), "B-bytes");
-  EXPECT_FALSE(Exists(old_path));
+  EXPECT_EQ(writable(in_folder, kPathSize), in_user);  // the user's copy is kept
+  EXPECT_EQ(ReadFile(in_user), "new");
+  EXPECT_EQ(ReadFile(in_folder), "old");
 
-  WriteFile(user_dir + "/PLHYPH.USR", "changed");
-  EXPECT_EQ(MakeWritablePath(path, sizeof path), 0);
-  EXPECT_EQ(std::string(path), user_dir + "/PLHYPH.USR");
-  EXPECT_EQ(ReadFile(path), "changed");
-}
+  std::filesystem::remove(in_user);
+  ReadOnly(xtensions + ":" + user_dir);  // nowhere to move it
+  EXPECT_EQ(writable(in_folder, kPathSize), in_folder);
+  EXPECT_FALSE(Exists(in_user));
 
-TEST_F(WritablePathTest, ExistingUserCopyIsNotOverwrittenAndOldFileStays) {
-  ASSERT_EQ(StartPlugin(), 0);
-  const std::string old_path = xtensions + "/user.dic";
-  WriteFile(old_path, "old");
-  WriteFile(user_dir + "/user.dic", "new");
-  ReadOnly(xtensions);
-  char path[kPathSize];
-  std::snprintf(path, sizeof path, "%s", old_path.c_str());
-  EXPECT_EQ(MakeWritablePath(path, sizeof path), 0);
-  EXPECT_EQ(std::string(path), user_dir + "/user.dic");
-  EXPECT_EQ(ReadFile(path), "new");
-  EXPECT_EQ(ReadFile(old_path), "old");
-}
-
-TEST_F(WritablePathTest, NewPathLongerThanTheBufferMovesNothing) {
-  ASSERT_EQ(StartPlugin(), 0);
-  // A short folder path read-only, with the per-user folder far longer.
-  const std::string folder = root + "/r";
-  const std::string old_path = folder + "/u.dic";
-  WriteFile(old_path, "words");
-  ReadOnly(folder);
-  char path[64];
-  ASSERT_LT(old_path.size(), sizeof path);
-  ASSERT_GT(user_dir.size() + 6, sizeof path - 1 - 20);
-  std::snprintf(path, sizeof path, "%s", old_path.c_str());
-  const size_t size = old_path.size() + 2;  // room for the old path only
-  EXPECT_EQ(MakeWritablePath(path, size), 0);
-  EXPECT_EQ(std::string(path), old_path);
-  EXPECT_EQ(ReadFile(old_path), "words");
+  const std::string in_short = root + "/r/u.dic";  // the new path does not fit the buffer
+  WriteFile(in_short, "words");
+  ReadOnly(root + "/r");
+  EXPECT_EQ(writable(in_short, in_short.size() + 2), in_short);
+  EXPECT_EQ(ReadFile(in_short), "words");
   EXPECT_FALSE(Exists(user_dir + "/u.dic"));
-}
-
-TEST_F(WritablePathTest, UnwritableUserFolderMovesNothing) {
-  ASSERT_EQ(StartPlugin(), 0);
-  const std::string old_path = xtensions + "/user.dic";
-  WriteFile(old_path, "words");
-  setenv("WIRSEL_READONLY_DIRS", (xtensions + ":" + user_dir).c_str(), 1);
-  char path[kPathSize];
-  std::snprintf(path, sizeof path, "%s", old_path.c_str());
-  EXPECT_EQ(MakeWritablePath(path, sizeof path), 0);
-  EXPECT_EQ(std::string(path), old_path);
-  EXPECT_EQ(ReadFile(old_path), "words");
-  EXPECT_FALSE(Exists(user_dir + "/user.dic"));
 }
 
 }  // namespace

@@ -1,26 +1,9 @@
 // Helpers shared by the hyphenation tests.
 #include "tests/hyph/engine/hyph_test_util.h"
 
-#include <iconv.h>
-
 #include <stdexcept>
 
 #include "tools/mkhyph/compile.h"
-
-std::string Convert(const std::string& text, const char* from, const char* to) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == iconv_t(-1)) throw std::runtime_error("iconv_open");
-  std::string out(text.size() * 4 + 4, '\0');
-  char* in = const_cast<char*>(text.data());
-  size_t in_left = text.size();
-  char* o = out.data();
-  size_t out_left = out.size();
-  const size_t r = iconv(cd, &in, &in_left, &o, &out_left);
-  iconv_close(cd);
-  if (r == size_t(-1)) throw std::runtime_error("unconvertible text: " + text);
-  out.resize(out.size() - out_left);
-  return out;
-}
 
 std::vector<uint8_t> CompileHyphData(const std::string& patterns_utf8,
                                      const std::string& builtin_utf8,

@@ -10,10 +10,9 @@
 #include "hyph/engine/hyph.h"
 #include "tests/platform/tempdir.h"
 
-// iconv conversions; characters that do not convert make the call throw.
-std::string Convert(const std::string& text, const char* from, const char* to);
-inline std::string Cp1250(const std::string& utf8) { return Convert(utf8, "UTF-8", "CP1250"); }
-inline std::string Utf8(const std::string& cp1250) { return Convert(cp1250, "CP1250", "UTF-8"); }
+using testutil::Convert;
+using testutil::Cp1250;
+using testutil::Utf8;
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
   return testutil::ReadFile(path.string());

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <string>
 
-#include "container/raw_file.h"
 #include "tests/hyph/engine/hyph_test_util.h"
 
 namespace {
@@ -103,32 +102,6 @@ TEST(HyphWord, RightmostFamilyIsWalkedWithoutReadingPastTheTrie) {
   word[100] = char(0xFF);
   hyph_word(e.engine, word.c_str(), out, sizeof out, true);
   EXPECT_GT(std::strlen(out), word.size());
-}
-
-// The compiled file keeps every reachable node's children inside the array
-// and leaves unused slots with code 0.
-TEST(CompiledData, EveryBasePlusAnyByteStaysInside) {
-  const std::string bytes = ReadBytes(WIRSEL_PLHYPH_DAT);
-  ASSERT_GT(bytes.size(), 12u);
-  const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
-  const uint32_t offset = eng_be32(p + 12 + 8);
-  const uint32_t size = eng_be32(p + 12 + 4);
-  ASSERT_EQ(eng_be16(p + 12 + 12), 100);
-  ASSERT_LE(uint64_t(offset) + size, bytes.size());
-  const uint32_t count = size / 6;
-  size_t used = 0;
-  for (uint32_t i = 0; i < count; ++i) {
-    const uint8_t* node = p + offset + 6 * i;
-    if (node[4] == 0) {
-      EXPECT_EQ(eng_be16(node), 0) << i;
-      EXPECT_EQ(eng_be16(node + 2), 0) << i;
-      continue;
-    }
-    ++used;
-    EXPECT_LT(eng_be16(node) + 255u, count) << i;
-    EXPECT_NE(node[4], 0x80) << i;
-  }
-  EXPECT_GT(used * 100 / count, 90u) << "the trie is packed loosely: " << used << " of " << count;
 }
 
 }  // namespace

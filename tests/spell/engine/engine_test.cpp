@@ -112,30 +112,23 @@ class SpellEngineTest : public ::testing::Test {
 
 TEST_F(SpellEngineTest, OpeningFailuresNameTheirCause) {
   EXPECT_EQ(spell_open((folder_ + "/missing.dic").c_str()), kResFileNotFound);
-
-  DictSpec no_data = KotInStemStore();
-  no_data.data_part = false;
-  EXPECT_EQ(spell_open(no_data.Write(folder_ + "/a.dic").c_str()), kSpellFailed);
-  EXPECT_EQ(spell_open_detail(), kResNoDataPart);
-
-  DictSpec no_links = KotInStemStore();
-  no_links.ending_links = false;
-  EXPECT_EQ(spell_open(no_links.Write(folder_ + "/b.dic").c_str()), kSpellFailed);
-  EXPECT_EQ(spell_open_detail(), kSpellNoEndingLinks);
-
-  DictSpec no_letters = KotInStemStore();
-  no_letters.ending_letters = false;
-  EXPECT_EQ(spell_open(no_letters.Write(folder_ + "/c.dic").c_str()), kSpellFailed);
-  EXPECT_EQ(spell_open_detail(), kSpellNoEndingLetters);
-
-  DictSpec unpaired = KotInStemStore();
-  unpaired.extra_main_link = true;
-  EXPECT_EQ(spell_open(unpaired.Write(folder_ + "/d.dic").c_str()), kSpellFailed);
-
-  DictSpec too_many = KotInStemStore();
-  too_many.record_count = 4096;
-  EXPECT_EQ(spell_open(too_many.Write(folder_ + "/e.dic").c_str()), kSpellFailed);
-  EXPECT_FALSE(spell_is_open());
+  // A part left out or one too many, and the detail the opening gives (-1: any).
+  const std::pair<void (*)(DictSpec&), int> damages[] = {
+      {[](DictSpec& d) { d.data_part = false; }, kResNoDataPart},
+      {[](DictSpec& d) { d.ending_links = false; }, kSpellNoEndingLinks},
+      {[](DictSpec& d) { d.ending_letters = false; }, kSpellNoEndingLetters},
+      {[](DictSpec& d) { d.extra_main_link = true; }, -1},
+      {[](DictSpec& d) { d.record_count = 4096; }, -1},
+  };
+  for (const auto& [damage, detail] : damages) {
+    DictSpec layout = KotInStemStore();
+    damage(layout);
+    EXPECT_EQ(spell_open(layout.Write(folder_ + "/damaged.dic").c_str()), kSpellFailed);
+    if (detail != -1) {
+      EXPECT_EQ(spell_open_detail(), detail);
+    }
+    EXPECT_FALSE(spell_is_open());
+  }
 }
 
 TEST_F(SpellEngineTest, RecordTableCutShortFailsTheOpening) {
@@ -269,19 +262,15 @@ TEST_F(SpellEngineTest, SuggestionsLongerThanANodeAreLeftOut) {
 }
 
 TEST_F(SpellEngineTest, CaseClassesFollowTheWordsCapitals) {
-  EXPECT_EQ(spell_case_class("kot"), CaseClass::kAllSmall);
-  EXPECT_EQ(spell_case_class("Kot"), CaseClass::kCapitalised);
-  EXPECT_EQ(spell_case_class("KOT"), CaseClass::kAllCapitals);
-  EXPECT_EQ(spell_case_class("W"), CaseClass::kAllCapitals);
-  EXPECT_EQ(spell_case_class("w"), CaseClass::kAllSmall);
-  EXPECT_EQ(spell_case_class("kOt"), CaseClass::kMixed);
-  EXPECT_EQ(spell_case_class("KoT"), CaseClass::kMixed);
-  EXPECT_EQ(spell_case_class("PCV-OWSKI"), CaseClass::kMixed);
-  EXPECT_EQ(spell_case_class("\xa3\xf3"
-                             "d\xbf"),
-            CaseClass::kCapitalised);                                     // Łódź
-  EXPECT_EQ(spell_case_class("\xaf\xd3\xa3W"), CaseClass::kAllCapitals);  // ŻÓŁW
-  EXPECT_EQ(spell_case_class("K5"), CaseClass::kCapitalised);
+  const std::pair<const char*, CaseClass> cases[] = {
+      {"kot", CaseClass::kAllSmall},       {"w", CaseClass::kAllSmall},
+      {"Kot", CaseClass::kCapitalised},    {"K5", CaseClass::kCapitalised},
+      {"KOT", CaseClass::kAllCapitals},    {"W", CaseClass::kAllCapitals},
+      {"kOt", CaseClass::kMixed},          {"KoT", CaseClass::kMixed},
+      {"PCV-OWSKI", CaseClass::kMixed},    {"\xa3\xf3" "d\xbf", CaseClass::kCapitalised},  // Łódź
+      {"\xaf\xd3\xa3W", CaseClass::kAllCapitals},                                   // ŻÓŁW
+  };
+  for (const auto& [word, expected] : cases) EXPECT_EQ(spell_case_class(word), expected) << word;
 }
 
 }  // namespace

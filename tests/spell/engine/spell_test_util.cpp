@@ -14,60 +14,9 @@
 namespace spelltest {
 namespace {
 
-struct Pair {
-  char32_t code_point;
-  unsigned char cp1250;
-};
-constexpr Pair kPolish[] = {
-    {U'ą', 0xB9}, {U'ć', 0xE6}, {U'ę', 0xEA}, {U'ł', 0xB3}, {U'ń', 0xF1}, {U'ó', 0xF3},
-    {U'ś', 0x9C}, {U'ź', 0x9F}, {U'ż', 0xBF}, {U'Ą', 0xA5}, {U'Ć', 0xC6}, {U'Ę', 0xCA},
-    {U'Ł', 0xA3}, {U'Ń', 0xD1}, {U'Ó', 0xD3}, {U'Ś', 0x8C}, {U'Ź', 0x8F}, {U'Ż', 0xAF},
-};
-
 std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
 }  // namespace
-
-std::string Cp1250(const std::string& utf8) {
-  std::string out;
-  for (size_t i = 0; i < utf8.size();) {
-    unsigned char c = uint8_t(utf8[i]);
-    if (c < 0x80) {
-      out.push_back(char(c));
-      ++i;
-      continue;
-    }
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
-    char32_t cp = c & (0x3F >> extra);
-    for (int k = 1; k <= extra && i + k < utf8.size(); ++k)
-      cp = cp << 6 | (uint8_t(utf8[i + k]) & 0x3F);
-    i += size_t(extra) + 1;
-    char mapped = '?';
-    for (const Pair& p : kPolish) {
-      if (p.code_point == cp) mapped = char(p.cp1250);
-    }
-    out.push_back(mapped);
-  }
-  return out;
-}
-
-std::string Utf8(const std::string& cp1250) {
-  std::string out;
-  for (char ch : cp1250) {
-    unsigned char c = uint8_t(ch);
-    if (c < 0x80) {
-      out.push_back(ch);
-      continue;
-    }
-    char32_t cp = U'?';
-    for (const Pair& p : kPolish) {
-      if (p.cp1250 == c) cp = p.code_point;
-    }
-    out.push_back(char(0xC0 | (cp >> 6)));
-    out.push_back(char(0x80 | (cp & 0x3F)));
-  }
-  return out;
-}
 
 std::string TempFolder(const std::string& name) {
   static const testutil::TempDir root;  // removed with everything in it at exit

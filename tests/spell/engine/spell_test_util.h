@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/platform/tempdir.h"
+
 namespace spelltest {
 
-// Windows-1250 text of UTF-8 source text (Polish letters; others become '?').
-std::string Cp1250(const std::string& utf8);
-std::string Utf8(const std::string& cp1250);
+using testutil::Cp1250;
+using testutil::Utf8;
 
 // A fresh, empty folder below the test program's temporary folder, which is
 // removed at exit.
