@@ -68,6 +68,18 @@ void BeginUndoableChange();
 void EndUndoableChange();
 void SetBusyCursor(int32_t on);  // -1 on, 0 off
 
+// While one lasts, ReadChar reads ahead a run of characters at a time
+// instead of asking the host for each one: for a pass that reads a story
+// character by character and changes its text only through the functions
+// here. Scopes nest.
+class StoryReadAhead {
+ public:
+  StoryReadAhead();
+  ~StoryReadAhead();
+  StoryReadAhead(const StoryReadAhead&) = delete;
+  StoryReadAhead& operator=(const StoryReadAhead&) = delete;
+};
+
 uint16_t ReadChar(xt_story story, int32_t position);
 int32_t ReadChars(xt_story story, int32_t start, int32_t count, uint8_t* buffer);
 int32_t WriteChar(xt_story story, int32_t position, uint8_t character);
