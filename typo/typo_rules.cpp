@@ -808,9 +808,9 @@ class Pass {
   UrlWords urls_;
   int32_t sel_start_ = 0, sel_end_ = 0;
   int32_t start_ = 0, end_ = 0, cur_ = 0;
-  int32_t quote_depth_ = 0;  // quotations „ opened and not closed
-  int32_t single_depth_ = 0;  // single quotations ‚ opened and not closed by ’
-  bool in_attribute_ = false;  // after the " that opens a markup attribute's value
+  int32_t quote_depth_ = 0;     // quotations „ opened and not closed
+  int32_t single_depth_ = 0;    // single quotations ‚ opened and not closed by ’
+  bool in_attribute_ = false;   // after the " that opens a markup attribute's value
   int32_t comma_left_ = kNone;  // the second comma of a ",," left as it is
   uint16_t ch_ = 0, p_ = kNoCharacter, n_ = kNoCharacter;
   int32_t prev_pos_ = kNone, next_pos_ = kNone;
