@@ -13,11 +13,11 @@
 
 namespace {
 
-// Classes of the suggestion's word scan.
+// The classes hyph_char_class gives for the suggestion's word scan.
 constexpr uint16_t kSuggestLetter = 1, kSuggestDash = 2, kSuggestHyphen = 4;
 constexpr uint8_t kEmDash = 0x97, kEnDash = 0x96;
 
-uint16_t SuggestClass(uint16_t value) {
+uint16_t hyph_char_class(uint16_t value) {
   if (value == kDiscretionaryHyphen) return kSuggestHyphen;
   if (value == '-' || value == kEmDash || value == kEnDash) return kSuggestDash;
   return (StoryCharClass(value) & (kCharCapital | kCharSmall)) ? kSuggestLetter : 0;
@@ -97,11 +97,12 @@ int32_t SuggestForCaret(HyphSuggestion& suggestion) {
   int32_t caret = 0, length = 0;
   if (GetStorySelection(0, &story, &caret, nullptr, &length) != 0) return 0;
   int32_t start = caret;
-  while (start > 0 && caret - start <= kSuggestWordCap && SuggestClass(ReadChar(story, start - 1))) {
+  while (start > 0 && caret - start <= kSuggestWordCap &&
+         hyph_char_class(ReadChar(story, start - 1))) {
     --start;
   }
   int32_t end = start;
-  while (end < length && end - start <= kSuggestWordCap && SuggestClass(ReadChar(story, end))) {
+  while (end < length && end - start <= kSuggestWordCap && hyph_char_class(ReadChar(story, end))) {
     ++end;
   }
   if (start >= length || start >= end || end - start > kSuggestWordCap) return 0;

@@ -307,7 +307,7 @@ void SetSelection(xt_box box, int32_t start, int32_t end, int32_t show) {
   gStorySuite->set_selection(story, start, end, show);
 }
 
-int32_t ReplaceCharKeepingFormat(xt_box box, int32_t position, uint8_t character) {
+int32_t ReplaceCharKeepingAttributes(xt_box box, int32_t position, uint8_t character) {
   xt_story story = 0;
   int32_t status = GetStorySelection(box, &story, nullptr, nullptr, nullptr);
   if (status == 0) status = gStorySuite->set_selection(story, position, position + 1, 0);

@@ -93,7 +93,7 @@ void SetSelection(xt_box box, int32_t start, int32_t end, int32_t show);
 // box) while keeping its formatting: selects it, inserts the new character
 // after it (taking its attributes) and deletes the old one. The story keeps
 // its length; returns the first non-zero host status.
-int32_t ReplaceCharKeepingFormat(xt_box box, int32_t position, uint8_t character);
+int32_t ReplaceCharKeepingAttributes(xt_box box, int32_t position, uint8_t character);
 
 // Host code of an 8-bit character as written into a story: the exact inverse
 // of ReadChar's conversion (a table hole b is written as U+00b itself).

@@ -36,7 +36,7 @@ class HostStory : public TypoStory {
   bool IsNonBreaking(int32_t position) override {
     return (CharAttribute(story_, position, XT_ATTR_KIND_STYLE) & XT_ATTR_NONBREAKING) != 0;
   }
-  void ToggleNonBreaking(int32_t start, int32_t end) override {
+  void MarkNonBreaking(int32_t start, int32_t end) override {
     Select(start, end, 0);
     ToggleStyle(story_, XT_STYLE_TOGGLE, XT_ATTR_NONBREAKING);
   }

@@ -24,7 +24,7 @@ struct WordList {
 };
 
 // The four word lists, numbered as the list editor knows them.
-enum TypoList : int16_t {
+enum TypoListIndex : int16_t {
   kListAfterDigits = 0,  // "17nbspAfterDigits"
   kListAfterWords = 1,   // "18nbspAfterWords"
   kListBeforeWords = 2,  // "21nbspBeforeWords"

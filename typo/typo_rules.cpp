@@ -76,7 +76,7 @@ class UrlWords {
   UrlWords(TypoStory& story, const TypoCharTable& table, const int32_t& length)
       : story_(story), table_(table), length_(length) {}
 
-  bool IsUrl(int32_t pos) {
+  bool IsUrlWord(int32_t pos) {
     if (!valid_ || pos < start_) Rebuild(pos);
     while (scanned_ <= pos && scanned_ < length_) {
       const uint16_t c = story_.Read(scanned_);
@@ -365,7 +365,7 @@ class Pass {
   }
 
   // Replaces the character at pos and keeps its attributes.
-  void Replace(int32_t pos, uint8_t c) {
+  void ReplaceCharKeepingAttributes(int32_t pos, uint8_t c) {
     if (s_.Read(pos) == c) return;
     s_.Select(pos, pos + 1, 0);
     if (!InsertAt(pos, c)) return;
@@ -373,8 +373,9 @@ class Pass {
     DeleteAt(pos + 1);
   }
 
+  // Makes the character at pos non-breaking unless it already is.
   void Mark(int32_t pos) {
-    if (!s_.IsNonBreaking(pos)) s_.ToggleNonBreaking(pos, pos + 1);
+    if (!s_.IsNonBreaking(pos)) s_.MarkNonBreaking(pos, pos + 1);
   }
 
   // Continue in place after an edit, or advance when the host refused it.
@@ -421,7 +422,7 @@ class Pass {
     if (ch_ >= 256) return kAdvance;
     if (ch_ == kCodeParagraphEnd) {
       // A quotation left open does not reach into the next paragraph.
-      depth_ = 0;
+      quote_depth_ = 0;
       single_depth_ = 0;
       in_attribute_ = false;
     }
@@ -487,7 +488,7 @@ class Pass {
       if (!Exception() && Has(n_, kTypoSpace)) return InPlaceIf(DeleteAt(next_pos_));
     }
     if ((c & kTypoInsertSpaceAfter) && HasNext() && IsTypoAlnum(n_) && !DigitsAround() &&
-        !FullStopInWord() && !urls_.IsUrl(cur_) && !Exception()) {
+        !FullStopInWord() && !urls_.IsUrlWord(cur_) && !Exception()) {
       s_.Select(cur_, cur_ + 1, 0);
       return InPlaceIf(InsertAt(cur_ + 1, ' '));
     }
@@ -500,13 +501,26 @@ class Pass {
       }
     }
     if ((c & kTypoInsertSpaceBefore) && HasPrev() && IsTypoAlnum(p_) && !DigitsAround() &&
-        !GluedBrackets() && !urls_.IsUrl(cur_) && !Exception()) {
+        !GluedBrackets() && !urls_.IsUrlWord(cur_) && !Exception()) {
       s_.Select(prev_pos_, prev_pos_ + 1, 0);
       if (!InsertAt(cur_, ' ')) return kAdvance;
       ++cur_;
       return kInPlace;
     }
     return kAdvance;
+  }
+
+  // The characters around pos up to a Blank on either side, as [*start,
+  // *end); false when there are more than max of them (then the bounds are
+  // where reading stopped).
+  bool WordAround(int32_t pos, int32_t max, int32_t* start, int32_t* end) {
+    int32_t a = pos;
+    while (a > 0 && pos - a <= max && !Has(s_.Read(a - 1), kTypoBlank)) --a;
+    int32_t b = pos;
+    while (b < length_ && b - a <= max && !Has(s_.Read(b), kTypoBlank)) ++b;
+    *start = a;
+    *end = b;
+    return b - a <= max;
   }
 
   // The word around pos is a listed exception. Brackets and quotation marks
@@ -516,11 +530,8 @@ class Pass {
   bool IsExceptionWord(int32_t pos) {
     const WordList& list = o_.lists[kListExceptions];
     const int32_t max = std::min<int32_t>(list.longest + kWrapMax, kKeyWordMax);
-    int32_t a = pos;
-    while (a > 0 && pos - a <= max && !Has(s_.Read(a - 1), kTypoBlank)) --a;
-    int32_t b = pos;
-    while (b < length_ && b - a <= max && !Has(s_.Read(b), kTypoBlank)) ++b;
-    if (b - a > max) return false;
+    int32_t a = 0, b = 0;
+    if (!WordAround(pos, max, &a, &b)) return false;
     while (a < pos && WrapsBefore(s_.Read(a))) ++a;
     while (b - 1 > pos && WrapsAfter(s_.Read(b - 1))) --b;
     const int32_t k = b - a;
@@ -543,7 +554,7 @@ class Pass {
     if (!(o_.dash && Has(ch_, kTypoDash))) return kNotApplied;
     if (!(!HasPrev() || (HasNext() && Has(p_, kTypoBlank)))) return kNotApplied;
     if (!(cur_ + 1 < end_ && Has(n_, kTypoBlank))) return kNotApplied;
-    Replace(cur_, o_.dash_kind == 0 ? kCodeEmDash : kCodeEnDash);
+    ReplaceCharKeepingAttributes(cur_, o_.dash_kind == 0 ? kCodeEmDash : kCodeEnDash);
     if (o_.nbsp_after_dash && Has(n_, kTypoSpace)) {
       Mark(cur_);
       Mark(next_pos_);
@@ -682,14 +693,14 @@ class Pass {
 
   // --- J. Quotation marks --------------------------------------------------
   Outcome Open() {
-    Replace(cur_, depth_ == 0 ? kCodeLowQuote : t_.nested_open);
-    ++depth_;
+    ReplaceCharKeepingAttributes(cur_, quote_depth_ == 0 ? kCodeLowQuote : t_.nested_open);
+    ++quote_depth_;
     return kAdvance;
   }
 
   Outcome Close() {
-    Replace(cur_, depth_ <= 1 ? kCodeRightQuote : t_.nested_close);
-    if (depth_ > 0) --depth_;
+    ReplaceCharKeepingAttributes(cur_, quote_depth_ <= 1 ? kCodeRightQuote : t_.nested_close);
+    if (quote_depth_ > 0) --quote_depth_;
     return kAdvance;
   }
 
@@ -754,7 +765,7 @@ class Pass {
     if (Has(p_, kTypoBlank) && Has(n_, kTypoBlank)) {
       const char* between_spaces = MACCE("Quotation mark between two spaces");
       if (!guess) return StopAt(between_spaces);
-      if (depth_ < 1) {
+      if (quote_depth_ < 1) {
         if (Has(n_, kTypoSpace) && spaces) return InPlaceIf(DeleteAt(next_pos_));
         return StopAt(between_spaces);
       }
@@ -771,7 +782,7 @@ class Pass {
     if (dashes || letters) {
       if (letters && ch_ == kCodeApostrophe) return kAdvance;
       if (!guess) return StopAt(MACCE("Quotation mark between two non-spaces"));
-      if (depth_ < 1) {
+      if (quote_depth_ < 1) {
         if (!spaces) return Open();
         s_.Select(cur_, cur_ + 1, 0);
         if (!InsertAt(cur_, ' ')) return kAdvance;
@@ -797,9 +808,9 @@ class Pass {
   UrlWords urls_;
   int32_t sel_start_ = 0, sel_end_ = 0;
   int32_t start_ = 0, end_ = 0, cur_ = 0;
-  int32_t depth_ = 0;
-  int32_t single_depth_ = 0;  // single quotations ‚ opened and not closed by ’
-  bool in_attribute_ = false;  // after the " that opens a markup attribute's value
+  int32_t quote_depth_ = 0;     // quotations „ opened and not closed
+  int32_t single_depth_ = 0;    // single quotations ‚ opened and not closed by ’
+  bool in_attribute_ = false;   // after the " that opens a markup attribute's value
   int32_t comma_left_ = kNone;  // the second comma of a ",," left as it is
   uint16_t ch_ = 0, p_ = kNoCharacter, n_ = kNoCharacter;
   int32_t prev_pos_ = kNone, next_pos_ = kNone;

@@ -23,10 +23,11 @@ class TypoStory {
   // Deletes [start, end). False when refused.
   virtual bool Delete(int32_t start, int32_t end) = 0;
   virtual void Select(int32_t start, int32_t end, int32_t show) = 0;
-  // The non-breaking mark of one character, and the toggle of the mark on
-  // [start, end) (which selects that range).
+  // The non-breaking mark of one character. MarkNonBreaking selects
+  // [start, end) and toggles the mark there, so callers check IsNonBreaking
+  // first.
   virtual bool IsNonBreaking(int32_t position) = 0;
-  virtual void ToggleNonBreaking(int32_t start, int32_t end) = 0;
+  virtual void MarkNonBreaking(int32_t start, int32_t end) = 0;
   virtual void SetRedraw(bool on) = 0;
   // Tells the user `stored` (a Mac Central European message, translated).
   virtual void Alert(const char* stored) = 0;

@@ -36,11 +36,11 @@ constexpr std::array<uint8_t, 256> BuildCodeToChar() {
 }  // namespace hyph_codes
 
 // Windows-1250 character -> pattern code (0 = none).
-inline constexpr std::array<uint8_t, 256> kCharToCode = hyph_codes::BuildCharToCode();
+inline constexpr std::array<uint8_t, 256> char_to_code = hyph_codes::BuildCharToCode();
 // Pattern code -> lower-case Windows-1250 character (0 = none).
-inline constexpr std::array<uint8_t, 256> kCodeToChar = hyph_codes::BuildCodeToChar();
+inline constexpr std::array<uint8_t, 256> code_to_char = hyph_codes::BuildCodeToChar();
 
 // The character's code, or the character itself when it has none.
-inline uint8_t hyph_code_of(uint8_t c) { return kCharToCode[c] ? kCharToCode[c] : c; }
+inline uint8_t hyph_code_of(uint8_t c) { return char_to_code[c] ? char_to_code[c] : c; }
 // The code's character, or the code itself when it has none.
-inline uint8_t hyph_char_of(uint8_t code) { return kCodeToChar[code] ? kCodeToChar[code] : code; }
+inline uint8_t hyph_char_of(uint8_t code) { return code_to_char[code] ? code_to_char[code] : code; }

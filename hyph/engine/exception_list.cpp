@@ -59,7 +59,7 @@ ExcScan exc_list_scan(const uint8_t* bytes, size_t size) {
   return {at, false};
 }
 
-ExcPlace exc_list_place(const uint8_t* list, const uint8_t* codes, size_t n) {
+ExcPlace exc_list_find(const uint8_t* list, const uint8_t* codes, size_t n) {
   size_t at = 0;
   for (; list[at] != 0; at += list[at]) {
     const size_t entry_n = list[at + 1];

@@ -43,7 +43,7 @@ struct ExcPlace {
   bool found;
 };
 // Finds the entry with exactly these letters, stopping early by the order.
-ExcPlace exc_list_place(const uint8_t* list, const uint8_t* codes, size_t n);
+ExcPlace exc_list_find(const uint8_t* list, const uint8_t* codes, size_t n);
 
 // Writes the entry's letters (as lower-case characters) with "-" after each
 // stored position, NUL-terminated; false when out_size is too small.

@@ -9,7 +9,7 @@
 
 #include "container/block.h"
 
-// The state of one open engine, held in a block (container/block.h).
+// An open engine: the block (container/block.h) holding its HyphEngine state.
 using HyphHandle = EngHandle;
 
 // Result codes.

@@ -25,7 +25,7 @@ bool FindException(const uint8_t* list, const char* word, size_t n, uint8_t* v) 
   uint8_t codes[kExcMaxLetters];
   const size_t length = exc_word_codes(word, false, codes);
   if (length == 0) return false;
-  const ExcPlace place = exc_list_place(list, codes, length);
+  const ExcPlace place = exc_list_find(list, codes, length);
   if (!place.found) return false;
   const uint8_t* entry = list + place.offset;
   const size_t letters = entry[1];
@@ -37,7 +37,7 @@ bool FindException(const uint8_t* list, const char* word, size_t n, uint8_t* v) 
 
 // Applies every matching pattern: v[k] becomes the largest value that any
 // pattern gives the gap after letter k.
-void ApplyPatterns(const HyphState& s, const uint8_t* w, size_t n, uint8_t* v) {
+void ApplyPatterns(const HyphEngine& s, const uint8_t* w, size_t n, uint8_t* v) {
   const HyphNode* nodes = s.nodes;
   const HyphOp* ops = s.op_table;
   for (size_t start = 0; start <= n; ++start) {
@@ -80,7 +80,7 @@ void hyph_word(HyphHandle engine, const char* word, char* out, size_t out_size,
   w[n + 2] = kEnd;
   std::memset(v, 0, n + 2);
   {
-    const HyphState& s = *reinterpret_cast<const HyphState*>(eng_block_pinned(engine));
+    const HyphEngine& s = *reinterpret_cast<const HyphEngine*>(eng_block_pinned(engine));
     bool known = false;
     if (consult_user_exceptions && s.user_exc) {
       // The user list changes while the engine is open: locked per query.

@@ -25,7 +25,7 @@ constexpr uint16_t kDefaultUserId = 104;
 // A size field above this is taken to be in the other byte order.
 constexpr uint32_t kLargestPlainSize = 0xFFFFF;
 
-void FreeState(HyphState* s) {
+void FreeState(HyphEngine* s) {
   if (s->nodes) eng_block_unlock(s->trie);
   if (s->op_table) eng_block_unlock(s->ops);
   if (s->builtin_list) eng_block_unlock(s->builtin_exc);
@@ -94,7 +94,7 @@ bool PrepareList(EngHandle block) {
 // Reads PLHYPH.USR into a new block holding exactly its list. A list cut
 // short or damaged gives kHyphUserDamaged; its whole entries before the
 // damage are still handed back (terminated) when there are any.
-int LoadUserList(const char* path, EngHandle* out) {
+int exc_list_load(const char* path, EngHandle* out) {
   const uint16_t file = eng_file_open(path, kOpenRead);
   if (file >= kEngBadHandle) return kHyphUserOpen;
   const uint64_t length = eng_file_length(file);
@@ -156,7 +156,7 @@ bool MissingOrEmpty(const char* path) {
 int hyph_save_error() { return g_save_error; }
 
 // The user list as its file holds it: the size, then the list.
-static std::string UserFileBytes(const HyphState& s) {
+static std::string UserFileBytes(const HyphEngine& s) {
   BlockLock lock(s.user_exc);
   const size_t size = eng_block_size(s.user_exc);
   std::string bytes = {char(size), char(size >> 8), char(size >> 16), char(size >> 24)};
@@ -164,7 +164,7 @@ static std::string UserFileBytes(const HyphState& s) {
   return bytes;
 }
 
-int hyph_save_user_list(const HyphState& s) {
+int exc_list_save(const HyphEngine& s) {
   const std::string bytes = UserFileBytes(s);
   const int error = platform::WriteFileReplacing(s.user_path, bytes.data(), bytes.size(),
                                                  platform::kNewUserFileMode);
@@ -173,14 +173,14 @@ int hyph_save_user_list(const HyphState& s) {
   return error == ENOSPC || error == EIO || error == EDQUOT ? kHyphSaveContent : kHyphSaveCreate;
 }
 
-void hyph_reload_user_list(HyphState& s) {
+void hyph_reload_user_list(HyphEngine& s) {
   std::string on_disk;
   if (platform::ReadWholeFile(s.user_path, size_t{1} << 24, &on_disk) != 0 ||
       on_disk == UserFileBytes(s)) {
     return;
   }
   EngHandle list = nullptr;
-  if (LoadUserList(s.user_path, &list) == kHyphOk && list) {
+  if (exc_list_load(s.user_path, &list) == kHyphOk && list) {
     eng_block_free(s.user_exc);
     s.user_exc = list;
     s.enum_cursor = 0;
@@ -191,7 +191,7 @@ void hyph_reload_user_list(HyphState& s) {
 
 int hyph_open(const char* data_path, HyphHandle* engine) {
   *engine = nullptr;
-  EngHandle handle = eng_block_alloc(sizeof(HyphState), kBlockZeroInit);
+  EngHandle handle = eng_block_alloc(sizeof(HyphEngine), kBlockZeroInit);
   if (!handle) return kHyphNoStateMemory;
   const int container = res_open_file(data_path);
   if (container == -1) {
@@ -201,7 +201,7 @@ int hyph_open(const char* data_path, HyphHandle* engine) {
   int result = kHyphOk;
   {
     BlockLock lock(handle);
-    HyphState* s = lock.as<HyphState>();
+    HyphEngine* s = lock.as<HyphEngine>();
     const struct {
       uint16_t id;
       EngHandle* into;
@@ -242,17 +242,17 @@ int hyph_open(const char* data_path, HyphHandle* engine) {
 int hyph_open_exceptions(const char* user_path, HyphHandle engine) {
   if (!engine || !user_path) return kHyphUserOpen;
   BlockLock lock(engine);
-  HyphState* s = lock.as<HyphState>();
+  HyphEngine* s = lock.as<HyphEngine>();
   s->user_path[0] = 0;
   const size_t path_length = std::strlen(user_path);
   if (path_length >= kHyphPathSize) return kHyphSaveCreate;
   if (MissingOrEmpty(user_path)) {
     std::memcpy(s->user_path, user_path, path_length + 1);
-    return hyph_save_user_list(*s);
+    return exc_list_save(*s);
   }
   // A list that loaded only in part is used, but the file is not written.
   EngHandle list = nullptr;
-  const int result = LoadUserList(user_path, &list);
+  const int result = exc_list_load(user_path, &list);
   if (list) {
     eng_block_free(s->user_exc);
     s->user_exc = list;
@@ -266,7 +266,7 @@ void hyph_close(HyphHandle engine) {
   if (!engine) return;
   {
     BlockLock lock(engine);
-    FreeState(lock.as<HyphState>());
+    FreeState(lock.as<HyphEngine>());
   }
   eng_block_unlock(engine);  // pinned at open
   eng_block_free(engine);
@@ -275,7 +275,7 @@ void hyph_close(HyphHandle engine) {
 bool hyph_has_user_file(HyphHandle engine) {
   if (!engine) return false;
   BlockLock lock(engine);
-  return lock.as<HyphState>()->user_path[0] != 0;
+  return lock.as<HyphEngine>()->user_path[0] != 0;
 }
 
 void hyph_user_path(HyphHandle engine, char* out, size_t out_size) {
@@ -283,7 +283,7 @@ void hyph_user_path(HyphHandle engine, char* out, size_t out_size) {
   out[0] = 0;
   if (!engine) return;
   BlockLock lock(engine);
-  std::snprintf(out, out_size, "%s", lock.as<HyphState>()->user_path);
+  std::snprintf(out, out_size, "%s", lock.as<HyphEngine>()->user_path);
 }
 
 const char* hyph_result_text(int code) {

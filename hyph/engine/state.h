@@ -24,7 +24,8 @@ static_assert(sizeof(HyphOp) == 4);
 
 inline constexpr size_t kHyphPathSize = 512;
 
-struct HyphState {
+// The state of one open engine, in the block a HyphHandle names.
+struct HyphEngine {
   EngHandle trie;
   EngHandle ops;
   EngHandle builtin_exc;
@@ -57,8 +58,8 @@ class BlockLock {
 };
 
 // Writes the user list to the state's user path; a result code of hyph.h.
-int hyph_save_user_list(const HyphState& state);
+int exc_list_save(const HyphEngine& state);
 // Takes the list on disk at the user path in place of the one in memory when
 // it loads whole (another process may have changed it); otherwise keeps the
 // list in memory.
-void hyph_reload_user_list(HyphState& state);
+void hyph_reload_user_list(HyphEngine& state);

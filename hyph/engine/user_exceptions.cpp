@@ -14,7 +14,7 @@ namespace {
 // Replaces the list block by a copy of `size` bytes made of the old list's
 // bytes with `length` bytes at `at` removed (length > 0) or `entry` inserted
 // (entry != null). The old block is kept when there is no memory.
-bool Rebuild(HyphState& s, size_t at, size_t length, const uint8_t* entry) {
+bool Rebuild(HyphEngine& s, size_t at, size_t length, const uint8_t* entry) {
   const size_t old_size = eng_block_size(s.user_exc);
   const size_t size = entry ? old_size + length : old_size - length;
   EngHandle fresh = eng_block_alloc(size, kBlockMovable);
@@ -40,12 +40,12 @@ bool Rebuild(HyphState& s, size_t at, size_t length, const uint8_t* entry) {
 // the result. When the save fails the list is read back from the file it
 // could not replace, so nothing unsaved is shown; kHyphExcNotSaved.
 template <typename Edit>
-int EditSaved(HyphState& s, Edit edit) {
+int EditSaved(HyphEngine& s, Edit edit) {
   platform::UpdateLock file_lock;
   if (platform::LockForUpdate(s.user_path, &file_lock) != 0) return kHyphExcNotSaved;
   hyph_reload_user_list(s);
   int result = edit();
-  if (result == kHyphOk && hyph_save_user_list(s) != kHyphOk) {
+  if (result == kHyphOk && exc_list_save(s) != kHyphOk) {
     result = kHyphExcNotSaved;
     hyph_reload_user_list(s);
   }
@@ -53,54 +53,62 @@ int EditSaved(HyphState& s, Edit edit) {
   return result;
 }
 
+// Inserts the entry (`length` bytes) at its sorted place: kHyphExcPresent
+// when an entry with the same letters is there already.
+int exc_list_insert(HyphEngine& s, const uint8_t* entry, size_t length) {
+  ExcPlace place;
+  {
+    BlockLock list(s.user_exc);
+    place = exc_list_find(list.bytes(), entry + 2, entry[1]);
+  }
+  if (place.found) return kHyphExcPresent;
+  if (!Rebuild(s, place.offset, length, entry)) return kHyphExcNoList;
+  return kHyphOk;
+}
+
+// Removes the entry with the n letter codes: kHyphExcNotFound when there is
+// none.
+int exc_list_delete(HyphEngine& s, const uint8_t* codes, size_t n) {
+  ExcPlace place;
+  size_t length;
+  {
+    BlockLock list(s.user_exc);
+    place = exc_list_find(list.bytes(), codes, n);
+    length = list.bytes()[place.offset];
+  }
+  if (!place.found) return kHyphExcNotFound;
+  if (!Rebuild(s, place.offset, length, nullptr)) return kHyphExcNoList;
+  return kHyphOk;
+}
+
 }  // namespace
 
 int hyph_exc_add(HyphHandle engine, const char* word) {
   if (!engine) return kHyphExcNoList;
   BlockLock lock(engine);
-  HyphState& s = *lock.as<HyphState>();
+  HyphEngine& s = *lock.as<HyphEngine>();
   if (!s.user_path[0] || !s.user_exc) return kHyphExcNoList;
   uint8_t entry[kExcMaxEntry];
   const size_t length = exc_entry_build(word, entry);
   if (length == 0) return kHyphExcPresent;
-  return EditSaved(s, [&] {
-    ExcPlace place;
-    {
-      BlockLock list(s.user_exc);
-      place = exc_list_place(list.bytes(), entry + 2, entry[1]);
-    }
-    if (place.found) return int(kHyphExcPresent);
-    if (!Rebuild(s, place.offset, length, entry)) return int(kHyphExcNoList);
-    return int(kHyphOk);
-  });
+  return EditSaved(s, [&] { return exc_list_insert(s, entry, length); });
 }
 
 int hyph_exc_remove(HyphHandle engine, const char* word) {
   if (!engine) return kHyphExcNotFound;
   BlockLock lock(engine);
-  HyphState& s = *lock.as<HyphState>();
+  HyphEngine& s = *lock.as<HyphEngine>();
   if (!s.user_path[0] || !s.user_exc) return kHyphExcNotFound;
   uint8_t codes[kExcMaxLetters];
   const size_t n = exc_word_codes(word, true, codes);
   if (n == 0) return kHyphExcNotFound;
-  return EditSaved(s, [&] {
-    ExcPlace place;
-    size_t length;
-    {
-      BlockLock list(s.user_exc);
-      place = exc_list_place(list.bytes(), codes, n);
-      length = list.bytes()[place.offset];
-    }
-    if (!place.found) return int(kHyphExcNotFound);
-    if (!Rebuild(s, place.offset, length, nullptr)) return int(kHyphExcNoList);
-    return int(kHyphOk);
-  });
+  return EditSaved(s, [&] { return exc_list_delete(s, codes, n); });
 }
 
 int hyph_exc_next(HyphHandle engine, char* out, size_t out_size, bool restart) {
   if (!engine || !out) return 0;
   BlockLock lock(engine);
-  HyphState& s = *lock.as<HyphState>();
+  HyphEngine& s = *lock.as<HyphEngine>();
   if (!s.user_exc) return 0;
   if (restart) s.enum_cursor = 0;
   BlockLock list(s.user_exc);
@@ -116,11 +124,11 @@ int hyph_exc_next(HyphHandle engine, char* out, size_t out_size, bool restart) {
 bool hyph_exc_contains(HyphHandle engine, const char* word) {
   if (!engine) return false;
   BlockLock lock(engine);
-  const HyphState& s = *lock.as<HyphState>();
+  const HyphEngine& s = *lock.as<HyphEngine>();
   if (!s.user_exc) return false;
   uint8_t codes[kExcMaxLetters];
   const size_t n = exc_word_codes(word, false, codes);
   if (n == 0) return false;
   BlockLock list(s.user_exc);
-  return exc_list_place(list.bytes(), codes, n).found;
+  return exc_list_find(list.bytes(), codes, n).found;
 }

@@ -144,7 +144,7 @@ TEST_F(StoryTextTest, ReadingAheadSeesEveryChangeMadeThroughTheTextLayer) {
         DeleteChars(box, at, std::min(length, at + pick(1, 300)));
         break;
       case 3:
-        if (at < length) ReplaceCharKeepingFormat(box, at, 'R');
+        if (at < length) ReplaceCharKeepingAttributes(box, at, 'R');
         break;
       default:  // reading only
         break;

@@ -88,7 +88,7 @@ class MemoryStory : public TypoStory {
     sel_end_ = end;
   }
   bool IsNonBreaking(int32_t p) override { return p >= 0 && p < Length() && marks_[Index(p)]; }
-  void ToggleNonBreaking(int32_t start, int32_t end) override {
+  void MarkNonBreaking(int32_t start, int32_t end) override {
     Select(start, end, 0);
     for (int32_t p = std::max(start, 0); p < end && p < Length(); ++p) {
       marks_[Index(p)] = !marks_[Index(p)];

@@ -198,7 +198,7 @@ bool CompileExceptions(std::string_view text, std::vector<uint8_t>* list, std::s
       *error = "line " + std::to_string(line_number) + ": not a word that can be stored";
       return false;
     }
-    const ExcPlace place = exc_list_place(list->data(), entry + 2, entry[1]);
+    const ExcPlace place = exc_list_find(list->data(), entry + 2, entry[1]);
     if (place.found) {
       *error = "line " + std::to_string(line_number) + ": the same letters appear twice";
       return false;
