@@ -4,7 +4,6 @@
 // cannot be written.
 #include <cstdio>
 #include <cstring>
-#include <string>
 
 #include "base/charset.h"
 #include "base/macce.h"
@@ -102,11 +101,6 @@ const char* PluginFolder() { return gPluginFolder; }
 
 void XT40shell::SetProductName(const char* name) {
   std::snprintf(product_name_, sizeof product_name_, "%s", name);
-  // The platform name is a display name: cut to its field when "Win" does not fit.
-  const std::string platform_name =
-      std::string(product_name_) + (std::strstr(product_name_, "Win") ? "" : "Win");
-  std::snprintf(platform_product_name_, sizeof platform_product_name_, "%s",
-                platform_name.c_str());
   // The log goes beside the host; where the host's folder cannot be written,
   // into the per-user data folder, so that the user can still find it.
   char log_folder[kPathSize];
@@ -132,8 +126,6 @@ void XT40shell::ChooseSettingsFile(const char* name) {
     char folder[kPathSize];
     if (host_folder_[0] == 0 || !Join(folder, sizeof folder, host_folder_, "XTensions") ||
         !platform::FolderWritable(folder)) {
-      Log("%s", ToWindowsText(MACCE("Brak przywileju pisania do teczki XTension, preferencje "
-                                    "będą czytane z teczki uzytkownika")));
       folder_writable_ = 0;
     }
   }
@@ -159,7 +151,7 @@ void XT40shell::ChooseSettingsFile(const char* name) {
   Alert(1, "",
         MACCE("Nie udała się próba przekopiowania poprzednich ustawień rozszerzenia "
               "('cPrefsFilePath', 'cXTensionFilePath')."));
-  WriteForcedLogLine("%s: cPrefsFilePath='%s', cXTensionFilePath='%s'",
-                     ToWindowsText(MACCE("Kopiowanie preferencji się nie powiodło")), user_path,
-                     folder_path);
+  WriteLogLine("%s: cPrefsFilePath='%s', cXTensionFilePath='%s'",
+               ToWindowsText(MACCE("Kopiowanie preferencji się nie powiodło")), user_path,
+               folder_path);
 }

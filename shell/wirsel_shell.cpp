@@ -11,7 +11,6 @@
 
 WirselXT::WirselXT(const ShellEntries& entries) : XT40shell(entries) {
   SetProductName("Wirsel13");
-  SetCreator("WSLr");
 }
 
 int32_t WirselXT::RegisterCallbacks(xt_registration* record) {

@@ -185,14 +185,12 @@ class WantedSetTest : public PluginTest {};
 const ShellEntries kEntries{StartupCallback, ShutdownCallback, GenericCallback};
 
 // Values past the shell's fixed tables are refused, never written past them.
-TEST_F(WantedSetTest, IdsCreatorAndDialogsPastTheTablesAreRefused) {
+TEST_F(WantedSetTest, IdsAndDialogsPastTheTablesAreRefused) {
   WirselXT shell(kEntries);
   for (const uint32_t id : {1408u, 0xFFFFFFFFu}) {
     shell.SetWanted(id, true);
     EXPECT_FALSE(shell.IsWanted(id));
   }
-  shell.SetCreator("ABCDEFGHIJKL");  // 12 characters
-  EXPECT_STREQ(shell.GetCreator(nullptr, 0), "WSLr");
 
   std::vector<CShellAboutDialog*> dialogs;
   for (int i = 0; i < kDialogSlots + 1; ++i) dialogs.push_back(new CShellAboutDialog);
