@@ -1,4 +1,4 @@
-// Windows-1250 <-> UTF-16, the four Polish repertoires and the display
+// Windows-1250 <-> UTF-16, the three Polish repertoires and the display
 // conversion of stored Mac Central European texts.
 #include "base/charset.h"
 
@@ -34,9 +34,7 @@ constexpr uint16_t kWin1250High[128] = {
 // The repertoires: 9 lower-case Polish letters, their 9 capitals, then the
 // 13 typographic characters « » ’ „ ” “ ” — – ™ ® © •.
 constexpr int kLetters = 18;
-constexpr const char* kNames[kCharsetCount] = {"bez", "iso", "win", "mac"};
 constexpr const char* kRepertoires[kCharsetCount] = {
-    "acelnoszzACELNOSZZ",
     "\xB1\xE6\xEA\xB3\xF1\xF3\xB6\xBC\xBF\xA1\xC6\xCA\xA3\xD1\xD3\xA6\xAC\xAF"
     "\xAB\xBB\x92\x84\x94\x93\x94\x97\x96\x99\xAE\xA9\x95",
     "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF"
@@ -61,46 +59,19 @@ uint32_t AsciiClass(int c) {
 }  // namespace
 
 CharsetConverter::CharsetConverter(int source, int target) {
-  Reset();
-  SelectSourceCharset(source);
-  SelectTargetCharset(target);
+  source = ValidIndex(source);
+  BuildSourceTables(source);
+  BuildConversionTables(source, ValidIndex(target));
 }
 
-const char* CharsetConverter::Name(int index) {
-  return index >= 0 && index < kCharsetCount ? kNames[index] : "";
-}
-
-void CharsetConverter::SelectSourceCharset(int index) {
-  index = ValidIndex(index);
-  if (index == source_) return;
-  source_ = index;
-  BuildSourceTables();
-  BuildConversionTables();
-}
-
-void CharsetConverter::SelectTargetCharset(int index) {
-  index = ValidIndex(index);
-  if (index == target_) return;
-  target_ = index;
-  BuildConversionTables();
-}
-
-void CharsetConverter::Reset() {
-  source_ = kCharsetNone;
-  target_ = kCharsetNone;
-  BuildSourceTables();
-  BuildConversionTables();
-}
-
-void CharsetConverter::BuildSourceTables() {
+void CharsetConverter::BuildSourceTables(int source) {
   for (int c = 0; c < 256; ++c) {
     class_[c] = c < 0x80 ? AsciiClass(c) : 0;
     lower_[c] = upper_[c] = static_cast<uint8_t>(c);
     if (c >= 'A' && c <= 'Z') lower_[c] = static_cast<uint8_t>(c - 'A' + 'a');
     if (c >= 'a' && c <= 'z') upper_[c] = static_cast<uint8_t>(c - 'a' + 'A');
   }
-  if (source_ == kCharsetNone) return;
-  const char* repertoire = kRepertoires[source_];
+  const char* repertoire = kRepertoires[source];
   size_t length = strlen(repertoire);
   for (size_t i = 0; i < length; ++i) {
     uint8_t c = At(repertoire, i);
@@ -117,18 +88,16 @@ void CharsetConverter::BuildSourceTables() {
   }
 }
 
-void CharsetConverter::BuildConversionTables() {
+void CharsetConverter::BuildConversionTables(int source_index, int target_index) {
   for (int c = 0; c < 256; ++c) forward_[c] = static_cast<uint8_t>(c);
-  if (source_ == kCharsetNone || target_ == kCharsetNone) return;
-  const char* source = kRepertoires[source_];
-  const char* target = kRepertoires[target_];
+  const char* source = kRepertoires[source_index];
+  const char* target = kRepertoires[target_index];
   size_t target_length = strlen(target);
   for (int c = 0; c < 256; ++c) {
     if (!(class_[c] & (kClassPolish | kClassTypo))) continue;
     size_t i = static_cast<size_t>(strchr(source, c) - source);
     if (i >= target_length) continue;
-    uint8_t to = At(target, i);
-    if (source_ != kCharsetBez) forward_[c] = to;
+    forward_[c] = At(target, i);
   }
 }
 

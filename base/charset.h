@@ -1,15 +1,14 @@
 // Character sets: the Windows-1250 <-> UTF-16 bridge for story text, the
-// converter between the four 8-bit Polish repertoires ("bez", "iso", "win",
-// "mac") and the conversion of stored Mac Central European texts for display.
+// converter between the three 8-bit Polish repertoires (ISO-8859-2,
+// Windows-1250, Mac Central European) and the conversion of stored Mac Central European texts for display.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 // Repertoire indices.
-enum Charset : int { kCharsetBez = 0, kCharsetIso = 1, kCharsetWin = 2, kCharsetMac = 3 };
-inline constexpr int kCharsetCount = 4;
-inline constexpr int kCharsetNone = -1;
+enum Charset : int { kCharsetIso = 0, kCharsetWin = 1, kCharsetMac = 2 };
+inline constexpr int kCharsetCount = 3;
 
 // Character classes of a converter's source repertoire.
 enum CharClass : uint32_t {
@@ -24,17 +23,9 @@ enum CharClass : uint32_t {
 
 class CharsetConverter {
  public:
-  // Selects the source, then the target repertoire.
+  // Converts from the source to the target repertoire (an index outside the
+  // Charset values selects ISO-8859-2).
   CharsetConverter(int source, int target);
-
-  // Short name ("bez", "iso", "win", "mac") of a repertoire; "" outside 0..3.
-  static const char* Name(int index);
-
-  // An index outside 0..3 selects 0; a change rebuilds the tables.
-  void SelectSourceCharset(int index);
-  void SelectTargetCharset(int index);
-  int SourceCharset() const { return source_; }
-  int TargetCharset() const { return target_; }
 
   // Converts a NUL-terminated string in place; null or "" is returned as is.
   char* ConvertString(char* text) const;
@@ -45,18 +36,11 @@ class CharsetConverter {
   uint8_t ToUpper(uint8_t code) const;
   uint32_t ClassOf(uint8_t code) const;         // CharClass bits
 
-  // Forgets both selections (the next selection rebuilds everything).
-  // Until both are selected the conversion is the identity. A "bez" source
-  // or target converts nothing in that direction.
-  void Reset();
-
  private:
-  void BuildSourceTables();
-  void BuildConversionTables();
+  void BuildSourceTables(int source);
+  void BuildConversionTables(int source, int target);
   // Converts `length` bytes of `text` into `out` (which may be `text`).
   void Convert(const char* text, char* out, size_t length) const;
-  int source_ = kCharsetNone;
-  int target_ = kCharsetNone;
   uint32_t class_[256];
   uint8_t lower_[256];
   uint8_t upper_[256];
