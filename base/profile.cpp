@@ -2,8 +2,6 @@
 // batches of writes, and the file's UTF-8 (values are Windows-1250 in memory).
 #include "base/profile.h"
 
-#include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,9 +10,7 @@
 #include <vector>
 
 #include "base/charset.h"
-#include "platform/files.h"
 #include "platform/ini.h"
-#include "platform/paths.h"
 
 namespace {
 
@@ -218,25 +214,4 @@ int32_t FlushProfile() {
   int32_t status = gWriteStatus;
   gWriteStatus = 0;
   return status;
-}
-
-int32_t LocateSettingsFile(const char* name, char* result, size_t result_size) {
-  static char scratch[PATH_MAX];
-  if (!result) {
-    result = scratch;
-    result_size = sizeof scratch;
-  }
-  if (result_size == 0) return kProfileFileNotFound;
-  result[0] = 0;
-  if (!name || !*name) return kProfileFileNotFound;
-  if (name[0] == '/') {
-    if (!Store(result, result_size, name)) return kProfileFileNotFound;
-  } else {
-    char folder[PATH_MAX];
-    if (!platform::UserDataFolder(folder, sizeof folder) ||
-        !platform::PathJoin(result, result_size, folder, name)) {
-      return kProfileFileNotFound;
-    }
-  }
-  return platform::FileExists(result) ? 0 : kProfileFileNotFound;
 }

@@ -12,7 +12,6 @@
 // of the section name.
 inline constexpr size_t kProfilePathSize = 4096;
 inline constexpr size_t kProfileSectionSize = 256;
-inline constexpr int32_t kProfileFileNotFound = -43;
 
 // Copies the current file path and/or section into the caller's buffers
 // (either may be null). False when a value does not fit (that buffer gets "").
@@ -45,10 +44,3 @@ void BeginProfileBatch();
 // flush succeeded, otherwise the first failure's errno.
 int32_t FlushProfile();
 
-// Builds the full path of a settings file (an absolute name is used as is; a
-// bare name is joined to the per-user data folder) into `result` (null: an
-// internal scratch buffer) and tests that it opens for reading as a regular
-// file. 0 when it does; kProfileFileNotFound when it does not, when the folder
-// cannot be determined or the path does not fit `result_size`.
-int32_t LocateSettingsFile(const char* name, char* result = nullptr,
-                           size_t result_size = 0);
