@@ -39,14 +39,9 @@ int32_t LocateFile(const char* name, char* out, size_t out_size, int where) {
     built = name[0] == '/' ? Replace(out, out_size, name)
                            : platform::UserDataFolder(folder, sizeof folder) &&
                                  Join(out, out_size, folder, name);
-  } else if (gShell != nullptr && gShell->GetHostFolder()[0] != 0) {
-    const char* host = gShell->GetHostFolder();
-    if (where == 1 || where == 3) {
-      built = Join(folder, sizeof folder, host, where == 1 ? "XTension" : "XTensions") &&
-              Join(out, out_size, folder, name);
-    } else {
-      built = Join(out, out_size, host, name);
-    }
+  } else if (where == 3 && gShell != nullptr && gShell->GetHostFolder()[0] != 0) {
+    built = Join(folder, sizeof folder, gShell->GetHostFolder(), "XTensions") &&
+            Join(out, out_size, folder, name);
   }
   if (!built) {
     if (out_size > 0) out[0] = 0;

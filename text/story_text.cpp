@@ -167,23 +167,11 @@ uint16_t ReadChar(xt_story story, int32_t position) {
   return code;
 }
 
-int32_t ReadChars(xt_story story, int32_t start, int32_t count, uint8_t* buffer) {
-  for (int32_t i = 0; i < count; ++i) {
-    const uint16_t code = ReadChar(story, start + i);
-    buffer[i] = code >= 0x100 ? kForeignCharPlaceholder : static_cast<uint8_t>(code);
-  }
-  return count;
-}
-
 uint16_t HostCodeOf(uint8_t character) { return Win1250ReadingOf(character); }
 
 int32_t WriteChar(xt_story story, int32_t position, uint8_t character) {
   const uint16_t code = HostCodeOf(character);
   return gStorySuite->insert_chars(story, position, 1, &code, 0);
-}
-
-int32_t WriteCharInCurrentBox(int32_t position, uint8_t character) {
-  return WriteChar(StoryOfCurrentBox(), position, character);
 }
 
 int32_t WriteCharsInCurrentBox(int32_t position, int32_t count, const uint8_t* characters) {
@@ -209,15 +197,6 @@ void SetSelection(xt_box box, int32_t start, int32_t end, int32_t show) {
   xt_story story = 0;
   if (GetStorySelection(box, &story, nullptr, nullptr, nullptr) != 0) return;
   gStorySuite->set_selection(story, start, end, show);
-}
-
-int32_t ReplaceCharKeepingFormat(xt_box box, int32_t position, uint8_t character) {
-  xt_story story = 0;
-  int32_t status = GetStorySelection(box, &story, nullptr, nullptr, nullptr);
-  if (status == 0) status = gStorySuite->set_selection(story, position, position + 1, 0);
-  if (status == 0) status = WriteChar(story, position + 1, character);
-  if (status == 0) status = gStorySuite->delete_chars(story, position, position + 1);
-  return status;
 }
 
 int16_t ForEachBoxInDocument(uint8_t selector, BoxVisitor visitor, void* context,
