@@ -89,11 +89,3 @@ bool eng_read_all(uint16_t handle, void* buffer, size_t count) {
   return true;
 }
 
-void eng_swap_bytes(void* pointer, size_t n) {
-  auto* p = static_cast<uint8_t*>(pointer);
-  for (size_t i = 0; i < n / 2; ++i) {
-    const uint8_t t = p[i];
-    p[i] = p[n - 1 - i];
-    p[n - 1 - i] = t;
-  }
-}

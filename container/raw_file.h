@@ -30,9 +30,6 @@ int eng_read_chunk(uint16_t handle, uint32_t* length, void* buffer);
 // Reads `count` bytes in chunks; true only when all of them arrived.
 bool eng_read_all(uint16_t handle, void* buffer, size_t count);
 
-// Reverses n bytes in place (n = 2 or 4 turns a big-endian integer into host
-// order on a little-endian machine).
-void eng_swap_bytes(void* pointer, size_t n);
 // Big-endian integers at p (no alignment needed).
 inline uint16_t eng_be16(const uint8_t* p) { return uint16_t(p[0] << 8 | p[1]); }
 inline uint32_t eng_be32(const uint8_t* p) {
