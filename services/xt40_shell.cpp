@@ -48,7 +48,6 @@ void XT40shell::Init() {
   alert_dialogs_ = AlertDialogNumbers{};
   std::memset(wanted_, 0, sizeof wanted_);
   language_ = 0;
-  flag8_ = 0;
   SetProfileTarget(nullptr, "Prefs");
   for (uint32_t id : {XT_CB_CLOSING, XT_CB_3, XT_CB_DIALOG_SERVICE, XT_CB_LANGUAGE,
                       XT_CB_INSTALL_MENUS, XT_CB_UPDATE_MENUS, XT_CB_MENU_SELECT}) {

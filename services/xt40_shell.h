@@ -36,14 +36,12 @@ class XT40shell : public XT40Root {
   ~XT40shell() override;
 
   virtual void Init();
-  virtual int32_t Reserved2() { return 0; }
   virtual int32_t Activate(xt_activation* activation);
   virtual int32_t RegisterCallbacks(xt_registration* record) { return 0; }
   virtual int32_t Shutdown(xt_registration* record) { return 0; }
   virtual int32_t InstallMenus(xt_menu_record* record) { return 0; }
   virtual int32_t UpdateMenus(xt_menu_record* record) { return 0; }
   virtual int32_t DoMenuCommand(xt_menu_record* record) { return 0; }
-  virtual int32_t Reserved9() { return 0; }
   virtual int32_t Callback4(xt_record* record) { return 0; }
   virtual int32_t Callback3(xt_record* record) { return 0; }
   virtual int32_t Callback10(xt_record* record) { return 0; }
@@ -65,20 +63,8 @@ class XT40shell : public XT40Root {
   virtual const char* GetHostFolder() const { return host_folder_; }
   virtual const char* GetFileVersion() const { return file_version_; }
   virtual void SetFileVersion(const char* version);
-  virtual int16_t GetValue16() const { return 0; }
-  virtual int32_t Reserved35() { return 0; }
-  virtual int32_t Reserved36() { return 0; }
-  virtual int32_t Reserved37() { return 0; }
-  virtual int32_t Reserved38() { return 0; }
-  virtual int32_t Reserved39() { return 0; }
   virtual void SetWanted(uint32_t id, bool on);
   virtual bool IsWanted(uint32_t id) const;
-  virtual void SetFlag8(uint8_t value) { flag8_ = value; }
-  virtual int32_t Reserved43(int32_t* out) {
-    if (out) *out = 0;
-    return 0;
-  }
-  virtual int32_t Reserved44() { return -50; }
 
   // Plain accessors for the rest of the plug-in.
   XT40xdlog* DialogAt(int slot) const { return dialogs_[slot]; }
@@ -106,7 +92,6 @@ class XT40shell : public XT40Root {
   uint32_t wanted_[XT_CB_LIMIT / 32];
   uint8_t folder_writable_;
   int16_t language_;
-  uint8_t flag8_;
   ShellEntries entries_;
 };
 
