@@ -691,11 +691,7 @@ void SetUpProof(CLI::App& command) {
                   "Documents: UTF-8 text, JSON (.json), LaTeX (.tex), HTML (.html, .htm) or "
                   "Markdown (.md, .markdown); - reads text from standard input as a stream")
       ->required();
-  command.add_option("-o,--output", options.out, "Write the document here (- or none: stdout)");
-  command.add_option("--format", options.format,
-                     "Output: txt, tex, html, markdown or json (default: FILE's own kind)");
-  command.add_option("--input-format", options.input_format,
-                     "Read FILE as txt, json, tex, html or markdown (default: by its name)");
+  AddFormatOptions(command, options.out, options.format, options.input_format);
   command.add_flag("--no-typo", options.no_typo, "Leave out \"Typography In Box\"");
   command.add_flag("--no-hyph", options.no_hyph, "Leave out \"Hyphenate Box\"");
   command.add_flag("--hyph", options.hyph,

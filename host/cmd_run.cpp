@@ -158,6 +158,15 @@ bool ChooseOneOf(const std::vector<std::string>& titles, HostRuntime& runtime,
   return false;
 }
 
+void AddFormatOptions(CLI::App& command, std::string& out, std::string& format,
+                      std::string& input_format) {
+  command.add_option("-o,--output", out, "Write the document here (- or none: stdout)");
+  command.add_option("--format", format,
+                     "Output: text, tex, html, markdown or json (default: FILE's own kind)");
+  command.add_option("--input-format", input_format,
+                     "Read FILE as txt, json, tex, html or markdown (default: by its name)");
+}
+
 void AddRunOptions(CLI::App& command, RunOptions& options) {
   command
       .add_option("FILE", options.file,
@@ -168,11 +177,7 @@ void AddRunOptions(CLI::App& command, RunOptions& options) {
                       : "Document: UTF-8 text, JSON (.json), LaTeX (.tex), HTML (.html, .htm) or "
                         "Markdown (.md, .markdown)")
       ->required();
-  command.add_option("-o,--output", options.out, "Write the document here (- or none: stdout)");
-  command.add_option("--format", options.format,
-                     "Output: text, tex, html, markdown or json (default: FILE's own kind)");
-  command.add_option("--input-format", options.input_format,
-                     "Read FILE as txt, json, tex, html or markdown (default: by its name)");
+  AddFormatOptions(command, options.out, options.format, options.input_format);
   command.add_flag("--in-place", options.in_place, "Write the document back over FILE");
   AddSessionOptions(command, options.session);
 }

@@ -29,6 +29,10 @@ struct RunOptions {
   std::string command = "run";  // named in messages
 };
 
+// -o, --format and --input-format, as every command that writes a document
+// names them.
+void AddFormatOptions(CLI::App& command, std::string& out, std::string& format,
+                      std::string& input_format);
 // FILE, -o, --format, --input-format, --in-place and the session options
 // (set `streams` first: FILE's help mentions "-").
 void AddRunOptions(CLI::App& command, RunOptions& options);

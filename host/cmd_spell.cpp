@@ -32,33 +32,6 @@ constexpr const char* kBanner =
     "spell " WIRSEL_VERSION;
 constexpr const char* kDictionaryName = "pl_PL";
 
-constexpr const char* kUsage =
-    "Usage: wirsel spell [OPTION]... [FILE | WORD]...\n"
-    "       wirsel-spell [OPTION]... [FILE]...\n"
-    "Check Polish spelling as hunspell does, for editors and scripts.\n"
-    "\n"
-    "  -a            ispell pipe protocol on standard input (or the FILEs)\n"
-    "  -l            print the misspelled words of the FILEs or standard input\n"
-    "  -L            print the lines with misspelled words\n"
-    "  -w            print the misspelled lines of one-word-a-line input\n"
-    "  -G            print the correct words or lines instead (with -l, -L, -w)\n"
-    "  -d DICT       dictionary: pl_PL, pl, polish, polski, or a son.dic path\n"
-    "  -p FILE       user dictionary read and added to (default: user.dic in the\n"
-    "                plug-in's folder, or the per-user data folder)\n"
-    "  -i ENC        input encoding; only UTF-8 is supported\n"
-    "  -t, -H, -X, -n  TeX/LaTeX, HTML, XML, nroff input: markup is not checked\n"
-    "  -D            list the dictionaries (on standard error)\n"
-    "  -v, -vv       version; -vv as ispell clients read it\n"
-    "  -m, -B, -C, -S, -P  accepted for ispell clients, no effect\n"
-    "  -h, --help    this help\n"
-    "\n"
-    "A FILE of - is standard input. Without -a, -l, -L, -w or -G, arguments are\n"
-    "words, each answered with \"ok\" or its suggestions, and without arguments\n"
-    "standard input is read as with -a.\n"
-    "\n"
-    "Exit status: 0 success, 1 a misspelled WORD argument, 2 an error. Listings\n"
-    "(-l, -L, -w, -G) and the pipe end with 0 whatever they find, as hunspell's do.\n";
-
 enum class Mode { kWords, kPipe, kList, kLines, kOneWordLines };
 
 struct SpellOptions {
@@ -441,7 +414,7 @@ int Spell(const std::vector<std::string>& args) {
     return 2;
   }
   if (options.help) {
-    std::cout << Msg(kUsage);
+    std::cout << Msg(wirsel::messages::kSpellUsage);
     return 0;
   }
   if (options.version) {

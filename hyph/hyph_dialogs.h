@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/options_dialog.h"
 #include "dialogs/xt40_dialog.h"
+#include "hyph/hyph_options.h"
 
 inline constexpr int16_t kHyphPrefsDialog = 31103;
 inline constexpr int16_t kHyphSuggDialog = 31109;
@@ -23,14 +25,13 @@ struct HyphSuggestion {
 };
 
 // Hyphenation preferences: the five options, and the exceptions editor.
-class CHyphPrefsDialog : public XT40xdlog {
+class CHyphPrefsDialog : public OptionsDialog<HyphOptions> {
  public:
-  CHyphPrefsDialog() : XT40xdlog(kHyphPrefsDialog) {}
+  CHyphPrefsDialog();
 
  protected:
-  void SetValues() override;
   void ItemHit(int16_t item) override;
-  bool Accept() override;
+  int32_t Save() override;
 };
 
 // Shows how the word at the caret would be hyphenated; changes nothing.

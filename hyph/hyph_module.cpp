@@ -11,6 +11,16 @@
 
 HyphXT* gHyphXT = nullptr;
 
+namespace {
+
+const BoxItemTitles kHyphenateTitles = {MACCE("Hyphenate Box"), MACCE("Hyphenate Boxes"),
+                                        MACCE("Hyphenate Selection")};
+const BoxItemTitles kRemoveTitles = {MACCE("Remove Hyphens From Box"),
+                                     MACCE("Remove Hyphens From Boxes"),
+                                     MACCE("Remove Hyphens From Selection")};
+
+}  // namespace
+
 HyphXT::HyphXT() : MenuModule(MACCE("Polish Hyphenation")) { InstallHyphenationHooks(); }
 
 HyphXT::~HyphXT() { CloseHyphenation(); }
@@ -22,25 +32,15 @@ void HyphXT::Prepare() {
 
 MenuEntries HyphXT::Entries() {
   return {
-      {MACCE("Hyphenate Box"), &hyphenate_item, HyphenateCommand},
-      {MACCE("Remove Hyphens From Box"), &remove_item, RemoveHyphensCommand},
-      {MACCE("Suggest Hyphenation..."), &suggest_item, SuggestCommand},
+      {kHyphenateTitles.box, &hyphenate_item, HyphenateCommand, &MenuState::box_items,
+       &kHyphenateTitles},
+      {kRemoveTitles.box, &remove_item, RemoveHyphensCommand, &MenuState::box_items,
+       &kRemoveTitles},
+      {MACCE("Suggest Hyphenation..."), &suggest_item, SuggestCommand, &MenuState::word_items},
       {MACCE("Remove hyphens from document"), &remove_document_item,
-       [] { RemoveHyphensFromDocument(); }},
+       [] { RemoveHyphensFromDocument(); }, &MenuState::document_items},
       {nullptr, nullptr, nullptr},
       {MACCE("Hyphenation Preferences..."), &preferences_item, OpenHyphenationPreferences},
       {MACCE("About Wirsel..."), &about_item, ShowAboutDialog},
   };
-}
-
-void HyphXT::ApplyMenuState(const MenuState& state) {
-  EnableMenuItem(menu(), hyphenate_item, state.box_items);
-  EnableMenuItem(menu(), remove_item, state.box_items);
-  EnableMenuItem(menu(), suggest_item, state.word_items);
-  EnableMenuItem(menu(), remove_document_item, state.document_items);
-  RetitleBoxItem(menu(), hyphenate_item, state.titles,
-                 {MACCE("Hyphenate Box"), MACCE("Hyphenate Boxes"), MACCE("Hyphenate Selection")});
-  RetitleBoxItem(menu(), remove_item, state.titles,
-                 {MACCE("Remove Hyphens From Box"), MACCE("Remove Hyphens From Boxes"),
-                  MACCE("Remove Hyphens From Selection")});
 }

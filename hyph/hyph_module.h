@@ -16,8 +16,6 @@ class HyphXT : public MenuModule {
   HyphXT(const HyphXT&) = delete;
   HyphXT& operator=(const HyphXT&) = delete;
 
-  void ApplyMenuState(const MenuState& state) override;
-
   // Host ids of the module's items (0 = absent), in this order.
   uint16_t hyphenate_item = 0;
   uint16_t remove_item = 0;

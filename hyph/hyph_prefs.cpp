@@ -27,12 +27,7 @@ constexpr TwinItem kPrefsItems[] = {
 const TwinDialog kResources(kHyphPrefsDialog, MACCE("Hyphenation Preferences"),
                             MACCE("Preferencje dzielenia wyrazów"), kPrefsItems);
 
-// Each check box and the option it shows.
-struct CheckOption {
-  int16_t item;
-  int16_t HyphOptions::*option;
-};
-constexpr CheckOption kChecks[] = {
+constexpr CheckField<HyphOptions> kChecks[] = {
     {1014, &HyphOptions::typography_first}, {1015, &HyphOptions::skip_all_caps},
     {1016, &HyphOptions::skip_mixed_case},  {1017, &HyphOptions::auto_disable},
     {1018, &HyphOptions::use_exceptions},
@@ -40,23 +35,11 @@ constexpr CheckOption kChecks[] = {
 
 }  // namespace
 
-void CHyphPrefsDialog::SetValues() {
-  for (const CheckOption& check : kChecks) SetCheck(check.item, gHyphOptions.*check.option != 0);
-}
+CHyphPrefsDialog::CHyphPrefsDialog() : OptionsDialog(kHyphPrefsDialog, gHyphOptions, kChecks) {}
 
 void CHyphPrefsDialog::ItemHit(int16_t item) {
   if (item != kEditExceptions) return;
   EditHyphenationExceptions();
 }
 
-bool CHyphPrefsDialog::Accept() {
-  for (const CheckOption& check : kChecks) {
-    gHyphOptions.*check.option = GetCheck(check.item) ? 1 : 0;
-  }
-  // A failed save keeps the dialog open with the user's values.
-  if (const int32_t error = SaveHyphenationOptions(); error != 0) {
-    SettingsSaveFailedAlert(error);
-    return false;
-  }
-  return true;
-}
+int32_t CHyphPrefsDialog::Save() { return SaveHyphenationOptions(); }

@@ -84,17 +84,10 @@ xt_menu AddModuleMenu(xt_menu menu_bar, const char* title, const MenuEntries& en
   return menu;
 }
 
-int32_t MenuModule::InstallMenus(xt_menu_record* record) {
-  Prepare();
-  menu_ = AddModuleMenu(record->menu_bar, title_, Entries());
-  return 0;
-}
+namespace {
 
-int32_t MenuModule::DoMenuCommand(xt_menu_record* record) {
-  RunMenuEntry(record->item, Entries());
-  return 0;
-}
-
+// Gives a box command's item the title that fits the menu state; nothing when
+// the titles stay as they are.
 void RetitleBoxItem(xt_menu menu, uint16_t item, MenuState::Titles titles,
                     const BoxItemTitles& forms) {
   switch (titles) {
@@ -107,6 +100,27 @@ void RetitleBoxItem(xt_menu menu, uint16_t item, MenuState::Titles titles,
     case MenuState::kBox:
     case MenuState::kInsertion:
       return SetMenuItemText(menu, item, forms.box);
+  }
+}
+
+}  // namespace
+
+int32_t MenuModule::InstallMenus(xt_menu_record* record) {
+  Prepare();
+  menu_ = AddModuleMenu(record->menu_bar, title_, Entries());
+  return 0;
+}
+
+int32_t MenuModule::DoMenuCommand(xt_menu_record* record) {
+  RunMenuEntry(record->item, Entries());
+  return 0;
+}
+
+void MenuModule::ApplyMenuState(const MenuState& state) {
+  for (const MenuEntry& entry : Entries()) {
+    if (entry.id == nullptr) continue;
+    if (entry.enabled) EnableMenuItem(menu_, *entry.id, state.*entry.enabled);
+    if (entry.box_titles) RetitleBoxItem(menu_, *entry.id, state.titles, *entry.box_titles);
   }
 }
 

@@ -43,12 +43,24 @@ void AddSeparator(xt_menu menu);
 void EnableMenuItem(xt_menu menu, uint16_t item, bool on);
 void SetMenuItemText(xt_menu menu, uint16_t item, const char* text);
 
+// The stored titles of a box command's item: for one box, for a group's
+// boxes and for a selection of text.
+struct BoxItemTitles {
+  const char* box;
+  const char* boxes;
+  const char* selection;
+};
+
 // One entry of a module's menu: its stored title (null for a separator), the
-// field that receives its host id, and what choosing it does.
+// field that receives its host id, and what choosing it does; the part of the
+// menu state that enables it (null: it stays enabled) and, for a box
+// command, the titles it takes with the state (null: its title stays).
 struct MenuEntry {
   const char* title;
   uint16_t* id;
   std::function<void()> command;
+  bool MenuState::*enabled = nullptr;
+  const BoxItemTitles* box_titles = nullptr;
 };
 using MenuEntries = std::vector<MenuEntry>;
 // Adds the menu `title` with `entries` to the menu bar; answers the menu.
@@ -56,12 +68,14 @@ xt_menu AddModuleMenu(xt_menu menu_bar, const char* title, const MenuEntries& en
 // Runs the command of the entry whose host id is `item`; nothing for 0.
 void RunMenuEntry(uint16_t item, const MenuEntries& entries);
 
-// A module whose menu is a list of entries: adding its menu and running the
-// command of a chosen item are the same for every module.
+// A module whose menu is a list of entries: adding its menu, running the
+// command of a chosen item and applying the menu state to the entries are the
+// same for every module.
 class MenuModule : public ProofingModule {
  public:
   int32_t InstallMenus(xt_menu_record* record) override;
   int32_t DoMenuCommand(xt_menu_record* record) override;
+  void ApplyMenuState(const MenuState& state) override;
 
  protected:
   // `title` is the stored title of the module's menu.
@@ -76,18 +90,6 @@ class MenuModule : public ProofingModule {
   const char* title_;
   xt_menu menu_ = 0;
 };
-
-// The stored titles of a box command's item: for one box, for a group's
-// boxes and for a selection of text.
-struct BoxItemTitles {
-  const char* box;
-  const char* boxes;
-  const char* selection;
-};
-// Gives a box command's item the title that fits the menu state; nothing when
-// the titles stay as they are.
-void RetitleBoxItem(xt_menu menu, uint16_t item, MenuState::Titles titles,
-                    const BoxItemTitles& forms);
 
 // Shows every item's title again in the current interface language; menus
 // installed anew start with no titles remembered.

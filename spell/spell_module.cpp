@@ -25,15 +25,18 @@ MenuEntries DictXT::Entries() {
          if (DocumentOpen() && IsTextBox(GetCurrentBox()) && GetCurrentTool() == kContentTool) {
            Check(CheckMode::kWord, false);
          }
-       }},
+       },
+       &MenuState::word_items},
       {MACCE("Check Story..."), &check_story_item,
        [this] {
          if (DocumentOpen() && IsTextBox(GetCurrentBox())) Check(CheckMode::kStory, true);
-       }},
+       },
+       &MenuState::story_item},
       {MACCE("Check Document..."), &check_document_item,
        [this] {
          if (DocumentOpen()) Check(CheckMode::kDocument, true);
-       }},
+       },
+       &MenuState::document_items},
       {nullptr, nullptr, nullptr},
       {MACCE("Dictionary Preferences..."), &preferences_item, [this] { Preferences(); }},
       {MACCE("About Wirsel..."), &about_item, ShowAboutDialog},
@@ -41,9 +44,8 @@ MenuEntries DictXT::Entries() {
 }
 
 void DictXT::ApplyMenuState(const MenuState& state) {
-  EnableMenuItem(menu(), check_word_item, state.word_items);
-  EnableMenuItem(menu(), check_story_item, state.story_item);
-  EnableMenuItem(menu(), check_document_item, state.document_items);
+  MenuModule::ApplyMenuState(state);
+  // Check Word takes its other title only at the content tool's caret or range.
   if (state.titles == MenuState::kSelection) {
     SetMenuItemText(menu(), check_word_item, MACCE("Check Selection..."));
   } else if (state.titles == MenuState::kInsertion) {

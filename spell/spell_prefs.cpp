@@ -35,34 +35,22 @@ constexpr TwinItem kItems[] = {
 const TwinDialog kResources(kDialog, MACCE("Dictionary Preferences"), MACCE("Preferencje słownika"),
                             kItems);
 
+constexpr CheckField<DictPrefs> kChecks[] = {
+    {kSkipCapitals, &DictPrefs::skip_all_capitals},
+    {kSkipDigits, &DictPrefs::skip_with_digits},
+    {kAlwaysSuggest, &DictPrefs::always_suggest},
+    {kUseUserDictionary, &DictPrefs::use_user_dictionary},
+    {kAcceptCompounds, &DictPrefs::accept_compounds},
+};
+
 }  // namespace
 
 CDictPrefsDialog::CDictPrefsDialog(DictPrefs& prefs, UserDict* user)
-    : XT40xdlog(kDialog), prefs_(prefs), user_(user) {}
-
-void CDictPrefsDialog::SetValues() {
-  SetCheck(kSkipCapitals, prefs_.skip_all_capitals != 0);
-  SetCheck(kSkipDigits, prefs_.skip_with_digits != 0);
-  SetCheck(kAlwaysSuggest, prefs_.always_suggest != 0);
-  SetCheck(kUseUserDictionary, prefs_.use_user_dictionary != 0);
-  SetCheck(kAcceptCompounds, prefs_.accept_compounds != 0);
-}
+    : OptionsDialog(kDialog, prefs, kChecks), user_(user) {}
 
 void CDictPrefsDialog::ItemHit(int16_t item) {
   if (item != kEditUserDictionary) return;
   EditUserDictionary(user_);
 }
 
-bool CDictPrefsDialog::Accept() {
-  prefs_.skip_all_capitals = GetCheck(kSkipCapitals) ? 1 : 0;
-  prefs_.skip_with_digits = GetCheck(kSkipDigits) ? 1 : 0;
-  prefs_.always_suggest = GetCheck(kAlwaysSuggest) ? 1 : 0;
-  prefs_.use_user_dictionary = GetCheck(kUseUserDictionary) ? 1 : 0;
-  prefs_.accept_compounds = GetCheck(kAcceptCompounds) ? 1 : 0;
-  // A failed save keeps the dialog open with the user's values.
-  if (const int32_t error = SaveDictPrefs(prefs_); error != 0) {
-    SettingsSaveFailedAlert(error);
-    return false;
-  }
-  return true;
-}
+int32_t CDictPrefsDialog::Save() { return SaveDictPrefs(options_); }

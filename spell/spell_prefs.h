@@ -2,23 +2,21 @@
 // and the way to the user dictionary editor. OK writes the preferences back.
 #pragma once
 
-#include "dialogs/xt40_dialog.h"
+#include "dialogs/options_dialog.h"
 #include "spell/spell_options.h"
 
 struct UserDict;
 
-class CDictPrefsDialog : public XT40xdlog {
+class CDictPrefsDialog : public OptionsDialog<DictPrefs> {
  public:
   // `prefs` is updated on OK (and saved); `user` is the loaded user
   // dictionary the editor works on.
   CDictPrefsDialog(DictPrefs& prefs, UserDict* user);
 
  protected:
-  void SetValues() override;
   void ItemHit(int16_t item) override;
-  bool Accept() override;
+  int32_t Save() override;
 
  private:
-  DictPrefs& prefs_;
   UserDict* user_;
 };

@@ -116,24 +116,27 @@ def count_words(path):
     return words
 
 
-def chunk_bounds(line, offset):
-    start = offset
-    while start > 0 and not line[start - 1].isspace():
+def widen(line, start, end, keep):
+    """Widens line[start:end] over the neighbouring characters that `keep` accepts."""
+    while start > 0 and keep(line[start - 1]):
         start -= 1
-    end = offset
-    while end < len(line) and not line[end].isspace():
+    while end < len(line) and keep(line[end]):
         end += 1
     return start, end
 
 
+def is_text(c):
+    return not c.isspace()
+
+
 def chunk_around(line, offset):
-    start, end = chunk_bounds(line, offset)
+    start, end = widen(line, offset, offset, is_text)
     return line[start:end]
 
 
 def classify(line, offset, word):
-    start, _ = chunk_bounds(line, offset)
-    chunk = chunk_around(line, offset)
+    start, end = widen(line, offset, offset, is_text)
+    chunk = line[start:end]
     at = offset - start  # the word inside the chunk
     # A URL runs from its scheme (or "www.") to the end of the chunk.
     url = URL.search(chunk)
@@ -149,12 +152,7 @@ def classify(line, offset, word):
     if FILE_NAME.match(chunk) and not re.match(r"^(\w{1,2}\.)+\w{0,2}\.?$", chunk):
         return "file names"
     # The run of letters around the word in the text.
-    start = offset
-    while start > 0 and line[start - 1].isalpha():
-        start -= 1
-    end = offset + len(word)
-    while end < len(line) and line[end].isalpha():
-        end += 1
+    start, end = widen(line, offset, offset + len(word), str.isalpha)
     run = line[start:end]
     if any(c.isalpha() and c not in POLISH_LETTERS for c in run) and run != word:
         return "fragments at foreign letters"

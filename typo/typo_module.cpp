@@ -11,24 +11,25 @@
 
 TypoXT* gTypoXT = nullptr;
 
+namespace {
+
+const BoxItemTitles kTypographyTitles = {MACCE("Typography In Box"), MACCE("Typography In Boxes"),
+                                         MACCE("Typography In Selection")};
+
+}  // namespace
+
 TypoXT::TypoXT() : MenuModule(MACCE("Typography")) {}
 
 void TypoXT::Prepare() { LoadTypographyOptions(); }
 
 MenuEntries TypoXT::Entries() {
   return {
-      {MACCE("Typography In Box"), &typography_item, TypographyInBox},
+      {kTypographyTitles.box, &typography_item, TypographyInBox, &MenuState::box_items,
+       &kTypographyTitles},
       {nullptr, nullptr, nullptr},
       {MACCE("Typography Preferences..."), &preferences_item, [] { TypographyPreferences(); }},
       {MACCE("About Wirsel..."), &about_item, ShowAboutDialog},
   };
-}
-
-void TypoXT::ApplyMenuState(const MenuState& state) {
-  EnableMenuItem(menu(), typography_item, state.box_items);
-  RetitleBoxItem(menu(), typography_item, state.titles,
-                 {MACCE("Typography In Box"), MACCE("Typography In Boxes"),
-                  MACCE("Typography In Selection")});
 }
 
 void TypographyInBox() {

@@ -9,8 +9,6 @@
 class TypoXT : public MenuModule {
  public:
   TypoXT();
-  void ApplyMenuState(const MenuState& state) override;
-
   // Host ids of the module's items (0 = absent), in this order.
   uint16_t typography_item = 0;
   uint16_t preferences_item = 0;

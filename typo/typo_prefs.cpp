@@ -12,6 +12,7 @@
 namespace {
 
 enum : int16_t {
+  kTypoPrefsDialog = 31120,
   kQuotes = 1077,
   kStyleFirst = 1001,
   kStyleLast = 1004,
@@ -80,11 +81,7 @@ constexpr TwinItem kPrefsItems[] = {
 const TwinDialog kResources(kTypoPrefsDialog, MACCE("Typography Preferences"),
                             MACCE("Preferencje typografii"), kPrefsItems);
 
-struct CheckOption {
-  int16_t item;
-  int16_t TypographyOptions::*field;
-};
-constexpr CheckOption kChecks[] = {
+constexpr CheckField<TypographyOptions> kChecks[] = {
     {1077, &TypographyOptions::quotes},
     {10001, &TypographyOptions::guess_quotes},
     {10002, &TypographyOptions::quote_spaces},
@@ -135,9 +132,11 @@ constexpr ListButtons kListButtons[] = {
 
 }  // namespace
 
+CTypoPrefsDialog::CTypoPrefsDialog() : OptionsDialog(kTypoPrefsDialog, gTypoOptions, kChecks) {}
+
 void CTypoPrefsDialog::SetValues() {
-  const TypographyOptions& o = gTypoOptions;
-  for (const CheckOption& c : kChecks) SetCheck(c.item, o.*c.field != 0);
+  OptionsDialog::SetValues();
+  const TypographyOptions& o = options_;
   for (int16_t item = kStyleFirst; item <= kStyleLast; ++item) {
     const int16_t style = o.nested_style >= 0 && o.nested_style <= 3 ? o.nested_style : 0;
     SetCheck(item, item - kStyleFirst == style);
@@ -176,18 +175,14 @@ void CTypoPrefsDialog::ItemHit(int16_t item) {
 }
 
 bool CTypoPrefsDialog::Accept() {
-  TypographyOptions& o = gTypoOptions;
-  for (const CheckOption& c : kChecks) o.*c.field = GetCheck(c.item) ? 1 : 0;
+  TypographyOptions& o = options_;
   for (int16_t item = kStyleFirst; item <= kStyleLast; ++item) {
     if (GetCheck(item)) o.nested_style = static_cast<int16_t>(item - kStyleFirst);
   }
   if (GetCheck(kEmDash)) o.dash_kind = 0;
   if (GetCheck(kEnDash)) o.dash_kind = 1;
   for (const CharField& f : kCharFields) CleanCharList(GetText(f.item).c_str(), o.*f.field, f.size);
-  // A failed save keeps the dialog open with the user's values.
-  if (const int32_t error = SaveTypographyOptions(); error != 0) {
-    SettingsSaveFailedAlert(error);
-    return false;
-  }
-  return true;
+  return OptionsDialog::Accept();
 }
+
+int32_t CTypoPrefsDialog::Save() { return SaveTypographyOptions(); }

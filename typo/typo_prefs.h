@@ -5,18 +5,18 @@
 
 #include <cstdint>
 
-#include "dialogs/xt40_dialog.h"
+#include "dialogs/options_dialog.h"
+#include "typo/typo_options.h"
 
-inline constexpr int16_t kTypoPrefsDialog = 31120;
-
-class CTypoPrefsDialog : public XT40xdlog {
+class CTypoPrefsDialog : public OptionsDialog<TypographyOptions> {
  public:
-  CTypoPrefsDialog() : XT40xdlog(kTypoPrefsDialog) {}
+  CTypoPrefsDialog();
 
  protected:
   void SetValues() override;
   void ItemHit(int16_t item) override;
   bool Accept() override;
+  int32_t Save() override;
 
  private:
   void ApplyEnabling();

@@ -324,20 +324,39 @@ class Reader {
     return specs;
   }
 
-  void ReadSpreads() {
-    if (!Optional(json::json_pointer(), "spreads")) return;
-    const json::json_pointer list("/spreads");
+  // Calls `read` with each object of the top-level array `name`, if there is
+  // one.
+  template <typename Read>
+  void EachObject(const char* name, Read read) {
+    if (!Optional(json::json_pointer(), name)) return;
+    const json::json_pointer list("/" + std::string(name));
     for (std::size_t i = 0; i < Array(list).size(); ++i) {
       const json::json_pointer at = list / i;
       Object(at);
+      read(at);
+    }
+  }
+
+  // The "id" of the object at `at`, entered in `ids`; `missing` and `twice`
+  // (with the id for {1}) are the messages when it has none or it is taken.
+  uint32_t NewId(const json::json_pointer& at, std::map<uint32_t, json::json_pointer>& ids,
+                 const char* missing, const char* twice) {
+    Expect(at, Optional(at, "id") != nullptr, missing);
+    const uint32_t id = Id(at / "id");
+    Expect(at / "id", ids.emplace(id, at).second, Msg(twice, std::to_string(id)));
+    return id;
+  }
+
+  void ReadSpreads() {
+    EachObject("spreads", [&](const json::json_pointer& at) {
       int32_t pages = 1;
       if (Optional(at, "pages")) pages = static_cast<int32_t>(Integer(at / "pages", 1, 10000));
       document_->AddSpread(pages);
-      if (!Optional(at, "items")) continue;
+      if (!Optional(at, "items")) return;
       for (std::size_t k = 0; k < Array(at / "items").size(); ++k) {
         Place(at / "items" / k, Placement::kSpread);
       }
-    }
+    });
   }
 
   void Place(const json::json_pointer& reference, Placement::Where where) {
@@ -350,24 +369,17 @@ class Reader {
   }
 
   void CollectBoxes() {
-    if (!Optional(json::json_pointer(), "boxes")) return;
-    const json::json_pointer list("/boxes");
-    for (std::size_t i = 0; i < Array(list).size(); ++i) {
-      const json::json_pointer at = list / i;
-      Object(at);
-      Expect(at, Optional(at, "id") != nullptr, "a box needs an \"id\"");
-      BoxId id = Id(at / "id");
-      Expect(at / "id", boxes_.emplace(id, at).second,
-             Msg("box id {1} is used twice", std::to_string(id)));
+    EachObject("boxes", [&](const json::json_pointer& at) {
+      NewId(at, boxes_, "a box needs an \"id\"", "box id {1} is used twice");
       BoxKind kind = Kind(at);
       const json* items = Optional(at, "items");
       Expect(at, (kind == BoxKind::kGroup) == (items != nullptr),
              kind == BoxKind::kGroup ? Msg("a group needs \"items\"")
                                      : Msg("only a group has \"items\""));
-      if (!items) continue;
+      if (!items) return;
       Expect(at / "items", !Array(at / "items").empty(), "a group needs at least one item");
       for (std::size_t k = 0; k < items->size(); ++k) Place(at / "items" / k, Placement::kGroup);
-    }
+    });
   }
 
   BoxKind Kind(const json::json_pointer& box) {
@@ -380,15 +392,9 @@ class Reader {
   }
 
   void CollectStories() {
-    if (!Optional(json::json_pointer(), "stories")) return;
-    const json::json_pointer list("/stories");
-    for (std::size_t i = 0; i < Array(list).size(); ++i) {
-      const json::json_pointer at = list / i;
-      Object(at);
-      Expect(at, Optional(at, "id") != nullptr, "a story needs an \"id\"");
-      StoryId id = Id(at / "id");
-      Expect(at / "id", stories_.emplace(id, at).second,
-             Msg("story id {1} is used twice", std::to_string(id)));
+    EachObject("stories", [&](const json::json_pointer& at) {
+      const StoryId id =
+          NewId(at, stories_, "a story needs an \"id\"", "story id {1} is used twice");
       document_->NewStory(id);
       Expect(at, Optional(at, "boxes") != nullptr, "a story needs \"boxes\" (its chain)");
       const json::json_pointer chain = at / "boxes";
@@ -411,7 +417,7 @@ class Reader {
           Place(at / "anchors" / k / "box", Placement::kAnchor);
         }
       }
-    }
+    });
   }
 
   // Checks every placement reference and creates the boxes of the spreads.

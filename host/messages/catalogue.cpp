@@ -7,6 +7,34 @@
 #include "host/messages/messages.h"
 
 namespace wirsel::messages {
+
+const char kSpellUsage[] =
+    "Usage: wirsel spell [OPTION]... [FILE | WORD]...\n"
+    "       wirsel-spell [OPTION]... [FILE]...\n"
+    "Check Polish spelling as hunspell does, for editors and scripts.\n"
+    "\n"
+    "  -a            ispell pipe protocol on standard input (or the FILEs)\n"
+    "  -l            print the misspelled words of the FILEs or standard input\n"
+    "  -L            print the lines with misspelled words\n"
+    "  -w            print the misspelled lines of one-word-a-line input\n"
+    "  -G            print the correct words or lines instead (with -l, -L, -w)\n"
+    "  -d DICT       dictionary: pl_PL, pl, polish, polski, or a son.dic path\n"
+    "  -p FILE       user dictionary read and added to (default: user.dic in the\n"
+    "                plug-in's folder, or the per-user data folder)\n"
+    "  -i ENC        input encoding; only UTF-8 is supported\n"
+    "  -t, -H, -X, -n  TeX/LaTeX, HTML, XML, nroff input: markup is not checked\n"
+    "  -D            list the dictionaries (on standard error)\n"
+    "  -v, -vv       version; -vv as ispell clients read it\n"
+    "  -m, -B, -C, -S, -P  accepted for ispell clients, no effect\n"
+    "  -h, --help    this help\n"
+    "\n"
+    "A FILE of - is standard input. Without -a, -l, -L, -w or -G, arguments are\n"
+    "words, each answered with \"ok\" or its suggestions, and without arguments\n"
+    "standard input is read as with -a.\n"
+    "\n"
+    "Exit status: 0 success, 1 a misspelled WORD argument, 2 an error. Listings\n"
+    "(-l, -L, -w, -G) and the pipe end with 0 whatever they find, as hunspell's do.\n";
+
 namespace {
 
 struct Twin {
@@ -169,32 +197,7 @@ constexpr Twin kTwins[] = {
     {"{1}: a value is missing", "{1}: brak wartości"},
     {"{1}: a number is missing", "{1}: brak liczby"},
     {"not a valid value: {1}", "niepoprawna wartość: {1}"},
-    {"Usage: wirsel spell [OPTION]... [FILE | WORD]...\n"
-     "       wirsel-spell [OPTION]... [FILE]...\n"
-     "Check Polish spelling as hunspell does, for editors and scripts.\n"
-     "\n"
-     "  -a            ispell pipe protocol on standard input (or the FILEs)\n"
-     "  -l            print the misspelled words of the FILEs or standard input\n"
-     "  -L            print the lines with misspelled words\n"
-     "  -w            print the misspelled lines of one-word-a-line input\n"
-     "  -G            print the correct words or lines instead (with -l, -L, -w)\n"
-     "  -d DICT       dictionary: pl_PL, pl, polish, polski, or a son.dic path\n"
-     "  -p FILE       user dictionary read and added to (default: user.dic in the\n"
-     "                plug-in's folder, or the per-user data folder)\n"
-     "  -i ENC        input encoding; only UTF-8 is supported\n"
-     "  -t, -H, -X, -n  TeX/LaTeX, HTML, XML, nroff input: markup is not checked\n"
-     "  -D            list the dictionaries (on standard error)\n"
-     "  -v, -vv       version; -vv as ispell clients read it\n"
-     "  -m, -B, -C, -S, -P  accepted for ispell clients, no effect\n"
-     "  -h, --help    this help\n"
-     "\n"
-     "A FILE of - is standard input. Without -a, -l, -L, -w or -G, arguments are\n"
-     "words, each answered with \"ok\" or its suggestions, and without arguments\n"
-     "standard input is read as with -a.\n"
-     "\n"
-     "Exit status: 0 success, 1 a misspelled WORD argument, 2 an error. Listings\n"
-     "(-l, -L, -w, -G) and the pipe end with 0 whatever they find, as hunspell's do.\n"
-     "",
+    {kSpellUsage,
      "Użycie: wirsel spell [OPCJA]... [PLIK | SŁOWO]...\n"
      "        wirsel-spell [OPCJA]... [PLIK]...\n"
      "Sprawdza polską pisownię tak jak hunspell, dla edytorów i skryptów.\n"
@@ -288,8 +291,6 @@ constexpr Twin kTwins[] = {
      "Otwiera dokument, wybiera polecenia menu, zapisuje dokument"},
     {"Output: text, tex, html, markdown or json (default: FILE's own kind)",
      "Wynik: text, tex, html, markdown albo json (domyślnie rodzaj PLIKU)"},
-    {"Output: txt, tex, html, markdown or json (default: FILE's own kind)",
-     "Wynik: txt, tex, html, markdown albo json (domyślnie rodzaj PLIKU)"},
     {"Print the host's and each plug-in's name and version",
      "Wypisuje nazwę i wersję programu i każdej wtyczki"},
     {"Print the menu bar after a menu update", "Wypisuje pasek menu po jego odświeżeniu"},

@@ -27,6 +27,9 @@ std::string Msg(std::string_view english, const Args&... args) {
   return Format(english, {std::string_view(args)...});
 }
 
+// `wirsel spell --help`, kept here beside its Polish twin.
+extern const char kSpellUsage[];
+
 // The Polish twin of an English message, or null; and every pair of the
 // catalogue. For tests of the catalogue.
 const char* PolishTwin(std::string_view english);

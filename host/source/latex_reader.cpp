@@ -306,26 +306,11 @@ class LatexReader {
         build_.Char('-', i, 1);
         return i + 1;
       case '`':
-        if (At(i + 1) == '`') {
-          build_.Char(0x201C, i, 2);
-          return i + 2;
-        }
-        build_.Char(0x2018, i, 1);
-        return i + 1;
+        return Quote(i, 0x2018, 0x201C);
       case '\'':
-        if (At(i + 1) == '\'') {
-          build_.Char(0x201D, i, 2);
-          return i + 2;
-        }
-        build_.Char('\'', i, 1);
-        return i + 1;
+        return Quote(i, '\'', 0x201D);
       case ',':
-        if (At(i + 1) == ',') {
-          build_.Char(0x201E, i, 2);
-          return i + 2;
-        }
-        build_.Char(',', i, 1);
-        return i + 1;
+        return Quote(i, ',', 0x201E);
       default:
         return Command(i);
     }
@@ -369,6 +354,16 @@ class LatexReader {
     build_.Mark(start, at - start, side);
     if (block) build_.Break(at, 0);
     return at;
+  }
+
+  // `` '' ,, are the quotation marks “ ” „; one alone is `single`.
+  uint32_t Quote(uint32_t i, char32_t single, char32_t doubled) {
+    if (At(i + 1) == At(i)) {
+      build_.Char(doubled, i, 2);
+      return i + 2;
+    }
+    build_.Char(single, i, 1);
+    return i + 1;
   }
 
   uint32_t Command(uint32_t i) {

@@ -3,6 +3,7 @@
 // in is written the way the source's kind writes it; marks and protected
 // characters are always written as they were.
 #include <algorithm>
+#include <span>
 
 #include "base/utf8.h"
 #include "host/source/source_build.h"
@@ -22,6 +23,46 @@ char16_t Meaning(const StoryChar& c) {
   if (c.code == u' ' && c.non_breaking) return kNoBreakSpace;
   if (c.code == kDiscretionaryHyphen) return kSoftHyphen;
   return c.code;
+}
+
+// How each kind writes the characters that need it; every other character is
+// written as it is, in UTF-8.
+struct Escape {
+  char16_t c;
+  const char* text;
+};
+constexpr Escape kPlainEscapes[] = {{kBreakChar, "\n\n"}};
+constexpr Escape kLatexEscapes[] = {{kNoBreakSpace, "~"},
+                                    {kSoftHyphen, "\\-"},
+                                    {kBreakChar, "\n\n"},
+                                    {u'#', "\\#"},
+                                    {u'$', "\\$"},
+                                    {u'%', "\\%"},
+                                    {u'&', "\\&"},
+                                    {u'_', "\\_"},
+                                    {u'{', "\\{"},
+                                    {u'}', "\\}"},
+                                    {u'~', "\\textasciitilde{}"},
+                                    {u'^', "\\textasciicircum{}"},
+                                    {u'\\', "\\textbackslash{}"}};
+constexpr Escape kHtmlEscapes[] = {
+    {kNoBreakSpace, "&nbsp;"}, {kSoftHyphen, "&shy;"}, {kBreakChar, "<br>\n"},
+    {u'&', "&amp;"},           {u'<', "&lt;"},         {u'>', "&gt;"}};
+constexpr Escape kMarkdownEscapes[] = {{kBreakChar, "\n\n"}, {u'*', "\\*"},   {u'_', "\\_"},
+                                       {u'`', "\\`"},        {u'\\', "\\\\"}, {u'<', "\\<"},
+                                       {u'[', "\\["},        {u']', "\\]"}};
+
+std::span<const Escape> EscapesOf(SourceKind kind, bool plain) {
+  if (plain) return kPlainEscapes;
+  switch (kind) {
+    case SourceKind::kLatex:
+      return kLatexEscapes;
+    case SourceKind::kHtml:
+      return kHtmlEscapes;
+    case SourceKind::kMarkdown:
+      return kMarkdownEscapes;
+  }
+  return {};
 }
 
 class Writer {
@@ -161,51 +202,11 @@ class Writer {
   // A character the passes put in (or changed), as this kind writes it.
   void Encode(char16_t c) {
     if (c >= 0xD800 && c <= 0xDFFF) c = 0xFFFD;
-    if (plain_) {
-      if (c == kBreakChar) {
-        out_ += "\n\n";
-      } else {
-        AppendUtf8(out_, c);
+    for (const Escape& escape : EscapesOf(source_.kind, plain_)) {
+      if (escape.c == c) {
+        out_ += escape.text;
+        return;
       }
-      return;
-    }
-    switch (source_.kind) {
-      case SourceKind::kLatex:
-        switch (c) {
-          case kNoBreakSpace: out_ += '~'; return;
-          case kSoftHyphen: out_ += "\\-"; return;
-          case kBreakChar: out_ += "\n\n"; return;
-          case u'#': case u'$': case u'%': case u'&': case u'_': case u'{': case u'}':
-            out_ += '\\';
-            out_ += static_cast<char>(c);
-            return;
-          case u'~': out_ += "\\textasciitilde{}"; return;
-          case u'^': out_ += "\\textasciicircum{}"; return;
-          case u'\\': out_ += "\\textbackslash{}"; return;
-          default: break;
-        }
-        break;
-      case SourceKind::kHtml:
-        switch (c) {
-          case kNoBreakSpace: out_ += "&nbsp;"; return;
-          case kSoftHyphen: out_ += "&shy;"; return;
-          case kBreakChar: out_ += "<br>\n"; return;
-          case u'&': out_ += "&amp;"; return;
-          case u'<': out_ += "&lt;"; return;
-          case u'>': out_ += "&gt;"; return;
-          default: break;
-        }
-        break;
-      case SourceKind::kMarkdown:
-        switch (c) {
-          case kBreakChar: out_ += "\n\n"; return;
-          case u'*': case u'_': case u'`': case u'\\': case u'<': case u'[': case u']':
-            out_ += '\\';
-            out_ += static_cast<char>(c);
-            return;
-          default: break;
-        }
-        break;
     }
     AppendUtf8(out_, c);
   }

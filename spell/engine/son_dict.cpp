@@ -6,6 +6,7 @@
 
 #include "container/raw_file.h"
 #include "container/resource_file.h"
+#include "spell/engine/front_coded.h"
 
 namespace {
 
@@ -18,20 +19,6 @@ constexpr int kNoEndingLetters = 10051;
 // A byte of a stem entry that is one of its letters; a byte below 44 (or a
 // stray byte of 128 and more) is the paradigm that follows them.
 inline bool IsEntryLetter(uint8_t b) { return b >= kFirstCapital && b < 128; }
-
-// The offset just after the entry at `pos` (its letters and two reference
-// bytes), or `size` when it runs past the block.
-size_t SkipEntry(const uint8_t* block, size_t size, size_t pos) {
-  size_t q = pos + 1;
-  while (q < size && IsEntryLetter(block[q])) ++q;
-  return q + 2 <= size ? q + 2 : size;
-}
-
-// True when the entry at `pos` is the end mark (a 0 where its first letter
-// would stand) or cannot be read at all.
-inline bool AtBlockEnd(const uint8_t* block, size_t size, size_t pos) {
-  return pos + 1 >= size || block[pos + 1] == 0;
-}
 
 // The container's error for a resource that could not be loaded, or `absent`
 // when it simply is not there (a full entry table reports that as 510).
@@ -189,33 +176,10 @@ const uint8_t* SonDictionary::LockBlock(StemRecord& record) const {
 }
 
 bool SonDictionary::FullSearch(const uint8_t* block, size_t size, const uint8_t* rest) const {
-  size_t pos = 0, m = 0;
-  while (!AtBlockEnd(block, size, pos)) {
-    const size_t shared = block[pos];
-    if (shared < m) return false;
-    if (shared > m) {
-      pos = SkipEntry(block, size, pos);
-      continue;
-    }
-    size_t q = pos + 1;
-    while (q < size && IsEntryLetter(block[q]) && block[q] == rest[m]) {
-      ++q;
-      ++m;
-    }
-    if (q >= size) return false;
-    if (!IsEntryLetter(block[q])) {
-      if (q + 1 >= size) return false;
-      if (EndingAllowed(block[q], block[q + 1], rest + m)) return true;
-      pos = q + 2;
-      continue;
-    }
-    if (rest[m] == kEndCode || block[q] > rest[m]) return false;
-    pos = SkipEntry(block, size, pos);
-    if (m == 0) {
-      while (!AtBlockEnd(block, size, pos) && block[pos] != 0) pos = SkipEntry(block, size, pos);
-    }
-  }
-  return false;
+  const FrontCodedList<IsEntryLetter, 2> list{block, size};
+  return list.Find(rest, [this](const uint8_t* tail, const uint8_t* ending) {
+    return EndingAllowed(tail[0], tail[1], ending);
+  });
 }
 
 bool SonDictionary::LetterlessSearch(const uint8_t* block, size_t size, const uint8_t* rest) const {

@@ -15,6 +15,7 @@
 #include "base/charset.h"
 #include "container/block.h"
 #include "platform/safe_file.h"
+#include "spell/engine/front_coded.h"
 #include "spell/engine/letters.h"
 
 struct UserDict {
@@ -76,42 +77,12 @@ std::vector<uint8_t> Encode(const Words& words) {
   return out;
 }
 
-// The offset after the entry at `pos` (past its end mark).
-size_t EntryEnd(const uint8_t* b, size_t size, size_t pos) {
-  size_t q = pos + 1;
-  while (q < size && b[q] != kEndCode) ++q;
-  return q + 1;
-}
+bool IsListLetter(uint8_t b) { return b != kEndCode; }
 
-// The lookup over the front-coded list with exact comparison, bounded by the
-// list size; a damaged list ends the search as "not found".
+// Exact lookup: an entry matches when the word ends where its letters do.
 bool ListHolds(const uint8_t* b, size_t size, const uint8_t* w) {
-  size_t pos = 0, m = 0;
-  while (pos + 1 < size && b[pos + 1] != 0) {
-    const size_t shared = b[pos];
-    if (shared < m) return false;
-    if (shared > m) {
-      pos = EntryEnd(b, size, pos);
-      continue;
-    }
-    size_t q = pos + 1;
-    while (q < size && b[q] != kEndCode && b[q] == w[m]) {
-      ++q;
-      ++m;
-    }
-    if (q >= size) return false;
-    if (b[q] == kEndCode) {
-      if (w[m] == kEndCode) return true;
-      pos = q + 1;
-      continue;
-    }
-    if (w[m] == kEndCode || b[q] > w[m]) return false;
-    pos = EntryEnd(b, size, pos);
-    if (m == 0) {
-      while (pos + 1 < size && b[pos + 1] != 0 && b[pos] != 0) pos = EntryEnd(b, size, pos);
-    }
-  }
-  return false;
+  const FrontCodedList<IsListLetter, 1> list{b, size};
+  return list.Find(w, [](const uint8_t*, const uint8_t* rest) { return *rest == kEndCode; });
 }
 
 bool ReadWords(UserDict* dict, Words* words) {

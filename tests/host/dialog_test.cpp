@@ -45,11 +45,18 @@ xt_dialog_s MakeDialog(Recorder& recorder) {
   return dialog;
 }
 
-}  // namespace
-
-TEST(DialogActions, RadioButtonTurnsOffOnlyItsOwnGroup) {
+// A fresh dialog whose handler records every event.
+class DialogTest : public testing::Test {
+ protected:
   Recorder recorder;
   xt_dialog_s dialog = MakeDialog(recorder);
+};
+using DialogActions = DialogTest;
+using TerminalFrontEnd = DialogTest;
+
+}  // namespace
+
+TEST_F(DialogActions, RadioButtonTurnsOffOnlyItsOwnGroup) {
   EXPECT_EQ(dialog.Click(*dialog.Item(4)), "");
   EXPECT_FALSE(dialog.Item(3)->checked);
   EXPECT_TRUE(dialog.Item(4)->checked);
@@ -58,9 +65,7 @@ TEST(DialogActions, RadioButtonTurnsOffOnlyItsOwnGroup) {
   EXPECT_NE(dialog.SetCheck(*dialog.Item(4), false), "");
 }
 
-TEST(DialogActions, DisabledItemsAndWrongKindsAreRefusedWithoutAnEvent) {
-  Recorder recorder;
-  xt_dialog_s dialog = MakeDialog(recorder);
+TEST_F(DialogActions, DisabledItemsAndWrongKindsAreRefusedWithoutAnEvent) {
   EXPECT_EQ(dialog.Click(*dialog.Item(6)), "item 6 is disabled");
   EXPECT_NE(dialog.Click(*dialog.Item(7)), "");
   EXPECT_NE(dialog.SetText(*dialog.Item(1), "x"), "");
@@ -68,18 +73,14 @@ TEST(DialogActions, DisabledItemsAndWrongKindsAreRefusedWithoutAnEvent) {
   EXPECT_TRUE(recorder.hits.empty());
 }
 
-TEST(DialogActions, ListRowsOutsideTheListAreRefused) {
-  Recorder recorder;
-  xt_dialog_s dialog = MakeDialog(recorder);
+TEST_F(DialogActions, ListRowsOutsideTheListAreRefused) {
   EXPECT_EQ(dialog.Choose(*dialog.Item(7), 2), "list 7 has no row 3");
   EXPECT_NE(dialog.Choose(*dialog.Item(7), -1), "");
   EXPECT_EQ(dialog.Choose(*dialog.Item(7), 1), "");
   EXPECT_EQ(dialog.Item(7)->selected, 1);
 }
 
-TEST(DialogActions, ItemsAreFoundByNumberOrVisibleTitle) {
-  Recorder recorder;
-  xt_dialog_s dialog = MakeDialog(recorder);
+TEST_F(DialogActions, ItemsAreFoundByNumberOrVisibleTitle) {
   EXPECT_EQ(dialog.Find("4"), dialog.Item(4));
   EXPECT_EQ(dialog.Find("Pomiń cyfry"), dialog.Item(6));
   EXPECT_EQ(dialog.Find("Anuluj"), dialog.Item(2));
@@ -88,10 +89,8 @@ TEST(DialogActions, ItemsAreFoundByNumberOrVisibleTitle) {
   EXPECT_EQ(dialog.Find("nic"), nullptr);
 }
 
-TEST(DialogActions, OkRefusedByTheHandlerLeavesItOpenButCancelAlwaysEndsIt) {
-  Recorder recorder;
+TEST_F(DialogActions, OkRefusedByTheHandlerLeavesItOpenButCancelAlwaysEndsIt) {
   recorder.close_on_ok = false;
-  xt_dialog_s dialog = MakeDialog(recorder);
   EXPECT_EQ(dialog.Ok(), "");
   EXPECT_FALSE(dialog.closed);
   dialog.Cancel();  // the handler ignores item 2 too
@@ -100,9 +99,7 @@ TEST(DialogActions, OkRefusedByTheHandlerLeavesItOpenButCancelAlwaysEndsIt) {
   EXPECT_EQ(recorder.hits, (std::vector<int16_t>{1, 2}));
 }
 
-TEST(DialogActions, RenderingShowsStatesRowsAndKeys) {
-  Recorder recorder;
-  xt_dialog_s dialog = MakeDialog(recorder);
+TEST_F(DialogActions, RenderingShowsStatesRowsAndKeys) {
   dialog.Choose(*dialog.Item(7), 1);
   EXPECT_EQ(dialog.Render(true),
             "== Preferencje słownika ==\n"
@@ -118,9 +115,7 @@ TEST(DialogActions, RenderingShowsStatesRowsAndKeys) {
             "  8 [f] edit: [tekst]\n");
 }
 
-TEST(TerminalFrontEnd, KeysRowsAndTypingDriveTheDialog) {
-  Recorder recorder;
-  xt_dialog_s dialog = MakeDialog(recorder);
+TEST_F(TerminalFrontEnd, KeysRowsAndTypingDriveTheDialog) {
   std::istringstream in("b\n2\nf=nowy\nz\no\n");
   std::ostringstream out;
   MakeTerminalFrontEnd(in, out)->Drive(dialog);
@@ -132,9 +127,7 @@ TEST(TerminalFrontEnd, KeysRowsAndTypingDriveTheDialog) {
   EXPECT_NE(out.str().find("no item has the key z"), std::string::npos);
 }
 
-TEST(TerminalFrontEnd, EndOfInputCancels) {
-  Recorder recorder;
-  xt_dialog_s dialog = MakeDialog(recorder);
+TEST_F(TerminalFrontEnd, EndOfInputCancels) {
   std::istringstream in("");
   std::ostringstream out;
   MakeTerminalFrontEnd(in, out)->Drive(dialog);
@@ -142,7 +135,7 @@ TEST(TerminalFrontEnd, EndOfInputCancels) {
   EXPECT_EQ(dialog.result, XT_DLG_CANCEL);
 }
 
-TEST(TerminalFrontEnd, MessageBoxTakesTheFirstLetterOrTheDefault) {
+TEST_F(TerminalFrontEnd, MessageBoxTakesTheFirstLetterOrTheDefault) {
   std::istringstream in("n\n\n");
   std::ostringstream out;
   auto terminal = MakeTerminalFrontEnd(in, out);

@@ -1,6 +1,6 @@
 // `wirsel run` and `wirsel menus` with the probe plug-in: round trips of text
 // files, choosing items by title, the target options and bad input. Output
-// files and item titles in Polish are in tests/files.
+// files and item titles in Polish are in tests/host/files.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -21,23 +21,20 @@ INSTANTIATE_TEST_SUITE_P(Files, RoundTrip,
                          testing::Values("round_trip_polish.txt", "round_trip_crlf.txt",
                                          "round_trip_no_final_newline.txt"));
 
-TEST(Run, ChoosesItemsInOrder) {
-  const WirselRun run = RunWirsel(
-      "probe", {"run", DataPath("probe_story.txt"), "--do", "Upper Case", "--do", "Block"});
+// Items run in the order given, at the selection's start.
+TEST(Run, ChoosesItemsInOrderAtTheSelection) {
+  const std::string story = DataPath("probe_story.txt");
+  WirselRun run = RunWirsel("probe", {"run", story, "--do", "Upper Case", "--do", "Block"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "okABC DEF\n");
-}
-
-TEST(Run, SelectionStartIsWhereTheProbeWrites) {
-  const WirselRun run = RunWirsel("probe", {"run", DataPath("probe_story.txt"), "--select",
-                                            "4:7", "--do", "Block"});
+  run = RunWirsel("probe", {"run", story, "--select", "4:7", "--do", "Block"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "abc okdef\n");
 }
 
 // Each refusal stops the run with status 2 and no document, naming what is
 // wrong.
-TEST(Run, BadItemsSelectionsAndFilesAreRefusedByName) {
+TEST(Run, BadItemsSelectionsToolsAndFilesAreRefusedByName) {
   const std::string story = DataPath("probe_story.txt");
   const struct {
     std::vector<std::string> args;
@@ -45,6 +42,10 @@ TEST(Run, BadItemsSelectionsAndFilesAreRefusedByName) {
   } cases[] = {
       {{"run", story, "--do", "Frobnicate"}, "no menu item \"Frobnicate\""},
       {{"run", story, "--select", "2:99"}, "past the end of the story (8 characters)"},
+      {{"run", story, "--select", "3:1"}, "--select"},
+      {{"run", story, "--select", "1-2"}, "--select"},
+      {{"run", story, "--tool", "pen"}, "--tool"},
+      {{"run", story, "--lang", "de"}, "--lang"},
       {{"run", "/nonexistent/story.txt"}, "/nonexistent/story.txt"},
   };
   for (const auto& c : cases) {
@@ -55,27 +56,12 @@ TEST(Run, BadItemsSelectionsAndFilesAreRefusedByName) {
   }
 }
 
-TEST(Run, MalformedSelectionAndToolAreRefused) {
-  for (const auto& args : std::vector<std::vector<std::string>>{
-           {"--select", "3:1"}, {"--select", "1-2"}, {"--tool", "pen"}, {"--lang", "de"}}) {
-    std::vector<std::string> all = {"run", DataPath("probe_story.txt")};
-    all.insert(all.end(), args.begin(), args.end());
-    const WirselRun run = RunWirsel("probe", all);
-    EXPECT_EQ(run.status, 2) << args[0] << " " << args[1];
-    EXPECT_THAT(run.err, HasSubstr(args[0])) << args[1];
-  }
-}
-
-TEST(Menus, WithoutDocumentTheProbeDisablesItsTextItems) {
-  const WirselRun run = RunWirsel("probe", {"menus"});
+TEST(Menus, TheProbesTextItemsAreEnabledWithATextFileOnlyAndItShutsDownAtExit) {
+  WirselRun run = RunWirsel("probe", {"menus"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out,
-            "Probe\n  - Upper Case\n  - Ask...\n  - Warn\n  ----\n  - Block\n  + Language en\n"
-            "  + Throw\n");
-}
-
-TEST(Menus, WithATextFileTheyAreEnabled) {
-  const WirselRun run = RunWirsel("probe", {"menus", DataPath("probe_story.txt")});
+  EXPECT_EQ(run.out, "Probe\n  - Upper Case\n  - Ask...\n  - Warn\n  ----\n  - Block\n  + Throw\n");
+  EXPECT_THAT(run.err, HasSubstr("probe: shut down"));
+  run = RunWirsel("probe", {"menus", DataPath("probe_story.txt")});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_THAT(run.out, HasSubstr("  + Upper Case\n  + Ask...\n"));
 }

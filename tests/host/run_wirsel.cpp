@@ -2,9 +2,12 @@
 #include "run_wirsel.h"
 
 #include <fcntl.h>
+#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -38,6 +41,30 @@ std::string WriteTemp(const std::string& name, const std::string& bytes) {
   return path;
 }
 
+std::vector<std::string> FilesIn(const std::vector<std::string>& folders,
+                                 const std::vector<std::string>& extensions) {
+  std::vector<std::string> paths;
+  for (const std::string& folder : folders) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      const std::string extension = entry.path().extension().string();
+      if (entry.path().filename().string().find(".expected.") == std::string::npos &&
+          std::find(extensions.begin(), extensions.end(), extension) != extensions.end()) {
+        paths.push_back(entry.path().string());
+      }
+    }
+  }
+  std::sort(paths.begin(), paths.end());
+  return paths;
+}
+
+std::string FileTestName(const testing::TestParamInfo<std::string>& info) {
+  std::string name = std::filesystem::path(info.param).filename().string();
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
+
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
   for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
@@ -57,14 +84,19 @@ WirselRun RunWirsel(const std::string& host, const std::vector<std::string>& arg
 
   const std::string in_path = vars.count("<stdin>") ? vars["<stdin>"] : "/dev/null";
   const std::string given_out = vars.count("<stdout>") ? vars["<stdout>"] : "";
-  vars.erase("<stdin>");
-  vars.erase("<stdout>");
+  int terminal = -1;
+  int terminal_end = -1;
+  if (vars.count("<terminal>") && openpty(&terminal, &terminal_end, nullptr, nullptr, nullptr)) {
+    std::abort();
+  }
+  for (const char* key : {"<stdin>", "<stdout>", "<terminal>"}) vars.erase(key);
   const pid_t child = fork();
   if (child == 0) {
     const int in = open(in_path.c_str(), O_RDONLY);
     const int out = given_out.empty() ? open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)
                                       : open(given_out.c_str(), O_WRONLY);
-    const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = terminal_end >= 0 ? terminal_end
+                                      : open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
@@ -83,11 +115,19 @@ WirselRun RunWirsel(const std::string& host, const std::vector<std::string>& arg
     _exit(127);
   }
   WirselRun run;
+  if (terminal >= 0) {
+    close(terminal_end);
+    char buffer[4096];
+    for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) {
+      run.err.append(buffer, size_t(n));
+    }
+    close(terminal);
+  }
   int status = 0;
   waitpid(child, &status, 0);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   run.out = ReadBytes(out_path);
-  run.err = ReadBytes(err_path);
+  if (terminal < 0) run.err = ReadBytes(err_path);
   std::filesystem::remove_all(folder);
   return run;
 }

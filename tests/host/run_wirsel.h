@@ -3,6 +3,8 @@
 // (XDG_DATA_HOME) and LANG=C unless the test says otherwise.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -14,9 +16,10 @@ struct WirselRun {
 };
 
 // `host` is a folder of tests/host's hosts (probe, refuses, ...), or "" for
-// the real host with the real plug-in. Two keys of `env` are no variables:
+// the real host with the real plug-in. Three keys of `env` are no variables:
 // "<stdin>" and "<stdout>" name files to take standard input from and give
-// standard output to (then run.out stays empty).
+// standard output to (then run.out stays empty); "<terminal>" puts standard
+// error on a pseudo-terminal (run.err is what it showed).
 WirselRun RunWirsel(const std::string& host, const std::vector<std::string>& args,
                     const std::map<std::string, std::string>& env = {});
 
@@ -26,6 +29,13 @@ std::string ReadBytes(const std::string& path);
 std::string TempFolder();
 // Writes bytes into a new file of a temporary folder; answers its path.
 std::string WriteTemp(const std::string& name, const std::string& bytes);
+// The paths of the files of the folders whose names end in one of
+// `extensions`, sorted, leaving out golden files (NAME.expected.EXT).
+std::vector<std::string> FilesIn(const std::vector<std::string>& folders,
+                                 const std::vector<std::string>& extensions);
+// A fixture path's file name with every character but letters and digits
+// made '_': the name of the test case it parameterises.
+std::string FileTestName(const testing::TestParamInfo<std::string>& info);
 // `text` with every `from` made `to` (a report's path made "FILE" ...).
 std::string Replace(std::string text, const std::string& from, const std::string& to);
 

@@ -3,42 +3,23 @@
 
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
-// ISO-8859-2 letters whose Windows-1250 byte differs; every other byte above
-// 0x7F that is not a shared Polish letter becomes 0x81, which has no letter
-// code, so such words are reported as holding other characters.
+// The Polish letters of ISO-8859-2 and, at the same place, their
+// Windows-1250 bytes: Ą ą Ś ś Ź ź move, Ć Ę Ł Ń Ó Ż ć ę ł ń ó ż keep theirs.
+// Every other byte above 0x7F becomes 0x81, which has no letter code, so such
+// words are reported as holding other characters.
+constexpr std::string_view kIso2Letters =
+    "\xA1\xB1\xA6\xB6\xAC\xBC\xC6\xCA\xA3\xD1\xD3\xAF\xE6\xEA\xB3\xF1\xF3\xBF";
+constexpr std::string_view kCp1250Letters =
+    "\xA5\xB9\x8C\x9C\x8F\x9F\xC6\xCA\xA3\xD1\xD3\xAF\xE6\xEA\xB3\xF1\xF3\xBF";
+
 unsigned char Iso2ToCp1250(unsigned char c) {
-  switch (c) {
-    case 0xA1:
-      return 0xA5;  // Ą
-    case 0xB1:
-      return 0xB9;  // ą
-    case 0xA6:
-      return 0x8C;  // Ś
-    case 0xB6:
-      return 0x9C;  // ś
-    case 0xAC:
-      return 0x8F;  // Ź
-    case 0xBC:
-      return 0x9F;  // ź
-    case 0xC6:
-    case 0xCA:
-    case 0xA3:
-    case 0xD1:
-    case 0xD3:
-    case 0xAF:
-    case 0xE6:
-    case 0xEA:
-    case 0xB3:
-    case 0xF1:
-    case 0xF3:
-    case 0xBF:
-      return c;
-    default:
-      return c < 0x80 ? c : 0x81;
-  }
+  if (c < 0x80) return c;
+  const size_t at = kIso2Letters.find(char(c));
+  return at == std::string_view::npos ? 0x81 : static_cast<unsigned char>(kCp1250Letters[at]);
 }
 
 bool ParseCondition(const std::string& text, std::vector<ConditionPart>* out) {

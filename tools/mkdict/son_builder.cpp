@@ -67,6 +67,19 @@ size_t FillTrees(const std::vector<std::string>& words, int max_trees, size_t bu
   return next;
 }
 
+// The trees of the capitalised forms or the abbreviations: the forms sorted,
+// as many as fit placed, the rest counted as dropped and left out of `forms`.
+std::vector<PackedTree> TreesOfKind(std::vector<std::string>* forms, size_t budget,
+                                    KindSummary* summary) {
+  SortUnique(forms);
+  summary->forms = forms->size();
+  std::vector<PackedTree> trees;
+  const size_t placed = FillTrees(*forms, kMaxTreesPerKind, budget, &trees, summary);
+  summary->dropped = forms->size() - placed;
+  forms->resize(placed);
+  return trees;
+}
+
 void AddTrees(ContainerWriter* writer, const char* link_type, const char* letter_type,
               const std::vector<PackedTree>& trees) {
   uint16_t id = 128;
@@ -269,25 +282,16 @@ bool CompileSonDic(const MkdictOptions& options, MkdictSummary* summary, PlacedF
   }
   summary->ending_positions = ending_tree.letters.size();
 
-  SortUnique(&capital_forms);
-  summary->capitalised.forms = capital_forms.size();
-  std::vector<PackedTree> capital_trees;
-  size_t capitals_in = FillTrees(capital_forms, kMaxTreesPerKind, options.tree_positions,
-                                 &capital_trees, &summary->capitalised);
-  summary->capitalised.dropped = capital_forms.size() - capitals_in;
-  capital_forms.resize(capitals_in);
+  const std::vector<PackedTree> capital_trees =
+      TreesOfKind(&capital_forms, options.tree_positions, &summary->capitalised);
 
   std::vector<std::string> abbreviations;
   if (!options.abbreviations_path.empty() &&
       !ReadWordList(options.abbreviations_path, &abbreviations, error)) {
     return false;
   }
-  SortUnique(&abbreviations);
-  summary->abbreviations.forms = abbreviations.size();
-  std::vector<PackedTree> abbreviation_trees;
-  size_t abbreviations_in = FillTrees(abbreviations, kMaxTreesPerKind, options.tree_positions,
-                                      &abbreviation_trees, &summary->abbreviations);
-  summary->abbreviations.dropped = abbreviations.size() - abbreviations_in;
+  const std::vector<PackedTree> abbreviation_trees =
+      TreesOfKind(&abbreviations, options.tree_positions, &summary->abbreviations);
 
   ContainerWriter writer;
   AddTrees(&writer, "szli", "szch", main_trees);

@@ -52,32 +52,23 @@ class Server:
             self.send_raw(self.frame(message))
         return self.next_id, message
 
-    def read_raw(self, timeout=10.0):
-        """The next message body as bytes, or None when none comes in time."""
+    def read(self, timeout=10.0):
+        """The next message, or None when none comes in time."""
         deadline = time.monotonic() + timeout
         while True:
             header_end = self.buffer.find(b"\r\n\r\n", 0, 256)
             if header_end >= 0:
-                length = int(bytes(self.buffer[:header_end]).split(b":")[1])
-                if len(self.buffer) >= header_end + 4 + length:
-                    body = bytes(self.buffer[header_end + 4:header_end + 4 + length])
-                    del self.buffer[:header_end + 4 + length]
-                    return body
+                end = header_end + 4 + int(bytes(self.buffer[:header_end]).split(b":")[1])
+                if len(self.buffer) >= end:
+                    body = bytes(self.buffer[header_end + 4:end])
+                    del self.buffer[:end]
+                    return json.loads(body)
             left = deadline - time.monotonic()
-            if left <= 0:
-                return None
-            ready, _, _ = select.select([self.process.stdout], [], [], left)
-            if not ready:
-                return None
-            chunk = os.read(self.process.stdout.fileno(), 1 << 20)
+            ready = left > 0 and select.select([self.process.stdout], [], [], left)[0]
+            chunk = ready and os.read(self.process.stdout.fileno(), 1 << 20)
             if not chunk:
                 return None
             self.buffer += chunk
-
-    def read(self, timeout=10.0):
-        """The next message, or None when none comes in time."""
-        body = self.read_raw(timeout)
-        return json.loads(body) if body is not None else None
 
     def wait_for(self, predicate, timeout=10.0):
         deadline = time.monotonic() + timeout
@@ -113,9 +104,7 @@ class Server:
             send=send)
 
     def initialize(self, options=None):
-        params = {"processId": None, "rootUri": None, "capabilities": {}}
-        if options is not None:
-            params["initializationOptions"] = options
+        params = {"processId": None, "rootUri": None, "capabilities": {}, "initializationOptions": options}
         request_id, _ = self.request("initialize", params)
         reply = self.response(request_id)
         self.notify("initialized", {})

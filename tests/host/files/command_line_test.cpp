@@ -11,16 +11,7 @@ using testing::Not;
 
 namespace {
 
-class CommandLine : public testing::Test {
- protected:
-  std::string File(const std::string& name, const std::string& bytes) {
-    const std::string path = folder_ + "/" + name;
-    WriteBytes(path, bytes);
-    return path;
-  }
-  FilesHost host_;
-  std::string folder_ = TempFolder();
-};
+using CommandLine = FilesTest;
 
 TEST_F(CommandLine, ErrorsEndWithStatus2InEveryCommand) {
   const std::string missing = folder_ + "/missing.txt";
@@ -40,13 +31,6 @@ TEST_F(CommandLine, ErrorsEndWithStatus2InEveryCommand) {
     const WirselRun run = host_.Run(args);
     EXPECT_EQ(run.status, 2) << args[0] << " " << args[1] << ": " << run.err;
   }
-}
-
-TEST_F(CommandLine, FindingsEndWithStatus1) {
-  const std::string text = File("a.txt", "Ala ma kotek.\n");
-  EXPECT_EQ(host_.Run({"proof", text}).status, 1);
-  EXPECT_EQ(host_.Run({"spell", "kotek"}).status, 1);
-  EXPECT_EQ(host_.Run({"spell", "kot"}).status, 0);
 }
 
 TEST_F(CommandLine, MenuItemsAreFoundUnderAPolishLocaleOrLanguage) {

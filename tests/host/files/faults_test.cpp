@@ -39,10 +39,9 @@ class Faults : public testing::TestWithParam<Fault> {
     EXPECT_EQ(Names(Folder(file)), names_before) << args[0];
   }
   static std::string Folder(const std::string& file) { return file.substr(0, file.rfind('/')); }
-  std::string File(const std::string& name, const std::string& bytes) {
-    const std::string path = folder_ + "/" + name;
-    WriteBytes(path, bytes);
-    return path;
+  std::string File(const std::string& name, const std::string& bytes) const {
+    WriteBytes(folder_ + "/" + name, bytes);
+    return folder_ + "/" + name;
   }
 
   FilesHost host_{"[1Typografia]\n8SpacjaLacz=1\n"};

@@ -9,6 +9,12 @@
 
 FilesHost::FilesHost(const std::string& ini) : DictHost(ini) { Run({"menus"}); }
 
+std::string FilesTest::File(const std::string& name, const std::string& bytes) const {
+  const std::string path = folder_ + "/" + name;
+  WriteBytes(path, bytes);
+  return path;
+}
+
 void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }

@@ -2,6 +2,7 @@
 // exist already, and small views of files and folders.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
 #include <string>
@@ -14,6 +15,15 @@
 class FilesHost : public DictHost {
  public:
   explicit FilesHost(const std::string& ini = "");
+};
+
+// A test with such a host and a temporary folder for its own files.
+class FilesTest : public testing::Test {
+ protected:
+  // Writes `bytes` to NAME in the test's folder; answers the path.
+  std::string File(const std::string& name, const std::string& bytes) const;
+  FilesHost host_;
+  std::string folder_ = TempFolder();
 };
 
 void WriteBytes(const std::string& path, const std::string& bytes);

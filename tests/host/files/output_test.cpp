@@ -21,15 +21,9 @@ constexpr char kStory[] = "W domu jest kot.\n";
 // What "Typography In Box" makes of it: a no-break space after "W".
 constexpr char kTypeset[] = "W\u00A0domu jest kot.\n";
 
-class Output : public testing::Test {
+class Output : public FilesTest {
  protected:
-  std::string Input(const std::string& text = kStory) {
-    const std::string path = folder_ + "/story.txt";
-    WriteBytes(path, text);
-    return path;
-  }
-  FilesHost host_;
-  std::string folder_ = TempFolder();
+  std::string Input(const std::string& text = kStory) const { return File("story.txt", text); }
 };
 
 TEST_F(Output, DeviceNodeStaysADevice) {

@@ -18,16 +18,7 @@ using testing::IsEmpty;
 
 namespace {
 
-class PersonalDictionary : public testing::Test {
- protected:
-  std::string File(const std::string& name, const std::string& bytes) {
-    const std::string path = folder_ + "/" + name;
-    WriteBytes(path, bytes);
-    return path;
-  }
-  FilesHost host_;
-  std::string folder_ = TempFolder();
-};
+using PersonalDictionary = FilesTest;
 
 TEST_F(PersonalDictionary, PlainHunspellListIsReadAppendedAndNeverConverted) {
   const std::string original = "wirsel\nKowalski/A\n";
@@ -90,15 +81,6 @@ TEST_F(PersonalDictionary, WordAddedThroughThePipeIsKnownToProofAndThePlugIn) {
     EXPECT_EQ(run.status, 0) << read_only << ": " << run.err;
     EXPECT_THAT(run.err, HasSubstr("no errors"));
   }
-}
-
-TEST_F(PersonalDictionary, ListingAFileEqualsListingStandardInput) {
-  const std::string text = File("text.txt", "Ala ma kotka i psa.\nWirsel pisze.\n");
-  const WirselRun from_file = host_.Run({"spell", "-l", text});
-  const WirselRun from_stdin = host_.Run({"spell", "-l"}, {{"<stdin>", text}});
-  EXPECT_EQ(from_file.out, from_stdin.out);
-  EXPECT_EQ(from_file.status, from_stdin.status);
-  EXPECT_THAT(from_file.out, HasSubstr("Wirsel"));
 }
 
 TEST_F(PersonalDictionary, DictCommandAddsRemovesImportsAndExports) {

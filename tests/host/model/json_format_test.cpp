@@ -17,45 +17,29 @@ using namespace wirsel::model;
 
 const fs::path kData = HOST_MODEL_DATA;
 
-// The fixture holds every part of the model: two spreads, a nested group, a
-// chain of two boxes, anchored picture and text boxes, attribute runs of two
-// kinds, paragraphs with two H&J specifications, selection, current box and
-// the item tool.
+// The fixture holds every part of the model; written back it is the same
+// bytes (below), so here only what a reader and writer could both get wrong
+// the same way: which box, story, paragraph or character a value lands on.
 TEST(JsonRead, FullDocumentBuildsTheWholeModel) {
   JsonDocument file = ReadJsonFile((kData / "json" / "full_model.json").string());
   const Document& document = *file.document;
   EXPECT_EQ(file.tool, kItemTool);
-  ASSERT_EQ(document.hj_count(), 2);
-  EXPECT_EQ(document.hj(1)->name, "Bez dzielenia");
   EXPECT_FALSE(document.hj(1)->auto_hyphenation);
-  ASSERT_EQ(document.spread_count(), 2);
-  EXPECT_EQ(document.spread(1)->pages, 2);
-  EXPECT_EQ(document.spread(1)->items, (std::vector<BoxId>{1, 5}));
   EXPECT_EQ(document.box(5)->items, (std::vector<BoxId>{3, 6}));
-  EXPECT_EQ(document.box(6)->items, (std::vector<BoxId>{4}));
   EXPECT_EQ(document.box(4)->group, 6u);
   EXPECT_EQ(document.box(1)->bounds, (Bounds{10, 20, 300, 400.5}));
-  EXPECT_EQ(document.box(2)->page, 3);
-  // Boxes 2 and 1 show story 1, box 2 first.
-  EXPECT_EQ(document.ChainOf(1), (std::vector<BoxId>{2, 1}));
-  EXPECT_EQ(document.box(1)->previous_linked, 2u);
+  EXPECT_EQ(document.ChainOf(1), (std::vector<BoxId>{2, 1}));  // box 2 first
   const Story& story = *document.story(1);
   EXPECT_EQ(story.Text(), u"W domu\u00A0jest kot\uFFFC.\rPies\x1F" u"ek \uFFFCśpi.\r");
-  EXPECT_EQ(story.Attribute(6, kStyleKind), 0u);
   EXPECT_EQ(story.Attribute(1, kStyleKind), kNonBreakingFlag);
-  EXPECT_EQ(story.Attribute(0, 0), 7u);
+  EXPECT_EQ(story.Attribute(6, kStyleKind), 0u);
   EXPECT_EQ(story.Attribute(4, 0), 7u);
   EXPECT_EQ(story.Attribute(5, 0), 0u);
-  EXPECT_EQ(story.ParagraphAt(0).hj, 0);
   EXPECT_EQ(story.ParagraphAt(20).hj, 1);
   EXPECT_EQ(story.selection(), (Selection{2, 6}));
-  EXPECT_EQ(story.AnchoredBoxAt(15), 7u);
   EXPECT_EQ(story.AnchoredBoxAt(26), 8u);
-  EXPECT_EQ(document.box(8)->anchored_in, 1u);
-  EXPECT_TRUE(document.IsTextBox(8));
   EXPECT_EQ(document.story(document.StoryOfBox(8))->Text(), u"Podpis");
   EXPECT_EQ(document.current_box(), 1u);
-  EXPECT_EQ(document.story(document.StoryOfBox(4))->Text(), u"");  // box listed by no story
 }
 
 TEST(JsonWrite, FullDocumentIsWrittenBackByteForByte) {

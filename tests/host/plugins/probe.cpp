@@ -17,8 +17,7 @@ const xt_environment_suite* gEnv;
 const xt_menu_suite* gMenu;
 const xt_dialog_suite* gDialog;
 const xt_memory_suite* gMemory;
-uint16_t gUpper, gAsk, gWarn, gLanguage, gBlock, gThrow;
-int16_t gShownLanguage;
+uint16_t gUpper, gAsk, gWarn, gBlock, gThrow;
 
 template <typename Suite>
 bool Bind(uint32_t id, const Suite*& suite, int count) {
@@ -119,7 +118,6 @@ void Block() {
 
 int32_t OnInstall(void* record) {
   const xt_menu bar = static_cast<xt_menu_record*>(record)->menu_bar;
-  gShownLanguage = gEnv->interface_language();
   const xt_menu menu = gMenu->new_menu("Probe");
   gMenu->append_submenu(bar, "Probe", menu);
   gUpper = gMenu->append_item(menu, "Upper Case");
@@ -127,13 +125,7 @@ int32_t OnInstall(void* record) {
   gWarn = gMenu->append_item(menu, "Warn");
   gMenu->append_separator(menu);
   gBlock = gMenu->append_item(menu, "Block");
-  gLanguage = gMenu->append_item(menu, "Language");
   gThrow = gMenu->append_item(menu, "Throw");
-  return 0;
-}
-
-int32_t OnLanguage(void* record) {
-  gShownLanguage = static_cast<xt_language_record*>(record)->language;
   return 0;
 }
 
@@ -145,8 +137,6 @@ int32_t OnUpdate(void*) {
   gMenu->enable_item(0, gAsk, text);
   gMenu->enable_item(0, gWarn, text);
   gMenu->enable_item(0, gBlock, text);
-  gMenu->set_item_text(0, gUpper, gShownLanguage == 42 ? "Wielkie litery" : "Upper Case");
-  gMenu->set_item_text(0, gLanguage, gShownLanguage == 42 ? "J\xEAzyk pl" : "Language en");
   return 0;
 }
 
@@ -186,7 +176,6 @@ int32_t OnStartup(void* record) {
     return XT_REFUSED;
   }
   gReg->register_callback(gReg->host, XT_CB_INSTALL_MENUS, OnInstall, 5, 200, 0);
-  gReg->register_callback(gReg->host, XT_CB_LANGUAGE, OnLanguage, 5, 200, 0);
   gReg->register_callback(gReg->host, XT_CB_UPDATE_MENUS, OnUpdate, 5, 200, 0);
   gReg->register_callback(gReg->host, XT_CB_MENU_SELECT, OnChoice, 5, 200, 0);
   return 0;

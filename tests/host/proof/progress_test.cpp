@@ -9,17 +9,6 @@
 
 namespace {
 
-TEST(ProgressLine, DisabledWritesNothingAtAll) {
-  std::ostringstream out;
-  ProgressLine line(out, false);
-  line.Report(1, 2);
-  line.SetSpan(0, 1, 2);
-  line.BeginCommand();
-  line.ReportWithinSpan(1, 1);
-  line.Clear();
-  EXPECT_EQ(out.str(), "");
-}
-
 TEST(ProgressLine, DrawsInPlaceWhenTheWholePercentageChanges) {
   std::ostringstream out;
   ProgressLine line(out, true);
@@ -74,17 +63,6 @@ TEST(ProgressLine, ClearErasesAShownLineOnceAndTheNextReportDrawsAgain) {
   line.BeginCommand();
   line.ReportWithinSpan(1, 2);  // the span is the whole again: 50%
   EXPECT_EQ(out.str(), "\rwirsel: 0%\033[K\rwirsel: 10%\033[K\r\033[K\rwirsel: 50%\033[K");
-}
-
-TEST(ProgressLine, PlugInReportsOutsideAMenuCommandAreNotDrawn) {
-  std::ostringstream out;
-  ProgressLine line(out, true);
-  line.ReportWithinSpan(1, 2);  // a menu update reading text, say
-  line.BeginCommand();
-  line.ReportWithinSpan(1, 4);
-  line.Clear();
-  line.ReportWithinSpan(3, 4);
-  EXPECT_EQ(out.str(), "\rwirsel: 25%\033[K\r\033[K");
 }
 
 TEST(ProgressLine, ReadingBackAndForthKeepsTheLineSteadyUntilAnotherSource) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../run_wirsel.h"
+#include "base/utf8.h"
 
 namespace fs = std::filesystem;
 
@@ -21,24 +22,6 @@ namespace {
 
 const std::string kData = PROOF_TEST_DATA;
 const std::string kSample = std::string(SAMPLE_FOLDER) + "/probka.txt";
-
-std::string Quoted(const std::string& text) {
-  std::string out = "'";
-  for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
-
-// Runs a shell command line in which $W is the wirsel binary, with the
-// test's host, settings folder and LANG=C; answers the exit status.
-int Shell(const HostFolder& host, const std::string& command, const std::string& extra_env = "") {
-  const std::string& folder = host.folder();
-  const std::string line = "env WIRSEL_HOST_DIR=" + Quoted(folder) +
-                           " XDG_DATA_HOME=" + Quoted(folder + "/data") +
-                           " HOME=" + Quoted(folder) + " LANG=C " + extra_env +
-                           " W=" + Quoted(WIRSEL_BINARY) + " sh -c " + Quoted(command);
-  const int status = std::system(line.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -48,7 +31,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 // The report with the name it gives the text replaced by NAME.
-std::string Renamed(std::string report, const std::string& name) {
+std::string Renamed(const std::string& report) {
   std::string out;
   for (const std::string& line : Lines(report)) {
     const std::size_t colon = line.find(':');
@@ -57,45 +40,27 @@ std::string Renamed(std::string report, const std::string& name) {
   return out;
 }
 
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string report;
-};
-
-// `proof FILE` to a file, and the same text through `proof -`.
-Result FileRun(const HostFolder& host, const std::string& command, const std::string& file,
-               const std::string& options = "") {
-  const std::string dir = TempFolder();
-  Result result;
-  result.status = Shell(host, "\"$W\" " + command + " " + Quoted(file) + " " + options + " >" +
-                                  Quoted(dir + "/out") + " 2>" + Quoted(dir + "/report"));
-  result.out = ReadBytes(dir + "/out");
-  result.report = Renamed(ReadBytes(dir + "/report"), "NAME");
-  return result;
+// `wirsel COMMAND FILE OPTIONS...`; its report renamed.
+WirselRun FileRun(const HostFolder& host, const std::string& command, const std::string& file,
+                  std::vector<std::string> options = {}) {
+  options.insert(options.begin(), {command, file});
+  WirselRun run = host.Run(options);
+  run.err = Renamed(run.err);
+  return run;
 }
 
-Result StreamRun(const HostFolder& host, const std::string& command, const std::string& file,
-                 const std::string& block, const std::string& options = "") {
-  const std::string dir = TempFolder();
-  Result result;
-  result.status = Shell(host,
-                        "\"$W\" " + command + " - " + options + " <" + Quoted(file) + " >" +
-                            Quoted(dir + "/out") + " 2>" + Quoted(dir + "/report"),
-                        "WIRSEL_STREAM_BLOCK=" + block);
-  result.out = ReadBytes(dir + "/out");
-  result.report = Renamed(ReadBytes(dir + "/report"), "NAME");
-  return result;
+// The same through `wirsel COMMAND -`, read in blocks of `block` bytes.
+WirselRun StreamRun(const HostFolder& host, const std::string& command, const std::string& file,
+                    const std::string& block, std::vector<std::string> options = {}) {
+  options.insert(options.begin(), {command, "-"});
+  WirselRun run = host.Run(options, {{"<stdin>", file}, {"WIRSEL_STREAM_BLOCK", block}});
+  run.err = Renamed(run.err);
+  return run;
 }
 
 std::vector<std::string> StreamTexts() {
-  std::vector<std::string> files = {kSample};
-  for (const char* folder : {"/idempotent", "/report"}) {
-    for (const auto& entry : fs::directory_iterator(kData + folder)) {
-      if (entry.path().extension() == ".txt") files.push_back(entry.path().string());
-    }
-  }
-  std::sort(files.begin(), files.end());
+  std::vector<std::string> files = FilesIn({kData + "/idempotent", kData + "/report"}, {".txt"});
+  files.push_back(kSample);
   return files;
 }
 
@@ -105,35 +70,27 @@ class ProofStream : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ProofStream, OutputAndReportEqualTheFileRunWhateverTheBlockSize) {
   static const HostFolder host;
-  const Result file = FileRun(host, "proof", GetParam());
-  ASSERT_NE(file.status, 2) << file.report;
+  const WirselRun file = FileRun(host, "proof", GetParam());
+  ASSERT_NE(file.status, 2) << file.err;
   for (const std::string block : {"1", "100", "65536"}) {
-    const Result stream = StreamRun(host, "proof", GetParam(), block);
+    const WirselRun stream = StreamRun(host, "proof", GetParam(), block);
     EXPECT_EQ(stream.status, file.status) << "block " << block;
     EXPECT_EQ(stream.out, file.out) << "block " << block;
-    EXPECT_EQ(stream.report, file.report) << "block " << block;
+    EXPECT_EQ(stream.err, file.err) << "block " << block;
   }
 }
 
-std::string TextName(const ::testing::TestParamInfo<std::string>& info) {
-  std::string name = fs::path(info.param).stem().string();
-  for (char& c : name) {
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-  }
-  return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, ProofStream, ::testing::ValuesIn(StreamTexts()), TextName);
+INSTANTIATE_TEST_SUITE_P(Texts, ProofStream, ::testing::ValuesIn(StreamTexts()), FileTestName);
 
 TEST(ProofStreamFormats, TeXAndTheSinglePassCommandsStreamAsTheirFileRuns) {
   const HostFolder host;
   const std::string crlf = kData + "/idempotent/crlf_line_ends.txt";
   for (const std::string& file : {kSample, crlf}) {
-    EXPECT_EQ(StreamRun(host, "proof", file, "1", "--format tex").out,
-              FileRun(host, "proof", file, "--format tex").out);
+    EXPECT_EQ(StreamRun(host, "proof", file, "1", {"--format", "tex"}).out,
+              FileRun(host, "proof", file, {"--format", "tex"}).out);
     for (const char* command : {"typo", "hyphenate"}) {
-      const Result whole = FileRun(host, command, file);
-      const Result stream = StreamRun(host, command, file, "1");
+      const WirselRun whole = FileRun(host, command, file);
+      const WirselRun stream = StreamRun(host, command, file, "1");
       EXPECT_EQ(stream.status, whole.status) << command;
       EXPECT_EQ(stream.out, whole.out) << command;
     }
@@ -143,9 +100,9 @@ TEST(ProofStreamFormats, TeXAndTheSinglePassCommandsStreamAsTheirFileRuns) {
 TEST(ProofStreamFormats, HtmlAndJsonNeedAFile) {
   const HostFolder host;
   for (const char* format : {"html", "json"}) {
-    const Result run = StreamRun(host, "proof", kSample, "100", std::string("--format ") + format);
+    const WirselRun run = StreamRun(host, "proof", kSample, "100", {"--format", format});
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.report.find("needs a file"), std::string::npos) << run.report;
+    EXPECT_NE(run.err.find("needs a file"), std::string::npos) << run.err;
     EXPECT_TRUE(run.out.empty());
   }
 }
@@ -153,9 +110,9 @@ TEST(ProofStreamFormats, HtmlAndJsonNeedAFile) {
 TEST(ProofStreamFormats, InvalidUtf8IsNamedByItsLineInTheWholeStream) {
   const HostFolder host;
   const std::string file = WriteTemp("bad.txt", "Ala ma kota.\nI psa.\nZ\xff\xfe.\n");
-  const Result run = StreamRun(host, "proof", file, "1");
+  const WirselRun run = StreamRun(host, "proof", file, "1");
   EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.report.find(":3"), std::string::npos) << run.report;
+  EXPECT_NE(run.err.find(":3"), std::string::npos) << run.err;
 }
 
 TEST(ProofStreamParallel, GnuParallelPipeGivesTheSingleRunsText) {
@@ -166,12 +123,15 @@ TEST(ProofStreamParallel, GnuParallelPipeGivesTheSingleRunsText) {
   std::string text;
   for (int i = 0; i < 8; ++i) text += ReadBytes(kSample);
   const std::string file = WriteTemp("eight.txt", text);
-  const std::string dir = TempFolder();
-  const int status = Shell(host, "parallel --will-cite --pipe -k --block 3k \"$W\" proof - <" +
-                                     Quoted(file) + " >" + Quoted(dir + "/out") + " 2>/dev/null");
+  const std::string out = TempFolder() + "/out";
+  const std::string line = "WIRSEL_HOST_DIR='" + host.folder() + "' XDG_DATA_HOME='" +
+                           host.folder() + "/data' LANG=C parallel --will-cite --pipe -k " +
+                           "--block 3k '" WIRSEL_BINARY "' proof - <'" + file + "' >'" + out +
+                           "' 2>/dev/null";
+  const int status = WEXITSTATUS(std::system(line.c_str()));
   EXPECT_GE(status, 1);  // parallel counts the blocks with words reported
   EXPECT_LE(status, 100);
-  EXPECT_EQ(ReadBytes(dir + "/out"), FileRun(host, "proof", file).out);
+  EXPECT_EQ(ReadBytes(out), FileRun(host, "proof", file).out);
 }
 
 // ---- Suggestions on several threads ----
@@ -186,17 +146,17 @@ TEST(ProofThreads, AnyNumberOfThreadsWritesTheOneThreadRunsDocumentAndReport) {
     if (entry.path().extension() == ".txt") words += ReadBytes(entry.path().string()) + "\n";
   }
   std::ofstream(text, std::ios::binary) << words << words;
-  const Result one = FileRun(host, "proof", text, "--threads 1");
+  const WirselRun one = FileRun(host, "proof", text, {"--threads", "1"});
   EXPECT_EQ(one.status, 1);
-  EXPECT_GT(Lines(one.report).size(), 20u);
+  EXPECT_GT(Lines(one.err).size(), 20u);
   for (const char* threads : {"2", "5", "64"}) {
-    const Result many = FileRun(host, "proof", text, std::string("--threads ") + threads);
+    const WirselRun many = FileRun(host, "proof", text, {"--threads", threads});
     EXPECT_EQ(many.status, one.status) << threads;
     EXPECT_EQ(many.out, one.out) << threads;
-    EXPECT_EQ(many.report, one.report) << threads;
+    EXPECT_EQ(many.err, one.err) << threads;
   }
-  EXPECT_EQ(FileRun(host, "proof", text).report, one.report);
-  EXPECT_EQ(StreamRun(host, "proof", text, "300", "--threads 3").report, one.report);
+  EXPECT_EQ(FileRun(host, "proof", text).err, one.err);
+  EXPECT_EQ(StreamRun(host, "proof", text, "300", {"--threads", "3"}).err, one.err);
 }
 
 // ---- Many files ----
@@ -212,23 +172,17 @@ TEST(ProofMany, WorkersWriteWhatOneAtATimeRunsWriteAndReportInFileOrder) {
   }
   files.push_back(kSample);
   const std::string out = TempFolder();
-  std::string list;
-  for (const std::string& file : files) list += " " + Quoted(file);
-  const std::string report = out + "/report.txt";
-  const int status =
-      Shell(host, "\"$W\" proof" + list + " -j 2 --output-dir " + Quoted(out + "/proofed") +
-                      " --report " + Quoted(report) + " 2>/dev/null");
-  EXPECT_EQ(status, 1);
+  std::vector<std::string> args = {"proof"};
+  args.insert(args.end(), files.begin(), files.end());
+  args.insert(args.end(), {"-j", "2", "--output-dir", out + "/proofed", "--report", out + "/r"});
+  EXPECT_EQ(host.Run(args).status, 1);
   std::string expected_report;
   for (const std::string& file : files) {
-    const std::string single = TempFolder() + "/" + fs::path(file).filename().string();
-    Shell(host, "\"$W\" proof " + Quoted(file) + " -o " + Quoted(single) + " 2>" +
-                    Quoted(single + ".report"));
-    const std::string target = out + "/proofed/" + fs::path(file).filename().string();
-    EXPECT_EQ(ReadBytes(target), ReadBytes(single)) << file;
-    expected_report += Renamed(ReadBytes(single + ".report"), "NAME");
+    const WirselRun single = FileRun(host, "proof", file);
+    EXPECT_EQ(ReadBytes(out + "/proofed/" + fs::path(file).filename().string()), single.out);
+    expected_report += single.err;
   }
-  EXPECT_EQ(Renamed(ReadBytes(report), "NAME"), expected_report);
+  EXPECT_EQ(Renamed(ReadBytes(out + "/r")), expected_report);
 }
 
 TEST(ProofMany, AFileThatFailsGivesStatusTwoAndTheOthersAreStillWritten) {
@@ -237,17 +191,14 @@ TEST(ProofMany, AFileThatFailsGivesStatusTwoAndTheOthersAreStillWritten) {
   const std::string bad = WriteTemp("bad.txt", "Zla\xff bajty\n");
   const std::string good = kData + "/report/clean_text.txt";
   const std::string missing = dir + "/missing.txt";
-  const int status = Shell(host, "\"$W\" proof " + Quoted(good) + " " + Quoted(bad) + " " +
-                                     Quoted(missing) + " " + Quoted(kSample) +
-                                     " -j 2 --output-dir " + Quoted(dir + "/out") + " 2>" +
-                                     Quoted(dir + "/err"));
-  EXPECT_EQ(status, 2);
+  const WirselRun run =
+      host.Run({"proof", good, bad, missing, kSample, "-j", "2", "--output-dir", dir + "/out"});
+  EXPECT_EQ(run.status, 2);
   EXPECT_TRUE(fs::exists(dir + "/out/clean_text.txt"));
   EXPECT_TRUE(fs::exists(dir + "/out/probka.txt"));
   EXPECT_FALSE(fs::exists(dir + "/out/bad.txt"));
-  const std::string err = ReadBytes(dir + "/err");
-  EXPECT_NE(err.find("bad.txt"), std::string::npos) << err;
-  EXPECT_NE(err.find("missing.txt"), std::string::npos) << err;
+  EXPECT_NE(run.err.find("bad.txt"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("missing.txt"), std::string::npos) << run.err;
 }
 
 TEST(ProofMany, InPlaceRewritesEachFileAsItsOwnRunWould) {
@@ -257,9 +208,7 @@ TEST(ProofMany, InPlaceRewritesEachFileAsItsOwnRunWould) {
   fs::copy_file(kData + "/report/misspellings_with_suggestions.txt", dir + "/b.txt");
   const std::string a_alone = FileRun(host, "proof", dir + "/a.txt").out;
   const std::string b_alone = FileRun(host, "proof", dir + "/b.txt").out;
-  EXPECT_EQ(Shell(host, "\"$W\" proof " + Quoted(dir + "/a.txt") + " " + Quoted(dir + "/b.txt") +
-                            " --in-place 2>/dev/null"),
-            1);
+  EXPECT_EQ(host.Run({"proof", dir + "/a.txt", dir + "/b.txt", "--in-place"}).status, 1);
   EXPECT_EQ(ReadBytes(dir + "/a.txt"), a_alone);
   EXPECT_EQ(ReadBytes(dir + "/b.txt"), b_alone);
 }
@@ -267,12 +216,8 @@ TEST(ProofMany, InPlaceRewritesEachFileAsItsOwnRunWould) {
 TEST(ProofMany, SeveralFilesNeedSomewhereToGoAndDistinctNames) {
   const HostFolder host;
   const std::string dir = TempFolder();
-  EXPECT_EQ(Shell(host, "\"$W\" proof " + Quoted(kSample) + " " + Quoted(kSample) +
-                            " 2>/dev/null"),
-            2);
-  EXPECT_EQ(Shell(host, "\"$W\" proof " + Quoted(kSample) + " " + Quoted(kSample) +
-                            " --output-dir " + Quoted(dir) + " 2>/dev/null"),
-            2);
+  EXPECT_EQ(host.Run({"proof", kSample, kSample}).status, 2);
+  EXPECT_EQ(host.Run({"proof", kSample, kSample, "--output-dir", dir}).status, 2);
   EXPECT_TRUE(fs::is_empty(dir));
 }
 
@@ -280,16 +225,7 @@ TEST(ProofMany, SeveralFilesNeedSomewhereToGoAndDistinctNames) {
 
 std::u32string CodePoints(const std::string& utf8) {
   std::u32string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto byte = static_cast<unsigned char>(utf8[i]);
-    const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? byte : byte & (0x7F >> length);
-    for (int k = 1; k < length && i + k < utf8.size(); ++k) {
-      c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    }
-    out += c;
-    i += length;
-  }
+  for (std::size_t i = 0; i < utf8.size();) out += NextUtf8(utf8, i);
   return out;
 }
 
@@ -298,14 +234,11 @@ TEST(ProofJsonReport, EachLineParsesAndSaysWhatTheTextReportSays) {
   const std::string dir = TempFolder();
   const std::string file = kData + "/report/columns_after_hyphens_and_wide_characters.txt";
   for (const std::string& input : {file, kSample}) {
-    Shell(host, "\"$W\" proof " + Quoted(input) + " >" + Quoted(dir + "/out") + " 2>" +
-                    Quoted(dir + "/text"));
-    const std::vector<std::string> proofed = Lines(ReadBytes(dir + "/out"));
-    const int status = Shell(host, "\"$W\" proof " + Quoted(input) +
-                                       " --report-format json --report " +
-                                       Quoted(dir + "/json") + " >/dev/null 2>/dev/null");
-    EXPECT_EQ(status, 1);
-    const std::vector<std::string> text = Lines(ReadBytes(dir + "/text"));
+    const WirselRun plain = host.Run({"proof", input});
+    const std::vector<std::string> proofed = Lines(plain.out);
+    EXPECT_EQ(
+        host.Run({"proof", input, "--report-format", "json", "--report", dir + "/json"}).status, 1);
+    const std::vector<std::string> text = Lines(plain.err);
     const std::vector<std::string> json = Lines(ReadBytes(dir + "/json"));
     ASSERT_EQ(json.size(), text.size());
     for (std::size_t i = 0; i < json.size(); ++i) {
@@ -336,12 +269,8 @@ TEST(ProofJsonReport, EachLineParsesAndSaysWhatTheTextReportSays) {
 
 TEST(ProofJsonReport, UnknownFormatAndUnwritableReportAreErrors) {
   const HostFolder host;
-  EXPECT_EQ(Shell(host, "\"$W\" proof " + Quoted(kSample) +
-                            " --report-format xml >/dev/null 2>/dev/null"),
-            2);
-  EXPECT_EQ(Shell(host, "\"$W\" proof " + Quoted(kSample) +
-                            " --report /nonexistent-folder/r.json >/dev/null 2>/dev/null"),
-            2);
+  EXPECT_EQ(host.Run({"proof", kSample, "--report-format", "xml"}).status, 2);
+  EXPECT_EQ(host.Run({"proof", kSample, "--report", "/nonexistent-folder/r.json"}).status, 2);
 }
 
 }  // namespace

@@ -17,21 +17,6 @@ std::vector<StoryWord> Walk(std::u16string_view text, int64_t first_line = 1) {
   return words;
 }
 
-using Texts_ = std::vector<std::string>;
-
-Texts_ Texts(const std::vector<StoryWord>& words) {
-  std::vector<std::string> texts;
-  for (const StoryWord& word : words) texts.push_back(word.text);
-  return texts;
-}
-
-TEST(WordWalker, WordsRunOverDigitsAndHyphensAndStartAtALetter) {
-  EXPECT_EQ(Texts(Walk(u"Ala ma 3D, biało-czerwony; 12 pies23.")),
-            (Texts_{"Ala", "ma", "D", "biało-czerwony", "pies23"}));
-  EXPECT_EQ(Texts(Walk(u"")), Texts_{});
-  EXPECT_EQ(Texts(Walk(u" 123 -- ... ")), Texts_{});
-}
-
 TEST(WordWalker, DiscretionaryHyphensStayInTheRangeButOutOfTheText) {
   const std::vector<StoryWord> words = Walk(u"do\u00ADmu wy\u001Fraz");
   ASSERT_EQ(words.size(), 2u);
@@ -40,21 +25,6 @@ TEST(WordWalker, DiscretionaryHyphensStayInTheRangeButOutOfTheText) {
   EXPECT_EQ(words[0].end16, 5u);
   EXPECT_EQ(words[1].text, "wyraz");
   EXPECT_EQ(words[1].end16, 12u);
-}
-
-TEST(WordWalker, LettersOfOtherScriptsStayInsideTheWord) {
-  const std::vector<StoryWord> words = Walk(u"ko\u00D6t kot\u0416pies \U0001F600dom");
-  EXPECT_EQ(Texts(words), (Texts_{"koÖt", "kotЖpies", "dom"}));
-  EXPECT_FALSE(words[0].polish);
-  EXPECT_TRUE(words[2].polish);
-}
-
-TEST(WordWalker, AFullStopRightAfterTheWordAllowsAnAbbreviation) {
-  const std::vector<StoryWord> words = Walk(u"np. tzn ul.");
-  ASSERT_EQ(words.size(), 3u);
-  EXPECT_TRUE(words[0].full_stop);
-  EXPECT_FALSE(words[1].full_stop);
-  EXPECT_TRUE(words[2].full_stop);
 }
 
 TEST(WordWalker, AHugeRunWithoutSpacesIsPassedOver) {
