@@ -1,4 +1,4 @@
-// Windows-1250 <-> UTF-16, the three Polish repertoires and the display
+// Windows-1250 <-> UTF-16, the four Polish repertoires and the display
 // conversion of stored Mac Central European texts.
 #include "base/charset.h"
 
@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 
+#include "platform/codepage.h"
 
 namespace {
 
@@ -34,7 +35,9 @@ constexpr uint16_t kWin1250High[128] = {
 // The repertoires: 9 lower-case Polish letters, their 9 capitals, then the
 // 13 typographic characters « » ’ „ ” “ ” — – ™ ® © •.
 constexpr int kLetters = 18;
+constexpr const char* kNames[kCharsetCount] = {"bez", "iso", "win", "mac"};
 constexpr const char* kRepertoires[kCharsetCount] = {
+    "acelnoszzACELNOSZZ",
     "\xB1\xE6\xEA\xB3\xF1\xF3\xB6\xBC\xBF\xA1\xC6\xCA\xA3\xD1\xD3\xA6\xAC\xAF"
     "\xAB\xBB\x92\x84\x94\x93\x94\x97\x96\x99\xAE\xA9\x95",
     "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF"
@@ -59,19 +62,46 @@ uint32_t AsciiClass(int c) {
 }  // namespace
 
 CharsetConverter::CharsetConverter(int source, int target) {
-  source = ValidIndex(source);
-  BuildSourceTables(source);
-  BuildConversionTables(source, ValidIndex(target));
+  Reset();
+  SelectSourceCharset(source);
+  SelectTargetCharset(target);
 }
 
-void CharsetConverter::BuildSourceTables(int source) {
+const char* CharsetConverter::Name(int index) {
+  return index >= 0 && index < kCharsetCount ? kNames[index] : "";
+}
+
+void CharsetConverter::SelectSourceCharset(int index) {
+  index = ValidIndex(index);
+  if (index == source_) return;
+  source_ = index;
+  BuildSourceTables();
+  BuildConversionTables();
+}
+
+void CharsetConverter::SelectTargetCharset(int index) {
+  index = ValidIndex(index);
+  if (index == target_) return;
+  target_ = index;
+  BuildConversionTables();
+}
+
+void CharsetConverter::Reset() {
+  source_ = kCharsetNone;
+  target_ = kCharsetNone;
+  BuildSourceTables();
+  BuildConversionTables();
+}
+
+void CharsetConverter::BuildSourceTables() {
   for (int c = 0; c < 256; ++c) {
     class_[c] = c < 0x80 ? AsciiClass(c) : 0;
     lower_[c] = upper_[c] = static_cast<uint8_t>(c);
     if (c >= 'A' && c <= 'Z') lower_[c] = static_cast<uint8_t>(c - 'A' + 'a');
     if (c >= 'a' && c <= 'z') upper_[c] = static_cast<uint8_t>(c - 'a' + 'A');
   }
-  const char* repertoire = kRepertoires[source];
+  if (source_ == kCharsetNone) return;
+  const char* repertoire = kRepertoires[source_];
   size_t length = strlen(repertoire);
   for (size_t i = 0; i < length; ++i) {
     uint8_t c = At(repertoire, i);
@@ -88,16 +118,18 @@ void CharsetConverter::BuildSourceTables(int source) {
   }
 }
 
-void CharsetConverter::BuildConversionTables(int source_index, int target_index) {
+void CharsetConverter::BuildConversionTables() {
   for (int c = 0; c < 256; ++c) forward_[c] = static_cast<uint8_t>(c);
-  const char* source = kRepertoires[source_index];
-  const char* target = kRepertoires[target_index];
+  if (source_ == kCharsetNone || target_ == kCharsetNone) return;
+  const char* source = kRepertoires[source_];
+  const char* target = kRepertoires[target_];
   size_t target_length = strlen(target);
   for (int c = 0; c < 256; ++c) {
     if (!(class_[c] & (kClassPolish | kClassTypo))) continue;
     size_t i = static_cast<size_t>(strchr(source, c) - source);
     if (i >= target_length) continue;
-    forward_[c] = At(target, i);
+    uint8_t to = At(target, i);
+    if (source_ != kCharsetBez) forward_[c] = to;
   }
 }
 
@@ -118,6 +150,13 @@ char* CharsetConverter::ConvertString(const char* text, char* out, size_t out_si
   return out;
 }
 
+void CharsetConverter::ConvertChars(char* text, int count) const { ConvertChars(text, text, count); }
+
+void CharsetConverter::ConvertChars(const char* text, char* out, int count) const {
+  if (text && out) Convert(text, out, count < 1 ? strlen(text) : static_cast<size_t>(count));
+}
+
+uint8_t CharsetConverter::ConvertChar(uint8_t code) const { return forward_[code]; }
 uint8_t CharsetConverter::ToLower(uint8_t code) const { return lower_[code]; }
 uint8_t CharsetConverter::ToUpper(uint8_t code) const { return upper_[code]; }
 uint32_t CharsetConverter::ClassOf(uint8_t code) const { return class_[code]; }
@@ -195,6 +234,15 @@ uint16_t UnicodeToWin1250(uint16_t value) {
   return code < 0 ? value : static_cast<uint16_t>(code);
 }
 
+size_t Win1250ToUnicodeString(const char* text, ptrdiff_t count, uint16_t* out, size_t out_count) {
+  if (!out || out_count == 0) return 0;
+  size_t length = !text ? 0 : count < 0 ? strlen(text) : static_cast<size_t>(count);
+  if (length > out_count - 1) length = out_count - 1;
+  for (size_t i = 0; i < length; ++i) out[i] = Win1250ToUnicode(static_cast<uint8_t>(text[i]));
+  out[length] = 0;
+  return length;
+}
+
 size_t UnicodeToWin1250String(const uint16_t* values, size_t count, char* out, size_t out_size) {
   if (!out || out_size == 0) return 0;
   size_t length = values ? count : 0;
@@ -202,4 +250,19 @@ size_t UnicodeToWin1250String(const uint16_t* values, size_t count, char* out, s
   for (size_t i = 0; i < length; ++i) out[i] = static_cast<char>(UnicodeToWin1250(values[i]) & 0xFF);
   out[length] = 0;
   return length;
+}
+
+int32_t ConvertCharByCodePages(uint16_t* value, int32_t from, int32_t to) {
+  if (!value) return kConvertFailed;
+  uint8_t byte = 0;
+  uint16_t back = 0;
+  if (!platform::UnicodeToCodePage(*value, from ? from : kCodePageMacRoman, &byte) ||
+      !platform::CodePageToUnicode(byte, to ? to : kCodePageMacCentralEurope, &back)) {
+    return kConvertFailed;
+  }
+  // A "?" cannot be told from the placeholder converters put for what they
+  // cannot convert, so it counts as a failure.
+  if (byte == '?') return kConvertFailed;
+  *value = back;
+  return 0;
 }

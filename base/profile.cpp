@@ -1,7 +1,10 @@
 // The profile settings store over platform INI files: one shared target,
-// batches of writes, and the file's UTF-8 (values are Windows-1250 in memory).
+// value escapes for characters, hexadecimal text for byte blocks, batches of
+// writes, and the file's UTF-8 (values are Windows-1250 in memory).
 #include "base/profile.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,7 +13,9 @@
 #include <vector>
 
 #include "base/charset.h"
+#include "platform/files.h"
 #include "platform/ini.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -149,6 +154,13 @@ bool Write(const char* key, const char* value) {
   return error == 0;
 }
 
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 0;
+}
+
 // atoi with the result held to 32 bits (a huge number gives the nearest limit).
 int32_t ToInt(const char* text) {
   long long value = strtoll(text, nullptr, 10);
@@ -198,12 +210,78 @@ int32_t ReadProfileInt(const char* key, int32_t def) {
   return ToInt(value);
 }
 
+char* ReadProfileChar(const char* key, const char* def, char* buffer, size_t size) {
+  if (!buffer || size == 0) return buffer;
+  ReadProfileString(key, def, buffer, size);
+  if (size < 2 || buffer[0] != '\\' || buffer[1] == 0) return buffer;
+  switch (buffer[1]) {
+    case 'n': buffer[0] = '\n'; break;
+    case 'r': buffer[0] = '\r'; break;
+    case 't': buffer[0] = '\t'; break;
+    default: buffer[0] = buffer[1]; break;
+  }
+  buffer[1] = 0;
+  return buffer;
+}
+
+char ReadProfileByte(const char* key, char def) {
+  const char fallback[2] = {def, 0};
+  char value[kReadSize];
+  ReadProfileString(key, fallback, value, sizeof value);
+  return value[0];
+}
+
+void ReadProfileBytes(const char* key, void* destination, size_t n) {
+  if (!destination || n == 0) return;
+  auto* out = static_cast<unsigned char*>(destination);
+  // Room for one character more than 2n shows a value that is too long.
+  std::vector<char> text(n > (SIZE_MAX - 2) / 2 ? 0 : 2 * n + 2);
+  if (text.empty() || ReadProfileString(key, "", text.data(), text.size()) != 2 * n) {
+    memset(out, 0, n);
+    return;
+  }
+  for (size_t i = 0; i < n; ++i) {
+    out[i] = static_cast<unsigned char>(HexDigit(text[2 * i]) * 16 + HexDigit(text[2 * i + 1]));
+  }
+}
+
 bool WriteProfileString(const char* key, const char* text) { return Write(key, text); }
 
 bool WriteProfileInt(const char* key, int32_t number) {
   char text[16];
   snprintf(text, sizeof text, "%d", static_cast<int>(number));
   return Write(key, text);
+}
+
+bool WriteProfileChar(const char* key, const char* text) {
+  char stored[3] = {text ? text[0] : '\0', 0, 0};
+  switch (stored[0]) {
+    case '\t': stored[1] = 't'; break;
+    case '\n': stored[1] = 'n'; break;
+    case '\r': stored[1] = 'r'; break;
+    case '\\': stored[1] = '\\'; break;
+    default: break;
+  }
+  if (stored[1]) stored[0] = '\\';
+  return Write(key, stored);
+}
+
+bool WriteProfileByte(const char* key, char character) {
+  const char text[2] = {character, 0};
+  return Write(key, text);
+}
+
+bool WriteProfileBytes(const char* key, const void* source, size_t n) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  if (!source || n > (SIZE_MAX - 1) / 2) return Write(key, "");
+  const auto* in = static_cast<const unsigned char*>(source);
+  std::vector<char> text(2 * n + 1);
+  for (size_t i = 0; i < n; ++i) {
+    text[2 * i] = kDigits[in[i] >> 4];
+    text[2 * i + 1] = kDigits[in[i] & 0x0F];
+  }
+  text[2 * n] = 0;
+  return Write(key, text.data());
 }
 
 void BeginProfileBatch() { gBatch = true; }
@@ -214,4 +292,25 @@ int32_t FlushProfile() {
   int32_t status = gWriteStatus;
   gWriteStatus = 0;
   return status;
+}
+
+int32_t LocateSettingsFile(const char* name, char* result, size_t result_size) {
+  static char scratch[PATH_MAX];
+  if (!result) {
+    result = scratch;
+    result_size = sizeof scratch;
+  }
+  if (result_size == 0) return kProfileFileNotFound;
+  result[0] = 0;
+  if (!name || !*name) return kProfileFileNotFound;
+  if (name[0] == '/') {
+    if (!Store(result, result_size, name)) return kProfileFileNotFound;
+  } else {
+    char folder[PATH_MAX];
+    if (!platform::UserDataFolder(folder, sizeof folder) ||
+        !platform::PathJoin(result, result_size, folder, name)) {
+      return kProfileFileNotFound;
+    }
+  }
+  return platform::FileExists(result) ? 0 : kProfileFileNotFound;
 }

@@ -12,6 +12,7 @@
 // of the section name.
 inline constexpr size_t kProfilePathSize = 4096;
 inline constexpr size_t kProfileSectionSize = 256;
+inline constexpr int32_t kProfileFileNotFound = -43;
 
 // Copies the current file path and/or section into the caller's buffers
 // (either may be null). False when a value does not fit (that buffer gets "").
@@ -27,6 +28,14 @@ bool SetProfileTarget(const char* file, const char* section);
 size_t ReadProfileString(const char* key, const char* def, char* buffer, size_t size);
 // atoi of the value ("abc" gives 0); `def` when the key is missing.
 int32_t ReadProfileInt(const char* key, int32_t def);
+// Reads the value; a leading backslash escape becomes one character
+// ("\t" "\n" "\r", "\x" -> 'x', a lone "\" stays "\"). Returns `buffer`.
+char* ReadProfileChar(const char* key, const char* def, char* buffer, size_t size);
+// The first character of the value (`def` when missing; 0 for an empty value).
+char ReadProfileByte(const char* key, char def);
+// Decodes a value of exactly 2n hexadecimal digits into n bytes; any other
+// value (or none) sets the n bytes to 0.
+void ReadProfileBytes(const char* key, void* destination, size_t n);
 
 // Writers answer true when the file now holds the value. CR and LF in a value
 // are stored as blanks; a value enclosed in quotes gets one more pair so that
@@ -34,6 +43,11 @@ int32_t ReadProfileInt(const char* key, int32_t def);
 // deletes the key.
 bool WriteProfileString(const char* key, const char* text);
 bool WriteProfileInt(const char* key, int32_t number);
+// Stores the first character of `text`, escaping tab, LF, CR and backslash.
+bool WriteProfileChar(const char* key, const char* text);
+bool WriteProfileByte(const char* key, char character);
+// Stores n bytes as 2n upper-case hexadecimal digits.
+bool WriteProfileBytes(const char* key, const void* source, size_t n);
 
 // Collects the following writes, which then answer true when taken, until
 // FlushProfile writes the file once with all of them (a read or a change of
@@ -44,3 +58,10 @@ void BeginProfileBatch();
 // flush succeeded, otherwise the first failure's errno.
 int32_t FlushProfile();
 
+// Builds the full path of a settings file (an absolute name is used as is; a
+// bare name is joined to the per-user data folder) into `result` (null: an
+// internal scratch buffer) and tests that it opens for reading as a regular
+// file. 0 when it does; kProfileFileNotFound when it does not, when the folder
+// cannot be determined or the path does not fit `result_size`.
+int32_t LocateSettingsFile(const char* name, char* result = nullptr,
+                           size_t result_size = 0);

@@ -6,7 +6,9 @@
 
 #include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <mutex>
+#include <system_error>
 
 namespace {
 
@@ -20,17 +22,30 @@ std::FILE* FileOf(uint16_t handle) {
   return g_files[handle - 1];
 }
 
+// Files created by the layer are readable and writable by everyone (the
+// process umask still applies).
+void GrantReadWriteToAll(const char* path) {
+  namespace fs = std::filesystem;
+  std::error_code ignored;
+  fs::permissions(path,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                      fs::perms::group_write | fs::perms::others_read | fs::perms::others_write,
+                  fs::perm_options::add, ignored);
+}
+
 }  // namespace
 
 uint16_t eng_file_open(const char* path, int mode) {
   if (!path) return kEngBadHandle;
-  if (mode != kOpenRead) return kEngBadHandle;
+  const char* how = mode == kOpenRead ? "rb" : mode == kOpenReadWrite ? "r+b" : mode == kOpenCreate ? "w+b" : nullptr;
+  if (!how) return kEngBadHandle;
   const std::lock_guard<std::mutex> guard(g_mutex);
   size_t slot = 0;
   while (slot < kMaxFiles && g_files[slot]) ++slot;
   if (slot == kMaxFiles) return kEngBadHandle;
-  std::FILE* f = std::fopen(path, "rb");
+  std::FILE* f = std::fopen(path, how);
   if (!f) return kEngBadHandle;
+  if (mode == kOpenCreate) GrantReadWriteToAll(path);
   g_files[slot] = f;
   return uint16_t(slot + 1);
 }
@@ -49,6 +64,13 @@ size_t eng_file_read(void* buffer, size_t count, uint16_t handle) {
   std::FILE* f = FileOf(handle);
   if (!f || !buffer) return 0;
   return std::fread(buffer, 1, count, f);
+}
+
+size_t eng_file_write(const void* buffer, size_t count, uint16_t handle) {
+  std::FILE* f = FileOf(handle);
+  if (!f || !buffer) return 0;
+  const size_t written = std::fwrite(buffer, 1, count, f);
+  return std::fflush(f) == 0 ? written : 0;
 }
 
 int eng_file_seek(uint64_t offset, uint16_t handle) {
@@ -89,3 +111,11 @@ bool eng_read_all(uint16_t handle, void* buffer, size_t count) {
   return true;
 }
 
+void eng_swap_bytes(void* pointer, size_t n) {
+  auto* p = static_cast<uint8_t*>(pointer);
+  for (size_t i = 0; i < n / 2; ++i) {
+    const uint8_t t = p[i];
+    p[i] = p[n - 1 - i];
+    p[n - 1 - i] = t;
+  }
+}

@@ -239,6 +239,20 @@ EngHandle res_get_by_id(const char* type, uint16_t id) {
   return GetById(g_default, type, id, &g_last_error);
 }
 
+EngHandle res_get_by_name(const char* type, const char* name) {
+  return GetByName(g_default, type, name, &g_last_error);
+}
+
+int res_count_of_type(const char* type) { return CountOfType(g_default, type, &g_last_error); }
+
+EngHandle res_get_nth_of_type(const char* type, int n) {
+  return GetNthOfType(g_default, type, n, &g_last_error);
+}
+
+int res_open_data_part(const char*, uint16_t* handle) {
+  return OpenDataPart(g_default, handle, &g_last_error);
+}
+
 int res_last_error() { return g_last_error; }
 
 const char* res_error_text(int code) {

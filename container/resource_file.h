@@ -44,16 +44,12 @@ struct ResContainer;
 ResContainer* res_container_open(const char* path, int* error);
 // Closes its file and frees it; null is accepted.
 void res_container_close(ResContainer* container);
-// Lookups on `container`; errors are recorded in its own last error, read
-// with res_container_last_error. Each gives a new unlocked block with the
-// resource's bytes, or null. `type` is four characters compared byte for byte.
+// As the functions below, on `container` (errors recorded in its own last
+// error, read with res_container_last_error).
 EngHandle res_container_get_by_id(ResContainer* container, const char* type, uint16_t id);
 EngHandle res_container_get_by_name(ResContainer* container, const char* type, const char* name);
 int res_container_count_of_type(ResContainer* container, const char* type);
-// The n-th resource of that type (from 1, in table order), or null.
 EngHandle res_container_get_nth_of_type(ResContainer* container, const char* type, int n);
-// Positions the container's file at its data part and gives its handle;
-// returns an error code.
 int res_container_open_data_part(ResContainer* container, uint16_t* handle);
 int res_container_last_error(const ResContainer* container);
 
@@ -62,8 +58,16 @@ int res_container_last_error(const ResContainer* container);
 int res_open_file(const char* path);
 // 0, kResCloseNotOpen or kResWrongHandle.
 int res_close_file(int handle);
-// As res_container_get_by_id on the default container.
+// A new unlocked block with the resource's bytes, or null. `type` is four
+// characters compared byte for byte.
 EngHandle res_get_by_id(const char* type, uint16_t id);
+EngHandle res_get_by_name(const char* type, const char* name);
+int res_count_of_type(const char* type);
+// The n-th resource of that type (from 1, in table order), or null.
+EngHandle res_get_nth_of_type(const char* type, int n);
+// Positions the open container's file at its data part and gives its handle;
+// returns an error code. `path` names the container for messages only.
+int res_open_data_part(const char* path, uint16_t* handle);
 int res_last_error();
 // English text for a code of this layer.
 const char* res_error_text(int code);

@@ -12,11 +12,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
+#include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <mutex>
 #include <set>
 #include <string>
 #include <system_error>
@@ -278,42 +279,13 @@ class Speller {
 
   // Suggestions in UTF-8, best first, for `word` (CP1250); computed once per
   // distinct word (the options that shape them are fixed for the run). A
-  // word seen for the first time gets an empty list, filled by Compute, and
-  // is added to `missing`. The lists stay where they are until the run ends.
-  const std::vector<std::string>* Suggestions(const std::string& word,
-                                              std::vector<Missing>& missing) {
+  // word seen for the first time gets an empty list, filled by `work`. The
+  // lists stay where they are until the run ends.
+  template <typename Work>
+  const std::vector<std::string>* Suggestions(const std::string& word, Work& work) {
     const auto [at, added] = suggestions_.try_emplace(word);
-    if (added) missing.push_back({&at->first, &at->second});
+    if (added) work.Add({&at->first, &at->second});
     return &at->second;
-  }
-
-  // Fills the lists of `missing` on up to `threads` threads (the calling one
-  // among them), in any order; `done` is called on the calling thread now
-  // and then with the number filled so far.
-  template <typename Done>
-  void Compute(const std::vector<Missing>& missing, unsigned threads, Done done) {
-    std::atomic<size_t> next{0};
-    std::atomic<size_t> filled{0};
-    const auto work = [&](bool calling) {
-      std::vector<std::string> ranked;
-      for (size_t i; (i = next.fetch_add(1)) < missing.size();) {
-        spell_dict_suggest(spell_default_dict(), missing[i].word->c_str(), SuggestOrder::kRanked,
-                           &ranked);
-        for (const std::string& s : ranked) missing[i].suggestions->push_back(Win1250ToUtf8(s));
-        const size_t count = filled.fetch_add(1) + 1;
-        if (calling) done(count);
-      }
-    };
-    if (missing.empty()) return;
-    threads = static_cast<unsigned>(std::clamp<size_t>(threads, 1, missing.size()));
-    std::vector<std::thread> helpers;
-    // A thread the system will not start leaves its share to the others.
-    try {
-      for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work, false);
-    } catch (const std::system_error&) {
-    }
-    work(true);
-    for (std::thread& helper : helpers) helper.join();
   }
 
  private:
@@ -322,6 +294,105 @@ class Speller {
   std::string key_;
   std::unordered_map<std::string, bool> verdicts_;
   std::unordered_map<std::string, std::vector<std::string>> suggestions_;
+};
+
+// Fills the suggestion lists of new unknown words on helper threads while
+// the calling thread goes on walking the text; at the end of a story the
+// calling thread joins in and waits for the story's words before it reports
+// them. The helpers start with the first word and stop when this ends.
+class SuggestionWork {
+ public:
+  // `threads` counts the calling thread.
+  explicit SuggestionWork(unsigned threads) : helpers_wanted_(threads > 1 ? threads - 1 : 0) {}
+  SuggestionWork(const SuggestionWork&) = delete;
+  SuggestionWork& operator=(const SuggestionWork&) = delete;
+
+  ~SuggestionWork() {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      stopping_ = true;
+    }
+    more_.notify_all();
+    for (std::thread& helper : helpers_) helper.join();
+  }
+
+  void Add(const Speller::Missing& word) {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      queue_.push_back(word);
+    }
+    ++added_;
+    if (!started_) Start();
+    more_.notify_one();
+  }
+  // Words added since the last Finish.
+  size_t Added() const { return added_; }
+
+  // Fills lists on the calling thread until every word added is done,
+  // calling `done` with the number done so far after each it fills; then
+  // starts counting afresh.
+  template <typename Done>
+  void Finish(Done done) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (filled_ < queue_.size()) {
+      if (next_ == queue_.size()) {
+        all_filled_.wait(lock);
+        continue;
+      }
+      const Speller::Missing word = queue_[next_++];
+      lock.unlock();
+      Fill(word);
+      lock.lock();
+      const size_t count = ++filled_;
+      lock.unlock();
+      done(count);
+      lock.lock();
+    }
+    queue_.clear();
+    next_ = filled_ = added_ = 0;
+  }
+
+ private:
+  static void Fill(const Speller::Missing& word) {
+    std::vector<std::string> ranked;
+    spell_dict_suggest(spell_default_dict(), word.word->c_str(), SuggestOrder::kRanked, &ranked);
+    for (const std::string& s : ranked) word.suggestions->push_back(Win1250ToUtf8(s));
+  }
+
+  void Start() {
+    started_ = true;
+    // A thread the system will not start leaves its share to the others.
+    try {
+      for (unsigned t = 0; t < helpers_wanted_; ++t) helpers_.emplace_back([this] { Help(); });
+    } catch (const std::system_error&) {
+    }
+  }
+
+  void Help() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      more_.wait(lock, [this] { return stopping_ || next_ < queue_.size(); });
+      if (next_ == queue_.size()) return;
+      const Speller::Missing word = queue_[next_++];
+      lock.unlock();
+      Fill(word);
+      lock.lock();
+      if (++filled_ == queue_.size()) all_filled_.notify_all();
+    }
+  }
+
+  const unsigned helpers_wanted_;
+  // Only the calling thread reads and sets these two.
+  bool started_ = false;
+  size_t added_ = 0;
+  std::vector<std::thread> helpers_;
+  std::mutex mutex_;  // guards what follows
+  std::condition_variable more_;
+  std::condition_variable all_filled_;
+  std::vector<Speller::Missing> queue_;
+  size_t next_ = 0;    // the first word no thread has taken
+  size_t filled_ = 0;  // words whose lists are filled
+  bool stopping_ = false;
 };
 
 // Where the report goes: standard error, or the file --report names.
@@ -370,9 +441,9 @@ struct UnknownWord {
 
 // Reports the unknown words of every story, the first starting on line
 // `line`; `reported` tells whether any word was reported. With a source,
-// positions are those of the source file. The suggestions of a story's new
-// words are computed on `threads` threads before its words are reported, in
-// the order of the text.
+// positions are those of the source file. The suggestions of new words are
+// computed on `threads` threads as they are found, and a story's words are
+// reported once all of them are there, in the order of the text.
 void CheckSpelling(const std::vector<ProofStory>& stories, const std::string& shown_name,
                    const wirsel::source::SourceDocument* source, int64_t line, unsigned threads,
                    Speller& speller, ReportStream& report, ProofProgress& progress,
@@ -380,6 +451,7 @@ void CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
   const SpellSettings settings = ReadSpellSettings();
   // Set before any thread queries the dictionary.
   spell_dict_set_compounds(spell_default_dict(), settings.compounds);
+  SuggestionWork work(threads);
   const model::Document& document = *FrontDocument();
   progress.BeginPass(TotalLength(document, stories, false));
   int64_t walked = 0;
@@ -387,18 +459,16 @@ void CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
   ReportEntry entry;
   entry.file = shown_name;
   std::vector<UnknownWord> unknown;
-  std::vector<Speller::Missing> missing;
-  std::vector<int64_t> missing_end;  // where each missing word ends in the story
+  std::vector<int64_t> missing_end;  // where each new word ends in the story
   for (const ProofStory& s : stories) {
     const std::u16string text = document.story(s.id)->Text();
     WordWalker walker(text, line);
     unknown.clear();
-    missing.clear();
     missing_end.clear();
     for (StoryWord word; walker.Next(word);) {
       // The text up to the first word whose suggestions are still to come
       // is done; the rest is done as its suggestions are.
-      if (missing.empty()) progress.Report(walked + static_cast<int64_t>(word.end16));
+      if (missing_end.empty()) progress.Report(walked + static_cast<int64_t>(word.end16));
       const uint16_t flags = word.flags;
       if ((settings.skip_digits && (flags & kWordDigit)) ||
           (settings.skip_capitals && (flags & kWordAllCapitals)) || speller.Correct(word)) {
@@ -414,12 +484,12 @@ void CheckSpelling(const std::vector<ProofStory>& stories, const std::string& sh
       found.word = word.text;
       found.suggestions = &kNone;
       if (settings.suggest && word.polish) {
-        found.suggestions = speller.Suggestions(word.win1250, missing);
-        missing_end.resize(missing.size(), static_cast<int64_t>(word.end16));
+        const size_t before = missing_end.size();
+        found.suggestions = speller.Suggestions(word.win1250, work);
+        if (work.Added() != before) missing_end.push_back(static_cast<int64_t>(word.end16));
       }
     }
-    speller.Compute(missing, threads,
-                    [&](size_t filled) { progress.Report(walked + missing_end[filled - 1]); });
+    work.Finish([&](size_t filled) { progress.Report(walked + missing_end[filled - 1]); });
     for (const UnknownWord& found : unknown) {
       entry.line = found.line;
       entry.column = found.column;

@@ -95,6 +95,7 @@ int32_t RemoveHyphens(xt_box box, bool whole_story) {
   xt_story story = 0;
   int32_t start = 0, end = 0, length = 0;
   if (GetStorySelection(box, &story, &start, &end, &length) != 0 || length < 4) return 0;
+  const StoryReadAhead read_ahead;
   Select(story, 0, 0);
   const bool from_selection = !whole_story && start != end;
   int32_t position = from_selection ? start : 0;
@@ -246,6 +247,7 @@ int32_t HyphenateBoxText(xt_box box) {
   xt_story story = 0;
   int32_t start = 0, end = 0, length = 0;
   if (GetStorySelection(box, &story, &start, &end, &length) != 0 || length < 2) return 0;
+  const StoryReadAhead read_ahead;
   Select(story, 0, 0);
   const bool from_selection = start != end;
   StoryWalk walk;

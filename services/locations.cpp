@@ -4,6 +4,7 @@
 // cannot be written.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "base/charset.h"
 #include "base/macce.h"
@@ -39,9 +40,14 @@ int32_t LocateFile(const char* name, char* out, size_t out_size, int where) {
     built = name[0] == '/' ? Replace(out, out_size, name)
                            : platform::UserDataFolder(folder, sizeof folder) &&
                                  Join(out, out_size, folder, name);
-  } else if (where == 3 && gShell != nullptr && gShell->GetHostFolder()[0] != 0) {
-    built = Join(folder, sizeof folder, gShell->GetHostFolder(), "XTensions") &&
-            Join(out, out_size, folder, name);
+  } else if (gShell != nullptr && gShell->GetHostFolder()[0] != 0) {
+    const char* host = gShell->GetHostFolder();
+    if (where == 1 || where == 3) {
+      built = Join(folder, sizeof folder, host, where == 1 ? "XTension" : "XTensions") &&
+              Join(out, out_size, folder, name);
+    } else {
+      built = Join(out, out_size, host, name);
+    }
   }
   if (!built) {
     if (out_size > 0) out[0] = 0;
@@ -96,6 +102,11 @@ const char* PluginFolder() { return gPluginFolder; }
 
 void XT40shell::SetProductName(const char* name) {
   std::snprintf(product_name_, sizeof product_name_, "%s", name);
+  // The platform name is a display name: cut to its field when "Win" does not fit.
+  const std::string platform_name =
+      std::string(product_name_) + (std::strstr(product_name_, "Win") ? "" : "Win");
+  std::snprintf(platform_product_name_, sizeof platform_product_name_, "%s",
+                platform_name.c_str());
   // The log goes beside the host; where the host's folder cannot be written,
   // into the per-user data folder, so that the user can still find it.
   char log_folder[kPathSize];
@@ -121,6 +132,8 @@ void XT40shell::ChooseSettingsFile(const char* name) {
     char folder[kPathSize];
     if (host_folder_[0] == 0 || !Join(folder, sizeof folder, host_folder_, "XTensions") ||
         !platform::FolderWritable(folder)) {
+      Log("%s", ToWindowsText(MACCE("Brak przywileju pisania do teczki XTension, preferencje "
+                                    "będą czytane z teczki uzytkownika")));
       folder_writable_ = 0;
     }
   }
@@ -146,7 +159,7 @@ void XT40shell::ChooseSettingsFile(const char* name) {
   Alert(1, "",
         MACCE("Nie udała się próba przekopiowania poprzednich ustawień rozszerzenia "
               "('cPrefsFilePath', 'cXTensionFilePath')."));
-  WriteLogLine("%s: cPrefsFilePath='%s', cXTensionFilePath='%s'",
-               ToWindowsText(MACCE("Kopiowanie preferencji się nie powiodło")), user_path,
-               folder_path);
+  WriteForcedLogLine("%s: cPrefsFilePath='%s', cXTensionFilePath='%s'",
+                     ToWindowsText(MACCE("Kopiowanie preferencji się nie powiodło")), user_path,
+                     folder_path);
 }

@@ -33,9 +33,6 @@ void Alert(int32_t code, const char* caption, const char* format, ...);
 bool ReportFinding(xt_story story, int32_t position, const char* stored);
 
 // Where settings and user files live (paths are POSIX, at most PATH_MAX).
-// LocateFile builds the path of `name` in the per-user data folder (where 0;
-// an absolute name is used as it is) or in the host's XTensions folder
-// (where 3) and answers 0 when that file exists, kFileNotFound otherwise.
 inline constexpr int32_t kFileNotFound = 65493;
 int32_t LocateFile(const char* name, char* out, size_t out_size, int where);
 // Moves the file out of a folder that cannot be written into the per-user

@@ -50,6 +50,7 @@ class StringMapperComparator : public XTLComparator {
     return Ordered(*static_cast<const StringMapperRec*>(element),
                    *static_cast<const TextKey*>(key));
   }
+  XTLComparator* Create() const override { return new StringMapperComparator; }
 
  private:
   // strcmp orders by unsigned bytes.
@@ -69,6 +70,7 @@ class DialogMapperComparator : public XTLComparator {
     return Ordered(*static_cast<const DialogMapperRec*>(element),
                    *static_cast<const DialogKey*>(key));
   }
+  XTLComparator* Create() const override { return new DialogMapperComparator; }
 
  private:
   static int32_t Ordered(const DialogMapperRec& element, const DialogKey& key) {
@@ -157,7 +159,7 @@ void RegisterTranslation(const char* english, int16_t language, const char* tran
   record.language = language;
   std::snprintf(record.translated, sizeof record.translated, "%s", translated);
   if (gTexts == nullptr) {
-    gTexts = new XTTArray<StringMapperRec>(new StringMapperComparator, true, true);
+    gTexts = new XTTArray<StringMapperRec>(0, new StringMapperComparator, true, true);
   }
   const TextKey key{record.english, language};
   const int32_t found = gTexts->FindKey(&key);
@@ -167,7 +169,7 @@ void RegisterTranslation(const char* english, int16_t language, const char* tran
 
 void RegisterDialogMapping(int16_t number, int16_t language, int16_t translated) {
   if (gDialogs == nullptr) {
-    gDialogs = new XTTArray<DialogMapperRec>(new DialogMapperComparator, true, true);
+    gDialogs = new XTTArray<DialogMapperRec>(0, new DialogMapperComparator, true, true);
   }
   const DialogKey key{number, language};
   const int32_t found = gDialogs->FindKey(&key);

@@ -34,6 +34,7 @@ const char* CopyOut(const char* field, char* buffer, size_t size) {
 XT40shell::XT40shell(const ShellEntries& entries) : entries_(entries) {
   Init();
   gShell = this;
+  SetCreator("KMV:");
 }
 
 XT40shell::~XT40shell() {
@@ -43,12 +44,17 @@ XT40shell::~XT40shell() {
 void XT40shell::Init() {
   std::memset(dialogs_, 0, sizeof dialogs_);
   folder_writable_ = 1;
-  product_name_[0] = 0;
-  log_path_[0] = host_folder_[0] = file_version_[0] = 0;
+  log_level_ = 0;
+  creator_[0] = product_name_[0] = platform_product_name_[0] = 0;
+  log_path_[0] = host_folder_[0] = file_version_[0] = host_tag_[0] = 0;
   alert_dialogs_ = AlertDialogNumbers{};
   std::memset(wanted_, 0, sizeof wanted_);
   language_ = 0;
+  language_value64_ = 0;
+  language_value16_ = 0;
+  flag8_ = 0;
   SetProfileTarget(nullptr, "Prefs");
+  SetHostKind(0);
   for (uint32_t id : {XT_CB_CLOSING, XT_CB_3, XT_CB_DIALOG_SERVICE, XT_CB_LANGUAGE,
                       XT_CB_INSTALL_MENUS, XT_CB_UPDATE_MENUS, XT_CB_MENU_SELECT}) {
     SetWanted(id, true);
@@ -65,6 +71,7 @@ void XT40shell::Init() {
 
 int32_t XT40shell::Activate(xt_activation* activation) {
   gHostInfo = activation->host_info;
+  SetHostKind(gHostInfo.product_id);
   if (!activation->admit(activation->host, kDeveloperCode, 0, 11, 0x42A20014, 0)) {
     return XT_REFUSED;
   }
@@ -103,12 +110,26 @@ int32_t XT40shell::UnregisterXdlog(XT40xdlog* dialog) {
   return kDialogSlots;
 }
 
+void XT40shell::SetCreator(const char* code) { CopyIfFits(creator_, sizeof creator_, code); }
+
+const char* XT40shell::GetCreator(char* buffer, size_t size) const {
+  return CopyOut(creator_, buffer, size);
+}
+
 const char* XT40shell::GetProductName(char* buffer, size_t size) const {
   return CopyOut(product_name_, buffer, size);
 }
 
 void XT40shell::SetHostFolder(const char* folder) {
   if (!CopyIfFits(host_folder_, sizeof host_folder_, folder)) host_folder_[0] = 0;
+}
+
+void XT40shell::SetHostTag(const char* tag) {
+  std::snprintf(host_tag_, sizeof host_tag_, "%s", tag);
+}
+
+void XT40shell::SetHostKind(uint8_t product_id) {
+  SetHostTag(product_id == 2 ? "QCDWIN4" : "QUARKWIN4");
 }
 
 void XT40shell::SetFileVersion(const char* version) {

@@ -79,6 +79,7 @@ int32_t Dispatch(void* raw) {
     case XT_CB_LANGUAGE: {
       auto* language = static_cast<xt_language_record*>(raw);
       gShell->SetInterfaceLanguage(language->language);
+      gShell->SetLanguageRecord(language->value64, language->value16);
       return gShell->Notify(language);
     }
     case XT_CB_INSTALL_MENUS:

@@ -11,6 +11,7 @@
 
 WirselXT::WirselXT(const ShellEntries& entries) : XT40shell(entries) {
   SetProductName("Wirsel13");
+  SetCreator("WSLr");
 }
 
 int32_t WirselXT::RegisterCallbacks(xt_registration* record) {

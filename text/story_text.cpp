@@ -2,6 +2,7 @@
 // text-target rule, the 16-bit/8-bit character bridge and the box walk.
 #include "text/story_text.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/block_alloc.h"
@@ -15,6 +16,96 @@ inline constexpr uint16_t kDiscretionaryHyphen = 31;
 inline constexpr uint16_t kNoCharacter = 0xEFEF;  // Windows-1250 table hole
 inline constexpr int32_t kNoTextBox = 4;
 inline constexpr int32_t kRunBufferSize = 256;
+
+// While a StoryReadAhead lasts, ReadChar takes its characters from a run
+// read at once, starting a little before the position asked for (an eighth
+// of the run) so that a pass looking back finds them too. A change of text made through this file
+// is made in the run too (or, where that is not simple, forgets it).
+struct ReadAheadRun {
+  int scopes = 0;
+  xt_story story = 0;
+  int32_t start = 0;
+  int32_t count = 0;
+  uint16_t codes[kRunBufferSize];
+};
+ReadAheadRun gReadAhead;
+inline constexpr int32_t kShortestRun = 8;
+
+void ForgetReadAhead() { gReadAhead.count = 0; }
+
+// `count` host codes were inserted into `story` at `position`.
+void InsertedInReadAhead(xt_story story, int32_t position, const uint16_t* codes, int32_t count) {
+  ReadAheadRun& run = gReadAhead;
+  if (run.count == 0 || story != run.story || position > run.start + run.count) return;
+  if (position < run.start) {
+    run.start += count;
+    return;
+  }
+  const int32_t at = position - run.start;
+  if (at + count > kRunBufferSize) {
+    run.count = at;
+    return;
+  }
+  const int32_t total = std::min(run.count + count, kRunBufferSize);
+  std::memmove(run.codes + at + count, run.codes + at, sizeof(uint16_t) * size_t(total - at - count));
+  std::memcpy(run.codes + at, codes, sizeof(uint16_t) * size_t(count));
+  run.count = total;
+}
+
+// The characters of `story` from `start` to `end` were deleted.
+void DeletedFromReadAhead(xt_story story, int32_t start, int32_t end) {
+  ReadAheadRun& run = gReadAhead;
+  if (run.count == 0 || story != run.story || start >= run.start + run.count) return;
+  if (end <= run.start) {
+    run.start -= end - start;
+  } else if (start >= run.start && end <= run.start + run.count) {
+    std::memmove(run.codes + (start - run.start), run.codes + (end - run.start),
+                 sizeof(uint16_t) * size_t(run.start + run.count - end));
+    run.count -= end - start;
+  } else {
+    ForgetReadAhead();
+  }
+}
+
+// The host's insert and delete, kept in step with the run.
+int32_t InsertCodes(xt_story story, int32_t position, const uint16_t* codes, int32_t count) {
+  const int32_t status = gStorySuite->insert_chars(story, position, count, codes, 0);
+  if (status == 0 && count > 0) {
+    InsertedInReadAhead(story, position, codes, count);
+  } else {
+    ForgetReadAhead();
+  }
+  return status;
+}
+
+int32_t DeleteCodes(xt_story story, int32_t start, int32_t end) {
+  const int32_t status = gStorySuite->delete_chars(story, start, end);
+  if (status == 0 && start < end) {
+    DeletedFromReadAhead(story, start, end);
+  } else {
+    ForgetReadAhead();
+  }
+  return status;
+}
+
+// The host's code at `position`; 0 outside the story.
+uint16_t HostCode(xt_story story, int32_t position) {
+  ReadAheadRun& run = gReadAhead;
+  if (run.scopes == 0 || position < 0) {
+    uint16_t code = 0;
+    gStorySuite->read_chars(story, position, 1, &code);
+    return code;
+  }
+  if (story != run.story || position < run.start || position >= run.start + run.count) {
+    // The host shows how far a pass has come by where it reads: a run of
+    // at most a 128th of the story lets it show every percent.
+    const int32_t reach = std::clamp(StoryLength(story) / 128, kShortestRun, kRunBufferSize);
+    run.story = story;
+    run.start = std::max(0, position - reach / 8);
+    run.count = std::max(0, gStorySuite->read_chars(story, run.start, reach, run.codes));
+  }
+  return position < run.start + run.count ? run.codes[position - run.start] : 0;
+}
 
 xt_story StoryOfCurrentBox() {
   xt_story story = 0;
@@ -150,9 +241,14 @@ void SetBusyCursor(int32_t on) { gEnvironmentSuite->busy_cursor(on); }
 
 void SetRedraw(bool on) { gStorySuite->set_redraw(on ? 1 : 0); }
 
+StoryReadAhead::StoryReadAhead() { ++gReadAhead.scopes; }
+
+StoryReadAhead::~StoryReadAhead() {
+  if (--gReadAhead.scopes == 0) ForgetReadAhead();
+}
+
 uint16_t ReadChar(xt_story story, int32_t position) {
-  uint16_t code = 0;
-  gStorySuite->read_chars(story, position, 1, &code);
+  const uint16_t code = HostCode(story, position);
   if (code == kSoftHyphen) return kDiscretionaryHyphen;
   if (code < 0x80) return code;
   const int32_t win = Win1250CodeOf(code);
@@ -167,11 +263,23 @@ uint16_t ReadChar(xt_story story, int32_t position) {
   return code;
 }
 
+int32_t ReadChars(xt_story story, int32_t start, int32_t count, uint8_t* buffer) {
+  for (int32_t i = 0; i < count; ++i) {
+    const uint16_t code = ReadChar(story, start + i);
+    buffer[i] = code >= 0x100 ? kForeignCharPlaceholder : static_cast<uint8_t>(code);
+  }
+  return count;
+}
+
 uint16_t HostCodeOf(uint8_t character) { return Win1250ReadingOf(character); }
 
 int32_t WriteChar(xt_story story, int32_t position, uint8_t character) {
   const uint16_t code = HostCodeOf(character);
-  return gStorySuite->insert_chars(story, position, 1, &code, 0);
+  return InsertCodes(story, position, &code, 1);
+}
+
+int32_t WriteCharInCurrentBox(int32_t position, uint8_t character) {
+  return WriteChar(StoryOfCurrentBox(), position, character);
 }
 
 int32_t WriteCharsInCurrentBox(int32_t position, int32_t count, const uint8_t* characters) {
@@ -180,7 +288,7 @@ int32_t WriteCharsInCurrentBox(int32_t position, int32_t count, const uint8_t* c
   uint16_t fixed[kRunBufferSize];
   auto convert = [&](uint16_t* codes) {
     for (int32_t i = 0; i < count; ++i) codes[i] = HostCodeOf(characters[i]);
-    return gStorySuite->insert_chars(story, position, count, codes, 0);
+    return InsertCodes(story, position, codes, count);
   };
   if (count <= kRunBufferSize) return convert(fixed);
   HostBlock block(static_cast<size_t>(count) * sizeof(uint16_t));
@@ -190,13 +298,22 @@ int32_t WriteCharsInCurrentBox(int32_t position, int32_t count, const uint8_t* c
 int32_t DeleteChars(xt_box box, int32_t start, int32_t end) {
   xt_story story = 0;
   if (GetStorySelection(box, &story, nullptr, nullptr, nullptr) != 0) return kNoTextBox;
-  return gStorySuite->delete_chars(story, start, end);
+  return DeleteCodes(story, start, end);
 }
 
 void SetSelection(xt_box box, int32_t start, int32_t end, int32_t show) {
   xt_story story = 0;
   if (GetStorySelection(box, &story, nullptr, nullptr, nullptr) != 0) return;
   gStorySuite->set_selection(story, start, end, show);
+}
+
+int32_t ReplaceCharKeepingFormat(xt_box box, int32_t position, uint8_t character) {
+  xt_story story = 0;
+  int32_t status = GetStorySelection(box, &story, nullptr, nullptr, nullptr);
+  if (status == 0) status = gStorySuite->set_selection(story, position, position + 1, 0);
+  if (status == 0) status = WriteChar(story, position + 1, character);
+  if (status == 0) status = DeleteCodes(story, position, position + 1);
+  return status;
 }
 
 int16_t ForEachBoxInDocument(uint8_t selector, BoxVisitor visitor, void* context,

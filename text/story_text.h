@@ -68,12 +68,32 @@ void BeginUndoableChange();
 void EndUndoableChange();
 void SetBusyCursor(int32_t on);  // -1 on, 0 off
 
+// While one lasts, ReadChar reads ahead a run of characters at a time
+// instead of asking the host for each one: for a pass that reads a story
+// character by character and changes its text only through the functions
+// here. Scopes nest.
+class StoryReadAhead {
+ public:
+  StoryReadAhead();
+  ~StoryReadAhead();
+  StoryReadAhead(const StoryReadAhead&) = delete;
+  StoryReadAhead& operator=(const StoryReadAhead&) = delete;
+};
+
 uint16_t ReadChar(xt_story story, int32_t position);
+int32_t ReadChars(xt_story story, int32_t start, int32_t count, uint8_t* buffer);
 int32_t WriteChar(xt_story story, int32_t position, uint8_t character);
+int32_t WriteCharInCurrentBox(int32_t position, uint8_t character);
 int32_t WriteCharsInCurrentBox(int32_t position, int32_t count, const uint8_t* characters);
 int32_t DeleteChars(xt_box box, int32_t start, int32_t end);  // 4 when no text box
 // box 0 = current box.
 void SetSelection(xt_box box, int32_t start, int32_t end, int32_t show);
+
+// Replaces the character at `position` of the box's story (box 0 = current
+// box) while keeping its formatting: selects it, inserts the new character
+// after it (taking its attributes) and deletes the old one. The story keeps
+// its length; returns the first non-zero host status.
+int32_t ReplaceCharKeepingFormat(xt_box box, int32_t position, uint8_t character);
 
 // Host code of an 8-bit character as written into a story: the exact inverse
 // of ReadChar's conversion (a table hole b is written as U+00b itself).

@@ -55,6 +55,7 @@ class HostStory : public TypoStory {
 
 bool TypographyInCurrentBox() {
   BuildTypoCharTable(gTypoTable, gTypoOptions);
+  const StoryReadAhead read_ahead;
   BoxWalk walk(GetCurrentBox());
   for (xt_box box = walk.Next(); box != 0; box = walk.Next()) {
     // An anchored box is processed whole, from an insertion point at its

@@ -226,6 +226,8 @@ typedef struct xt_story_suite {
                                      int32_t *length); /* box 0 = current box; any out may be NULL */
   /* 2 */ xt_status (*set_selection)(xt_story story, int32_t start, int32_t end, int32_t show);
   /* 3 */ int32_t (*read_chars)(xt_story story, int32_t position, int32_t count, uint16_t *codes);
+                                    /* up to count codes into the caller's codes; answers
+                                    how many (fewer at the story's end, 0 outside it) */
   /* 4 */ xt_status (*insert_chars)(xt_story story, int32_t position, int32_t count,
                                     const uint16_t *codes, int32_t flags); /* takes the
                                     attributes of the story's selection */

@@ -37,11 +37,11 @@ struct Entry {
 };
 
 void BM_XTLArrayFindSorted(benchmark::State& state) {
-  XTTArray<int32_t> keys(nullptr, true);
+  XTTArray<int32_t> keys(0, nullptr, true);
   for (int32_t i = 0; i < state.range(0); ++i) keys.Append(i * 7919 % 100003);
   int32_t probe = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(keys.FindKey(&probe));
+    benchmark::DoNotOptimize(keys.Find(probe));
     probe = (probe + 7919) % 100003;
   }
 }

@@ -56,15 +56,17 @@ class Walk {
     const uint64_t wanted = within | back;
     // Capitals first, as the codes go.
     for (int pass = capitals_ ? 0 : 1; pass < 2; ++pass) {
-      const uint64_t letters = pass == 0 ? wanted & kCapitalised : wanted;
+      const uint8_t first = pass == 0 ? kFirstCapital : kFirstSmall;
+      const uint64_t letters =
+          (pass == 0 ? wanted & kCapitalised : wanted) & tree_->Children(base, first);
       for (uint64_t left = letters; left != 0; left &= left - 1) {
         const int index = std::countr_zero(left);
-        const uint8_t small = uint8_t(kFirstSmall + index);
-        const uint8_t code = pass == 0 ? ToCapitalCode(small) : small;
-        uint32_t next = base;
-        if (!tree_->Step(&next, code)) continue;
-        word_[depth] = code;
-        small_[depth] = small;
+        const uint32_t next = tree_->ChildBase(base, first, index);
+        // Its row takes a while: time enough to fetch its children.
+        if (capitals_) tree_->Prefetch(next, kFirstCapital);
+        tree_->Prefetch(next, kFirstSmall);
+        word_[depth] = uint8_t(first + index);
+        small_[depth] = uint8_t(kFirstSmall + index);
         least_[j] = typed_.NextRow(small_.data(), j, up2, Row(depth), Row(j));
         if (least_[j] <= bound_ || (back >> index & 1) != 0) Node(next, j);
         if (visited_ > limit_) return;

@@ -113,12 +113,18 @@ uint64_t Bit(uint8_t letter) {
   return letter >= kFirstSmall && letter <= kHyphenCode ? uint64_t(1) << (letter - kFirstSmall) : 0;
 }
 
-// The one letter that `first` `second` spell, or nullptr.
+// The one letter that `first` `second` spell, or nullptr. Asked for every
+// row, so the second letter sorts out most pairs at once.
 const TwoForOne* SpelledBy(uint8_t first, uint8_t second) {
-  for (const TwoForOne& t : kTwoForOne) {
-    if (t.first == first && t.second == second) return &t;
+  int at;
+  switch (second) {
+    case kZ: at = 0; break;
+    case kH: at = 1; break;
+    case kN: at = first == kO ? 2 : 4; break;
+    case kM: at = first == kO ? 3 : 5; break;
+    default: return nullptr;
   }
-  return nullptr;
+  return kTwoForOne[at].first == first ? &kTwoForOne[at] : nullptr;
 }
 
 }  // namespace
@@ -134,21 +140,40 @@ int Substitution(uint8_t typed, uint8_t candidate) {
   return kOther;
 }
 
+namespace {
+
+// Substitution for every pair of codes below 128, worked out once.
+struct SubstitutionTable {
+  int8_t cost[128][128];
+  SubstitutionTable() {
+    for (int a = 0; a < 128; ++a) {
+      for (int b = 0; b < 128; ++b) cost[a][b] = int8_t(Substitution(uint8_t(a), uint8_t(b)));
+    }
+  }
+};
+
+}  // namespace
+
 TypedWord::TypedWord(const uint8_t* typed, size_t n)
     : typed_(typed),
       n_(n),
       substitution_(128 * (n + 1), 0),
       extra_(n + 1, 0),
-      within_((n + 1) * (kOther + 1), 0) {
-  for (int letter = 0; letter < 128; ++letter) {
-    for (size_t i = 1; i <= n; ++i) {
-      const int cost = Substitution(typed[i - 1], uint8_t(letter));
+      typed_bits_(n, 0),
+      within_((n + 1) * kSlacks, 0) {
+  static const SubstitutionTable table;
+  for (size_t i = 1; i <= n; ++i) {
+    const uint8_t t = typed[i - 1];
+    uint64_t* within = within_.data() + i * kSlacks;
+    for (int letter = 0; letter < 128; ++letter) {
+      const int cost = t < 128 ? table.cost[t][letter] : Substitution(t, uint8_t(letter));
       substitution_[size_t(letter) * (n + 1) + i] = cost;
-      if (letter < kFirstSmall) continue;
-      for (int k = cost; k <= kOther; ++k) within_[i * (kOther + 1) + k] |= Bit(uint8_t(letter));
+      within[cost + 1] |= Bit(uint8_t(letter));
     }
+    for (size_t k = 1; k < kSlacks; ++k) within[k] |= within[k - 1];
   }
   for (size_t i = 1; i <= n; ++i) extra_[i] = ExtraCost(typed, n, i);
+  for (size_t i = 0; i < n; ++i) typed_bits_[i] = Bit(typed[i]);
   for (size_t i = 2; i <= n; ++i) {
     if (const TwoForOne* t = SpelledBy(typed[i - 2], typed[i - 1])) {
       pairs_.push_back(Pair{i, t->one, t->cost});
@@ -170,18 +195,32 @@ int TypedWord::FirstRow(int* row) const {
 }
 
 // Each entry is the cheapest of: a letter for a letter (up[i-1]), a letter
-// left out (up[i]), two typed letters for one (up[i-2]), a swap and one
-// letter for two (up2), and a letter typed extra (row[i-1]). The last is
-// added in a second sweep, once the others are in.
+// left out (up[i]), a letter typed extra (row[i-1]), all taken in one sweep,
+// and the rarer two typed letters for one (up[i-2]) or a swap and one letter
+// for two (up2), which lower an entry afterwards and carry the saving on
+// through the letters typed extra after it.
 int TypedWord::NextRow(const uint8_t* cand, size_t j, const int* up2, const int* up,
                        int* row) const {
   const uint8_t v = cand[j - 1] & 127;
   const int* substitution = substitution_.data() + size_t(v) * (n_ + 1);
+  const int* extra = extra_.data();
   const int missing = MissingCost(cand, j);
-  row[0] = up[0] + missing;
-  for (size_t i = 1; i <= n_; ++i) row[i] = std::min(up[i - 1] + substitution[i], up[i] + missing);
+  int entry = up[0] + missing;
+  int least = entry;
+  row[0] = entry;
+  for (size_t i = 1; i <= n_; ++i) {
+    entry = std::min(std::min(up[i - 1] + substitution[i], up[i] + missing), entry + extra[i]);
+    row[i] = entry;
+    least = std::min(least, entry);
+  }
+  const auto lower = [&](size_t i, int cost) {
+    if (cost >= row[i]) return;
+    row[i] = cost;
+    least = std::min(least, cost);
+    for (++i; i <= n_ && row[i - 1] + extra[i] < row[i]; ++i) row[i] = row[i - 1] + extra[i];
+  };
   for (const Pair& pair : pairs_) {
-    if (pair.one == v) row[pair.i] = std::min(row[pair.i], up[pair.i - 2] + pair.cost);
+    if (pair.one == v) lower(pair.i, up[pair.i - 2] + pair.cost);
   }
   if (j >= 2) {
     const uint8_t before = cand[j - 2];
@@ -189,19 +228,14 @@ int TypedWord::NextRow(const uint8_t* cand, size_t j, const int* up2, const int*
     if (before != v) {
       for (const size_t* p = PositionsBegin(v); p != PositionsEnd(v); ++p) {
         const size_t i = *p + 1;
-        if (i <= n_ && typed_[i - 1] == before) row[i] = std::min(row[i], up2[i - 2] + kTransposed);
+        if (i <= n_ && typed_[i - 1] == before) lower(i, up2[i - 2] + kTransposed);
       }
     }
     if (const TwoForOne* t = SpelledBy(before, v)) {
       for (const size_t* p = PositionsBegin(t->one); p != PositionsEnd(t->one); ++p) {
-        row[*p] = std::min(row[*p], up2[*p - 1] + t->cost);
+        lower(*p, up2[*p - 1] + t->cost);
       }
     }
-  }
-  int least = row[0];
-  for (size_t i = 1; i <= n_; ++i) {
-    row[i] = std::min(row[i], row[i - 1] + extra_[i]);
-    least = std::min(least, row[i]);
   }
   return least;
 }
@@ -212,11 +246,14 @@ uint64_t TypedWord::LettersWithin(const uint8_t* cand, size_t j, const int* up2,
   uint64_t letters = 0;
   // The letter before typed again: a letter doubled.
   if (j >= 2 && least + kDoubled <= bound) letters |= Bit(cand[j - 2]);
+  // Without a branch per letter: a slack below 0 reads the empty set, one
+  // of kOther or more every letter.
+  const uint64_t* within = within_.data();
   for (size_t i = 1; i <= n_; ++i) {
-    const int slack = bound - up[i - 1];
-    if (slack >= kOther) return kEveryLetter;
-    if (slack >= 0) letters |= within_[i * (kOther + 1) + size_t(slack)];
+    const int slack = std::clamp(bound - up[i - 1], -1, kOther);
+    letters |= within[i * kSlacks + size_t(slack + 1)];
   }
+  if (letters == kEveryLetter) return letters;
   for (const Pair& pair : pairs_) {
     if (up[pair.i - 2] + pair.cost <= bound) letters |= Bit(pair.one);
   }
@@ -238,7 +275,7 @@ uint64_t TypedWord::LettersWithin(const uint8_t* cand, size_t j, const int* up2,
 uint64_t TypedWord::LettersReachingBack(const int* up, int bound) const {
   uint64_t letters = 0;
   for (size_t i = 2; i <= n_; ++i) {
-    if (up[i - 2] + kTransposed <= bound) letters |= Bit(typed_[i - 1]);
+    letters |= -uint64_t(up[i - 2] + kTransposed <= bound) & typed_bits_[i - 1];
   }
   for (const TwoForOne& t : kTwoForOne) {
     for (const size_t* p = PositionsBegin(t.one); p != PositionsEnd(t.one); ++p) {

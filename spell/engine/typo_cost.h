@@ -82,7 +82,10 @@ class TypedWord {
   size_t n_;
   std::vector<int> substitution_;  // [letter * (n+1) + i]: typed[i-1] for letter
   std::vector<int> extra_;         // [i]: typed[i-1] typed extra
-  // [i * (kOther + 1) + k]: the letters that cost at most k for typed[i-1]
+  std::vector<uint64_t> typed_bits_;  // [i]: typed[i] as a set of letters
+  // [i * kSlacks + k + 1]: the letters that cost at most k for typed[i-1]
+  // (k from -1, none, to kOther, all)
+  static constexpr size_t kSlacks = kOther + 2;
   std::vector<uint64_t> within_;
   std::vector<Pair> pairs_;  // typed letter pairs that spell one letter
   std::vector<size_t> positions_;

@@ -1,6 +1,6 @@
 // Character sets: the Windows-1250 table against the system's converter, the
-// classes the word rules read, and stored Mac texts converted for display
-// (the only conversions the product makes).
+// four repertoires, the classes the word rules read, stored Mac texts
+// converted for display and the code-page round trip of one character.
 #include "base/charset.h"
 
 #include <gtest/gtest.h>
@@ -28,12 +28,6 @@ int32_t SystemReading(uint8_t byte, const char* code_page) {
   iconv_close(cd);
   if (result != 0 || out_left != 2) return -1;
   return out[0] | out[1] << 8;
-}
-
-// One byte through a converter.
-uint8_t ConvertOne(const CharsetConverter& converter, uint8_t byte) {
-  char text[2] = {static_cast<char>(byte), 0};
-  return static_cast<uint8_t>(converter.ConvertString(text)[0]);
 }
 
 constexpr uint8_t kHoles[] = {0x81, 0x83, 0x88, 0x90, 0x98, 0xAC};
@@ -80,18 +74,28 @@ TEST(Win1250Strings, BoundedAndTerminated) {
   EXPECT_EQ(std::string(narrow), std::string("\xB3\x16" "A"));
   EXPECT_EQ(UnicodeToWin1250String(nullptr, 4, narrow, sizeof narrow), 0u);
   EXPECT_EQ(narrow[0], 0);
+  uint16_t wide[4];
+  EXPECT_EQ(Win1250ToUnicodeString("\xB9\xE6zx", -1, wide, 4), 3u);
+  EXPECT_EQ(std::u16string(wide, wide + 4), std::u16string(u"\u0105\u0107z\0", 4));
+  EXPECT_EQ(Win1250ToUnicodeString("a\0b", 3, wide, 4), 3u);  // an explicit count passes NULs
+  EXPECT_EQ(wide[2], 'b');
 }
 
-// Every position of the Mac repertoire names the same character in Windows-1250.
+// Every position of the Mac repertoire names the same character in
+// Windows-1250 and, for the letters, in ISO-8859-2.
 TEST(Repertoires, AgreeWithTheSystemCodePages) {
   CharsetConverter mac_to_win(kCharsetMac, kCharsetWin);
+  CharsetConverter mac_to_iso(kCharsetMac, kCharsetIso);
   const char* mac = MACCE("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ«»’„”“”—–™®©•");
   ASSERT_EQ(strlen(mac), 31u);
   for (int i = 0; i < 31; ++i) {
     uint8_t m = static_cast<uint8_t>(mac[i]);
     const int32_t from_mac = SystemReading(m, "MAC-CENTRALEUROPE");
     ASSERT_GE(from_mac, 0) << i;
-    EXPECT_EQ(SystemReading(ConvertOne(mac_to_win, m), "CP1250"), from_mac) << i;
+    EXPECT_EQ(SystemReading(mac_to_win.ConvertChar(m), "CP1250"), from_mac) << i;
+    if (i < 18) {
+      EXPECT_EQ(SystemReading(mac_to_iso.ConvertChar(m), "ISO-8859-2"), from_mac) << i;
+    }
   }
 }
 
@@ -109,6 +113,23 @@ TEST(CharsetConverter, ClassesAndCaseOfTheSourceRepertoire) {
   EXPECT_EQ(win.ToLower(0xAF), 0xBF);  // Ż -> ż
   EXPECT_EQ(win.ToUpper('q'), 'Q');
   EXPECT_EQ(win.ToUpper(0x84), 0x84);
+  win.SelectSourceCharset(kCharsetMac);  // the same byte means something else now
+  EXPECT_EQ(win.ClassOf(0x88), kClassPolish | kClassLower);
+  EXPECT_EQ(win.ClassOf(0xB9), 0u);
+  win.SelectSourceCharset(7);  // outside 0..3: "bez"
+  EXPECT_EQ(win.SourceCharset(), kCharsetBez);
+}
+
+TEST(CharsetConverter, OnlyTheRepertoireIsConverted) {
+  CharsetConverter iso(kCharsetIso, kCharsetWin);
+  char text[] = "\xB1\xB6\xBC\xA6 \xE4";
+  EXPECT_STREQ(iso.ConvertString(text), "\xB9\x9C\x9F\x8C \xE4");
+  CharsetConverter to_plain(kCharsetWin, kCharsetBez);
+  char out[16];
+  EXPECT_STREQ(to_plain.ConvertString("\x9F\xBF\xAF\x84\x93", out, sizeof out), "zzZ\x84\x93");
+  CharsetConverter from_plain(kCharsetBez, kCharsetWin);
+  EXPECT_STREQ(from_plain.ConvertString("zaz", out, sizeof out), "zaz");
+  EXPECT_EQ(from_plain.ConvertChar('a'), 'a');
 }
 
 TEST(CharsetConverter, StringFormsAndBounds) {
@@ -118,6 +139,40 @@ TEST(CharsetConverter, StringFormsAndBounds) {
   EXPECT_STREQ(converter.ConvertString(nullptr, out, sizeof out), "");
   char whole[] = "\x88\x8D\x88";
   EXPECT_STREQ(converter.ConvertString(whole), "\xB9\xE6\xB9");
+  EXPECT_EQ(converter.ConvertString(static_cast<char*>(nullptr)), nullptr);
+  char chars[] = "\x88\x8D\x88";
+  converter.ConvertChars(chars, 2);
+  EXPECT_STREQ(chars, "\xB9\xE6\x88");
+  char all[] = "\x88\x8D\x88";
+  converter.ConvertChars(all, 0);  // below 1: the whole string
+  EXPECT_STREQ(all, "\xB9\xE6\xB9");
+  char raw[3] = {'\x88', '\x88', 'x'};
+  char copy[3] = {};
+  converter.ConvertChars(raw, copy, 2);
+  EXPECT_EQ(copy[1], '\xB9');
+  EXPECT_EQ(copy[2], 0);  // no terminator appended
+}
+
+TEST(ConvertCharByCodePages, RoundTripThroughTwoCodePages) {
+  struct Case {
+    uint16_t value;
+    int32_t from, to;
+    int32_t result;
+    uint16_t after;
+  } cases[] = {
+      {0x00C5, 0, 0, 0, 0x0100},  // Å: Mac Roman 0x81, which is Ā in Mac Central European
+      {0x0142, 1250, 1250, 0, 0x0142},
+      {0x0105, 0, 0, kConvertFailed, 0x0105},  // ą has no Mac Roman byte
+      {0x0105, kCodePageMacCentralEurope, 1250, kConvertFailed, 0x0105},  // 0x88: none in 1250
+      {'?', 0, 0, kConvertFailed, '?'},  // indistinguishable from a failed conversion
+      {'a', 4242, 0, kConvertFailed, 'a'},  // unknown code page
+  };
+  for (const Case& c : cases) {
+    uint16_t value = c.value;
+    EXPECT_EQ(ConvertCharByCodePages(&value, c.from, c.to), c.result) << c.value;
+    EXPECT_EQ(value, c.after) << c.value;
+  }
+  EXPECT_EQ(ConvertCharByCodePages(nullptr), kConvertFailed);
 }
 
 TEST(ToWindowsText, ConvertsStoredTexts) {
@@ -129,12 +184,16 @@ TEST(ToWindowsText, ConvertsStoredTexts) {
   EXPECT_STREQ(ToWindowsText(MACCE("Łódź i łąka"), out, sizeof out), "\xA3\xF3" "d\x9F i ");
 }
 
-// Callers hold several results at once (one message built of two texts).
+// Callers hold several results at once (one message built of two texts);
+// the seventeenth result reuses the first buffer.
 TEST(ToWindowsText, ResultsHeldTogetherStayApart) {
   const char* first = ToWindowsText(MACCE("ą"));
   const char* second = ToWindowsText(MACCE("ę"));
   EXPECT_STREQ(first, "\xB9");
   EXPECT_STREQ(second, "\xEA");
+  for (int i = 2; i < kScratchCount; ++i) EXPECT_NE(ToWindowsText("b"), first);
+  EXPECT_STREQ(first, "\xB9");
+  EXPECT_EQ(ToWindowsText("c"), first);
 }
 
 TEST(ToWindowsText, LongTextsStopAtTheScratchSize) {

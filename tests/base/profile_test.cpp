@@ -1,11 +1,14 @@
-// The profile store: target handling, strings, numbers, write failures,
-// batches and the encoding on disk.
+// The profile store: target handling, strings, numbers, escaped characters,
+// hex blocks, write failures, batches, the encoding on disk and where a bare
+// settings-file name is looked for.
 #include "base/profile.h"
 
 #include <errno.h>
 #include <gtest/gtest.h>
 #include <limits.h>
+#include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -38,6 +41,10 @@ class Profile : public testing::Test {
     ReadProfileString(key, def, out, sizeof out);
     return out;
   }
+  std::string ReadChar(const char* key) {
+    char out[8];
+    return ReadProfileChar(key, "", out, sizeof out);
+  }
 
   TempDir dir_;
   std::string file_ = dir_ / "Wirsel13.ini";
@@ -67,6 +74,45 @@ TEST_F(Profile, OverlongPathIsRefusedNotTruncated) {
   EXPECT_EQ(FlushProfile(), 0);
   EXPECT_TRUE(dir_.List().empty());
   EXPECT_FALSE(SetProfileTarget(nullptr, std::string(300, 's').c_str()));
+}
+
+TEST_F(Profile, CharactersRoundTripThroughEscapes) {
+  struct Case {
+    const char* character;
+    const char* stored;
+  } cases[] = {{"\t", "\\t"}, {"\n", "\\n"}, {"\r", "\\r"}, {"\\", "\\\\"}, {"x", "x"}};
+  for (const Case& c : cases) {
+    ASSERT_TRUE(WriteProfileChar("2Znak", c.character));
+    EXPECT_EQ(Stored("2Znak"), c.stored) << c.stored;
+    EXPECT_EQ(ReadChar("2Znak"), c.character) << c.stored;
+  }
+  WriteFile(file_, "[1Typografia]\nother=\\q\nplain=abc\n");
+  EXPECT_EQ(ReadChar("other"), "q");
+  EXPECT_EQ(ReadChar("plain"), "abc");
+  ASSERT_TRUE(WriteProfileByte("b", 'Q'));
+  EXPECT_EQ(ReadProfileByte("b", 'x'), 'Q');
+  EXPECT_EQ(ReadProfileByte("missing", 'x'), 'x');
+}
+
+TEST_F(Profile, ByteBlocksAreHexOfExactLength) {
+  const unsigned char bytes[] = {0x00, 0xFF, 0x10, 0xAB};
+  ASSERT_TRUE(WriteProfileBytes("3Blok", bytes, 4));
+  EXPECT_EQ(Stored("3Blok"), "00FF10AB");
+  unsigned char back[4] = {};
+  ReadProfileBytes("3Blok", back, 4);
+  EXPECT_EQ(0, memcmp(back, bytes, 4));
+
+  WriteFile(file_, "[1Typografia]\nseven=0123456\nnine=012345678\nodd=G1zz0a0b\n");
+  struct Case {
+    const char* key;
+    const char* bytes;
+  } cases[] = {{"seven", "\0\0\0\0"}, {"nine", "\0\0\0\0"}, {"missing", "\0\0\0\0"},
+               {"odd", "\x01\x00\x0A\x0B"}};  // a non-digit counts as 0
+  for (const Case& c : cases) {
+    unsigned char out[4] = {7, 7, 7, 7};
+    ReadProfileBytes(c.key, out, 4);
+    EXPECT_EQ(0, memcmp(out, c.bytes, 4)) << c.key;
+  }
 }
 
 TEST_F(Profile, NumbersReadLikeAtoi) {
@@ -117,6 +163,23 @@ TEST_F(Profile, WriteFailuresAreReportedByFlush) {
   SetProfileTarget("", nullptr);
   EXPECT_FALSE(WriteProfileInt("2Opcja", 2));
   EXPECT_EQ(FlushProfile(), ENOENT);
+}
+
+TEST(LocateSettingsFile, BareNameLivesInTheUserFolderNotTheCurrentOne) {
+  TempDir data, cwd;
+  ScopedEnv xdg("XDG_DATA_HOME", data.path().c_str());
+  char old[PATH_MAX];
+  ASSERT_NE(getcwd(old, sizeof old), nullptr);
+  ASSERT_EQ(chdir(cwd.path().c_str()), 0);
+  WriteFile(cwd / "Wirsel13.ini", "[s]\n");
+  char path[PATH_MAX];
+  EXPECT_EQ(LocateSettingsFile("Wirsel13.ini", path, sizeof path), kProfileFileNotFound);
+  EXPECT_EQ(std::string(path), data / "Wirsel13/Wirsel13.ini");
+  WriteFile(data / "Wirsel13/Wirsel13.ini", "[s]\n");
+  EXPECT_EQ(LocateSettingsFile("Wirsel13.ini", path, sizeof path), 0);
+  EXPECT_EQ(LocateSettingsFile((cwd / "Wirsel13.ini").c_str(), path, sizeof path), 0);
+  EXPECT_EQ(std::string(path), cwd / "Wirsel13.ini");
+  ASSERT_EQ(chdir(old), 0);
 }
 
 TEST_F(Profile, BatchWritesTheFileOnceWithEveryKey) {

@@ -1,10 +1,11 @@
-// XTLArray as the translation tables use it: records appended in sorted order,
-// found by binary search, read by index, and growth that fails cleanly.
+// XTLArray: indices, sorted insertion and search, moving and sorting,
+// iterators across changes, and growth that fails cleanly.
 #include "base/xtl_array.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
 #include <random>
 #include <set>
 #include <vector>
@@ -21,26 +22,31 @@ std::vector<int32_t> Contents(const XTLArray& array) {
   return values;
 }
 
-TEST(XTLArray, IndicesRunFromOneToTheCount) {
-  XTTArray<int32_t> array;
-  for (int32_t v : {10, 20, 30}) array.Append(v);
+XTTArray<int32_t> Filled(std::initializer_list<int32_t> values, bool keep_sorted = false) {
+  XTTArray<int32_t> array(0, nullptr, keep_sorted);
+  for (int32_t v : values) array.Append(v);
+  return array;
+}
+
+TEST(XTLArray, IndicesRunFromOneAndLastIsSpecial) {
+  XTTArray<int32_t> array = Filled({10, 20, 30});
   int32_t v = 0;
-  EXPECT_TRUE(array.Get(3, &v));
+  EXPECT_TRUE(array.Get(kXTLLast, &v));
   EXPECT_EQ(v, 30);
-  for (int32_t outside : {0, 4, -1, 0x7fffffff}) {
-    EXPECT_FALSE(array.Get(outside, &v)) << outside;
-    EXPECT_FALSE(array.Delete(outside)) << outside;
-  }
-  EXPECT_TRUE(array.Delete(3));
+  EXPECT_FALSE(array.Get(0, &v));
+  EXPECT_FALSE(array.Get(4, &v));
+  EXPECT_FALSE(array.Get(-1, &v));
+  EXPECT_TRUE(array.Delete(kXTLLast));
   EXPECT_EQ(Contents(array), (std::vector<int32_t>{10, 20}));
   XTTArray<int32_t> empty;
-  EXPECT_FALSE(empty.Get(1, &v));
-  EXPECT_FALSE(empty.Delete(1));
+  EXPECT_FALSE(empty.Get(kXTLLast, &v));
+  EXPECT_FALSE(empty.Delete(kXTLLast));
+  EXPECT_FALSE(empty.Set(kXTLLast, 1));
 }
 
 TEST(XTLArray, FindMatchesAMultisetUnderRandomKeys) {
   std::mt19937 random(42);
-  XTTArray<int32_t> sorted(nullptr, true);
+  XTTArray<int32_t> sorted(0, nullptr, true);
   XTTArray<int32_t> unsorted;
   std::multiset<int32_t> reference;
   for (int i = 0; i < 2000; ++i) {
@@ -50,9 +56,9 @@ TEST(XTLArray, FindMatchesAMultisetUnderRandomKeys) {
     reference.insert(v);
     if (i % 7 == 0) {
       int32_t victim = static_cast<int32_t>(random() % 3000) - 1500;
-      if (int32_t at = sorted.FindKey(&victim)) {
+      if (int32_t at = sorted.Find(victim)) {
         sorted.Delete(at);
-        unsorted.Delete(unsorted.FindKey(&victim));
+        unsorted.Delete(unsorted.Find(victim));
         reference.erase(reference.find(victim));
       }
     }
@@ -60,15 +66,117 @@ TEST(XTLArray, FindMatchesAMultisetUnderRandomKeys) {
   EXPECT_EQ(Contents(sorted), std::vector<int32_t>(reference.begin(), reference.end()));
   for (int32_t v = -1500; v < 1500; ++v) {
     bool present = reference.count(v) > 0;
-    int32_t at = sorted.FindKey(&v);
+    int32_t at = sorted.Find(v);
     EXPECT_EQ(at != 0, present) << v;
-    EXPECT_EQ(unsorted.FindKey(&v) != 0, present) << v;
+    EXPECT_EQ(unsorted.Find(v) != 0, present) << v;
     if (at) {
       int32_t got = 0;
       sorted.Get(at, &got);
       EXPECT_EQ(got, v);
     }
   }
+}
+
+TEST(XTLArray, KeepSortedInsertionIgnoresTheIndex) {
+  XTTArray<int32_t> array = Filled({30, 10, 20}, true);
+  EXPECT_EQ(array.Insert(1, 25), 3);
+  EXPECT_EQ(array.Insert(kXTLLast, 5), 1);
+  EXPECT_EQ(Contents(array), (std::vector<int32_t>{5, 10, 20, 25, 30}));
+  EXPECT_TRUE(array.IsSorted());
+}
+
+TEST(XTLArray, SortedPositionByElementAndByKey) {
+  XTTArray<int32_t> array = Filled({30, 10, 20}, true);
+  for (auto [probe, at] : {std::pair{25, 3}, {5, 1}, {35, 4}, {20, 2}}) {
+    EXPECT_EQ(array.SortedPosition(&probe), at) << probe;
+    EXPECT_EQ(array.SortedKeyPosition(&probe), at) << probe;
+  }
+  XTTArray<int32_t> empty;
+  int32_t probe = 7;
+  EXPECT_EQ(empty.SortedPosition(&probe), 1);
+}
+
+TEST(XTLArray, MoveShiftsThoseBetweenAndUnsorts) {
+  XTTArray<int32_t> array = Filled({10, 20, 30, 40}, true);
+  EXPECT_TRUE(array.Move(1, 4));
+  EXPECT_EQ(Contents(array), (std::vector<int32_t>{20, 30, 40, 10}));
+  EXPECT_TRUE(array.Move(4, 2));
+  EXPECT_EQ(Contents(array), (std::vector<int32_t>{20, 10, 30, 40}));
+  EXPECT_FALSE(array.IsSorted());
+  EXPECT_EQ(array.Find(10), 2);  // linear search once unsorted
+  EXPECT_FALSE(array.Move(1, 5));
+  array.Lock();
+  EXPECT_FALSE(array.Move(1, 2));
+  EXPECT_FALSE(array.Sort());
+  array.Unlock();
+}
+
+// A comparator that notes the first pair of values it compared.
+class Recording : public XTLLongComparator {
+ public:
+  int32_t Compare(const void* a, const void* b, uint32_t sa, uint32_t sb) const override {
+    if (calls++ == 0) {
+      memcpy(&first_a, a, 4);
+      memcpy(&first_b, b, 4);
+    }
+    return XTLLongComparator::Compare(a, b, sa, sb);
+  }
+  mutable int calls = 0;
+  mutable int32_t first_a = 0, first_b = 0;
+};
+
+TEST(XTLArray, SortStartsAtTheGapForItsCountAndOrdersAll) {
+  struct Case {
+    int32_t count;
+    int32_t first_gap;  // then each next gap is a third of it, down to 1
+  };
+  for (Case c : {Case{1, 1}, Case{5, 1}, Case{17, 1}, Case{18, 4}, Case{100, 13}, Case{1000, 121}}) {
+    EXPECT_EQ(XTLArray::FirstSortGap(static_cast<uint32_t>(c.count)), static_cast<uint32_t>(c.first_gap))
+        << c.count;
+    Recording recording;
+    XTTArray<int32_t> array(0, &recording);
+    for (int32_t i = c.count; i >= 1; --i) array.Append(i);  // element k holds count-k+1
+    ASSERT_TRUE(array.Sort());
+    if (c.count > 1) {
+      EXPECT_EQ(recording.first_a, c.count) << c.count;                // element 1
+      EXPECT_EQ(recording.first_b, c.count - c.first_gap) << c.count;  // element 1 + gap
+    }
+    std::vector<int32_t> expected(static_cast<size_t>(c.count));
+    for (int32_t i = 0; i < c.count; ++i) expected[static_cast<size_t>(i)] = i + 1;
+    EXPECT_EQ(Contents(array), expected) << c.count;
+    EXPECT_TRUE(array.IsSorted());
+  }
+}
+
+TEST(XTLIterator, FollowsInsertionsAndSkipsADeletedRun) {
+  XTTArray<int32_t> array = Filled({1, 2, 3, 4, 5, 6});
+  XTLIterator it;
+  array.Register(&it);
+  int32_t v = 0;
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(array.Next(&it, &v));  // on 3
+  array.Insert(1, 0);  // before it: it moves on with its element
+  ASSERT_TRUE(array.Current(&it, &v));
+  EXPECT_EQ(v, 3);
+  ASSERT_TRUE(array.Delete(3, 3));  // removes 2, 3, 4 under it
+  EXPECT_EQ(it.current, kXTLRemoved);
+  EXPECT_FALSE(array.Current(&it, &v));
+  ASSERT_TRUE(array.Next(&it, &v));
+  EXPECT_EQ(v, 5);
+  ASSERT_TRUE(array.Previous(&it, &v));
+  EXPECT_EQ(v, 1);
+  array.Unregister(&it);
+  EXPECT_FALSE(array.Next(&it, &v));
+}
+
+TEST(XTLIterator, DestroyingTheArrayMarksIterators) {
+  XTLIterator a, b;
+  {
+    XTTArray<int32_t> array = Filled({1});
+    array.Register(&a);
+    array.Register(&b);
+  }
+  EXPECT_EQ(a.current, kXTLDestroyed);
+  EXPECT_EQ(b.current, kXTLDestroyed);
 }
 
 // An allocator over the heap that refuses blocks above a limit.
@@ -111,6 +219,21 @@ TEST_F(Growth, FallsBackToTheExactSizeThenThrows) {
     EXPECT_EQ(error.error(), -7);
   }
   EXPECT_EQ(Contents(array), (std::vector<int32_t>{1, 2, 3}));
+}
+
+TEST_F(Growth, HugeCountsThrowInsteadOfWrapping) {
+  XTTArray<int32_t> array;
+  array.Append(1);
+  int32_t v = 2;
+  EXPECT_THROW(array.XTLArray::Insert(1, &v, 0x40000001u), BlockError);
+  EXPECT_THROW(array.XTLArray::Insert(1, &v, 0xFFFFFFFFu), BlockError);
+  EXPECT_EQ(Contents(array), (std::vector<int32_t>{1}));
+  EXPECT_THROW(XTLArray(8, 0x20000000u), BlockError);
+  try {
+    XTLArray big(8, 0x20000000u);
+  } catch (const BlockError& error) {
+    EXPECT_EQ(error.error(), kBlockErrorNoMemory);
+  }
 }
 
 }  // namespace

@@ -65,6 +65,11 @@ TEST_F(ResFile, LooksUpByIdNameAndPositionFirstMatchWins) {
   EXPECT_EQ(res_container_count_of_type(container_, "HYPd"), 2);
   EXPECT_EQ(Take(res_container_get_nth_of_type(container_, "HYPd", 2)), "second");
   EXPECT_EQ(Take(res_container_get_nth_of_type(container_, "HYPd", 3)), "<null>");
+  // The same lookups on the container opened by res_open_file.
+  EXPECT_EQ(Take(res_get_by_name("BAZA", "lodmiany")), "links");
+  EXPECT_EQ(res_count_of_type("BAZA"), 2);
+  EXPECT_EQ(Take(res_get_nth_of_type("BAZA", 2)), "letters");
+  EXPECT_EQ(Take(res_get_nth_of_type("BAZA", 3)), "<null>");
   EXPECT_EQ(Take(res_get_by_id("hypd", 100)), "<null>") << "types are compared byte for byte";
 }
 
@@ -204,11 +209,39 @@ TEST_F(ResFile, DataPartIsFoundThroughTheHeader) {
   char got[4];
   EXPECT_EQ(eng_file_read(got, 4, file), 4u);
   EXPECT_EQ(std::string(got, 4), "DATA");
+  ASSERT_EQ(res_open_data_part("c.dat", &file), kResOk);
+  EXPECT_EQ(eng_file_read(got, 4, file), 4u);
+  EXPECT_EQ(std::string(got, 4), "DATA");
 
   ContainerWriter none;
   none.Add("BAZA", 1, "", Bytes("x"));
   ASSERT_GE(Open(none.Build()), 1);
   EXPECT_EQ(res_container_open_data_part(container_, &file), kResNoDataPart);
+  EXPECT_EQ(res_open_data_part("c.dat", &file), kResNoDataPart);
+}
+
+TEST(EngFile, ModesDecideWhatMayBeWritten) {
+  testutil::TempDir dir;
+  const std::string path = dir / "raw.bin";
+  EXPECT_GE(eng_file_open(path.c_str(), kOpenReadWrite), kEngBadHandle) << "must exist";
+  EXPECT_GE(eng_file_open(path.c_str(), 7), kEngBadHandle);
+  uint16_t h = eng_file_open(path.c_str(), kOpenCreate);
+  ASSERT_LT(h, kEngBadHandle);
+  EXPECT_EQ(eng_file_write("abcdef", 6, h), 6u);
+  EXPECT_EQ(eng_file_close(h), 0);
+  h = eng_file_open(path.c_str(), kOpenReadWrite);
+  ASSERT_LT(h, kEngBadHandle);
+  ASSERT_EQ(eng_file_seek(2, h), 0);
+  EXPECT_EQ(eng_file_write("XY", 2, h), 2u);
+  EXPECT_EQ(eng_file_close(h), 0);
+  EXPECT_EQ(testutil::ReadFile(path), "abXYef");
+  h = eng_file_open(path.c_str(), kOpenRead);
+  ASSERT_LT(h, kEngBadHandle);
+  EXPECT_EQ(eng_file_write("zz", 2, h), 0u);  // read only
+  EXPECT_EQ(eng_file_close(h), 0);
+  h = eng_file_open(path.c_str(), kOpenCreate);  // truncates
+  EXPECT_EQ(eng_file_length(h), 0u);
+  EXPECT_EQ(eng_file_close(h), 0);
 }
 
 TEST(EngFile, ChunkAboveTheLimitIsRefusedAsNothingRead) {

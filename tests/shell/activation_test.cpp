@@ -57,6 +57,7 @@ TEST_F(ActivationTest, StartsAndRegistersTheWantedCallbacksInOrder) {
   const std::vector<uint32_t> expected = {4, 3, 20, 5, 6, 7, 618, 435, 454};
   EXPECT_EQ(Host().registration_order, expected);
   EXPECT_STREQ(gShell->GetHostFolder(), host_dir.c_str());
+  EXPECT_STREQ(gShell->GetHostTag(), "QUARKWIN4");
   EXPECT_EQ(Host().described, "Wirsel13 " WIRSEL_VERSION);
 }
 
@@ -185,12 +186,16 @@ class WantedSetTest : public PluginTest {};
 const ShellEntries kEntries{StartupCallback, ShutdownCallback, GenericCallback};
 
 // Values past the shell's fixed tables are refused, never written past them.
-TEST_F(WantedSetTest, IdsAndDialogsPastTheTablesAreRefused) {
+TEST_F(WantedSetTest, IdsCreatorAndDialogsPastTheTablesAreRefused) {
   WirselXT shell(kEntries);
   for (const uint32_t id : {1408u, 0xFFFFFFFFu}) {
     shell.SetWanted(id, true);
     EXPECT_FALSE(shell.IsWanted(id));
   }
+  shell.SetCreator("ABCDEFGHIJKL");  // 12 characters
+  EXPECT_STREQ(shell.GetCreator(nullptr, 0), "WSLr");
+  shell.SetHostKind(2);
+  EXPECT_STREQ(shell.GetHostTag(), "QCDWIN4");
 
   std::vector<CShellAboutDialog*> dialogs;
   for (int i = 0; i < kDialogSlots + 1; ++i) dialogs.push_back(new CShellAboutDialog);

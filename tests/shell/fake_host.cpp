@@ -1,6 +1,7 @@
 // The fake host's suites: plain functions over one global FakeHost.
 #include "tests/shell/fake_host.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -92,8 +93,10 @@ const xt_story_suite kStory = {
     .read_chars =
         [](xt_story story, int32_t position, int32_t count, uint16_t* codes) {
           const std::u16string& text = Story(story)->story;
-          for (int32_t i = 0; i < count; ++i) codes[i] = text.at(position + i);
-          return count;
+          if (position < 0 || position >= static_cast<int32_t>(text.size())) return 0;
+          const int32_t n = std::min(count, static_cast<int32_t>(text.size()) - position);
+          for (int32_t i = 0; i < n; ++i) codes[i] = text[position + i];
+          return n;
         },
     .insert_chars =
         [](xt_story story, int32_t position, int32_t count, const uint16_t* codes,
@@ -268,6 +271,7 @@ int32_t StartPlugin() {
   activation.size = sizeof activation;
   activation.host_id = 7;
   activation.plugin_id = XT_FOURCC('W', 'S', 'L', 'r');
+  activation.host_info = host.info;
   activation.admit = [](void*, uint32_t code, int32_t a, int32_t b, uint32_t c,
                         int32_t d) -> int32_t {
     return Host().admit && code == 0x58515654 && a == 0 && b == 11 && c == 0x42A20014 && d == 0;

@@ -52,6 +52,7 @@ struct FakeHost {
   bool admit = true;
   uint16_t version_minor = XT_VERSION_MINOR;
   uint32_t refuse_suite = 0;  // a suite id the host does not hand out
+  xt_host_info info{};
   std::string described;  // "name version" the plug-in gave at activation
 
   // Document.

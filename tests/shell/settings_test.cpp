@@ -96,13 +96,15 @@ TEST_F(SettingsTest, AlertBeforeAFailedStartupIsDropped) {
   EXPECT_TRUE(Host().message_boxes.empty());
 }
 
-// The plug-in's folder (3) and the per-user folder (0), the two the settings
-// and user files live in.
 TEST_F(SettingsTest, LocateFileBuildsEachKindOfPath) {
   ASSERT_EQ(StartPlugin(), 0);
   char out[kPathSize];
   EXPECT_EQ(LocateFile("x.ini", out, sizeof out, 3), kFileNotFound);
   EXPECT_EQ(std::string(out), xtensions + "/x.ini");
+  EXPECT_EQ(LocateFile("x.ini", out, sizeof out, 1), kFileNotFound);
+  EXPECT_EQ(std::string(out), host_dir + "XTension/x.ini");
+  EXPECT_EQ(LocateFile("x.ini", out, sizeof out, 2), kFileNotFound);
+  EXPECT_EQ(std::string(out), host_dir + "x.ini");
   WriteFile(user_dir + "/x.ini", "1");
   EXPECT_EQ(LocateFile("x.ini", out, sizeof out, 0), 0);
   EXPECT_EQ(std::string(out), user_dir + "/x.ini");

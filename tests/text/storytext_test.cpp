@@ -1,6 +1,9 @@
 // The character bridge between host stories and 8-bit text, the box walk and
 // the scopes that close what they open (the text-target rule shows in the
 // host's menu golden files, tests/host/data/menus_*.expected).
+#include <algorithm>
+#include <cstring>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,6 +35,17 @@ TEST_F(StoryTextTest, ReadingMapsSoftHyphenAndKeepsForeignCodes) {
                                           0x0441, 0xB9, 0xAC, 31};
   for (int32_t i = 0; i < 9; ++i) EXPECT_EQ(ReadChar(box, i), expected[i]) << i;
 
+  // A run narrows foreign codes to the placeholder, writes no terminator, and
+  // a count of 0 reads nothing.
+  uint8_t buffer[10];
+  std::memset(buffer, 0xEE, sizeof buffer);
+  EXPECT_EQ(ReadChars(box, 0, 9, buffer), 9);
+  const uint8_t narrowed[] = {0x61, 0x1F, 0x62, 0x7F, 0x7F, 0x7F, 0xB9, 0xAC, 0x1F, 0xEE};
+  EXPECT_EQ(std::memcmp(buffer, narrowed, sizeof narrowed), 0);
+  std::memset(buffer, 0xEE, sizeof buffer);
+  EXPECT_EQ(ReadChars(box, 0, 0, buffer), 0);
+  EXPECT_EQ(buffer[0], 0xEE);
+
   // ¿ ³ £ and the C1 control U+0084 are no Windows-1250 characters; a hole
   // of the table reads as itself.
   const xt_box latin1 = TextBox({0x00BF, 0x00B3, 0x00A3, 0x0084, 0x0081});
@@ -56,8 +70,10 @@ TEST_F(StoryTextTest, WritingIsTheInverseOfReading) {
   }
 }
 
-TEST_F(StoryTextTest, WriteCharsShiftsTheRest) {
-  Host().current = TextBox(u"xNyz");
+TEST_F(StoryTextTest, WritingInTheCurrentBoxShiftsTheRest) {
+  Host().current = TextBox(u"xyz");
+  EXPECT_EQ(WriteCharInCurrentBox(1, 'N'), 0);
+  EXPECT_EQ(StoryOf(Host().current), u"xNyz");
   const std::vector<uint8_t> run(300, 0xB9);
   const int32_t blocks = Host().live_blocks;
   EXPECT_EQ(WriteCharsInCurrentBox(4, 300, run.data()), 0);
@@ -94,6 +110,66 @@ TEST_F(StoryTextTest, DeleteAndSelectionOnTextBoxesOnly) {
   EXPECT_EQ(length, 0);
   Host().current = 0;
   EXPECT_NE(GetStorySelection(0, nullptr, nullptr, nullptr, &length), 0);
+}
+
+// A pass reading ahead sees every change it makes through the text layer at
+// once, wherever the change falls against the run read (before it, inside,
+// across its start, after it), and reads nothing past the story's end. The
+// story is long enough for full runs; edits wander near the reads.
+TEST_F(StoryTextTest, ReadingAheadSeesEveryChangeMadeThroughTheTextLayer) {
+  std::u16string text;
+  for (int i = 0; i < 40000; ++i) text += static_cast<char16_t>(u'a' + i % 26);
+  Host().current = TextBox(text);
+  const xt_box box = Host().current;
+  std::mt19937 random(2026);
+  const auto pick = [&](int32_t low, int32_t high) {
+    return std::uniform_int_distribution<int32_t>(low, high)(random);
+  };
+  const StoryReadAhead read_ahead;
+  int32_t at = 20000;
+  for (int step = 0; step < 5000; ++step) {
+    const int32_t length = static_cast<int32_t>(StoryOf(box).size());
+    const int32_t last = at;  // the run read last lies around it
+    at = std::clamp(at + pick(-300, 300), 0, length);
+    switch (pick(0, 5)) {
+      case 0:
+        WriteChar(box, at, static_cast<uint8_t>('A' + pick(0, 25)));
+        break;
+      case 1: {
+        const std::vector<uint8_t> run(static_cast<size_t>(pick(1, 300)), 'Q');
+        WriteCharsInCurrentBox(at, static_cast<int32_t>(run.size()), run.data());
+        break;
+      }
+      case 2:
+        DeleteChars(box, at, std::min(length, at + pick(1, 300)));
+        break;
+      case 3:
+        if (at < length) ReplaceCharKeepingFormat(box, at, 'R');
+        break;
+      default:  // reading only
+        break;
+    }
+    const std::u16string& now = StoryOf(box);
+    const int32_t end = static_cast<int32_t>(now.size());
+    // First from the run left by the last step, last the run the next starts with.
+    for (const int32_t p : {last, last + 100, last - 20, at - 300, end - 1, end, at + 250, at - 40,
+                            at + 1, at - 1, at}) {
+      const uint16_t expected = p >= 0 && p < end ? now[static_cast<size_t>(p)] : 0;
+      ASSERT_EQ(ReadChar(box, p), expected) << "step " << step << ", position " << p;
+    }
+  }
+}
+
+// What the host changes between two passes is read afresh by the second.
+TEST_F(StoryTextTest, ReadingAheadEndsWithItsScope) {
+  const xt_box box = TextBox(std::u16string(1000, u'a'));
+  {
+    const StoryReadAhead read_ahead;
+    EXPECT_EQ(ReadChar(box, 500), 'a');
+  }
+  StoryOf(box)[501] = u'b';
+  const StoryReadAhead read_ahead;
+  EXPECT_EQ(ReadChar(box, 501), 'b');
 }
 
 struct Visits {

@@ -159,6 +159,44 @@ TEST(ProofThreads, AnyNumberOfThreadsWritesTheOneThreadRunsDocumentAndReport) {
   EXPECT_EQ(StreamRun(host, "proof", text, "300", {"--threads", "3"}).err, one.err);
 }
 
+// Stories walked one after another: a later story brings words the helper
+// threads already have and words they have not seen, after they have waited
+// with nothing to do.
+TEST(ProofThreads, StoriesOfOneDocumentReportAsOnOneThread) {
+  const HostFolder host;
+  std::vector<std::string> texts;
+  for (const auto& entry : fs::directory_iterator(kData + "/report")) {
+    if (entry.path().extension() == ".txt") texts.push_back(ReadBytes(entry.path().string()));
+  }
+  std::sort(texts.begin(), texts.end());
+  ASSERT_GE(texts.size(), 3u);
+  nlohmann::json document = {{"wirsel", 1},
+                             {"tool", "content"},
+                             {"current_box", 1},
+                             {"spreads", {{{"pages", 1}, {"items", nlohmann::json::array()}}}},
+                             {"boxes", nlohmann::json::array()},
+                             {"stories", nlohmann::json::array()}};
+  for (size_t i = 0; i < 2 * texts.size(); ++i) {
+    const int id = static_cast<int>(i) + 1;
+    document["spreads"][0]["items"].push_back(id);
+    document["boxes"].push_back({{"id", id}, {"kind", "text"}, {"page", 1}});
+    // Each text twice, the second time after the others.
+    document["stories"].push_back({{"id", id},
+                                   {"boxes", {id}},
+                                   {"text", texts[i % texts.size()]},
+                                   {"selection", {0, 0}}});
+  }
+  const std::string file = TempFolder() + "/stories.json";
+  std::ofstream(file, std::ios::binary) << document.dump();
+  const WirselRun one = FileRun(host, "proof", file, {"--threads", "1"});
+  ASSERT_EQ(one.status, 1) << one.err;
+  for (const char* threads : {"2", "4"}) {
+    const WirselRun many = FileRun(host, "proof", file, {"--threads", threads});
+    EXPECT_EQ(many.out, one.out) << threads;
+    EXPECT_EQ(many.err, one.err) << threads;
+  }
+}
+
 // ---- Many files ----
 
 TEST(ProofMany, WorkersWriteWhatOneAtATimeRunsWriteAndReportInFileOrder) {
