@@ -52,7 +52,9 @@ test: test-fast test-asan
 
 # Fuzzing: a clang tree with every library instrumented. fuzz-smoke runs each
 # target briefly on its seed corpus (as CI does); fuzz runs each for 10^6
-# executions.
+# executions. The targets keep their files in a private folder under $TMPDIR;
+# the settings-file target syncs every write, so a TMPDIR on a memory file
+# system makes a long run of it much faster.
 FUZZ_BUILD := build-fuzz
 FUZZ_RUNS := 1000000
 fuzz-build: build

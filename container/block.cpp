@@ -121,11 +121,6 @@ bool eng_block_resize(EngHandle block, size_t size) {
   return true;
 }
 
-bool eng_block_discarded(EngHandle block) {
-  const std::lock_guard<std::mutex> guard(g_mutex);
-  return block && block->discarded;
-}
-
 size_t eng_block_discard_all() {
   const std::lock_guard<std::mutex> guard(g_mutex);
   size_t dropped = 0;

@@ -38,8 +38,6 @@ size_t eng_block_size(EngHandle block);
 // (no memory, or the block is locked) the block is unchanged and false is
 // returned.
 bool eng_block_resize(EngHandle block, size_t size);
-// True when the system dropped the block's memory.
-bool eng_block_discarded(EngHandle block);
 
 // Drops the memory of every unlocked discardable block, as the system does
 // under memory pressure; returns how many were dropped.

@@ -235,11 +235,6 @@ bool FolderWritable(const char* folder) {
   return false;
 }
 
-bool FileReadOnly(const char* path) {
-  struct stat st;
-  return path && stat(path, &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR);
-}
-
 void ClearReadOnly(const char* path) {
   struct stat st;
   if (!path || stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return;

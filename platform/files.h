@@ -25,8 +25,6 @@ bool FolderWritable(const char* folder);
 // True when `folder` is listed in WIRSEL_READONLY_DIRS.
 bool FolderForcedReadOnly(const char* folder);
 
-// The file exists and the owner may not write it.
-bool FileReadOnly(const char* path);
 // Gives the owner write permission (mode | S_IWUSR) when the file is ours and
 // lacks it; other bits are kept. Failures are ignored.
 void ClearReadOnly(const char* path);

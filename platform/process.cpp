@@ -3,7 +3,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -64,7 +63,6 @@ ProcessId WaitForAnyProcess(int& status) {
   }
 }
 
-bool StopProcess(ProcessId id) { return id > 0 && kill(static_cast<pid_t>(id), SIGTERM) == 0; }
 
 std::string OwnExecutablePath() {
   char path[PATH_MAX];

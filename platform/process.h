@@ -1,5 +1,5 @@
 // Child processes: start a program with its standard streams on files, wait
-// for whichever ends first, stop one; and the facts a process needs to run
+// for whichever ends first; and the facts a process needs to run
 // copies of itself (its own executable, the cores online, a scratch folder).
 #pragma once
 
@@ -27,9 +27,6 @@ ProcessId StartProcess(const std::vector<std::string>& args, const ChildStreams&
 // Waits for any child to end; `status` receives its exit status, or -1 when
 // a signal ended it. kNoProcess when no child is left to wait for.
 ProcessId WaitForAnyProcess(int& status);
-
-// Asks a child to stop (SIGTERM); false when it cannot be signalled.
-bool StopProcess(ProcessId id);
 
 // The path of the running executable; "" when it cannot be known.
 std::string OwnExecutablePath();

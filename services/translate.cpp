@@ -186,8 +186,6 @@ void RegisterTranslations() {
   }
 }
 
-int32_t TranslationCount() { return gTexts ? static_cast<int32_t>(gTexts->Count()) : 0; }
-
 void ReleaseTranslations() {
   delete gTexts;
   delete gDialogs;

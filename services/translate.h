@@ -10,8 +10,6 @@ void RegisterTranslations();
 // A pair whose (english, language) is known replaces its translation.
 void RegisterTranslation(const char* english, int16_t language, const char* translated);
 void RegisterDialogMapping(int16_t number, int16_t language, int16_t translated);
-// Number of registered text pairs.
-int32_t TranslationCount();
 // Frees both tables.
 void ReleaseTranslations();
 

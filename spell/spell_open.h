@@ -23,9 +23,7 @@ class SpellSession {
   // Unloads the user dictionary, then closes the engine; safe to repeat.
   void Close();
 
-  bool is_open() const { return open_; }
   UserDict* user_dictionary() const { return user_; }
-  const char* user_dictionary_path() const { return user_path_; }
 
  private:
   bool open_ = false;

@@ -21,8 +21,6 @@ bool& PolishChosen() {
 
 }  // namespace
 
-void UseLocaleLanguage() { PolishChosen() = LocaleIsPolish(); }
-
 bool UseLanguage(std::string_view lang) {
   if (lang != "pl" && lang != "en") return false;
   PolishChosen() = lang == "pl";

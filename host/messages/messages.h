@@ -12,8 +12,6 @@
 
 namespace wirsel::messages {
 
-// Chooses the language from the locale (again).
-void UseLocaleLanguage();
 // "pl" or "en" chooses that language; anything else changes nothing and
 // answers false.
 bool UseLanguage(std::string_view lang);

@@ -86,7 +86,6 @@ class Document {
   Document& operator=(const Document&) = delete;
 
   const std::string& name() const { return name_; }
-  void set_name(std::string name) { name_ = std::move(name); }
 
   // ---- Spreads and pages ----
   // Appends a spread of `pages` pages (>= 1); answers its number (1-based).
@@ -128,7 +127,6 @@ class Document {
   bool IsTextBox(BoxId id) const;
   bool IsGroup(BoxId id) const;
   std::vector<BoxId> BoxIds() const;  // every box, ascending id
-  int32_t box_count() const { return static_cast<int32_t>(boxes_.size()); }
 
   // ---- Stories ----
   // A new empty story (id 0 = next free); kNoStory when the id is taken.
@@ -174,7 +172,6 @@ class Document {
   // Off: brackets are still counted but no step is kept (and the steps kept
   // so far are dropped), for batch work that never undoes.
   void SetUndoKept(bool on) { journal_.SetKeeping(on); }
-  bool undo_kept() const { return journal_.keeping(); }
 
   // The observer of story edits (null: none); the document does not own it.
   void set_edit_observer(EditObserver* observer) { edit_observer_ = observer; }

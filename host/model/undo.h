@@ -50,7 +50,6 @@ class UndoJournal {
   // A journal that keeps nothing still counts brackets; programs that never
   // undo switch keeping off so that memory does not grow with the edits.
   void SetKeeping(bool on);
-  bool keeping() const { return keeping_; }
   // Records an edit, merging it with the previous one of the bracket when
   // they continue each other (typing, backspacing, insert-then-erase).
   void Record(Edit edit);

@@ -1,7 +1,5 @@
 // libFuzzer target: the dialog-script reader on arbitrary bytes, read from a
 // file as `--dialogs` reads it. A script it cannot read gets an error line.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
@@ -9,9 +7,10 @@
 #include <string>
 
 #include "host/frontend.h"
+#include "tests/fuzz/scratch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string path = "/tmp/wirsel-fuzz-" + std::to_string(getpid()) + ".dlg";
+  static const std::string path = fuzz::ScratchPath("input.dlg");
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));

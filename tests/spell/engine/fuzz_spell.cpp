@@ -2,8 +2,6 @@
 // picks son.dic (container, trees, record table, stem blocks, then lookups and
 // a suggestion) or user.dic (load with repair, lookups, insert, remove,
 // enumeration); the rest is the file.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,12 +9,12 @@
 
 #include "spell/engine/spell.h"
 #include "spell/engine/user_dict.h"
+#include "tests/fuzz/scratch.h"
 
 namespace {
 
 std::string WriteInput(const uint8_t* data, size_t size, const char* name) {
-  const std::string path =
-      std::string("/tmp/wirsel-spell-fuzz-") + std::to_string(::getpid()) + name;
+  const std::string path = fuzz::ScratchPath(name);
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (f) {
     std::fwrite(data, 1, size, f);
@@ -32,7 +30,7 @@ const char* const kWords[] = {"kot", "kota", "Warszawa", "NATO", "ab-c", "\xbf\x
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
   if (data[0] & 1) {
-    const std::string path = WriteInput(data + 1, size - 1, ".dic");
+    const std::string path = WriteInput(data + 1, size - 1, "input.dic");
     if (spell_open(path.c_str()) == 0) {
       for (const char* w : kWords) {
         spell_check_word(w);
@@ -43,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     spell_close();
     std::remove(path.c_str());
   } else {
-    const std::string path = WriteInput(data + 1, size - 1, ".user");
+    const std::string path = WriteInput(data + 1, size - 1, "input.user");
     UserDict* dict = nullptr;
     if (userdict_load(path.c_str(), &dict) == 0) {
       char buffer[256];

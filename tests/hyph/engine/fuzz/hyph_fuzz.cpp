@@ -1,18 +1,13 @@
 // The body shared by the libFuzzer target and the deterministic mutation test.
 #include "tests/hyph/engine/fuzz/hyph_fuzz.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <string>
 
 #include "hyph/engine/hyph.h"
+#include "tests/fuzz/scratch.h"
 
 namespace {
-
-std::string ScratchPath(const char* name) {
-  return "/tmp/wirsel_fuzz_" + std::to_string(::getpid()) + "_" + name;
-}
 
 void WriteFile(const std::string& path, const uint8_t* data, size_t size) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
@@ -24,8 +19,8 @@ void WriteFile(const std::string& path, const uint8_t* data, size_t size) {
 }  // namespace
 
 void HyphFuzzOne(const uint8_t* data, size_t size) {
-  const std::string dat = ScratchPath("PLHYPH.DAT");
-  const std::string usr = ScratchPath("PLHYPH.USR");
+  const std::string dat = fuzz::ScratchPath("PLHYPH.DAT");
+  const std::string usr = fuzz::ScratchPath("PLHYPH.USR");
   WriteFile(dat, data, size);
   WriteFile(usr, data, size);
   HyphHandle engine = nullptr;
