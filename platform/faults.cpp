@@ -19,16 +19,16 @@ struct Switch {
 
 Switch gSwitch;
 
-void Parse(const char* spec) {
+void Parse(const char* setting) {
   gSwitch = Switch{};
   gSwitch.parsed = true;
-  if (!spec || !*spec) return;
-  const char* colon = strchr(spec, ':');
+  if (!setting || !*setting) return;
+  const char* colon = strchr(setting, ':');
   if (!colon) return;
-  const size_t op_length = static_cast<size_t>(colon - spec);
-  if (op_length == 5 && strncmp(spec, "write", 5) == 0) gSwitch.point = FaultPoint::kWrite;
-  else if (op_length == 4 && strncmp(spec, "sync", 4) == 0) gSwitch.point = FaultPoint::kSync;
-  else if (op_length == 6 && strncmp(spec, "rename", 6) == 0) gSwitch.point = FaultPoint::kRename;
+  const size_t op_length = static_cast<size_t>(colon - setting);
+  if (op_length == 5 && strncmp(setting, "write", 5) == 0) gSwitch.point = FaultPoint::kWrite;
+  else if (op_length == 4 && strncmp(setting, "sync", 4) == 0) gSwitch.point = FaultPoint::kSync;
+  else if (op_length == 6 && strncmp(setting, "rename", 6) == 0) gSwitch.point = FaultPoint::kRename;
   else return;
   char* end = nullptr;
   const long long nth = strtoll(colon + 1, &end, 10);
@@ -51,6 +51,6 @@ int InjectedFault(FaultPoint point) {
   return point == gSwitch.point && count == gSwitch.nth ? gSwitch.error : 0;
 }
 
-void SetFaultSwitch(const char* spec) { Parse(spec); }
+void SetFaultSwitch(const char* setting) { Parse(setting); }
 
 }  // namespace platform

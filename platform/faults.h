@@ -17,6 +17,6 @@ int InjectedFault(FaultPoint point);
 
 // Sets the switch as WIRSEL_FAULT would (null or "" turns it off) and restarts
 // the counts. For tests in this process.
-void SetFaultSwitch(const char* spec);
+void SetFaultSwitch(const char* setting);
 
 }  // namespace platform

@@ -79,14 +79,14 @@ TexRules::TexRules(std::string_view user_commands) {
     i = end;
     const size_t colon = word.find(':');
     if (colon == 0 || colon == std::string_view::npos) continue;
-    std::string spec(word.substr(colon + 1));
+    std::string kinds(word.substr(colon + 1));
     TexCommand command{TexCommand::kInline, {}};
-    if (spec.size() >= 2 && spec.compare(spec.size() - 2, 2, "/b") == 0) {
+    if (kinds.size() >= 2 && kinds.compare(kinds.size() - 2, 2, "/b") == 0) {
       command.kind = TexCommand::kBlock;
-      spec.resize(spec.size() - 2);
+      kinds.resize(kinds.size() - 2);
     }
-    if (spec.empty() || spec.find_first_not_of("px") != std::string::npos) continue;
-    command.args = spec;
+    if (kinds.empty() || kinds.find_first_not_of("px") != std::string::npos) continue;
+    command.args = kinds;
     std::string name(word.substr(0, colon));
     if (!name.empty() && name[0] == '\\') name.erase(0, 1);
     commands_[name] = command;
@@ -335,19 +335,19 @@ class LatexReader {
     return Arguments(i, i + 1, frame.name, frame.rest, frame.block, Piece::kClosing);
   }
 
-  // Takes the arguments in `spec` from `at`, the mark starting at `start`:
+  // Takes the arguments in `kinds` from `at`, the mark starting at `start`:
   // kept ones into the mark; at a prose one the mark ends after its "{".
-  uint32_t Arguments(uint32_t start, uint32_t at, const std::string& name, const std::string& spec,
+  uint32_t Arguments(uint32_t start, uint32_t at, const std::string& name, const std::string& kinds,
                      bool block, Piece::Side side) {
-    for (size_t k = 0; k < spec.size(); ++k) {
+    for (size_t k = 0; k < kinds.size(); ++k) {
       at = SkipOptions(at);
       if (At(at) != '{') break;  // used without its argument
-      if (spec[k] == 'x') {
+      if (kinds[k] == 'x') {
         at = GroupEnd(at);
         continue;
       }
       build_.Mark(start, at + 1 - start, side == Piece::kClosing ? Piece::kClosing : Piece::kOpening);
-      frames_.push_back({Frame::kArgument, at, name, spec.substr(k + 1), block});
+      frames_.push_back({Frame::kArgument, at, name, kinds.substr(k + 1), block});
       return at + 1;
     }
     at = SkipOptions(at);

@@ -12,7 +12,7 @@
 // Optional arguments ([...]) and a star are always kept as they are.
 //
 // Users add prose commands in the settings file, section "Zrodla", key
-// "KomendyProzy": words "name:spec" (spec: 'p' or 'x' per mandatory
+// "KomendyProzy": words "name:kinds" (kinds: 'p' or 'x' per mandatory
 // argument, optionally followed by "/b" for a block), e.g.
 // "KomendyProzy=wazne:p przypis:p/b kolor:xp".
 #pragma once
@@ -37,7 +37,7 @@ enum class TexEnvironment : uint8_t {
 
 class TexRules {
  public:
-  // The built-in table plus the user's "name:spec" words.
+  // The built-in table plus the user's "name:kinds" words.
   explicit TexRules(std::string_view user_commands = {});
   // The command's entry (control word without the backslash).
   TexCommand Command(std::string_view name) const;

@@ -98,7 +98,7 @@ std::vector<ProseRun> ProseRuns(const SourceText& source);
 
 // Settings of the readers.
 struct ReaderSettings {
-  // More LaTeX commands whose arguments are prose, as "name:spec" words
+  // More LaTeX commands whose arguments are prose, as "name:kinds" words
   // separated by spaces or commas (see latex_rules.h).
   std::string tex_prose_commands;
   // The bytes are a piece of a larger source that an editor hands over (a

@@ -13,7 +13,7 @@ using testing::HasSubstr;
 namespace {
 
 struct Fault {
-  const char* spec;
+  const char* setting;
   const char* reason;
 };
 
@@ -30,7 +30,7 @@ class Faults : public testing::TestWithParam<Fault> {
     const std::string before = ReadBytes(file);
     const std::vector<std::string> names_before = Names(Folder(file));
     std::map<std::string, std::string> with_fault = env;
-    with_fault["WIRSEL_FAULT"] = GetParam().spec;
+    with_fault["WIRSEL_FAULT"] = GetParam().setting;
     const WirselRun run = host_.Run(args, with_fault);
     EXPECT_EQ(run.status, 2) << args[0] << ": " << run.err;
     EXPECT_THAT(run.err, HasSubstr(file)) << args[0];
@@ -93,7 +93,7 @@ TEST_P(Faults, SettingsFromAPreferencesDialogThatStaysOpen) {
 
 INSTANTIATE_TEST_SUITE_P(Each, Faults, testing::ValuesIn(kFaults),
                          [](const testing::TestParamInfo<Fault>& info) {
-                           return std::string(info.param.spec).substr(0, 4) +
+                           return std::string(info.param.setting).substr(0, 4) +
                                   std::to_string(info.index);
                          });
 
