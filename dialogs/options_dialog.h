@@ -18,7 +18,7 @@
 // its field holds `value`; the group's `fallback` button is on when no
 // button's value matches. `enabled_by` names the check box or radio button
 // that must be on (and itself enabled) for this item to be enabled; 0 when
-// the item is always enabled.
+// the item is always enabled. The chain of enabling items has no loop.
 template <typename Options>
 struct OptionItem {
   int16_t id;

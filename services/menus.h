@@ -86,7 +86,8 @@ class MenuModule : public ProofingModule {
   xt_menu menu() const { return menu_; }
 
  private:
-  // The entries that are items (not separators), with their host ids.
+  // Calls visit(entry, host id) for each entry that is an item (not a
+  // separator), in menu order, until it answers true.
   template <typename Visit>
   void ForEachItem(Visit visit);
 
