@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, ProofTwice, ::testing::ValuesIn(TwiceFixtures
 // ---- The TeX result ----
 
 TEST(ProofResults, TheTexResultCompilesWithPdflatex) {
-  if (std::system("command -v pdflatex >/dev/null 2>&1") != 0) {
+  if (!Installed("pdflatex")) {
     GTEST_SKIP()
         << "pdflatex is not installed (Debian: texlive-latex-base): the TeX result is not compiled";
   }

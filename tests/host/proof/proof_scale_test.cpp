@@ -116,7 +116,7 @@ TEST(ProofStreamFormats, InvalidUtf8IsNamedByItsLineInTheWholeStream) {
 }
 
 TEST(ProofStreamParallel, GnuParallelPipeGivesTheSingleRunsText) {
-  if (std::system("command -v parallel >/dev/null 2>&1") != 0) {
+  if (!Installed("parallel")) {
     GTEST_SKIP() << "GNU parallel is not installed (Debian package parallel)";
   }
   const HostFolder host;

@@ -234,10 +234,6 @@ TEST(SourceStructure, MarkdownRendersToTheSameStructure) {
 
 // ---- LaTeX through pdflatex ----
 
-bool Installed(const char* program) {
-  return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
 // The text of the PDF that pdflatex makes of `tex` (in `folder`), in the
 // order it is drawn, with words broken at line ends joined again, quotation
 // marks, dashes and spaces of every kind made plain, and no white space: line
