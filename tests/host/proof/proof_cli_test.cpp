@@ -207,17 +207,6 @@ TEST(ProofDocument, EachPassCanBeLeftOut) {
   EXPECT_EQ(unspelled.err, "");
 }
 
-TEST(ProofDocument, ThePolishInterfaceRunsTheSameCommands) {
-  const HostFolder host;
-  const std::string input = std::string(SAMPLE_FOLDER) + "/probka.txt";
-  const WirselRun polish = Proof(host, {input, "--lang", "pl"});
-  const WirselRun english = Proof(host, {input, "--lang", "en"});
-  EXPECT_EQ(polish.status, 1);
-  EXPECT_EQ(polish.out, english.out);
-  EXPECT_EQ(polish.err, english.err);
-  EXPECT_THAT(polish.out, HasSubstr("\u00ad"));
-}
-
 TEST(ProofDocument, ADialogScriptAnswersThePlugInsMessageBoxes) {
   const std::string input = kData + "/idempotent/nested_and_odd_quotes.txt";
   const std::string script =
