@@ -32,10 +32,11 @@ enum HyphResult : int {
   kHyphUserNoMemory = 202,  // no memory for the list
   kHyphUserDamaged = 203,   // nothing read, or not a valid exception list
   // Exception edits.
-  kHyphExcPresent = 1,     // add: the letters are already there, or refused
-  kHyphExcNotFound = 2,    // remove: not in the list, or no user file
-  kHyphExcNoList = -128,   // add: no user file attached, or no memory
-  kHyphExcNotSaved = 2,    // add/remove: the file could not be written; unchanged
+  // The list is unchanged: add found the same letters there already (or
+  // refused the word); remove did not find them (or there is no user file).
+  kHyphExcUnchanged = 1,
+  kHyphExcNotSaved = 2,   // add/remove: the file could not be written; unchanged
+  kHyphExcNoList = -128,  // add: no user file attached, or no memory
 };
 // Container-layer codes (container/resource_file.h) may also come back from hyph_open.
 

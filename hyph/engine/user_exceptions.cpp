@@ -53,7 +53,7 @@ int EditSaved(HyphEngine& s, Edit edit) {
   return result;
 }
 
-// Inserts the entry (`length` bytes) at its sorted place: kHyphExcPresent
+// Inserts the entry (`length` bytes) at its sorted place: kHyphExcUnchanged
 // when an entry with the same letters is there already.
 int exc_list_insert(HyphEngine& s, const uint8_t* entry, size_t length) {
   ExcPlace place;
@@ -61,12 +61,12 @@ int exc_list_insert(HyphEngine& s, const uint8_t* entry, size_t length) {
     BlockLock list(s.user_exc);
     place = exc_list_find(list.bytes(), entry + 2, entry[1]);
   }
-  if (place.found) return kHyphExcPresent;
+  if (place.found) return kHyphExcUnchanged;
   if (!Rebuild(s, place.offset, length, entry)) return kHyphExcNoList;
   return kHyphOk;
 }
 
-// Removes the entry with the n letter codes: kHyphExcNotFound when there is
+// Removes the entry with the n letter codes: kHyphExcUnchanged when there is
 // none.
 int exc_list_delete(HyphEngine& s, const uint8_t* codes, size_t n) {
   ExcPlace place;
@@ -76,7 +76,7 @@ int exc_list_delete(HyphEngine& s, const uint8_t* codes, size_t n) {
     place = exc_list_find(list.bytes(), codes, n);
     length = list.bytes()[place.offset];
   }
-  if (!place.found) return kHyphExcNotFound;
+  if (!place.found) return kHyphExcUnchanged;
   if (!Rebuild(s, place.offset, length, nullptr)) return kHyphExcNoList;
   return kHyphOk;
 }
@@ -98,16 +98,16 @@ int hyph_exc_add(HyphHandle engine, const char* word) {
   return EditUserList(engine, kHyphExcNoList, [word](HyphEngine& s) -> int {
     uint8_t entry[kExcMaxEntry];
     const size_t length = exc_entry_build(word, entry);
-    if (length == 0) return kHyphExcPresent;
+    if (length == 0) return kHyphExcUnchanged;
     return EditSaved(s, [&] { return exc_list_insert(s, entry, length); });
   });
 }
 
 int hyph_exc_remove(HyphHandle engine, const char* word) {
-  return EditUserList(engine, kHyphExcNotFound, [word](HyphEngine& s) -> int {
+  return EditUserList(engine, kHyphExcUnchanged, [word](HyphEngine& s) -> int {
     uint8_t codes[kExcMaxLetters];
     const size_t n = exc_word_codes(word, true, codes);
-    if (n == 0) return kHyphExcNotFound;
+    if (n == 0) return kHyphExcUnchanged;
     return EditSaved(s, [&] { return exc_list_delete(s, codes, n); });
   });
 }
