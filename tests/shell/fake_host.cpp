@@ -302,7 +302,6 @@ int32_t StartPlugin() {
   record.register_callback = [](void*, uint32_t id, xt_callback handler, int32_t, int32_t,
                                 int32_t) -> xt_status {
     Host().callbacks[id] = handler;
-    Host().registration_order.push_back(id);
     return 0;
   };
   record.unregister_callback = [](void*, uint32_t id, xt_callback) -> xt_status {
