@@ -116,9 +116,11 @@ class PluginTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-  static std::string ReadFile(const std::string& path);
+  // Writes `bytes` to `path`, making its folders first.
   static void WriteFile(const std::string& path, const std::string& bytes);
-  static bool Exists(const std::string& path);
+  static std::string ReadFile(const std::string& path) { return testutil::ReadFile(path); }
+  static bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
+  testutil::TempDir dir_;
   std::string root, host_dir, xtensions, user_dir;
 };
