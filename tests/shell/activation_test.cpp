@@ -1,5 +1,7 @@
-// Activation stages, the callback table, forwarding order to the modules and
-// the guards at every host entry.
+// What the real host cannot produce: refused admission, another interface
+// version, a missing suite, callbacks after the shell is gone, and exceptions
+// at every host entry; the dialogs' table across closing. (Module order and
+// forwarding show in the host's menu golden files and command fixtures.)
 #include <stdexcept>
 #include <string>
 #include <vector>
