@@ -2,6 +2,7 @@
 // story characters to Windows-1250, table lookups and settings reads.
 #include <benchmark/benchmark.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <string>
@@ -61,8 +62,15 @@ void BM_XTLArrayAppendRecords(benchmark::State& state) {
 BENCHMARK(BM_XTLArrayAppendRecords)->Arg(1000);
 
 void BM_IniReadOption(benchmark::State& state) {
-  char path[64];
-  snprintf(path, sizeof path, "/tmp/wirsel-bench.%ld.ini", static_cast<long>(getpid()));
+  // A private folder, so that runs side by side never share the file.
+  const char* tmp = getenv("TMPDIR");
+  std::string folder = std::string(tmp && *tmp ? tmp : "/tmp") + "/wirsel-bench.XXXXXX";
+  if (!mkdtemp(folder.data())) {
+    state.SkipWithError("cannot create a temporary folder");
+    return;
+  }
+  const std::string settings = folder + "/settings.ini";
+  const char* path = settings.c_str();
   std::string content;
   for (const char* section : {"1Dzielenie", "1Slownik", "1Typografia"}) {
     content += std::string("[") + section + "]\r\n";
@@ -71,6 +79,7 @@ void BM_IniReadOption(benchmark::State& state) {
   FILE* file = fopen(path, "wb");
   if (!file) {
     state.SkipWithError("cannot write the settings file");
+    rmdir(folder.c_str());
     return;
   }
   fwrite(content.data(), 1, content.size(), file);
@@ -80,6 +89,7 @@ void BM_IniReadOption(benchmark::State& state) {
     benchmark::DoNotOptimize(platform::IniRead(path, "1Typografia", "14Opcja", "", out, sizeof out));
   }
   unlink(path);
+  rmdir(folder.c_str());
 }
 BENCHMARK(BM_IniReadOption);
 
