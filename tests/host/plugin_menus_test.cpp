@@ -22,7 +22,7 @@ INSTANTIATE_TEST_SUITE_P(Situations, PluginMenus, testing::ValuesIn(HostCaseName
 TEST(RealPlugin, VersionNamesThePlugin) {
   const WirselRun run = HostFolder().Run({"--version"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_THAT(run.out, testing::HasSubstr("Wirsel13.so: "));
+  EXPECT_THAT(run.out, testing::HasSubstr("Wirsel13.so: Wirsel13 "));
 }
 
 }  // namespace

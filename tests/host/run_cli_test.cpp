@@ -21,15 +21,17 @@ INSTANTIATE_TEST_SUITE_P(Files, RoundTrip,
                          testing::Values("round_trip_polish.txt", "round_trip_crlf.txt",
                                          "round_trip_no_final_newline.txt"));
 
-// Items run in the order given, at the selection's start.
+// Items run in the order given, at the selection's start: the dialog's
+// summary is inserted after the upper-casing.
 TEST(Run, ChoosesItemsInOrderAtTheSelection) {
   const std::string story = DataPath("probe_story.txt");
-  WirselRun run = RunWirsel("probe", {"run", story, "--do", "Upper Case", "--do", "Block"});
+  WirselRun run = RunWirsel("probe", {"run", story, "--do", "Upper Case", "--do", "Ask...",
+                                      "--dialogs", DataPath("ask_all_items.dlg")});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "okABC DEF\n");
-  run = RunWirsel("probe", {"run", story, "--select", "4:7", "--do", "Block"});
+  EXPECT_EQ(run.out, "hello world|loud|right|betaABC DEF\n");
+  run = RunWirsel("probe", {"run", story, "--select", "4:7", "--do", "Warn"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "abc okdef\n");
+  EXPECT_EQ(run.out, "abc Ydef\n");
 }
 
 // Each refusal stops the run with status 2 and no document, naming what is
@@ -59,7 +61,7 @@ TEST(Run, BadItemsSelectionsToolsAndFilesAreRefusedByName) {
 TEST(Menus, TheProbesTextItemsAreEnabledWithATextFileOnlyAndItShutsDownAtExit) {
   WirselRun run = RunWirsel("probe", {"menus"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "Probe\n  - Upper Case\n  - Ask...\n  - Warn\n  ----\n  - Block\n  + Throw\n");
+  EXPECT_EQ(run.out, "Probe\n  - Upper Case\n  - Ask...\n  - Warn\n  ----\n  + Throw\n");
   EXPECT_THAT(run.err, HasSubstr("probe: shut down"));
   run = RunWirsel("probe", {"menus", DataPath("probe_story.txt")});
   EXPECT_EQ(run.status, 0) << run.err;

@@ -13,18 +13,25 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
-
-std::string MakeTempFolder() {
+std::string TempFolder() {
+  // Every folder made goes, with what it holds, when the test program ends.
+  static struct Made {
+    std::vector<std::string> folders;
+    ~Made() {
+      std::error_code ignored;
+      for (const std::string& folder : folders) std::filesystem::remove_all(folder, ignored);
+    }
+  } made;
   const char* base = std::getenv("TMPDIR");
   std::string pattern = std::string(base && *base ? base : "/tmp") + "/wirsel-host-test-XXXXXX";
   if (!mkdtemp(pattern.data())) std::abort();
+  made.folders.push_back(pattern);
   return pattern;
 }
 
-}  // namespace
-
-std::string TempFolder() { return MakeTempFolder(); }
+bool Installed(const std::string& program) {
+  return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
+}
 
 std::string DataPath(const std::string& name) { return std::string(HOST_TEST_DATA) + "/" + name; }
 

@@ -25,8 +25,10 @@ WirselRun RunWirsel(const std::string& host, const std::vector<std::string>& arg
 
 std::string DataPath(const std::string& name);
 std::string ReadBytes(const std::string& path);
-// A new empty folder under the test's temporary folder.
+// A new empty folder under $TMPDIR (or /tmp), removed when the program ends.
 std::string TempFolder();
+// Whether `program` is on the PATH.
+bool Installed(const std::string& program);
 // Writes bytes into a new file of a temporary folder; answers its path.
 std::string WriteTemp(const std::string& name, const std::string& bytes);
 // The paths of the files of the folders whose names end in one of

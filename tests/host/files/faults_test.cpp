@@ -21,8 +21,9 @@ const Fault kFaults[] = {{"write:1:ENOSPC", "No space left on device"},
                          {"sync:1:EIO", "Input/output error"},
                          {"rename:1:EIO", "Input/output error"}};
 
-class Faults : public testing::TestWithParam<Fault> {
+class Faults : public FilesTest, public testing::WithParamInterface<Fault> {
  protected:
+  Faults() : FilesTest("[1Typografia]\n8SpacjaLacz=1\n") {}
   // Runs `args` under the fault and checks what every writer must do for
   // `file` (whose bytes before the run are `before`).
   void Expect(const std::vector<std::string>& args, const std::string& file,
@@ -39,13 +40,6 @@ class Faults : public testing::TestWithParam<Fault> {
     EXPECT_EQ(Names(Folder(file)), names_before) << args[0];
   }
   static std::string Folder(const std::string& file) { return file.substr(0, file.rfind('/')); }
-  std::string File(const std::string& name, const std::string& bytes) const {
-    WriteBytes(folder_ + "/" + name, bytes);
-    return folder_ + "/" + name;
-  }
-
-  FilesHost host_{"[1Typografia]\n8SpacjaLacz=1\n"};
-  std::string folder_ = TempFolder();
 };
 
 TEST_P(Faults, DocumentWrittenWithOutputOrInPlace) {

@@ -20,6 +20,7 @@ class FilesHost : public DictHost {
 // A test with such a host and a temporary folder for its own files.
 class FilesTest : public testing::Test {
  protected:
+  explicit FilesTest(const std::string& ini = "") : host_(ini) {}
   // Writes `bytes` to NAME in the test's folder; answers the path.
   std::string File(const std::string& name, const std::string& bytes) const;
   FilesHost host_;

@@ -67,19 +67,6 @@ TEST(TextRead, MixedLineEndsAreWrittenInTheFirstStyle) {
   EXPECT_EQ(RenderStory(FirstStory(file), TextFlavor::kText, file.line_end), "a\r\nb\r\nc\r\nd");
 }
 
-TEST(TextWrite, HyphensAndNonBreakingSpacesBecomeTheirUnicodeCharacters) {
-  TextFile file = ParseText("", "t.txt");
-  model::Document& document = *file.document;
-  Story& story = *document.story(document.StoryOfBox(document.FirstTextBox()));
-  story.Insert(0, u"roz\x1F" u"dział w domu\x00AD" u"u\r", {});
-  story.ToggleFlags(11, 12, model::kStyleKind, model::kNonBreakingFlag);
-  EXPECT_EQ(RenderStory(story, TextFlavor::kText, LineEnd::kLf),
-            "roz\u00ADdział w\u00A0domu\u00ADu\n");
-  // A marked character that is not a space stays itself.
-  story.ToggleFlags(0, 1, model::kStyleKind, model::kNonBreakingFlag);
-  EXPECT_EQ(RenderStory(story, TextFlavor::kText, LineEnd::kLf).substr(0, 1), "r");
-}
-
 TEST(TextWrite, LoneSurrogatesBecomeReplacementCharacters) {
   EXPECT_EQ(EncodeUtf8(u"a\xD800" u"b\xDC00"), "a\uFFFDb\uFFFD");
 }

@@ -29,19 +29,8 @@ WirselRun Proof(const HostFolder& host, std::vector<std::string> args) {
   return host.Run(args);
 }
 
-// ---- Exit statuses (the other errors and their messages are the
-// command-line tests', tests/host/files) ----
-
-TEST(ProofExitStatus, TwoOnAUsageErrorWithNothingWritten) {
-  const HostFolder host;
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{}, {kData + "/report/clean_text.txt", "--format"}}) {
-    const WirselRun run = Proof(host, args);
-    EXPECT_EQ(run.status, 2) << run.err;
-    EXPECT_NE(run.err, "");
-    EXPECT_EQ(run.out, "");
-  }
-}
+// ---- Exit statuses (usage errors and their messages are the command-line
+// tests', tests/host/files) ----
 
 TEST(ProofExitStatus, TwoWhenTheSpellingDictionaryIsMissingOrDamaged) {
   for (const std::string bytes : {"", "not a dictionary at all"}) {
@@ -128,12 +117,18 @@ TEST(ProofReportName, NamesTheWrittenTextFileWhosePositionsItCounts) {
   const std::string folder = TempFolder();
   const WirselRun text = Proof(host, {input, "-o", folder + "/out.txt"});
   EXPECT_THAT(text.err, HasSubstr(folder + "/out.txt:2:"));
+  // HTML counts no positions of its own: the report names the input.
   const WirselRun html = Proof(host, {input, "-o", folder + "/out.html", "--format", "html"});
   EXPECT_THAT(html.err, HasSubstr(input + ":2:"));
   EXPECT_THAT(html.err, Not(HasSubstr("out.html")));
+  // Soft hyphens as entities (every entity: the renderer's golden files).
+  EXPECT_THAT(ReadBytes(folder + "/out.html"), HasSubstr("&shy;"));
+  EXPECT_THAT(ReadBytes(folder + "/out.html"), Not(HasSubstr("\u00ad")));
 }
 
-// ---- Settings and the user dictionary, where the plug-in keeps them ----
+// ---- Settings and the user dictionary, where the plug-in keeps them (the
+// typography and hyphenation settings are the plug-in's own: tests/typo,
+// tests/hyph) ----
 
 TEST(ProofSettings, SpellingOptionsComeFromTheSettingsFile) {
   const std::string input = kData + "/report/capitals_and_digits_skipped.txt";
@@ -150,14 +145,6 @@ TEST(ProofSettings, SpellingOptionsComeFromTheSettingsFile) {
                                 {kData + "/report/misspellings_with_suggestions.txt"});
   EXPECT_THAT(plain.err, HasSubstr(": blendny\n"));
   EXPECT_THAT(plain.err, Not(HasSubstr("->")));
-}
-
-TEST(ProofSettings, TypographyAndHyphenationOptionsComeFromTheSettingsFile) {
-  const std::string input = WriteTemp("caps.txt", "KONSTANTYNOPOL - kot\n");
-  EXPECT_EQ(Proof(HostFolder(), {input, "--no-spell"}).out, "KONSTANTYNOPOL \u2013\u00a0kot\n");
-  const std::string settings = "[1Dzielenie]\n4PominWersaliki=0\n[1Typografia]\n8SpacjaLacz=0\n";
-  EXPECT_EQ(Proof(HostFolder(settings), {input, "--no-spell"}).out,
-            "KON\u00adSTAN\u00adTY\u00adNO\u00adPOL - kot\n");
 }
 
 TEST(ProofSettings, WithXTensionsReadOnlyTheUserFolderHoldsSettingsAndUserDictionary) {
@@ -220,17 +207,6 @@ TEST(ProofDocument, EachPassCanBeLeftOut) {
   EXPECT_EQ(unspelled.err, "");
 }
 
-TEST(ProofDocument, ThePolishInterfaceRunsTheSameCommands) {
-  const HostFolder host;
-  const std::string input = std::string(SAMPLE_FOLDER) + "/probka.txt";
-  const WirselRun polish = Proof(host, {input, "--lang", "pl"});
-  const WirselRun english = Proof(host, {input, "--lang", "en"});
-  EXPECT_EQ(polish.status, 1);
-  EXPECT_EQ(polish.out, english.out);
-  EXPECT_EQ(polish.err, english.err);
-  EXPECT_THAT(polish.out, HasSubstr("\u00ad"));
-}
-
 TEST(ProofDocument, ADialogScriptAnswersThePlugInsMessageBoxes) {
   const std::string input = kData + "/idempotent/nested_and_odd_quotes.txt";
   const std::string script =
@@ -266,21 +242,10 @@ std::vector<std::string> TwiceFixtures() {
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, ProofTwice, ::testing::ValuesIn(TwiceFixtures()), FileTestName);
 
-// ---- The results as HTML and TeX ----
-
-TEST(ProofResults, HtmlHasSoftHyphenAndNonBreakingSpaceEntities) {
-  const WirselRun run =
-      Proof(HostFolder(), {std::string(SAMPLE_FOLDER) + "/probka.txt", "--format", "html"});
-  ASSERT_EQ(run.status, 1);
-  EXPECT_THAT(run.out, HasSubstr("do&shy;brze"));
-  EXPECT_THAT(run.out, HasSubstr("z&nbsp;Lip&shy;ska"));
-  // Neither character is left raw.
-  EXPECT_THAT(run.out, Not(HasSubstr("\u00ad")));
-  EXPECT_THAT(run.out, Not(HasSubstr("\u00a0")));
-}
+// ---- The TeX result ----
 
 TEST(ProofResults, TheTexResultCompilesWithPdflatex) {
-  if (std::system("command -v pdflatex >/dev/null 2>&1") != 0) {
+  if (!Installed("pdflatex")) {
     GTEST_SKIP()
         << "pdflatex is not installed (Debian: texlive-latex-base): the TeX result is not compiled";
   }

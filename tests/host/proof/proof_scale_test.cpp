@@ -116,7 +116,7 @@ TEST(ProofStreamFormats, InvalidUtf8IsNamedByItsLineInTheWholeStream) {
 }
 
 TEST(ProofStreamParallel, GnuParallelPipeGivesTheSingleRunsText) {
-  if (std::system("command -v parallel >/dev/null 2>&1") != 0) {
+  if (!Installed("parallel")) {
     GTEST_SKIP() << "GNU parallel is not installed (Debian package parallel)";
   }
   const HostFolder host;
@@ -136,65 +136,43 @@ TEST(ProofStreamParallel, GnuParallelPipeGivesTheSingleRunsText) {
 
 // ---- Suggestions on several threads ----
 
+// Many distinct unknown words, some repeated, some with letters outside the
+// Polish alphabet: as one text, and as a document whose stories are walked
+// one after another, a later story bringing words the helper threads already
+// have and words they have not seen, after they have waited with nothing to do.
 TEST(ProofThreads, AnyNumberOfThreadsWritesTheOneThreadRunsDocumentAndReport) {
   const HostFolder host;
-  // Many distinct unknown words, some repeated, some with letters outside
-  // the Polish alphabet, in several stories' worth of paragraphs.
-  const std::string text = TempFolder() + "/text.txt";
-  std::string words = ReadBytes(kSample);
-  for (const auto& entry : fs::directory_iterator(kData + "/report")) {
-    if (entry.path().extension() == ".txt") words += ReadBytes(entry.path().string()) + "\n";
+  std::vector<std::string> texts = {ReadBytes(kSample)};
+  for (const std::string& file : FilesIn({kData + "/report"}, {".txt"})) {
+    texts.push_back(ReadBytes(file) + "\n");
   }
-  std::ofstream(text, std::ios::binary) << words << words;
-  const WirselRun one = FileRun(host, "proof", text, {"--threads", "1"});
-  EXPECT_EQ(one.status, 1);
-  EXPECT_GT(Lines(one.err).size(), 20u);
-  for (const char* threads : {"2", "5", "64"}) {
-    const WirselRun many = FileRun(host, "proof", text, {"--threads", threads});
-    EXPECT_EQ(many.status, one.status) << threads;
-    EXPECT_EQ(many.out, one.out) << threads;
-    EXPECT_EQ(many.err, one.err) << threads;
-  }
-  EXPECT_EQ(FileRun(host, "proof", text).err, one.err);
-  EXPECT_EQ(StreamRun(host, "proof", text, "300", {"--threads", "3"}).err, one.err);
-}
-
-// Stories walked one after another: a later story brings words the helper
-// threads already have and words they have not seen, after they have waited
-// with nothing to do.
-TEST(ProofThreads, StoriesOfOneDocumentReportAsOnOneThread) {
-  const HostFolder host;
-  std::vector<std::string> texts;
-  for (const auto& entry : fs::directory_iterator(kData + "/report")) {
-    if (entry.path().extension() == ".txt") texts.push_back(ReadBytes(entry.path().string()));
-  }
-  std::sort(texts.begin(), texts.end());
-  ASSERT_GE(texts.size(), 3u);
   nlohmann::json document = {{"wirsel", 1},
-                             {"tool", "content"},
-                             {"current_box", 1},
                              {"spreads", {{{"pages", 1}, {"items", nlohmann::json::array()}}}},
                              {"boxes", nlohmann::json::array()},
                              {"stories", nlohmann::json::array()}};
+  std::string words;
   for (size_t i = 0; i < 2 * texts.size(); ++i) {
     const int id = static_cast<int>(i) + 1;
     document["spreads"][0]["items"].push_back(id);
     document["boxes"].push_back({{"id", id}, {"kind", "text"}, {"page", 1}});
-    // Each text twice, the second time after the others.
-    document["stories"].push_back({{"id", id},
-                                   {"boxes", {id}},
-                                   {"text", texts[i % texts.size()]},
-                                   {"selection", {0, 0}}});
+    document["stories"].push_back({{"id", id}, {"boxes", {id}}, {"text", texts[i % texts.size()]}});
+    words += texts[i % texts.size()];
   }
-  const std::string file = TempFolder() + "/stories.json";
-  std::ofstream(file, std::ios::binary) << document.dump();
-  const WirselRun one = FileRun(host, "proof", file, {"--threads", "1"});
-  ASSERT_EQ(one.status, 1) << one.err;
-  for (const char* threads : {"2", "4"}) {
-    const WirselRun many = FileRun(host, "proof", file, {"--threads", threads});
-    EXPECT_EQ(many.out, one.out) << threads;
-    EXPECT_EQ(many.err, one.err) << threads;
+  const std::string text = WriteTemp("text.txt", words);
+  const std::string stories = WriteTemp("stories.json", document.dump());
+  for (const std::string& file : {text, stories}) {
+    const WirselRun one = FileRun(host, "proof", file, {"--threads", "1"});
+    ASSERT_EQ(one.status, 1) << one.err;
+    EXPECT_GT(Lines(one.err).size(), 20u);
+    for (const char* threads : {"2", "5", "64"}) {
+      const WirselRun many = FileRun(host, "proof", file, {"--threads", threads});
+      EXPECT_EQ(many.out, one.out) << threads;
+      EXPECT_EQ(many.err, one.err) << threads;
+    }
+    EXPECT_EQ(FileRun(host, "proof", file).err, one.err);
   }
+  EXPECT_EQ(StreamRun(host, "proof", text, "300", {"--threads", "3"}).err,
+            FileRun(host, "proof", text, {"--threads", "1"}).err);
 }
 
 // ---- Many files ----

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/host/host_cases.h"
 #include "tests/host/run_wirsel.h"
 
 namespace fs = std::filesystem;
@@ -234,10 +235,6 @@ TEST(SourceStructure, MarkdownRendersToTheSameStructure) {
 
 // ---- LaTeX through pdflatex ----
 
-bool Installed(const char* program) {
-  return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
 // The text of the PDF that pdflatex makes of `tex` (in `folder`), in the
 // order it is drawn, with words broken at line ends joined again, quotation
 // marks, dashes and spaces of every kind made plain, and no white space: line
@@ -283,47 +280,17 @@ TEST(SourcePdf, TheProofedArticleHasTheTextOfTheOriginal) {
 
 // ---- Options ----
 
-TEST(SourceOptions, InputFormatOverridesTheFileName) {
-  const HostFolder host;
-  const std::string path = WriteTemp("notatki.txt", "Jest **w** domu i `w x`.\n");
-  const WirselRun as_markdown =
-      host.Run({"proof", path, "--input-format", "markdown", "--no-hyph"});
-  EXPECT_EQ(as_markdown.out, "Jest **w**\u00A0domu i\u00A0`w x`.\n");
-  const WirselRun as_text = host.Run({"typo", path, "--input-format", "txt"});
-  EXPECT_EQ(as_text.out, "Jest **w** domu i\u00A0`w\u00A0x`.\n");
-  const WirselRun bad = host.Run({"proof", path, "--input-format", "docx"});
-  EXPECT_EQ(bad.status, 2);
-  EXPECT_THAT(bad.err, HasSubstr("--input-format must be"));
+// Every command and the options around sources, one case each in
+// data/commands (host_cases.h): the input format, the output formats, the
+// prose commands of the settings file.
+class SourceCommand : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(SourceCommand, WritesTheExpectedOutput) {
+  CheckHostCase({kData + "/commands", {}, false, ""}, GetParam());
 }
 
-TEST(SourceOptions, EveryDocumentCommandReadsSources) {
-  const HostFolder host;
-  const std::string tex = kData + "/tex/emph_inside_word.tex";
-  EXPECT_EQ(host.Run({"typo", tex}).out,
-            "Zaż\\emph{ółć} gęślą jaźń, \\emph{w}~domu i~{\\bf z}~Lipska.\n");
-  EXPECT_EQ(host.Run({"hyphenate", tex}).out,
-            "Za\\-ż\\emph{ółć} gę\\-ślą jaźń, \\emph{w} do\\-mu i {\\bf z} Lip\\-ska.\n");
-  EXPECT_EQ(host.Run({"run", tex, "--do", "Typography In Box"}).out,
-            host.Run({"typo", tex}).out);
-  EXPECT_EQ(host.Run({"dehyphenate", WriteTemp("a.md", "w\u00ADdo\u00ADmu\n")}).out, "wdomu\n");
-  // `proof` hyphenates LaTeX only when asked (the fixtures show it without).
-  EXPECT_THAT(host.Run({"proof", tex, "--hyph"}).out, HasSubstr("\\emph{w}~do\\-mu"));
-  EXPECT_EQ(host.Run({"proof", tex, "--hyph", "--no-hyph"}).status, 2);
-}
-
-TEST(SourceOptions, OtherOutputFormats) {
-  const HostFolder host;
-  const std::string md = kData + "/md/emphasis_inside_sentence.md";
-  const WirselRun text = host.Run({"proof", md, "--format", "txt", "--no-hyph"});
-  EXPECT_EQ(text.out, "Jest w\u00A0domu, Zażółć gęślą i\u00A0z\u00A0Lipska.\n\n");
-  const WirselRun html = host.Run({"proof", md, "--format", "html", "--no-hyph"});
-  EXPECT_EQ(html.out,
-            "<p>Jest <strong>w</strong>\u00A0domu, Zaż<em>ółć</em> gęślą i\u00A0<em>z</em>"
-            "\u00A0Lipska.</p>\n");
-  const WirselRun tex = host.Run({"proof", md, "--format", "tex"});
-  EXPECT_EQ(tex.status, 2);
-  EXPECT_THAT(tex.err, HasSubstr("cannot be written as tex"));
-}
+INSTANTIATE_TEST_SUITE_P(Cases, SourceCommand,
+                         ::testing::ValuesIn(HostCaseNames(kData + "/commands")), HostCaseName);
 
 TEST(SourceOptions, ReportNamesTheInputWhenWrittenElsewhere) {
   const HostFolder host;
@@ -333,14 +300,6 @@ TEST(SourceOptions, ReportNamesTheInputWhenWrittenElsewhere) {
   EXPECT_EQ(run.status, 1);
   EXPECT_THAT(run.err, HasSubstr(input + ":3:8: Napewno"));
   EXPECT_THAT(run.err, HasSubstr(input + ":4:1: Zdaża"));
-}
-
-TEST(SourceOptions, ProseCommandsFromTheSettingsFile) {
-  const std::string path = WriteTemp("a.tex", "\\wazne{w} domu i \\kolor{red}{z} Lipska.\n");
-  EXPECT_EQ(HostFolder().Run({"proof", path}).out,
-            "\\wazne{w} domu i~\\kolor{red}{z} Lipska.\n");
-  const HostFolder host("[Zrodla]\nKomendyProzy=wazne:p kolor:xp\n");
-  EXPECT_EQ(host.Run({"proof", path}).out, "\\wazne{w}~domu i~\\kolor{red}{z}~Lipska.\n");
 }
 
 // ---- Bad input ----
