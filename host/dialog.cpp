@@ -24,23 +24,21 @@ bool AllDigits(const std::string& text) {
          std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
+// What the user is told an item is, by its kind.
+struct KindText {
+  int16_t kind;
+  const char* name;
+};
+constexpr KindText kKindTexts[] = {
+    {XT_ITEM_STATIC, "a text"},     {XT_ITEM_EDIT, "an edit field"},
+    {XT_ITEM_CHECK, "a check box"}, {XT_ITEM_RADIO, "a radio button"},
+    {XT_ITEM_BUTTON, "a button"},   {XT_ITEM_LIST, "a list"}};
+
 std::string KindName(int16_t kind) {
-  switch (kind) {
-    case XT_ITEM_STATIC:
-      return Msg("a text");
-    case XT_ITEM_EDIT:
-      return Msg("an edit field");
-    case XT_ITEM_CHECK:
-      return Msg("a check box");
-    case XT_ITEM_RADIO:
-      return Msg("a radio button");
-    case XT_ITEM_BUTTON:
-      return Msg("a button");
-    case XT_ITEM_LIST:
-      return Msg("a list");
-    default:
-      return Msg("an item");
+  for (const KindText& known : kKindTexts) {
+    if (known.kind == kind) return Msg(known.name);
   }
+  return Msg("an item");
 }
 
 }  // namespace

@@ -302,11 +302,11 @@ void LspServer::Handle(const json& message, int64_t now_ms, std::vector<std::str
     exited_ = true;
     return;
   }
-  if (!initialized_ && method != "initialize") {
+  if (phase_ == Phase::kStarting && method != "initialize") {
     if (request) out->push_back(Send(Error(id, kServerNotInitialized, "initialize first")));
     return;
   }
-  if (shutdown_) {
+  if (phase_ == Phase::kShutDown) {
     if (request) out->push_back(Send(Error(id, kInvalidRequest, "the server is shut down")));
     return;
   }
@@ -326,7 +326,7 @@ void LspServer::Handle(const json& message, int64_t now_ms, std::vector<std::str
 json LspServer::Dispatch(const std::string& method, const json& params, int64_t now_ms,
                          std::vector<std::string>* out) {
   if (method == "initialize") {
-    initialized_ = true;
+    phase_ = Phase::kServing;
     if (params.is_object() && params.contains("initializationOptions"))
       Configure(params["initializationOptions"], out);
     return {{"capabilities",
@@ -337,7 +337,7 @@ json LspServer::Dispatch(const std::string& method, const json& params, int64_t 
   }
   if (method == "initialized") return nullptr;
   if (method == "shutdown") {
-    shutdown_ = true;
+    phase_ = Phase::kShutDown;
     return nullptr;
   }
   if (method == "textDocument/didOpen") {
@@ -381,13 +381,13 @@ void LspServer::Configure(const json& options, std::vector<std::string>* out) {
                          {"params", {{"type", 2}, {"message", "wirsel: " + message}}}}));
   };
   if (options.contains("passes") && options["passes"].is_array()) {
-    report_spelling_ = false;
-    report_typography_ = false;
+    settings_.spelling = false;
+    settings_.typography = false;
     for (const json& pass : options["passes"]) {
       if (pass == "spelling") {
-        report_spelling_ = true;
+        settings_.spelling = true;
       } else if (pass == "typography") {
-        report_typography_ = true;
+        settings_.typography = true;
       } else {
         warn("unknown pass " + pass.dump() + " (known: \"spelling\", \"typography\")");
       }
@@ -405,7 +405,7 @@ void LspServer::Configure(const json& options, std::vector<std::string>* out) {
     ClearCache();
   }
   if (options.contains("debounceMs") && options["debounceMs"].is_number_integer())
-    debounce_ms_ = std::clamp<int64_t>(options["debounceMs"].get<int64_t>(), 0, 10000);
+    settings_.debounce_ms = std::clamp<int64_t>(options["debounceMs"].get<int64_t>(), 0, 10000);
 }
 
 LspServer::OpenDocument& LspServer::Find(const json& params) {
@@ -445,7 +445,7 @@ void LspServer::DidChange(const json& params, int64_t now_ms) {
       params["textDocument"]["version"].is_number_integer())
     open.version = params["textDocument"]["version"].get<int64_t>();
   open.checked = false;
-  open.due_ms = now_ms + debounce_ms_;
+  open.due_ms = now_ms + settings_.debounce_ms;
 }
 
 std::shared_ptr<const LspServer::PieceResult> LspServer::CheckPiece(std::string_view piece,
@@ -495,7 +495,7 @@ void LspServer::FindHits(const std::string& text, const std::vector<wirsel::sour
     hits.push_back(std::move(hit));
   };
   for (const wirsel::source::ProseRun& run : runs) {
-    if (report_spelling_) {
+    if (settings_.spelling) {
       for (const RunWord& word : WordsOfRun(run, text)) {
         if (speller_.Correct(word.word)) continue;
         WordHit hit;
@@ -503,7 +503,7 @@ void LspServer::FindHits(const std::string& text, const std::vector<wirsel::sour
         add(word.start, word.end, std::move(hit));
       }
     }
-    if (!report_typography_ || !typography_ || !typography_->started() || run.text.empty()) {
+    if (!settings_.typography || !typography_ || !typography_->started() || run.text.empty()) {
       continue;
     }
     std::vector<bool> objects(run.text.size());

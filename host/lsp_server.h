@@ -39,7 +39,7 @@ class LspServer {
 
   bool exited() const { return exited_; }
   // 0 after shutdown then exit, 1 for an exit without shutdown.
-  int exit_status() const { return shutdown_ ? 0 : 1; }
+  int exit_status() const { return phase_ == Phase::kShutDown ? 0 : 1; }
   // A parse error reply for a frame the transport could not read.
   static std::string FrameError(const std::string& message);
 
@@ -109,10 +109,15 @@ class LspServer {
   // By a hash of what it was read as, after what and its text.
   std::unordered_multimap<size_t, std::shared_ptr<const PieceResult>> piece_cache_;
   size_t cache_bytes_ = 0;  // the text of the pieces in it
-  bool initialized_ = false;
-  bool shutdown_ = false;
+  // Requests wait for initialize; after shutdown none is served.
+  enum class Phase { kStarting, kServing, kShutDown };
+  Phase phase_ = Phase::kStarting;
   bool exited_ = false;
-  bool report_spelling_ = true;
-  bool report_typography_ = true;
-  int64_t debounce_ms_ = 50;
+  // What the client configured.
+  struct Settings {
+    bool spelling = true;
+    bool typography = true;
+    int64_t debounce_ms = 50;
+  };
+  Settings settings_;
 };

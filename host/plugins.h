@@ -36,6 +36,7 @@ class PluginHost {
   PluginHost() = default;
   PluginHost(const PluginHost&) = delete;
   PluginHost& operator=(const PluginHost&) = delete;
+  // Shuts the plug-ins down (see Shutdown) unless that was done.
   ~PluginHost();
 
   // Loads and starts every "*.so" of the folder, in name order. False with a

@@ -31,8 +31,6 @@ int16_t LanguageFromOption(const std::string& option) {
   return wirsel::messages::Polish() ? kPolish : kEnglish;
 }
 
-HostRuntime::~HostRuntime() { plugins_.Shutdown(); }
-
 bool HostRuntime::Start(int16_t language, std::string& error) {
   Session().language = language;
   if (!plugins_.LoadFolder(XTensionsFolder(), error)) return false;

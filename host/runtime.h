@@ -10,12 +10,6 @@
 
 class HostRuntime {
  public:
-  HostRuntime() = default;
-  HostRuntime(const HostRuntime&) = delete;
-  HostRuntime& operator=(const HostRuntime&) = delete;
-  // Closing and shut-down callbacks.
-  ~HostRuntime();
-
   // Loads and starts the plug-ins, sets the language and installs the menus
   // (callbacks 6, then 5). False with `error` set when a plug-in is missing,
   // is not a plug-in, or refuses.
@@ -39,7 +33,7 @@ class HostRuntime {
 
  private:
   uint16_t FindItem(const std::string& title) const;
-  PluginHost plugins_;
+  PluginHost plugins_;  // shuts the plug-ins down when the runtime goes
 };
 
 // Language codes of the interface: 42 is Polish, 0 English.

@@ -15,14 +15,16 @@
 
 std::string LowercaseWin1250(const std::string& text) { return SmallLetters(text); }
 
-Speller::~Speller() { spell_dict_close(&dict_); }
+void Speller::CloseDict::operator()(SpellDict* dict) const { spell_dict_close(&dict); }
 
 bool Speller::Open(const std::string& dictionary, const std::string& personal, std::string* error,
                    std::string* warning) {
-  spell_dict_close(&dict_);
+  dict_.reset();
   user_ = nullptr;
   int detail = 0;
-  const int result = spell_dict_open(dictionary.c_str(), &dict_, &detail);
+  SpellDict* opened = nullptr;
+  const int result = spell_dict_open(dictionary.c_str(), &opened, &detail);
+  dict_.reset(opened);
   if (result != 0) {
     *error = Msg("cannot open the dictionary {1} (error {2}, {3})", dictionary,
                  std::to_string(result), std::to_string(detail));
@@ -33,7 +35,7 @@ bool Speller::Open(const std::string& dictionary, const std::string& personal, s
 
 bool Speller::SetUserDictionary(const std::string& personal, std::string* error,
                                 std::string* warning) {
-  if (user_ && dict_ && spell_dict_detach_user(dict_, user_)) userdict_close(&user_);
+  if (user_ && dict_ && spell_dict_detach_user(dict_.get(), user_)) userdict_close(&user_);
   user_ = nullptr;
   personal_.clear();
   list_ = UserWordList();
@@ -55,7 +57,7 @@ bool Speller::SetUserDictionary(const std::string& personal, std::string* error,
     *error = Msg("{1}: cannot read the word list", list);
     return false;
   }
-  spell_dict_attach_user(dict_, user_);
+  spell_dict_attach_user(dict_.get(), user_);
   personal_ = personal;
   return true;
 }
@@ -63,7 +65,7 @@ bool Speller::SetUserDictionary(const std::string& personal, std::string* error,
 bool Speller::Correct(const LineWord& word) const {
   if (!dict_) return false;
   if (!word.polish) return list_.Holds(word.normal);
-  if (spell_dict_check(dict_, word.text.c_str(), word.full_stop ? 1 : 0)) return true;
+  if (spell_dict_check(dict_.get(), word.text.c_str(), word.full_stop ? 1 : 0)) return true;
   if (session_.count(word.text)) return true;
   const std::string lower = LowercaseWin1250(word.text);
   const bool all_capitals = ApplyCasePattern(word.text, kWordAllCapitals) == word.text;
@@ -78,7 +80,7 @@ bool Speller::Correct(const LineWord& word) const {
 std::vector<std::string> Speller::Suggest(const std::string& text) const {
   std::vector<std::string> out;
   if (!dict_) return out;
-  spell_dict_suggest(dict_, text.c_str(), SuggestOrder::kRanked, &out);
+  spell_dict_suggest(dict_.get(), text.c_str(), SuggestOrder::kRanked, &out);
   for (std::string& word : out) word = Win1250ToUtf8(word);
   return out;
 }

@@ -6,6 +6,7 @@
 // session only.
 #pragma once
 
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,11 +19,6 @@ struct UserDict;
 
 class Speller {
  public:
-  Speller() = default;
-  Speller(const Speller&) = delete;
-  Speller& operator=(const Speller&) = delete;
-  ~Speller();
-
   // Opens `dictionary` (a son.dic file) and the user dictionary `personal`
   // ("" for none) with its word list. False with a message naming the file
   // when the main dictionary cannot be opened, or when `personal` or its
@@ -51,8 +47,11 @@ class Speller {
   const std::string& user_dictionary() const { return personal_; }
 
  private:
-  SpellDict* dict_ = nullptr;
-  UserDict* user_ = nullptr;  // attached to dict_
+  struct CloseDict {
+    void operator()(SpellDict* dict) const;
+  };
+  std::unique_ptr<SpellDict, CloseDict> dict_;
+  UserDict* user_ = nullptr;  // attached to dict_, which closes it
   UserWordList list_;
   std::string personal_;
   std::set<std::string> session_;  // Windows-1250

@@ -110,13 +110,10 @@ int32_t ListGetText(xt_dialog dialog, int16_t item, int32_t row, char* out, int3
   return CopyOut(ValidRow(found, row) ? found->rows[row] : std::string(), out, size);
 }
 
-const xt_fn kDialog[] = {Entry<Run>(),        Entry<Close>(),       Entry<GetText>(),
-                         Entry<SetText>(),    Entry<GetCheck>(),    Entry<SetCheck>(),
-                         Entry<EnableItem>(), Entry<ItemEnabled>(), Entry<ListClear>(),
-                         Entry<ListCount>(),  Entry<ListAppend>(),  Entry<ListDelete>(),
-                         Entry<ListSelect>(), Entry<ListSelected>(), Entry<ListGetText>()};
-static_assert(std::size(kDialog) == XT_DIALOG_SUITE_COUNT);
-
 }  // namespace
 
-std::span<const xt_fn> DialogSuiteTable() { return kDialog; }
+std::span<const xt_fn> DialogSuiteTable() {
+  return Suite<XT_DIALOG_SUITE_COUNT, Run, Close, GetText, SetText, GetCheck, SetCheck, EnableItem,
+               ItemEnabled, ListClear, ListCount, ListAppend, ListDelete, ListSelect, ListSelected,
+               ListGetText>();
+}

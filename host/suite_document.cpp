@@ -113,8 +113,7 @@ int32_t StoryQuery(xt_story) { return 0; }
 
 // ---- Stories ----
 
-xt_status GetSelection(xt_box box, xt_story* story, int32_t* start, int32_t* end,
-                       int32_t* length) {
+xt_status GetSelection(xt_box box, xt_story* story, int32_t* start, int32_t* end, int32_t* length) {
   if (story) *story = 0;
   if (start) *start = 0;
   if (end) *end = 0;
@@ -240,28 +239,19 @@ xt_status HjSetAuto(int32_t index, int32_t auto_hyphenation) {
                   : kNoDocument;
 }
 
-const xt_fn kDocument[] = {
-    Entry<CurrentLayoutView>(), Entry<DocumentCount>(),  Entry<CurrentBox>(),
-    Entry<SetCurrentBox>(),     Entry<BoxValid>(),       Entry<BoxIsText>(),
-    Entry<BoxIsGroup>(),        Entry<SpreadCount>(),    Entry<FirstBoxOfSpread>(),
-    Entry<NextBox>(),           Entry<PageCount>(),      Entry<FirstBoxOfPage>(),
-    Entry<NextBoxOnPage>(),     Entry<GroupItemCount>(), Entry<GroupItem>(),
-    Entry<PreviousLinkedBox>(), Entry<NextLinkedBox>(),  Entry<StoryOfBox>(),
-    Entry<StoryQuery>()};
-static_assert(std::size(kDocument) == XT_DOCUMENT_SUITE_COUNT);
-
-const xt_fn kStory[] = {
-    Entry<GetSelection>(), Entry<SetSelection>(),     Entry<ReadChars>(),    Entry<InsertChars>(),
-    Entry<DeleteChars>(),  Entry<NextPosition>(),     Entry<PreviousPosition>(),
-    Entry<AnchoredItem>(), Entry<CharAttribute>(),    Entry<ToggleStyle>(),  Entry<SetRedraw>(),
-    Entry<ParagraphAt>(),  Entry<StoryLength>()};
-static_assert(std::size(kStory) == XT_STORY_SUITE_COUNT);
-
-const xt_fn kHj[] = {Entry<HjCount>(), Entry<HjGet>(), Entry<HjSetAuto>()};
-static_assert(std::size(kHj) == XT_HJ_SUITE_COUNT);
-
 }  // namespace
 
-std::span<const xt_fn> DocumentSuiteTable() { return kDocument; }
-std::span<const xt_fn> StorySuiteTable() { return kStory; }
-std::span<const xt_fn> HjSuiteTable() { return kHj; }
+std::span<const xt_fn> DocumentSuiteTable() {
+  return Suite<XT_DOCUMENT_SUITE_COUNT, CurrentLayoutView, DocumentCount, CurrentBox, SetCurrentBox,
+               BoxValid, BoxIsText, BoxIsGroup, SpreadCount, FirstBoxOfSpread, NextBox, PageCount,
+               FirstBoxOfPage, NextBoxOnPage, GroupItemCount, GroupItem, PreviousLinkedBox,
+               NextLinkedBox, StoryOfBox, StoryQuery>();
+}
+std::span<const xt_fn> StorySuiteTable() {
+  return Suite<XT_STORY_SUITE_COUNT, GetSelection, SetSelection, ReadChars, InsertChars,
+               DeleteChars, NextPosition, PreviousPosition, AnchoredItem, CharAttribute,
+               ToggleStyle, SetRedraw, ParagraphAt, StoryLength>();
+}
+std::span<const xt_fn> HjSuiteTable() {
+  return Suite<XT_HJ_SUITE_COUNT, HjCount, HjGet, HjSetAuto>();
+}

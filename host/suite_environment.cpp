@@ -60,14 +60,11 @@ xt_status ReportFinding(xt_story story, int32_t position, const char* text) {
   return RecordFinding(story, position, Win1250ToUtf8(text ? text : "")) ? 0 : -1;
 }
 
-const xt_fn kEnvironment[] = {
-    Entry<CurrentTool>(),       Entry<SetCurrentTool>(),    Entry<InterfaceLanguage>(),
-    Entry<BeginUndoableChange>(), Entry<EndUndoableChange>(), Entry<BusyCursor>(),
-    Entry<MainWindow>(),        Entry<EnvironmentFlags>(),  Entry<ActivateStoryWindow>(),
-    Entry<ModalState>(),        Entry<MessageBox>(),        Entry<RegisterHyphenationMethod>(),
-    Entry<Progress>(),          Entry<ReportFinding>()};
-static_assert(std::size(kEnvironment) == XT_ENVIRONMENT_SUITE_COUNT);
-
 }  // namespace
 
-std::span<const xt_fn> EnvironmentSuiteTable() { return kEnvironment; }
+std::span<const xt_fn> EnvironmentSuiteTable() {
+  return Suite<XT_ENVIRONMENT_SUITE_COUNT, CurrentTool, SetCurrentTool, InterfaceLanguage,
+               BeginUndoableChange, EndUndoableChange, BusyCursor, MainWindow, EnvironmentFlags,
+               ActivateStoryWindow, ModalState, MessageBox, RegisterHyphenationMethod, Progress,
+               ReportFinding>();
+}

@@ -39,14 +39,12 @@ int32_t CopyString(xt_handle string, char* out, int32_t size) {
 
 void DisposeString(xt_handle string) { HostMemory().Release(string); }
 
-const xt_fn kMemory[] = {Entry<Allocate>(), Entry<Release>(), Entry<BlockSize>(), Entry<Resize>(),
-                         Entry<Lock>(),     Entry<Unlock>(),  Entry<LastError>()};
-static_assert(std::size(kMemory) == XT_MEMORY_SUITE_COUNT);
-
-const xt_fn kString[] = {Entry<MakeString>(), Entry<CopyString>(), Entry<DisposeString>()};
-static_assert(std::size(kString) == XT_STRING_SUITE_COUNT);
-
 }  // namespace
 
-std::span<const xt_fn> MemorySuiteTable() { return kMemory; }
-std::span<const xt_fn> StringSuiteTable() { return kString; }
+std::span<const xt_fn> MemorySuiteTable() {
+  return Suite<XT_MEMORY_SUITE_COUNT, Allocate, Release, BlockSize, Resize, Lock, Unlock,
+               LastError>();
+}
+std::span<const xt_fn> StringSuiteTable() {
+  return Suite<XT_STRING_SUITE_COUNT, MakeString, CopyString, DisposeString>();
+}

@@ -19,11 +19,9 @@ void SetItemText(xt_menu menu, uint16_t item, const char* text) {
 // The host has no native menus; the menu id stands in for the handle.
 uint64_t NativeMenu(xt_menu menu) { return HostMenus().Find(menu) ? menu : 0; }
 
-const xt_fn kMenu[] = {Entry<NewMenu>(),     Entry<AppendSubmenu>(), Entry<AppendItem>(),
-                       Entry<AppendSeparator>(), Entry<EnableItem>(), Entry<SetItemText>(),
-                       Entry<NativeMenu>()};
-static_assert(std::size(kMenu) == XT_MENU_SUITE_COUNT);
-
 }  // namespace
 
-std::span<const xt_fn> MenuSuiteTable() { return kMenu; }
+std::span<const xt_fn> MenuSuiteTable() {
+  return Suite<XT_MENU_SUITE_COUNT, NewMenu, AppendSubmenu, AppendItem, AppendSeparator, EnableItem,
+               SetItemText, NativeMenu>();
+}

@@ -52,3 +52,12 @@ template <auto F>
 xt_fn Entry() {
   return reinterpret_cast<xt_fn>(&Guarded<F>::Call);
 }
+
+// The table of a suite of `count` functions: F... in function-number order,
+// each entry guarded as by Entry.
+template <int count, auto... F>
+std::span<const xt_fn> Suite() {
+  static_assert(sizeof...(F) == count, "a suite table lists every function of the suite once");
+  static const xt_fn table[] = {Entry<F>()...};
+  return table;
+}

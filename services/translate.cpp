@@ -39,44 +39,29 @@ struct DialogKey {
 
 int32_t Order(int32_t a, int32_t b) { return (a > b) - (a < b); }
 
-class StringMapperComparator : public XTLComparator {
+TextKey KeyOf(const StringMapperRec& record) { return {record.english, record.language}; }
+DialogKey KeyOf(const DialogMapperRec& record) { return {record.number, record.language}; }
+
+// strcmp orders by unsigned bytes.
+int32_t Ordered(const TextKey& a, const TextKey& b) {
+  const int text = std::strcmp(a.english, b.english);
+  return text != 0 ? Order(text, 0) : Order(a.language, b.language);
+}
+int32_t Ordered(const DialogKey& a, const DialogKey& b) {
+  return a.number != b.number ? Order(a.number, b.number) : Order(a.language, b.language);
+}
+
+// Orders records by their keys, and a record against a bare key.
+template <typename Record, typename Key>
+class ByKey : public XTLComparator {
  public:
   int32_t Compare(const void* a, const void* b, uint32_t, uint32_t) const override {
-    auto* x = static_cast<const StringMapperRec*>(a);
-    auto* y = static_cast<const StringMapperRec*>(b);
-    return Ordered(*x, TextKey{y->english, y->language});
+    return Ordered(KeyOf(*static_cast<const Record*>(a)), KeyOf(*static_cast<const Record*>(b)));
   }
   int32_t CompareKey(const void* element, const void* key, uint32_t) const override {
-    return Ordered(*static_cast<const StringMapperRec*>(element),
-                   *static_cast<const TextKey*>(key));
+    return Ordered(KeyOf(*static_cast<const Record*>(element)), *static_cast<const Key*>(key));
   }
-  XTLComparator* Create() const override { return new StringMapperComparator; }
-
- private:
-  // strcmp orders by unsigned bytes.
-  static int32_t Ordered(const StringMapperRec& element, const TextKey& key) {
-    const int text = std::strcmp(element.english, key.english);
-    return text != 0 ? Order(text, 0) : Order(element.language, key.language);
-  }
-};
-
-class DialogMapperComparator : public XTLComparator {
- public:
-  int32_t Compare(const void* a, const void* b, uint32_t, uint32_t) const override {
-    auto* y = static_cast<const DialogMapperRec*>(b);
-    return Ordered(*static_cast<const DialogMapperRec*>(a), DialogKey{y->number, y->language});
-  }
-  int32_t CompareKey(const void* element, const void* key, uint32_t) const override {
-    return Ordered(*static_cast<const DialogMapperRec*>(element),
-                   *static_cast<const DialogKey*>(key));
-  }
-  XTLComparator* Create() const override { return new DialogMapperComparator; }
-
- private:
-  static int32_t Ordered(const DialogMapperRec& element, const DialogKey& key) {
-    return element.number != key.number ? Order(element.number, key.number)
-                                        : Order(element.language, key.language);
-  }
+  XTLComparator* Create() const override { return new ByKey; }
 };
 
 XTTArray<StringMapperRec>* gTexts = nullptr;
@@ -118,8 +103,7 @@ const TextPair kPolishTexts[] = {
     {MACCE("Typography In Selection"), MACCE("Typografia w zaznaczeniu")},
     {MACCE("Typography Preferences..."), MACCE("Preferencje typografii...")},
     {MACCE("Quotation mark between two spaces"), MACCE("Cudzysłów między spacjami")},
-    {MACCE("Quotation mark between two non-spaces"),
-     MACCE("Cudzysłów między znakami bez spacji")},
+    {MACCE("Quotation mark between two non-spaces"), MACCE("Cudzysłów między znakami bez spacji")},
     {MACCE("Word is spelled correctly"), MACCE("Wyraz jest poprawny")},
     {MACCE("There are no errors in the selection."), MACCE("W zaznaczeniu nie ma błędów.")},
     {MACCE("There is no errors at all"), MACCE("Nie ma błędów")},
@@ -159,7 +143,7 @@ void RegisterTranslation(const char* english, int16_t language, const char* tran
   record.language = language;
   std::snprintf(record.translated, sizeof record.translated, "%s", translated);
   if (gTexts == nullptr) {
-    gTexts = new XTTArray<StringMapperRec>(0, new StringMapperComparator, true, true);
+    gTexts = new XTTArray<StringMapperRec>(0, new ByKey<StringMapperRec, TextKey>, true, true);
   }
   const TextKey key{record.english, language};
   const int32_t found = gTexts->FindKey(&key);
@@ -169,7 +153,7 @@ void RegisterTranslation(const char* english, int16_t language, const char* tran
 
 void RegisterDialogMapping(int16_t number, int16_t language, int16_t translated) {
   if (gDialogs == nullptr) {
-    gDialogs = new XTTArray<DialogMapperRec>(0, new DialogMapperComparator, true, true);
+    gDialogs = new XTTArray<DialogMapperRec>(0, new ByKey<DialogMapperRec, DialogKey>, true, true);
   }
   const DialogKey key{number, language};
   const int32_t found = gDialogs->FindKey(&key);

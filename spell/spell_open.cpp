@@ -56,15 +56,15 @@ bool SpellSession::Open() {
     Alert(opened, "", MACCE("Can't open spell checker. [%s]"), dictionary);
     return false;
   }
-  open_ = true;
-  if (userdict_load(user_path_, &user_) == kUserDictOk) return true;
+  engine_.reset(spell_default_dict());
+  if (LoadUser()) return true;
 
   const char* message = nullptr;
   if (!NothingToLose(user_path_)) {
     message = MACCE("Can't load user dictionary file.");
   } else if (userdict_create(user_path_) != kUserDictOk) {
     message = MACCE("Can't create user dictionary.");
-  } else if (userdict_load(user_path_, &user_) != kUserDictOk) {
+  } else if (!LoadUser()) {
     message = MACCE("Can't load user dictionary file.");
   }
   if (message == nullptr) return true;
@@ -74,8 +74,18 @@ bool SpellSession::Open() {
   return false;
 }
 
-void SpellSession::Close() {
-  if (user_ != nullptr) userdict_unload(&user_);
-  if (open_) spell_close();
-  open_ = false;
+bool SpellSession::LoadUser() {
+  UserDict* loaded = nullptr;
+  if (userdict_load(user_path_, &loaded) != kUserDictOk) return false;
+  user_.reset(loaded);
+  return true;
 }
+
+void SpellSession::Close() {
+  user_.reset();
+  engine_.reset();
+}
+
+void SpellSession::CloseEngine::operator()(SpellDict*) const { spell_close(); }
+
+void SpellSession::UnloadUser::operator()(UserDict* user) const { userdict_unload(&user); }

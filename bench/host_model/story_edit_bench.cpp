@@ -33,10 +33,7 @@ void InsertAndDeleteAcrossStory(benchmark::State& state) {
 }
 
 BENCHMARK(InsertAndDeleteAcrossStory)
-    ->Arg(1 << 20)
-    ->Arg(2 << 20)
-    ->Arg(5 << 20)
-    ->Arg(10 << 20)
+    ->ArgsProduct({{1 << 20, 2 << 20, 5 << 20, 10 << 20}})
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 

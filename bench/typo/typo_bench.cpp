@@ -43,9 +43,7 @@ void BM_TypographyPass(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(characters), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_TypographyPass)
-    ->Arg(100 << 10)
-    ->Arg(1 << 20)
-    ->Arg(10 << 20)
+    ->ArgsProduct({{100 << 10, 1 << 20, 10 << 20}})
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
