@@ -339,31 +339,27 @@ void ProseWalker::MarkSkipped() {
     size_t pieces = 1;
     size_t piece = 0;
     size_t longest = 0;
-    bool lower = false;
-    bool upper = false;
-    bool letter = false;
-    bool dots = false;
+    bool lower = false;  // the last piece has a small letter
+    bool upper = false;  // the last piece has a capital
     for (size_t i = from; i < b; ++i) {
       const char32_t cp = at(i);
       if (cp == '.') {
         if (piece == 0 && i != from) return false;
-        dots = true;
         ++pieces;
         longest = std::max(longest, piece);
         piece = 0;
-        lower = upper = letter = false;
+        lower = upper = false;
         continue;
       }
       if (!IsAsciiAlnum(cp) && cp != '_' && cp != '+' && cp != '~' && cp != '-') return false;
       ++piece;
-      if (IsAsciiLetter(cp)) letter = true;
       if (cp >= 'a' && cp <= 'z') lower = true;
       if (cp >= 'A' && cp <= 'Z') upper = true;
     }
     longest = std::max(longest, piece);
     const bool hidden = at(from) == '.' && pieces == 2;
-    return dots && letter && piece >= 1 && !(lower && upper) &&
-           (hidden || (piece <= 5 && longest > 2));
+    const bool letters_of_one_case = lower != upper;  // in the last piece
+    return pieces > 1 && letters_of_one_case && (hidden || (piece <= 5 && longest > 2));
   };
   const size_t last_slash = [&] {
     for (size_t i = b; i > a; --i) {

@@ -19,8 +19,9 @@ struct TwinItem {
   const char* polish;
 };
 
-template <size_t N>
-constexpr std::array<xt_dialog_item_def, N> TwinItems(const TwinItem (&items)[N], bool polish) {
+// `Row` is TwinItem or another row with its five fields.
+template <typename Row, size_t N>
+constexpr std::array<xt_dialog_item_def, N> TwinItems(const Row (&items)[N], bool polish) {
   std::array<xt_dialog_item_def, N> out{};
   for (size_t i = 0; i < N; ++i) {
     out[i] = {items[i].id, items[i].kind, items[i].group, 0,
@@ -38,8 +39,9 @@ inline constexpr int16_t kPolishTwinOffset = 100;
 template <size_t N>
 class TwinDialog {
  public:
+  template <typename Row>
   TwinDialog(int16_t number, const char* english_title, const char* polish_title,
-             const TwinItem (&items)[N])
+             const Row (&items)[N])
       : english_items_(TwinItems(items, false)),
         polish_items_(TwinItems(items, true)),
         english_{number, kCount, english_title, english_items_.data()},

@@ -32,15 +32,13 @@ void HyphXT::Prepare() {
 
 MenuEntries HyphXT::Entries() {
   return {
-      {kHyphenateTitles.box, &hyphenate_item, HyphenateCommand, &MenuState::box_items,
-       &kHyphenateTitles},
-      {kRemoveTitles.box, &remove_item, RemoveHyphensCommand, &MenuState::box_items,
-       &kRemoveTitles},
-      {MACCE("Suggest Hyphenation..."), &suggest_item, SuggestCommand, &MenuState::word_items},
-      {MACCE("Remove hyphens from document"), &remove_document_item,
-       [] { RemoveHyphensFromDocument(); }, &MenuState::document_items},
-      {nullptr, nullptr, nullptr},
-      {MACCE("Hyphenation Preferences..."), &preferences_item, OpenHyphenationPreferences},
-      {MACCE("About Wirsel..."), &about_item, ShowAboutDialog},
+      {kHyphenateTitles.box, HyphenateCommand, &MenuState::box_items, &kHyphenateTitles},
+      {kRemoveTitles.box, RemoveHyphensCommand, &MenuState::box_items, &kRemoveTitles},
+      {MACCE("Suggest Hyphenation..."), SuggestCommand, &MenuState::word_items},
+      {MACCE("Remove hyphens from document"), [] { RemoveHyphensFromDocument(); },
+       &MenuState::document_items},
+      {nullptr, nullptr},
+      {MACCE("Hyphenation Preferences..."), OpenHyphenationPreferences},
+      {MACCE("About Wirsel..."), ShowAboutDialog},
   };
 }

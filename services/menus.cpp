@@ -2,11 +2,11 @@
 // menu suite with translated texts.
 #include "services/menus.h"
 
+#include <vector>
+
 #include "services/host.h"
 #include "services/services.h"
 #include "services/translate.h"
-
-#include <vector>
 
 namespace {
 
@@ -72,18 +72,6 @@ void SetMenuItemText(xt_menu menu, uint16_t item, const char* text) {
   RememberTitle(menu, item, text);
 }
 
-xt_menu AddModuleMenu(xt_menu menu_bar, const char* title, const MenuEntries& entries) {
-  const xt_menu menu = AddMenu(menu_bar, title);
-  for (const MenuEntry& entry : entries) {
-    if (entry.title == nullptr) {
-      AddSeparator(menu);
-    } else {
-      *entry.id = AddMenuItem(menu, entry.title);
-    }
-  }
-  return menu;
-}
-
 namespace {
 
 // Gives a box command's item the title that fits the menu state; nothing when
@@ -105,28 +93,42 @@ void RetitleBoxItem(xt_menu menu, uint16_t item, MenuState::Titles titles,
 
 }  // namespace
 
+template <typename Visit>
+void MenuModule::ForEachItem(Visit visit) {
+  size_t n = 0;
+  for (const MenuEntry& entry : Entries()) {
+    if (entry.title != nullptr && visit(entry, item_id(n++))) return;
+  }
+}
+
 int32_t MenuModule::InstallMenus(xt_menu_record* record) {
   Prepare();
-  menu_ = AddModuleMenu(record->menu_bar, title_, Entries());
+  menu_ = AddMenu(record->menu_bar, title_);
+  item_ids_.clear();
+  for (const MenuEntry& entry : Entries()) {
+    if (entry.title == nullptr) {
+      AddSeparator(menu_);
+    } else {
+      item_ids_.push_back(AddMenuItem(menu_, entry.title));
+    }
+  }
   return 0;
 }
 
 int32_t MenuModule::DoMenuCommand(xt_menu_record* record) {
-  RunMenuEntry(record->item, Entries());
+  if (record->item == 0) return 0;
+  ForEachItem([record](const MenuEntry& entry, uint16_t id) {
+    if (id != record->item) return false;
+    entry.command();
+    return true;
+  });
   return 0;
 }
 
 void MenuModule::ApplyMenuState(const MenuState& state) {
-  for (const MenuEntry& entry : Entries()) {
-    if (entry.id == nullptr) continue;
-    if (entry.enabled) EnableMenuItem(menu_, *entry.id, state.*entry.enabled);
-    if (entry.box_titles) RetitleBoxItem(menu_, *entry.id, state.titles, *entry.box_titles);
-  }
-}
-
-void RunMenuEntry(uint16_t item, const MenuEntries& entries) {
-  if (item == 0) return;
-  for (const MenuEntry& entry : entries) {
-    if (entry.id != nullptr && *entry.id == item) return entry.command();
-  }
+  ForEachItem([this, &state](const MenuEntry& entry, uint16_t id) {
+    if (entry.enabled) EnableMenuItem(menu_, id, state.*entry.enabled);
+    if (entry.box_titles) RetitleBoxItem(menu_, id, state.titles, *entry.box_titles);
+    return false;
+  });
 }

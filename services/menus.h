@@ -3,6 +3,7 @@
 // from the text target; each module enables and retitles its own items.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -51,22 +52,17 @@ struct BoxItemTitles {
   const char* selection;
 };
 
-// One entry of a module's menu: its stored title (null for a separator), the
-// field that receives its host id, and what choosing it does; the part of the
-// menu state that enables it (null: it stays enabled) and, for a box
-// command, the titles it takes with the state (null: its title stays).
+// One entry of a module's menu: its stored title (null for a separator) and
+// what choosing it does; the part of the menu state that enables it (null: it
+// stays enabled) and, for a box command, the titles it takes with the state
+// (null: its title stays).
 struct MenuEntry {
   const char* title;
-  uint16_t* id;
   std::function<void()> command;
   bool MenuState::*enabled = nullptr;
   const BoxItemTitles* box_titles = nullptr;
 };
 using MenuEntries = std::vector<MenuEntry>;
-// Adds the menu `title` with `entries` to the menu bar; answers the menu.
-xt_menu AddModuleMenu(xt_menu menu_bar, const char* title, const MenuEntries& entries);
-// Runs the command of the entry whose host id is `item`; nothing for 0.
-void RunMenuEntry(uint16_t item, const MenuEntries& entries);
 
 // A module whose menu is a list of entries: adding its menu, running the
 // command of a chosen item and applying the menu state to the entries are the
@@ -76,6 +72,9 @@ class MenuModule : public ProofingModule {
   int32_t InstallMenus(xt_menu_record* record) override;
   int32_t DoMenuCommand(xt_menu_record* record) override;
   void ApplyMenuState(const MenuState& state) override;
+  // The host id of the module's item `n`, counted in menu order without the
+  // separators; 0 while the menu is not installed.
+  uint16_t item_id(size_t n) const { return n < item_ids_.size() ? item_ids_[n] : 0; }
 
  protected:
   // `title` is the stored title of the module's menu.
@@ -87,8 +86,14 @@ class MenuModule : public ProofingModule {
   xt_menu menu() const { return menu_; }
 
  private:
+  // Calls visit(entry, host id) for each entry that is an item (not a
+  // separator), in menu order, until it answers true.
+  template <typename Visit>
+  void ForEachItem(Visit visit);
+
   const char* title_;
   xt_menu menu_ = 0;
+  std::vector<uint16_t> item_ids_;
 };
 
 // Shows every item's title again in the current interface language; menus

@@ -20,26 +20,26 @@ void DictXT::Prepare() {
 
 MenuEntries DictXT::Entries() {
   return {
-      {MACCE("Check Word..."), &check_word_item,
+      {MACCE("Check Word..."),
        [this] {
          if (DocumentOpen() && IsTextBox(GetCurrentBox()) && GetCurrentTool() == kContentTool) {
            Check(CheckMode::kWord, false);
          }
        },
        &MenuState::word_items},
-      {MACCE("Check Story..."), &check_story_item,
+      {MACCE("Check Story..."),
        [this] {
          if (DocumentOpen() && IsTextBox(GetCurrentBox())) Check(CheckMode::kStory, true);
        },
        &MenuState::story_item},
-      {MACCE("Check Document..."), &check_document_item,
+      {MACCE("Check Document..."),
        [this] {
          if (DocumentOpen()) Check(CheckMode::kDocument, true);
        },
        &MenuState::document_items},
-      {nullptr, nullptr, nullptr},
-      {MACCE("Dictionary Preferences..."), &preferences_item, [this] { Preferences(); }},
-      {MACCE("About Wirsel..."), &about_item, ShowAboutDialog},
+      {nullptr, nullptr},
+      {MACCE("Dictionary Preferences..."), [this] { Preferences(); }},
+      {MACCE("About Wirsel..."), ShowAboutDialog},
   };
 }
 
@@ -47,9 +47,9 @@ void DictXT::ApplyMenuState(const MenuState& state) {
   MenuModule::ApplyMenuState(state);
   // Check Word takes its other title only at the content tool's caret or range.
   if (state.titles == MenuState::kSelection) {
-    SetMenuItemText(menu(), check_word_item, MACCE("Check Selection..."));
+    SetMenuItemText(menu(), item_id(kCheckWord), MACCE("Check Selection..."));
   } else if (state.titles == MenuState::kInsertion) {
-    SetMenuItemText(menu(), check_word_item, MACCE("Check Word..."));
+    SetMenuItemText(menu(), item_id(kCheckWord), MACCE("Check Word..."));
   }
 }
 

@@ -3,22 +3,18 @@
 
 #include <cstdint>
 
-#include "spell/spell_run.h"
-#include "spell/spell_options.h"
 #include "services/menus.h"
+#include "spell/spell_options.h"
+#include "spell/spell_run.h"
 #include "xtapi/xtapi.h"
 
 class DictXT : public MenuModule {
  public:
+  // The module's items in menu order (see MenuModule::item_id).
+  enum Item { kCheckWord, kCheckStory, kCheckDocument, kPreferences, kAbout };
+
   DictXT();
   void ApplyMenuState(const MenuState& state) override;
-
-  // Host ids of the module's items (0 = absent), in this order.
-  uint16_t check_word_item = 0;
-  uint16_t check_story_item = 0;
-  uint16_t check_document_item = 0;
-  uint16_t preferences_item = 0;
-  uint16_t about_item = 0;
 
  private:
   // Runs a check in `mode` with the content tool, putting the previous tool

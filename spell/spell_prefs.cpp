@@ -2,31 +2,25 @@
 #include "spell/spell_prefs.h"
 
 #include "base/macce.h"
-#include "spell/spell_user_dict.h"
 #include "dialogs/bilingual.h"
+#include "spell/spell_user_dict.h"
 
 namespace {
 
-enum : int16_t {
-  kDialog = 31102,
-  kSkipCapitals = 1020,
-  kSkipDigits = 1021,
-  kAlwaysSuggest = 1022,
-  kUseUserDictionary = 1023,
-  kEditUserDictionary = 1024,
-  kAcceptCompounds = 1025,
-};
+enum : int16_t { kDialog = 31102, kEditUserDictionary = 1024 };
 
-constexpr TwinItem kItems[] = {
-    {kSkipCapitals, XT_ITEM_CHECK, 0, MACCE("Skip CAPITALIZED words"),
-     MACCE("Pomiń wyrazy pisane wersalikami")},
-    {kSkipDigits, XT_ITEM_CHECK, 0, MACCE("Skip words with numbers"),
-     MACCE("Pomiń wyrazy zawierające cyfry")},
-    {kAlwaysSuggest, XT_ITEM_CHECK, 0, MACCE("Always Suggest"), MACCE("Sugeruj poprawki")},
-    {kUseUserDictionary, XT_ITEM_CHECK, 0, MACCE("Use user dictionary"),
-     MACCE("Użyj słownika użytkownika")},
-    {kAcceptCompounds, XT_ITEM_CHECK, 0, MACCE("Accept hyphenated words whose parts are correct"),
-     MACCE("Uznawaj wyrazy z łącznikiem, których części są poprawne")},
+constexpr OptionItem<DictPrefs> kItems[] = {
+    {1020, XT_ITEM_CHECK, 0, MACCE("Skip CAPITALIZED words"),
+     MACCE("Pomiń wyrazy pisane wersalikami"), &DictPrefs::skip_all_capitals},
+    {1021, XT_ITEM_CHECK, 0, MACCE("Skip words with numbers"),
+     MACCE("Pomiń wyrazy zawierające cyfry"), &DictPrefs::skip_with_digits},
+    {1022, XT_ITEM_CHECK, 0, MACCE("Always Suggest"), MACCE("Sugeruj poprawki"),
+     &DictPrefs::always_suggest},
+    {1023, XT_ITEM_CHECK, 0, MACCE("Use user dictionary"), MACCE("Użyj słownika użytkownika"),
+     &DictPrefs::use_user_dictionary},
+    {1025, XT_ITEM_CHECK, 0, MACCE("Accept hyphenated words whose parts are correct"),
+     MACCE("Uznawaj wyrazy z łącznikiem, których części są poprawne"),
+     &DictPrefs::accept_compounds},
     {kEditUserDictionary, XT_ITEM_BUTTON, 0, MACCE("Edit User Dictionary"),
      MACCE("Edycja słownika użytkownika")},
     {XT_DLG_OK, XT_ITEM_BUTTON, 0, MACCE("OK"), MACCE("OK")},
@@ -35,20 +29,13 @@ constexpr TwinItem kItems[] = {
 const TwinDialog kResources(kDialog, MACCE("Dictionary Preferences"), MACCE("Preferencje słownika"),
                             kItems);
 
-constexpr CheckField<DictPrefs> kChecks[] = {
-    {kSkipCapitals, &DictPrefs::skip_all_capitals},
-    {kSkipDigits, &DictPrefs::skip_with_digits},
-    {kAlwaysSuggest, &DictPrefs::always_suggest},
-    {kUseUserDictionary, &DictPrefs::use_user_dictionary},
-    {kAcceptCompounds, &DictPrefs::accept_compounds},
-};
-
 }  // namespace
 
 CDictPrefsDialog::CDictPrefsDialog(DictPrefs& prefs, UserDict* user)
-    : OptionsDialog(kDialog, prefs, kChecks), user_(user) {}
+    : OptionsDialog(kDialog, prefs, kItems), user_(user) {}
 
 void CDictPrefsDialog::ItemHit(int16_t item) {
+  OptionsDialog::ItemHit(item);
   if (item != kEditUserDictionary) return;
   EditUserDictionary(user_);
 }

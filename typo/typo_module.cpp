@@ -4,10 +4,10 @@
 
 #include "base/macce.h"
 #include "dialogs/about.h"
-#include "typo/typo_prefs.h"
 #include "text/story_text.h"
 #include "typo/typo_box.h"
 #include "typo/typo_options.h"
+#include "typo/typo_prefs.h"
 
 TypoXT* gTypoXT = nullptr;
 
@@ -24,11 +24,10 @@ void TypoXT::Prepare() { LoadTypographyOptions(); }
 
 MenuEntries TypoXT::Entries() {
   return {
-      {kTypographyTitles.box, &typography_item, TypographyInBox, &MenuState::box_items,
-       &kTypographyTitles},
-      {nullptr, nullptr, nullptr},
-      {MACCE("Typography Preferences..."), &preferences_item, [] { TypographyPreferences(); }},
-      {MACCE("About Wirsel..."), &about_item, ShowAboutDialog},
+      {kTypographyTitles.box, TypographyInBox, &MenuState::box_items, &kTypographyTitles},
+      {nullptr, nullptr},
+      {MACCE("Typography Preferences..."), [] { TypographyPreferences(); }},
+      {MACCE("About Wirsel..."), ShowAboutDialog},
   };
 }
 

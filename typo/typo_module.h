@@ -8,11 +8,10 @@
 
 class TypoXT : public MenuModule {
  public:
+  // The module's items in menu order (see MenuModule::item_id).
+  enum Item { kTypography, kPreferences, kAbout };
+
   TypoXT();
-  // Host ids of the module's items (0 = absent), in this order.
-  uint16_t typography_item = 0;
-  uint16_t preferences_item = 0;
-  uint16_t about_item = 0;
 
  private:
   // Loads the options.

@@ -17,7 +17,4 @@ class CTypoPrefsDialog : public OptionsDialog<TypographyOptions> {
   void ItemHit(int16_t item) override;
   bool Accept() override;
   int32_t Save() override;
-
- private:
-  void ApplyEnabling();
 };

@@ -300,17 +300,31 @@ class Pass {
   }
 
   // --- Neighbours --------------------------------------------------------
-  void FindPrevious() {
-    prev_pos_ = kNone;
-    p_ = kNoCharacter;
-    for (int32_t q = Before(cur_); q != kNone; q = Before(q)) {
+  // The position beside q: towards the story's start, or towards the range's
+  // last character; kNone past either.
+  int32_t Beside(int32_t q, bool backwards) {
+    if (backwards) return Before(q);
+    const int32_t next = s_.Next(q);
+    return next > cur_ && next <= end_ - 1 ? next : kNone;
+  }
+
+  // The nearest character beside cur_ that is not transparent: its position
+  // and code, or kNone and kNoCharacter.
+  void FindVisible(bool backwards, int32_t* position, uint16_t* code) {
+    *position = kNone;
+    *code = kNoCharacter;
+    for (int32_t q = Beside(cur_, backwards); q != kNone; q = Beside(q, backwards)) {
       const uint16_t c = s_.Read(q);
       if (c != kCodeTransparent) {
-        prev_pos_ = q;
-        p_ = c;
-        break;
+        *position = q;
+        *code = c;
+        return;
       }
     }
+  }
+
+  void FindPrevious() {
+    FindVisible(true, &prev_pos_, &p_);
     prev_known_ = true;
   }
 
@@ -320,16 +334,7 @@ class Pass {
     if (cur_ >= end_ - 1) return;
     const bool reuse = next_known_ && (next_found_ == kNone || next_found_ > cur_);
     if (!reuse) {
-      next_found_ = kNone;
-      next_char_ = kNoCharacter;
-      for (int32_t q = s_.Next(cur_); q > cur_ && q <= end_ - 1; q = s_.Next(q)) {
-        const uint16_t c = s_.Read(q);
-        if (c != kCodeTransparent) {
-          next_found_ = q;
-          next_char_ = c;
-          break;
-        }
-      }
+      FindVisible(false, &next_found_, &next_char_);
       next_known_ = true;
     }
     next_pos_ = next_found_;

@@ -18,10 +18,6 @@ namespace {
 
 int g_save_error = 0;  // errno of the last failed save of a user list
 constexpr char kType[] = "HYPd";
-constexpr uint16_t kTrieId = 100;
-constexpr uint16_t kOpsId = 101;
-constexpr uint16_t kBuiltinId = 103;
-constexpr uint16_t kDefaultUserId = 104;
 // A size field above this is taken to be in the other byte order.
 constexpr uint32_t kLargestPlainSize = 0xFFFFF;
 
@@ -202,15 +198,19 @@ int hyph_open(const char* data_path, HyphHandle* engine) {
   {
     BlockLock lock(handle);
     HyphEngine* s = lock.as<HyphEngine>();
+    // The four resources by id, and what a missing one answers.
     const struct {
       uint16_t id;
       EngHandle* into;
-    } reads[] = {{kTrieId, &s->trie}, {kOpsId, &s->ops}, {kBuiltinId, &s->builtin_exc},
-                 {kDefaultUserId, &s->user_exc}};
+      HyphResult missing;
+    } reads[] = {{100, &s->trie, kHyphBadTrie},
+                 {101, &s->ops, kHyphBadOps},
+                 {103, &s->builtin_exc, kHyphBadBuiltin},
+                 {104, &s->user_exc, kHyphBadDefaultUser}};
     for (const auto& r : reads) {
       *r.into = res_get_by_id(kType, r.id);
       if (!*r.into) {
-        result = r.id;
+        result = r.missing;
         break;
       }
     }

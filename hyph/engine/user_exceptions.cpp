@@ -81,28 +81,35 @@ int exc_list_delete(HyphEngine& s, const uint8_t* codes, size_t n) {
   return kHyphOk;
 }
 
+// Runs `edit` on the state of an engine whose user list has a file to be
+// saved to; `refused` without an engine, a list or a file.
+template <typename Edit>
+int EditUserList(HyphHandle engine, int refused, Edit edit) {
+  if (!engine) return refused;
+  BlockLock lock(engine);
+  HyphEngine& s = *lock.as<HyphEngine>();
+  if (!s.user_path[0] || !s.user_exc) return refused;
+  return edit(s);
+}
+
 }  // namespace
 
 int hyph_exc_add(HyphHandle engine, const char* word) {
-  if (!engine) return kHyphExcNoList;
-  BlockLock lock(engine);
-  HyphEngine& s = *lock.as<HyphEngine>();
-  if (!s.user_path[0] || !s.user_exc) return kHyphExcNoList;
-  uint8_t entry[kExcMaxEntry];
-  const size_t length = exc_entry_build(word, entry);
-  if (length == 0) return kHyphExcPresent;
-  return EditSaved(s, [&] { return exc_list_insert(s, entry, length); });
+  return EditUserList(engine, kHyphExcNoList, [word](HyphEngine& s) -> int {
+    uint8_t entry[kExcMaxEntry];
+    const size_t length = exc_entry_build(word, entry);
+    if (length == 0) return kHyphExcPresent;
+    return EditSaved(s, [&] { return exc_list_insert(s, entry, length); });
+  });
 }
 
 int hyph_exc_remove(HyphHandle engine, const char* word) {
-  if (!engine) return kHyphExcNotFound;
-  BlockLock lock(engine);
-  HyphEngine& s = *lock.as<HyphEngine>();
-  if (!s.user_path[0] || !s.user_exc) return kHyphExcNotFound;
-  uint8_t codes[kExcMaxLetters];
-  const size_t n = exc_word_codes(word, true, codes);
-  if (n == 0) return kHyphExcNotFound;
-  return EditSaved(s, [&] { return exc_list_delete(s, codes, n); });
+  return EditUserList(engine, kHyphExcNotFound, [word](HyphEngine& s) -> int {
+    uint8_t codes[kExcMaxLetters];
+    const size_t n = exc_word_codes(word, true, codes);
+    if (n == 0) return kHyphExcNotFound;
+    return EditSaved(s, [&] { return exc_list_delete(s, codes, n); });
+  });
 }
 
 int hyph_exc_next(HyphHandle engine, char* out, size_t out_size, bool restart) {

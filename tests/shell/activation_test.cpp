@@ -95,7 +95,7 @@ TEST_F(ActivationTest, ClosingDestroysRegisteredDialogsAndAboutIsMadeAgain) {
   ASSERT_EQ(StartPlugin(), 0);
   EXPECT_EQ(Host().described, "Wirsel13 " WIRSEL_VERSION);
   SendMenuCallback(XT_CB_INSTALL_MENUS);
-  SendMenuCallback(XT_CB_MENU_SELECT, gTypoXT->about_item);
+  SendMenuCallback(XT_CB_MENU_SELECT, gTypoXT->item_id(TypoXT::kAbout));
   ASSERT_NE(gAboutDialog, nullptr);
   ASSERT_EQ(Host().dialogs.size(), 1u);
 
@@ -104,7 +104,7 @@ TEST_F(ActivationTest, ClosingDestroysRegisteredDialogsAndAboutIsMadeAgain) {
   EXPECT_EQ(gAboutDialog, nullptr);
   for (int slot = 0; slot < kDialogSlots; ++slot) EXPECT_EQ(gShell->DialogAt(slot), nullptr);
 
-  SendMenuCallback(XT_CB_MENU_SELECT, gHyphXT->about_item);
+  SendMenuCallback(XT_CB_MENU_SELECT, gHyphXT->item_id(HyphXT::kAbout));
   EXPECT_NE(gAboutDialog, nullptr);
   EXPECT_EQ(Host().dialogs.size(), 2u);
 }

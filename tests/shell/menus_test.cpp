@@ -52,11 +52,11 @@ TEST_F(MenusTest, TitlesStayWhenNoTextIsTargeted) {
   for (const xt_box box : {empty, invalid}) {
     Host().current = box;
     Update();
-    EXPECT_FALSE(Enabled(gHyphXT->hyphenate_item));
-    EXPECT_EQ(Title(gHyphXT->hyphenate_item), "Hyphenate Selection");
-    EXPECT_EQ(Title(gHyphXT->remove_item), "Remove Hyphens From Selection");
-    EXPECT_EQ(Title(gTypoXT->typography_item), "Typography In Selection");
-    EXPECT_EQ(Title(gDictXT->check_word_item), "Check Selection...");
+    EXPECT_FALSE(Enabled(gHyphXT->item_id(HyphXT::kHyphenate)));
+    EXPECT_EQ(Title(gHyphXT->item_id(HyphXT::kHyphenate)), "Hyphenate Selection");
+    EXPECT_EQ(Title(gHyphXT->item_id(HyphXT::kRemoveHyphens)), "Remove Hyphens From Selection");
+    EXPECT_EQ(Title(gTypoXT->item_id(TypoXT::kTypography)), "Typography In Selection");
+    EXPECT_EQ(Title(gDictXT->item_id(DictXT::kCheckWord)), "Check Selection...");
   }
 }
 
@@ -77,14 +77,14 @@ TEST_F(MenusTest, NestedUpdateReturnsAtOnceAndAFailedUpdateDoesNotBlockTheNext) 
   EXPECT_EQ(SendMenuCallback(XT_CB_UPDATE_MENUS), 0);
   EXPECT_EQ(nested_status, 0);
   EXPECT_EQ(nested_host_calls, 0);
-  EXPECT_EQ(Title(gHyphXT->hyphenate_item), "Hyphenate Selection");
+  EXPECT_EQ(Title(gHyphXT->item_id(HyphXT::kHyphenate)), "Hyphenate Selection");
 
   Host().on_layout_view = [] { throw BlockError(-41); };
   EXPECT_EQ(SendMenuCallback(XT_CB_UPDATE_MENUS), -41);
   Host().on_layout_view = nullptr;
   Host().boxes[text].sel_end = 0;
   EXPECT_EQ(SendMenuCallback(XT_CB_UPDATE_MENUS), 0);
-  EXPECT_EQ(Title(gHyphXT->hyphenate_item), "Hyphenate Box");
+  EXPECT_EQ(Title(gHyphXT->item_id(HyphXT::kHyphenate)), "Hyphenate Box");
 }
 
 }  // namespace
