@@ -113,37 +113,32 @@ TEST_F(IniWriteTest, NewFileUsesCrLfAndKeepsSectionsApart) {
             "[1Slownik]\r\n2SlownikiUzytkownika=user.dic\r\n");
 }
 
-TEST_F(IniWriteTest, ReplacingAValueKeepsEveryOtherByte) {
-  WriteFile(file_, "; comment\n[A]\n  Key = old  ; not a comment\nother=1\n\n[B]\nkey=b\n");
-  ASSERT_EQ(Write("a", "KEY", "new"), 0);
-  EXPECT_EQ(ReadFile(file_), "; comment\n[A]\n  Key =new\nother=1\n\n[B]\nkey=b\n");
-}
-
-TEST_F(IniWriteTest, NewKeyGoesAfterTheSectionsLastLine) {
-  WriteFile(file_, "[A]\nx=1\n\n[B]\ny=2");
-  ASSERT_EQ(Write("A", "z", "3"), 0);
-  ASSERT_EQ(Write("B", "w", "4"), 0);
-  EXPECT_EQ(ReadFile(file_), "[A]\nx=1\nz=3\n\n[B]\ny=2\nw=4\n");
-}
-
-TEST_F(IniWriteTest, CrLfFilesStayCrLfAndLfFilesStayLf) {
-  WriteFile(file_, "[A]\r\nx=1\r\n");
-  ASSERT_EQ(Write("A", "x", "2"), 0);
-  ASSERT_EQ(Write("A", "y", "3"), 0);
-  EXPECT_EQ(ReadFile(file_), "[A]\r\nx=2\r\ny=3\r\n");
-  WriteFile(file_, "[A]\nx=1");
-  ASSERT_EQ(Write("B", "y", "3"), 0);
-  EXPECT_EQ(ReadFile(file_), "[A]\nx=1\n[B]\ny=3\n");
-}
-
-TEST_F(IniWriteTest, DeletesKeysAndSections) {
-  WriteFile(file_, "[A]\nx=1\ny=2\n[B]\nz=3\n");
-  ASSERT_EQ(Write("A", "x", nullptr), 0);
-  EXPECT_EQ(ReadFile(file_), "[A]\ny=2\n[B]\nz=3\n");
-  ASSERT_EQ(Write("a", nullptr, nullptr), 0);
-  EXPECT_EQ(ReadFile(file_), "[B]\nz=3\n");
-  ASSERT_EQ(Write("missing", "k", nullptr), 0);
-  EXPECT_EQ(ReadFile(file_), "[B]\nz=3\n");
+// Each edit keeps every other byte of the file as it was: comments, blanks,
+// the line ends it uses; a new key goes after its section's last line.
+TEST_F(IniWriteTest, EditsKeepEveryOtherByte) {
+  const struct {
+    const char* before;
+    const char* section;
+    const char* key;
+    const char* value;  // null: delete
+    const char* after;
+  } edits[] = {
+      {"; comment\n[A]\n  Key = old  ; not a comment\nother=1\n\n[B]\nkey=b\n", "a", "KEY", "new",
+       "; comment\n[A]\n  Key =new\nother=1\n\n[B]\nkey=b\n"},
+      {"[A]\nx=1\n\n[B]\ny=2", "A", "z", "3", "[A]\nx=1\nz=3\n\n[B]\ny=2"},
+      {"[A]\nx=1\nz=3\n\n[B]\ny=2", "B", "w", "4", "[A]\nx=1\nz=3\n\n[B]\ny=2\nw=4\n"},
+      {"[A]\r\nx=1\r\n", "A", "x", "2", "[A]\r\nx=2\r\n"},
+      {"[A]\r\nx=2\r\n", "A", "y", "3", "[A]\r\nx=2\r\ny=3\r\n"},
+      {"[A]\nx=1", "B", "y", "3", "[A]\nx=1\n[B]\ny=3\n"},
+      {"[A]\nx=1\ny=2\n[B]\nz=3\n", "A", "x", nullptr, "[A]\ny=2\n[B]\nz=3\n"},
+      {"[A]\ny=2\n[B]\nz=3\n", "a", nullptr, nullptr, "[B]\nz=3\n"},
+      {"[B]\nz=3\n", "missing", "k", nullptr, "[B]\nz=3\n"},
+  };
+  for (const auto& edit : edits) {
+    WriteFile(file_, edit.before);
+    ASSERT_EQ(Write(edit.section, edit.key, edit.value), 0) << edit.before;
+    EXPECT_EQ(ReadFile(file_), edit.after) << edit.before;
+  }
 }
 
 TEST_F(IniWriteTest, LineBreaksCannotInjectKeys) {

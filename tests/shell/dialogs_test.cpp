@@ -4,7 +4,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "base/macce.h"
 #include "dialogs/about.h"
 #include "dialogs/xt40_dialog.h"
 #include "services/services.h"
@@ -43,16 +42,13 @@ TEST_F(DialogsTest, MissingResourceAlertsWithItsNumber) {
             "zniszczone.");
 }
 
+// Yes and No are answered by the dialog scripts of the fixtures; here the
+// button that is not offered, Cancel, and a dialog closed without an answer.
 TEST_F(DialogsTest, QuestionAnswers) {
   Start();
   Press(6);
-  EXPECT_EQ(QuestionAlert(MACCE("Do you want to check from the beginning of story?"), false),
-            XT_ANSWER_YES);
-  EXPECT_EQ(Host().dialogs.back().texts[1066],
-            "Do you want to check from the beginning of story?");
+  QuestionAlert("q", false);
   EXPECT_FALSE(Host().dialogs.back().enabled[8]);
-  Press(7);
-  EXPECT_EQ(QuestionAlert("q", true), XT_ANSWER_NO);
   Press(8);
   EXPECT_EQ(QuestionAlert("q", true), XT_ANSWER_CANCEL);
   Host().script = nullptr;  // closed without an answer

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <cstring>
 #include <memory>
 
@@ -302,7 +301,6 @@ int32_t StartPlugin() {
   record.register_callback = [](void*, uint32_t id, xt_callback handler, int32_t, int32_t,
                                 int32_t) -> xt_status {
     Host().callbacks[id] = handler;
-    Host().registration_order.push_back(id);
     return 0;
   };
   record.unregister_callback = [](void*, uint32_t id, xt_callback) -> xt_status {
@@ -336,9 +334,7 @@ const FakeItem* FindItem(uint16_t id) {
 
 void PluginTest::SetUp() {
   ResetFakeHost();
-  char pattern[] = "/tmp/wirsel-shell-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  root = pattern;
+  root = dir_.path();
   host_dir = root + "/host/";
   xtensions = host_dir + "XTensions";
   user_dir = root + "/data/Wirsel13";
@@ -351,17 +347,9 @@ void PluginTest::SetUp() {
 void PluginTest::TearDown() {
   StopPlugin();
   unsetenv("WIRSEL_READONLY_DIRS");
-  std::filesystem::remove_all(root);
-}
-
-std::string PluginTest::ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void PluginTest::WriteFile(const std::string& path, const std::string& bytes) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
+  testutil::WriteFile(path, bytes);
 }
-
-bool PluginTest::Exists(const std::string& path) { return std::filesystem::exists(path); }

@@ -66,8 +66,7 @@ struct FakeHost {
   std::vector<std::string> events;  // "undo+", "undo-", "busy-1", "busy0", "redraw0" ...
   int32_t host_calls = 0;           // document and story suite calls
 
-  // Menus: menu ids are indices + 1. `first_item_id` lets a test number
-  // items from 1.
+  // Menus: menu ids are indices + 1.
   std::vector<FakeMenu> menus;
   uint16_t next_item_id = XT_FIRST_ITEM_ID;
 
@@ -80,7 +79,6 @@ struct FakeHost {
   // Callbacks registered with the host.
   xt_callback startup = nullptr, shutdown = nullptr;
   std::map<uint32_t, xt_callback> callbacks;
-  std::vector<uint32_t> registration_order;
 
   // Dialogs: `script` plays the user's part once the dialog is initialised;
   // by default the dialog is cancelled.
@@ -118,9 +116,11 @@ class PluginTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-  static std::string ReadFile(const std::string& path);
+  // Writes `bytes` to `path`, making its folders first.
   static void WriteFile(const std::string& path, const std::string& bytes);
-  static bool Exists(const std::string& path);
+  static std::string ReadFile(const std::string& path) { return testutil::ReadFile(path); }
+  static bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
+  testutil::TempDir dir_;
   std::string root, host_dir, xtensions, user_dir;
 };

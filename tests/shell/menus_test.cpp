@@ -1,6 +1,5 @@
 // Bounded translations and what the host's menu golden files cannot show:
-// titles kept when no text is targeted, items addressed by id, nested and
-// failed updates.
+// titles kept when no text is targeted, nested and failed updates.
 #include <string>
 #include <vector>
 
@@ -59,21 +58,6 @@ TEST_F(MenusTest, TitlesStayWhenNoTextIsTargeted) {
     EXPECT_EQ(Title(gTypoXT->item_id(TypoXT::kTypography)), "Typography In Selection");
     EXPECT_EQ(Title(gDictXT->item_id(DictXT::kCheckWord)), "Check Selection...");
   }
-}
-
-TEST_F(MenusTest, RetitlingAddressesItemsByIdEvenWhenIdsStartAtOne) {
-  Host().next_item_id = 1;
-  Start();
-  Host().layout_view = 0;
-  Host().current = AddBox({1, false, true, true, u"", 0, 0});
-  Update();
-  // The hyphenation menu: items 1-4, a separator, 5 and 6.
-  const std::vector<FakeItem>& items = Host().menus[0].items;
-  EXPECT_EQ(testutil::Utf8(items[0].text), "Hyphenate Boxes");
-  EXPECT_EQ(testutil::Utf8(items[1].text), "Remove Hyphens From Boxes");
-  EXPECT_EQ(items[4].text, "-");
-  EXPECT_EQ(testutil::Utf8(items[5].text), "Hyphenation Preferences...");
-  EXPECT_EQ(testutil::Utf8(items[6].text), "About Wirsel...");
 }
 
 TEST_F(MenusTest, NestedUpdateReturnsAtOnceAndAFailedUpdateDoesNotBlockTheNext) {

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "base/charset.h"
@@ -96,20 +95,15 @@ class MemoryStory : public TypoStory {
   }
   void SetRedraw(bool) override {}
   void Alert(const char* stored) override { alerts.push_back(ToWindowsText(stored)); }
-  bool Warn(int32_t position, const char* stored) override {
-    if (!batch) return false;
-    warnings.emplace_back(position, ToWindowsText(stored));
-    return true;
-  }
+  // Batch runs, where Warn reports instead of an alert, go through the host.
+  bool Warn(int32_t, const char*) override { return false; }
 
   int32_t Length() const { return static_cast<int32_t>(text_.size() - (gap_end_ - gap_start_)); }
   int32_t SelStart() const { return sel_start_; }
   int32_t SelEnd() const { return sel_end_; }
 
-  std::vector<std::string> alerts;                        // Windows-1250
-  bool batch = false;                                     // nobody answers alerts: Warn reports
-  std::vector<std::pair<int32_t, std::string>> warnings;  // position, Windows-1250
-  int refuse_edits = 0;                                   // the next this many edits are refused
+  std::vector<std::string> alerts;  // Windows-1250
+  int refuse_edits = 0;             // the next this many edits are refused
   int64_t reads = 0;
   int64_t edits = 0;
 

@@ -1,5 +1,6 @@
 // hyph_word with the shipped PLHYPH.DAT and with small compiled pattern sets:
-// digit placement, raw bytes next to the trie's edge, long words, buffers.
+// raw bytes next to the trie's edge, long words, buffers (the breaks of
+// everyday words: agreement_test.cpp and the fixtures).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -14,23 +15,6 @@ class ShippedData : public ::testing::Test {
   void SetUp() override { ASSERT_EQ(hyph_open(WIRSEL_PLHYPH_DAT, &e_.engine), kHyphOk); }
   EngineCloser e_;
 };
-
-TEST_F(ShippedData, LeadingDigitsOfPatternsApply) {
-  EXPECT_EQ(Hyphenate(e_.engine, "dziewczyna"), "dziew-czy-na");
-  EXPECT_EQ(Hyphenate(e_.engine, "kontrast"), "kon-trast");
-  EXPECT_EQ(Hyphenate(e_.engine, "odżywka"), "od-żyw-ka");
-  EXPECT_EQ(Hyphenate(e_.engine, "gwiaździsty"), "gwiaź-dzi-sty");
-}
-
-TEST_F(ShippedData, CapitalsFoldButAreKept) {
-  EXPECT_EQ(Hyphenate(e_.engine, "WARSZAWA"), "WAR-SZA-WA");
-  EXPECT_EQ(Hyphenate(e_.engine, "Gwiaździsty"), "Gwiaź-dzi-sty");
-  EXPECT_EQ(Hyphenate(e_.engine, "wszczepić"), "wszcze-pić");
-}
-
-TEST_F(ShippedData, HardHyphenIsAPlainCharacter) {
-  EXPECT_EQ(Hyphenate(e_.engine, "biało-czerwony"), "bia-ło--czer-wo-ny");
-}
 
 // Every byte without a pattern code, put before, inside and after a word,
 // must neither read outside the trie nor change the breaks of the letters

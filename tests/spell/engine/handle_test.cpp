@@ -60,7 +60,8 @@ TEST_F(Handles, TwoDictionariesOpenAtOnceAnswerIndependently) {
   EXPECT_EQ(Suggest(small_, "kit"), (std::vector<std::string>{"kat", "kot"}));
   EXPECT_GT(Suggest(shipped_, "kit").size(), 2u) << "the shipped dictionary knows more words";
 
-  // A user dictionary attached to one handle is consulted by that one only.
+  // A user dictionary attached to one handle is consulted by that one only,
+  // and no longer once detached.
   const std::string user_path = folder_ + "/user.dic";
   ASSERT_EQ(userdict_create(user_path.c_str()), 0);
   UserDict* user = nullptr;
@@ -69,6 +70,10 @@ TEST_F(Handles, TwoDictionariesOpenAtOnceAnswerIndependently) {
   spell_dict_attach_user(small_, user);
   EXPECT_EQ(Check(small_, "Wirsel"), 1);
   EXPECT_EQ(Check(shipped_, "Wirsel"), 0);
+  EXPECT_TRUE(spell_dict_detach_user(small_, user));
+  EXPECT_FALSE(spell_dict_detach_user(small_, user));
+  EXPECT_EQ(Check(small_, "Wirsel"), 0);
+  userdict_close(&user);
 
   // Closing one leaves the other whole; the default handle is a third.
   spell_dict_close(&small_);
@@ -87,21 +92,6 @@ TEST_F(Handles, FailedOpenGivesNoHandleAndTheReason) {
   EXPECT_EQ(dict, nullptr);
   EXPECT_NE(detail, 0);
   spell_dict_close(&dict);  // a null handle is accepted
-}
-
-TEST_F(Handles, UserDictionaryDetachedIsNoLongerConsulted) {
-  ASSERT_EQ(spell_dict_open(fixture_path_.c_str(), &small_, nullptr), 0);
-  const std::string user_path = folder_ + "/user.dic";
-  ASSERT_EQ(userdict_create(user_path.c_str()), 0);
-  UserDict* user = nullptr;
-  ASSERT_EQ(userdict_open(user_path.c_str(), &user), 0);
-  userdict_add_word(user, "kit");
-  spell_dict_attach_user(small_, user);
-  EXPECT_EQ(Check(small_, "kit"), 1);
-  EXPECT_TRUE(spell_dict_detach_user(small_, user));
-  EXPECT_FALSE(spell_dict_detach_user(small_, user));
-  EXPECT_EQ(Check(small_, "kit"), 0);
-  userdict_close(&user);
 }
 
 // Words of every source: trees, the stem store, capitals, non-words.
