@@ -21,8 +21,11 @@ trap 'rm -rf "$work"' EXIT
 for program in "$before"/*_bench; do
   name=$(basename "$program")
   [ -x "$after/$name" ] || { echo "$name: not in $after, left out"; continue; }
-  "$program" --benchmark_format=json >"$work/before.json" 2>/dev/null
-  "$after/$name" --benchmark_format=json >"$work/after.json" 2>/dev/null
+  if ! "$program" --benchmark_format=json >"$work/before.json" 2>/dev/null ||
+    ! "$after/$name" --benchmark_format=json >"$work/after.json" 2>/dev/null; then
+    echo "$name: did not run as a Google benchmark (it takes its own arguments), left out"
+    continue
+  fi
   python3 - "$name" "$work/before.json" "$work/after.json" <<'PY'
 import json, sys
 name, before, after = sys.argv[1], json.load(open(sys.argv[2])), json.load(open(sys.argv[3]))
